@@ -1,0 +1,29 @@
+#pragma once
+// Everything a routine of the program works with: the shared state record, the program tables, the
+// writing surface, the window interface, the clock of the paced drawing and the program folder.
+// One Contexte lives for the whole run and is passed by reference.
+
+#include "app/EtatProgramme.h"
+#include "app/FenetreInterface.h"
+#include "app/Horloge.h"
+#include "app/surface/Surface.h"
+#include "config/Tables.h"
+
+#include <QFile>
+#include <QString>
+#include <memory>
+
+struct Contexte {
+    Contexte(Surface& s, FenetreInterface& f, Horloge& h, QString dossierProgramme)
+        : surface(s), fenetre(f), horloge(h), dossier(std::move(dossierProgramme)) {}
+
+    EtatProgramme etat;
+    Tables tables;
+    Surface& surface;
+    FenetreInterface& fenetre;
+    Horloge& horloge;
+    QString dossier;                   // the program folder: data files and "Velmor.ini"
+    std::unique_ptr<QFile> FichierSon;  // "FON.bat", open while ModeSon > 0
+
+    QString Fichier(const QString& nom) const { return dossier + u'/' + nom; }
+};

@@ -1,0 +1,39 @@
+#pragma once
+// The one interface between the core and the windows. The core shows messages, sets and reads back
+// captions, moves scroll bars and asks for repaints through it; the Qt windows implement it and the
+// tests use a recording fake.
+
+#include <QRect>
+#include <QString>
+
+enum class Reponse { Oui, Non, Annuler };
+enum class Boutons { OuiNon, OuiNonAnnuler };
+enum class Barre { Verticale, Horizontale };
+
+class FenetreInterface {
+public:
+    virtual ~FenetreInterface() = default;
+
+    // Message boxes, with the system's exact texts.
+    virtual void Information(const QString& texte, const QString& titre = {}) = 0;
+    virtual Reponse Question(const QString& texte, Boutons boutons, const QString& titre = {}) = 0;
+
+    // Captions and text-box values of the windows' controls, named as the windows name them
+    // ("frmEdit" for the main window caption, "CmdScaqh", "CmdLihg", "TxtTaille", ...).
+    virtual void FixerTexte(const QString& controle, const QString& valeur) = 0;
+    virtual QString Texte(const QString& controle) const = 0;
+
+    // Screen facts.
+    virtual QRect ZoneTravail() const = 0;  // work area, in twips
+    virtual int TwipsParPixelX() const = 0;
+    virtual int TwipsParPixelY() const = 0;
+    virtual QRect ZoneVisible() const = 0;  // part of the surface shown, in surface pixels
+
+    // Scroll bars of the main window.
+    virtual void FixerDefilement(Barre barre, int valeur, int maximum) = 0;
+    virtual int ValeurDefilement(Barre barre) const = 0;
+    virtual int MaximumDefilement(Barre barre) const = 0;
+
+    // Makes what was drawn on the surface visible now.
+    virtual void Rafraichir() = 0;
+};

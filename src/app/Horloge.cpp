@@ -1,0 +1,5 @@
+#include "app/Horloge.h"
+
+#include <QThread>
+
+void HorlogeReelle::Attendre(int millisecondes) { QThread::msleep(static_cast<unsigned long>(millisecondes)); }

@@ -1,0 +1,13 @@
+#pragma once
+// Waits of the paced drawing go through this clock, so tests can count them instead of sleeping.
+
+class Horloge {
+public:
+    virtual ~Horloge() = default;
+    virtual void Attendre(int millisecondes) = 0;
+};
+
+class HorlogeReelle : public Horloge {
+public:
+    void Attendre(int millisecondes) override;
+};

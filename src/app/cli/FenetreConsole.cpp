@@ -1,0 +1,13 @@
+#include "app/cli/FenetreConsole.h"
+
+void FenetreConsole::Information(const QString& texte, const QString&) {
+    ++messages_;
+    QString ligne = texte;
+    ligne.replace(u'\n', u' ').remove(u'\r');
+    erreurs_ << ligne << Qt::endl;
+}
+
+Reponse FenetreConsole::Question(const QString& texte, Boutons, const QString& titre) {
+    Information(texte, titre);
+    return Reponse::Oui;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The window interface of the headless subcommands: every message goes to the error stream, one per
+// line; questions get their default answer; captions are kept and read back.
+
+#include "app/FenetreInterface.h"
+
+#include <QHash>
+#include <QTextStream>
+
+class FenetreConsole : public FenetreInterface {
+public:
+    explicit FenetreConsole(QTextStream& erreurs) : erreurs_(erreurs) {}
+
+    void Information(const QString& texte, const QString& titre = {}) override;
+    Reponse Question(const QString& texte, Boutons boutons, const QString& titre = {}) override;
+    void FixerTexte(const QString& controle, const QString& valeur) override { textes_[controle] = valeur; }
+    QString Texte(const QString& controle) const override { return textes_.value(controle); }
+    QRect ZoneTravail() const override { return {0, 0, 1920 * 15, 1040 * 15}; }
+    int TwipsParPixelX() const override { return 15; }
+    int TwipsParPixelY() const override { return 15; }
+    QRect ZoneVisible() const override { return {0, 0, 1600, 1000}; }
+    void FixerDefilement(Barre, int, int) override {}
+    int ValeurDefilement(Barre) const override { return 0; }
+    int MaximumDefilement(Barre) const override { return 0; }
+    void Rafraichir() override {}
+
+    int NombreMessages() const { return messages_; }
+
+private:
+    QTextStream& erreurs_;
+    QHash<QString, QString> textes_;
+    int messages_ = 0;
+};

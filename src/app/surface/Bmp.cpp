@@ -1,0 +1,49 @@
+#include "app/surface/Bmp.h"
+
+#include <QFile>
+#include <QtEndian>
+
+namespace {
+template <typename T>
+void Ajouter(QByteArray& b, T v) {
+    v = qToLittleEndian(v);
+    b.append(reinterpret_cast<const char*>(&v), sizeof v);
+}
+}  // namespace
+
+bool EcrireBmp(const QImage& source, const QString& fichier) {
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    const int w = image.width(), h = image.height();
+    const quint32 pas = (static_cast<quint32>(w) * 3 + 3) & ~3u;
+    const quint32 taillePixels = pas * static_cast<quint32>(h);
+    QByteArray b;
+    b.reserve(static_cast<qsizetype>(54 + taillePixels));
+    b.append("BM", 2);
+    Ajouter<quint32>(b, 54 + taillePixels);
+    Ajouter<quint32>(b, 0);
+    Ajouter<quint32>(b, 54);
+    Ajouter<quint32>(b, 40);
+    Ajouter<qint32>(b, w);
+    Ajouter<qint32>(b, h);
+    Ajouter<quint16>(b, 1);
+    Ajouter<quint16>(b, 24);
+    Ajouter<quint32>(b, 0);
+    Ajouter<quint32>(b, taillePixels);
+    Ajouter<qint32>(b, 3780);  // 96 dpi
+    Ajouter<qint32>(b, 3780);
+    Ajouter<quint32>(b, 0);
+    Ajouter<quint32>(b, 0);
+    QByteArray ligne(static_cast<qsizetype>(pas), '\0');
+    for (int y = h - 1; y >= 0; --y) {
+        const QRgb* px = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        char* d = ligne.data();
+        for (int x = 0; x < w; ++x) {
+            *d++ = static_cast<char>(qBlue(px[x]));
+            *d++ = static_cast<char>(qGreen(px[x]));
+            *d++ = static_cast<char>(qRed(px[x]));
+        }
+        b.append(ligne);
+    }
+    QFile f(fichier);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(b) == b.size();
+}

@@ -1,0 +1,212 @@
+#include "app/surface/Surface.h"
+
+#include "app/surface/Bmp.h"
+
+#include <QFontMetrics>
+#include <QImageReader>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Pixel coordinates: the nearest whole pixel, saturated far outside any picture.
+int Pixel(double v) {
+    if (!(v > -1e8)) return -100000000;
+    if (v > 1e8) return 100000000;
+    return static_cast<int>(std::floor(v + 0.5));
+}
+
+Qt::PenStyle StyleQt(int style) {
+    switch (style) {
+    case 1: return Qt::DashLine;
+    case 2: return Qt::DotLine;
+    case 3: return Qt::DashDotLine;
+    case 4: return Qt::DashDotDotLine;
+    case 5: return Qt::NoPen;
+    default: return Qt::SolidLine;
+    }
+}
+
+Qt::BrushStyle MotifQt(int style) {
+    switch (style) {
+    case 0: return Qt::SolidPattern;
+    case 2: return Qt::HorPattern;
+    case 3: return Qt::VerPattern;
+    case 4: return Qt::BDiagPattern;
+    case 5: return Qt::FDiagPattern;
+    case 6: return Qt::CrossPattern;
+    case 7: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
+    }
+}
+
+}  // namespace
+
+Surface::Surface(int largeur, int hauteur, Couleur fond)
+    : image_(qMax(1, largeur), qMax(1, hauteur), QImage::Format_RGB32), couleurFond_(fond) {
+    image_.fill(VersRgb(fond));
+    police_.setStyleStrategy(QFont::NoAntialias);
+}
+
+Surface::~Surface() { FinirPeinture(); }
+
+QPainter& Surface::Peintre() const {
+    if (!peintre_) {
+        peintre_ = std::make_unique<QPainter>(&image_);
+        peintre_->setRenderHint(QPainter::Antialiasing, false);
+        peintre_->setRenderHint(QPainter::TextAntialiasing, false);
+    }
+    return *peintre_;
+}
+
+void Surface::FinirPeinture() const {
+    if (peintre_) {
+        peintre_->end();
+        peintre_.reset();
+    }
+}
+
+void Surface::PreparerPeintre(bool remplir) const {
+    QPainter& p = Peintre();
+    QPen stylo(QColor::fromRgb(VersRgb(couleurTrait_)));
+    stylo.setWidth(largeurTrait_ <= 1 ? 0 : largeurTrait_);
+    stylo.setStyle(StyleQt(styleTrait_));
+    stylo.setCapStyle(Qt::RoundCap);
+    p.setPen(stylo);
+    if (remplir && styleRemplissage_ != 1)
+        p.setBrush(QBrush(QColor::fromRgb(VersRgb(couleurRemplissage_)), MotifQt(styleRemplissage_)));
+    else
+        p.setBrush(Qt::NoBrush);
+    p.setCompositionMode(modeDessin_ == ModeInverse ? QPainter::RasterOp_NotDestination
+                                                     : QPainter::CompositionMode_SourceOver);
+}
+
+void Surface::FixerCouleurFond(Couleur c) {
+    couleurFond_ = c;
+    Effacer();
+}
+
+void Surface::Effacer() {
+    FinirPeinture();
+    image_.fill(VersRgb(couleurFond_));
+    texteX_ = texteY_ = 0;
+}
+
+// Solid one-pixel line inside the picture, written straight into the scan lines (both ends drawn).
+bool Surface::LigneRapide(int x1, int y1, int x2, int y2) {
+    if (largeurTrait_ > 1 || styleTrait_ != 0) return false;
+    const int w = image_.width(), h = image_.height();
+    if (x1 < 0 || x2 < 0 || y1 < 0 || y2 < 0 || x1 >= w || x2 >= w || y1 >= h || y2 >= h) return false;
+    uchar* bits = image_.bits();
+    const qsizetype pas = image_.bytesPerLine();
+    const QRgb couleur = VersRgb(couleurTrait_);
+    const bool inverse = modeDessin_ == ModeInverse;
+    int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    for (;;) {
+        QRgb* px = reinterpret_cast<QRgb*>(bits + y1 * pas) + x1;
+        *px = inverse ? (0xFF000000u | ~*px) : couleur;
+        if (x1 == x2 && y1 == y2) break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) { err += dy; x1 += sx; }
+        if (e2 <= dx) { err += dx; y1 += sy; }
+    }
+    return true;
+}
+
+void Surface::Ligne(double x1, double y1, double x2, double y2) {
+    if (styleTrait_ == 5) return;
+    const int a = Pixel(x1), b = Pixel(y1), c = Pixel(x2), d = Pixel(y2);
+    if (LigneRapide(a, b, c, d)) return;
+    PreparerPeintre(false);
+    if (a == c && b == d)
+        Peintre().drawPoint(a, b);
+    else
+        Peintre().drawLine(a, b, c, d);
+}
+
+void Surface::Point(double x, double y) { Point(x, y, couleurTrait_); }
+
+void Surface::Point(double x, double y, Couleur c) {
+    const int px = Pixel(x), py = Pixel(y);
+    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return;
+    QRgb* ligne = reinterpret_cast<QRgb*>(image_.scanLine(py));
+    ligne[px] = modeDessin_ == ModeInverse ? (0xFF000000u | ~ligne[px]) : VersRgb(c);
+}
+
+void Surface::Boite(double x1, double y1, double x2, double y2) {
+    PreparerPeintre(true);
+    const int a = Pixel(qMin(x1, x2)), b = Pixel(qMin(y1, y2));
+    const int c = Pixel(qMax(x1, x2)), d = Pixel(qMax(y1, y2));
+    Peintre().drawRect(a, b, c - a, d - b);
+}
+
+void Surface::Cercle(double cx, double cy, double rayon) {
+    PreparerPeintre(true);
+    const int r = Pixel(std::fabs(rayon));
+    Peintre().drawEllipse(QPoint(Pixel(cx), Pixel(cy)), r, r);
+}
+
+qint64 Surface::LirePixel(double x, double y) const {
+    const int px = Pixel(x), py = Pixel(y);
+    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return -1;
+    return DepuisRgb(LigneBrute(py)[px]);
+}
+
+void Surface::ImprimerTexte(const QString& texte) {
+    PreparerPeintre(false);
+    QPainter& p = Peintre();
+    p.setFont(police_);
+    const QFontMetrics m(police_);
+    p.drawText(QPointF(Pixel(texteX_), Pixel(texteY_) + m.ascent()), texte);
+    texteX_ += m.horizontalAdvance(texte);
+}
+
+int Surface::LargeurTexte(const QString& texte) const { return QFontMetrics(police_).horizontalAdvance(texte); }
+
+int Surface::HauteurTexte() const { return QFontMetrics(police_).height(); }
+
+void Surface::Redimensionner(int largeur, int hauteur) {
+    largeur = qBound(1, largeur, 32767);
+    hauteur = qBound(1, hauteur, 32767);
+    if (largeur == image_.width() && hauteur == image_.height()) return;
+    FinirPeinture();
+    QImage nouvelle(largeur, hauteur, QImage::Format_RGB32);
+    nouvelle.fill(VersRgb(couleurFond_));
+    const int w = qMin(largeur, image_.width()), h = qMin(hauteur, image_.height());
+    for (int y = 0; y < h; ++y)
+        memcpy(nouvelle.scanLine(y), image_.constScanLine(y), static_cast<size_t>(w) * 4);
+    image_ = std::move(nouvelle);
+}
+
+bool Surface::ChargerBmp(const QString& fichier) {
+    QImageReader lecteur(fichier, "bmp");
+    const QSize taille = lecteur.size();
+    if (!taille.isValid() || taille.width() > 32767 || taille.height() > 32767) return false;
+    QImage lue;
+    if (!lecteur.read(&lue) || lue.isNull()) return false;
+    RemplacerImage(lue);
+    return true;
+}
+
+bool Surface::SauverBmp(const QString& fichier) const {
+    FinirPeinture();
+    return EcrireBmp(image_, fichier);
+}
+
+void Surface::Coller(const QImage& image, double x, double y) {
+    PreparerPeintre(false);
+    Peintre().setCompositionMode(QPainter::CompositionMode_SourceOver);
+    Peintre().drawImage(QPoint(Pixel(x), Pixel(y)), image);
+}
+
+void Surface::RemplacerImage(const QImage& image) {
+    FinirPeinture();
+    image_ = image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Surface::Image() const {
+    FinirPeinture();
+    return image_;
+}

@@ -1,0 +1,111 @@
+#pragma once
+// The writing surface: a picture in pixels (X right, Y down) backed by a QImage, with the drawing
+// state of a classic picture box (pen, fill, draw mode, text position, font). All drawing of the
+// program goes through it. Drawing is aliased so that pixels compare exactly with the background.
+//
+// Colours cross this interface as 0x00BBGGRR. Line styles: 0 solid, 1 dash, 2 dot, 3 dash-dot,
+// 4 dash-dot-dot, 5 transparent. Fill styles: 0 solid, 1 transparent, 2 horizontal, 3 vertical,
+// 4 upward diagonal, 5 downward diagonal, 6 cross, 7 diagonal cross. Draw modes: 13 copy pen,
+// 6 invert (drawing the same figure twice restores the pixels).
+
+#include "app/EtatProgramme.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <memory>
+
+class Surface {
+public:
+    enum { ModeCopie = 13, ModeInverse = 6 };
+
+    Surface(int largeur = 800, int hauteur = 600, Couleur fond = 0xFFFFFF);
+    ~Surface();
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+
+    static QRgb VersRgb(Couleur c) { return 0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
+    static Couleur DepuisRgb(QRgb r) { return ((r & 0xFF) << 16) | (r & 0xFF00) | ((r >> 16) & 0xFF); }
+
+    // Drawing state.
+    void FixerCouleurTrait(Couleur c) { couleurTrait_ = c; }
+    Couleur CouleurTrait() const { return couleurTrait_; }
+    void FixerCouleurRemplissage(Couleur c) { couleurRemplissage_ = c; }
+    Couleur CouleurRemplissage() const { return couleurRemplissage_; }
+    void FixerStyleRemplissage(int style) { styleRemplissage_ = style; }
+    int StyleRemplissage() const { return styleRemplissage_; }
+    void FixerLargeurTrait(int largeur) { largeurTrait_ = largeur < 1 ? 1 : largeur; }
+    int LargeurTrait() const { return largeurTrait_; }
+    void FixerStyleTrait(int style) { styleTrait_ = style; }
+    int StyleTrait() const { return styleTrait_; }
+    void FixerModeDessin(int mode) { modeDessin_ = mode; }
+    int ModeDessin() const { return modeDessin_; }
+
+    // Background: setting it clears the picture to the new colour, as on a new sheet.
+    Couleur CouleurFond() const { return couleurFond_; }
+    void FixerCouleurFond(Couleur c);
+    void Effacer();
+
+    // Figures, in the foreground colour and current line width, style and draw mode.
+    void Ligne(double x1, double y1, double x2, double y2);
+    void Point(double x, double y);                      // one pixel, foreground colour
+    void Point(double x, double y, Couleur c);           // one pixel, given colour
+    void Boite(double x1, double y1, double x2, double y2);  // outline, filled by the fill style
+    void Cercle(double cx, double cy, double rayon);      // outline, filled by the fill style
+
+    // One pixel: 0x00BBGGRR, or -1 outside the picture.
+    qint64 LirePixel(double x, double y) const;
+
+    // Direct scan-line access for the line scanners: compare with FondRgb().
+    const QRgb* LigneBrute(int y) const { return reinterpret_cast<const QRgb*>(image_.constScanLine(y)); }
+    QRgb FondRgb() const { return VersRgb(couleurFond_); }
+
+    // Text at the text position, in the surface font; the position moves past the text.
+    void FixerPositionTexte(double x, double y) { texteX_ = x; texteY_ = y; }
+    double PositionTexteX() const { return texteX_; }
+    double PositionTexteY() const { return texteY_; }
+    void FixerPolice(const QFont& police) { police_ = police; police_.setStyleStrategy(QFont::NoAntialias); }
+    const QFont& Police() const { return police_; }
+    void ImprimerTexte(const QString& texte);
+    int LargeurTexte(const QString& texte) const;
+    int HauteurTexte() const;
+
+    // Persistent image switch of the paced drawing (the window shows the picture on request).
+    void FixerPersistant(bool actif) { persistant_ = actif; }
+    bool Persistant() const { return persistant_; }
+
+    // Size: growing keeps the drawing and fills the new area with the background.
+    int Largeur() const { return image_.width(); }
+    int Hauteur() const { return image_.height(); }
+    void FixerLargeur(int largeur) { Redimensionner(largeur, Hauteur()); }
+    void FixerHauteur(int hauteur) { Redimensionner(Largeur(), hauteur); }
+    void Redimensionner(int largeur, int hauteur);
+
+    // Pictures.
+    bool ChargerBmp(const QString& fichier);  // false (picture unchanged) when unreadable
+    bool SauverBmp(const QString& fichier) const;
+    void Coller(const QImage& image, double x, double y);
+    void RemplacerImage(const QImage& image);  // takes the picture whole, size included
+    QImage Image() const;                      // a copy of the picture
+    const QImage& Vue() const { return image_; }  // the picture itself, for showing it
+
+private:
+    QPainter& Peintre() const;
+    void FinirPeinture() const;
+    void PreparerPeintre(bool remplir) const;
+    bool LigneRapide(int x1, int y1, int x2, int y2);
+
+    mutable QImage image_;
+    mutable std::unique_ptr<QPainter> peintre_;
+    Couleur couleurTrait_ = 0;
+    Couleur couleurRemplissage_ = 0;
+    Couleur couleurFond_ = 0xFFFFFF;
+    int styleRemplissage_ = 1;
+    int largeurTrait_ = 1;
+    int styleTrait_ = 0;
+    int modeDessin_ = ModeCopie;
+    double texteX_ = 0, texteY_ = 0;
+    QFont police_;
+    bool persistant_ = true;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// The main window: the writing surface in a scrolled view. It is the core's window interface.
+
+#include "app/FenetreInterface.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class QScrollArea;
+class Surface;
+class VueSurface;
+
+class FenetrePrincipale : public QMainWindow, public FenetreInterface {
+    Q_OBJECT
+public:
+    explicit FenetrePrincipale(Surface& surface);
+
+    void Information(const QString& texte, const QString& titre = {}) override;
+    Reponse Question(const QString& texte, Boutons boutons, const QString& titre = {}) override;
+    void FixerTexte(const QString& controle, const QString& valeur) override;
+    QString Texte(const QString& controle) const override;
+    QRect ZoneTravail() const override;
+    int TwipsParPixelX() const override;
+    int TwipsParPixelY() const override;
+    QRect ZoneVisible() const override;
+    void FixerDefilement(Barre barre, int valeur, int maximum) override;
+    int ValeurDefilement(Barre barre) const override;
+    int MaximumDefilement(Barre barre) const override;
+    void Rafraichir() override;
+
+private:
+    void AppliquerTitre();
+
+    Surface& surface_;
+    QScrollArea* defilement_;
+    VueSurface* vue_;
+    QHash<QString, QString> textes_;
+    bool titreEnAttente_ = false;
+};

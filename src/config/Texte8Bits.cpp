@@ -1,0 +1,63 @@
+#include "config/Texte8Bits.h"
+
+#include <QFile>
+
+namespace {
+
+// Code points of 0x80..0x9F; 0 where the code page has no character (kept as the C1 control).
+constexpr char16_t kPlage80[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+}  // namespace
+
+QChar Car1252(int code) {
+    code &= 0xFF;
+    if (code >= 0x80 && code < 0xA0) return QChar(kPlage80[code - 0x80]);
+    return QChar(static_cast<char16_t>(code));
+}
+
+int Code1252(QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return u;
+    for (int i = 0; i < 32; ++i)
+        if (kPlage80[i] == u) return 0x80 + i;
+    return '?';
+}
+
+QString Depuis1252(const QByteArray& octets) {
+    QString texte(octets.size(), Qt::Uninitialized);
+    QChar* d = texte.data();
+    for (qsizetype i = 0; i < octets.size(); ++i) d[i] = Car1252(static_cast<unsigned char>(octets[i]));
+    return texte;
+}
+
+QByteArray Vers1252(const QString& texte) {
+    QByteArray octets(texte.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < texte.size(); ++i) octets[i] = static_cast<char>(Code1252(texte[i]));
+    return octets;
+}
+
+bool LireFichier1252(const QString& chemin, QString& texte) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    texte = Depuis1252(f.readAll());
+    return true;
+}
+
+double Val(const QString& texte) {
+    qsizetype i = 0;
+    const qsizetype n = texte.size();
+    while (i < n && (texte[i] == u' ' || texte[i] == u'\t')) ++i;
+    bool negatif = false;
+    if (i < n && (texte[i] == u'-' || texte[i] == u'+')) negatif = texte[i++] == u'-';
+    double v = 0;
+    while (i < n && texte[i] >= u'0' && texte[i] <= u'9') v = v * 10 + (texte[i++].unicode() - u'0');
+    if (i < n && texte[i] == u'.') {
+        double echelle = 0.1;
+        for (++i; i < n && texte[i] >= u'0' && texte[i] <= u'9'; ++i, echelle /= 10)
+            v += (texte[i].unicode() - u'0') * echelle;
+    }
+    return negatif ? -v : v;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+struct Contexte;
+
+// Starts a new line: the first line, the margins and the limits.
+void NouvelleLigne(Contexte& ctx);

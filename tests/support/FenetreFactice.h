@@ -1,0 +1,54 @@
+#pragma once
+// Recording fake of the window interface: records every message and caption, answers questions
+// from a script (Oui once the script is used up), counts repaints.
+
+#include "app/FenetreInterface.h"
+
+#include <QHash>
+#include <QStringList>
+#include <deque>
+
+class FenetreFactice : public FenetreInterface {
+public:
+    struct Message {
+        QString texte;
+        bool question;
+    };
+
+    std::vector<Message> messages;
+    std::deque<Reponse> reponses;  // answers to the next questions, in order
+    QHash<QString, QString> textes;
+    QRect zoneVisible{0, 0, 1000, 700};
+    QRect zoneTravail{0, 0, 1920 * 15, 1040 * 15};
+    int twips = 15;
+    int rafraichissements = 0;
+    int defilementV = 0, maxV = 0, defilementH = 0, maxH = 0;
+
+    QStringList Textes() const {
+        QStringList l;
+        for (const auto& m : messages) l << m.texte;
+        return l;
+    }
+
+    void Information(const QString& texte, const QString& = {}) override { messages.push_back({texte, false}); }
+    Reponse Question(const QString& texte, Boutons, const QString& = {}) override {
+        messages.push_back({texte, true});
+        if (reponses.empty()) return Reponse::Oui;
+        const Reponse r = reponses.front();
+        reponses.pop_front();
+        return r;
+    }
+    void FixerTexte(const QString& controle, const QString& valeur) override { textes[controle] = valeur; }
+    QString Texte(const QString& controle) const override { return textes.value(controle); }
+    QRect ZoneTravail() const override { return zoneTravail; }
+    int TwipsParPixelX() const override { return twips; }
+    int TwipsParPixelY() const override { return twips; }
+    QRect ZoneVisible() const override { return zoneVisible; }
+    void FixerDefilement(Barre b, int valeur, int maximum) override {
+        (b == Barre::Verticale ? defilementV : defilementH) = valeur;
+        (b == Barre::Verticale ? maxV : maxH) = maximum;
+    }
+    int ValeurDefilement(Barre b) const override { return b == Barre::Verticale ? defilementV : defilementH; }
+    int MaximumDefilement(Barre b) const override { return b == Barre::Verticale ? maxV : maxH; }
+    void Rafraichir() override { ++rafraichissements; }
+};
