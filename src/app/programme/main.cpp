@@ -32,6 +32,11 @@ int main(int argc, char* argv[]) {
     const bool sousCommande = argc > 1 && EstSousCommande({QString::fromLocal8Bit(argv[1])});
     if (sousCommande) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Only the program's own messages go to stderr.
+        if (qEnvironmentVariableIsEmpty("VELMOR_DEBUG"))
+            qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+                if (type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(m));
+            });
         QGuiApplication app(argc, argv);
         QStringList args = app.arguments().mid(1);
         const QString dossier = DossierProgramme(args);

@@ -1,0 +1,27 @@
+#pragma once
+// A context for the headless subcommands: a fresh white surface, the console window interface and a
+// clock that does not wait.
+
+#include "app/Contexte.h"
+#include "app/cli/FenetreConsole.h"
+
+#include <memory>
+
+class HorlogeMuette : public Horloge {
+public:
+    void Attendre(int) override {}
+};
+
+struct ContexteConsole {
+    ContexteConsole(int largeur, int hauteur, const QString& dossier, QTextStream& erreurs)
+        : surface(largeur, hauteur), fenetre(erreurs), ctx(std::make_unique<Contexte>(surface, fenetre, horloge, dossier)) {
+        ctx->etat.CouleurFond = surface.CouleurFond();
+    }
+    Surface surface;
+    FenetreConsole fenetre;
+    HorlogeMuette horloge;
+    std::unique_ptr<Contexte> ctx;
+};
+
+// Saves the surface as BMP or PNG, by the file's extension.
+bool SauverImage(const Surface& s, const QString& fichier);

@@ -1,0 +1,11 @@
+#pragma once
+// One function per subcommand, each in its own file; Commandes.cpp lists them.
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+using SousCommande = int (*)(const QStringList& args, const QString& dossier, QTextStream& sortie,
+                             QTextStream& erreurs);
+
+int CommandeChemin(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
