@@ -26,8 +26,11 @@ int CommandeChemin(const QStringList& args, const QString& dossier, QTextStream&
     const int t = static_cast<int>(taille);
     if (!OptionNombre(*o, QStringLiteral("--x"), 10 * t, -1e6, 1e6, x, erreurs) ||
         !OptionNombre(*o, QStringLiteral("--y"), 40 * t, -1e6, 1e6, y, erreurs) ||
-        !OptionNombre(*o, QStringLiteral("--largeur"), 200 * t, 1, 32767, largeur, erreurs) ||
-        !OptionNombre(*o, QStringLiteral("--hauteur"), 60 * t, 1, 32767, hauteur, erreurs))
+        // By default the surface reaches well past the starting point.
+        !OptionNombre(*o, QStringLiteral("--largeur"), qBound(1.0, qMax(200.0 * t, x + 150 * t), 32767.0), 1, 32767,
+                      largeur, erreurs) ||
+        !OptionNombre(*o, QStringLiteral("--hauteur"), qBound(1.0, qMax(60.0 * t, y + 30 * t), 32767.0), 1, 32767,
+                      hauteur, erreurs))
         return 2;
     uint couleur = 0;
     if (o->Drapeau(QStringLiteral("--couleur"))) {

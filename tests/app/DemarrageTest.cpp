@@ -1,0 +1,59 @@
+#include "app/Demarrage.h"
+#include "support/Banc.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Demarrage, WithoutSettingsOrTables) {
+    QTemporaryDir dir;
+    QFile vieux(dir.filePath("_~EjgSaf12.BMP"));
+    vieux.open(QIODevice::WriteOnly);
+    vieux.close();
+    Banc b(400, 300, dir.path());
+    b.fenetre.textes["frmEdit"] = "Velmor";
+    b.surface.FixerCouleurTrait(0xFF);
+    b.surface.FixerLargeurTrait(4);
+    Main(*b.ctx);
+    const EtatProgramme& e = b.etat();
+    EXPECT_EQ(e.Taille, 1);
+    EXPECT_EQ(e.Ecriture, 0);
+    EXPECT_EQ(e.Langue, 0);
+    EXPECT_EQ(e.HauteurLigne, 38);
+    EXPECT_EQ(e.PasLigne, 38);
+    EXPECT_EQ(e.RythmeColler, 1);
+    EXPECT_TRUE(e.Relief);
+    EXPECT_EQ(e.UniteHauteur, 12);
+    EXPECT_EQ(e.StyleRemplissage, 1);
+    EXPECT_EQ(b.surface.CouleurTrait(), 0u);
+    EXPECT_EQ(b.surface.CouleurFond(), 0xFFFFFFu);
+    EXPECT_EQ(b.surface.LargeurTrait(), 1);
+    EXPECT_EQ(e.PosX, 0);  // even though the first line was set up
+    EXPECT_EQ(e.YLigne, 38);
+    EXPECT_EQ(e.TitreFenetre, "Velmor   ");
+    EXPECT_EQ(b.fenetre.textes["CmdScaqh"], "Velmor");
+    EXPECT_EQ(b.fenetre.textes["CmdLihg"], "Tumeli");
+    EXPECT_FALSE(QFile::exists(dir.filePath("_~EjgSaf12.BMP")));
+    EXPECT_TRUE(b.fenetre.messages.empty());
+}
+
+TEST(Demarrage, PageResetKeepsTheOldCursorAsWordStart) {
+    Banc b;
+    b.etat().PasLigne = 40;
+    b.etat().MargeGauche = 15;
+    b.etat().PosX = 230;
+    b.etat().Tampon = "mot";
+    b.etat().PageEntamee = true;
+    b.fenetre.defilementV = 120;
+    ReinitialiserPage(*b.ctx);
+    EXPECT_EQ(b.etat().XDebutMot, 230);
+    EXPECT_EQ(b.etat().PosX, 15);
+    EXPECT_EQ(b.etat().PosY, 40);
+    EXPECT_TRUE(b.etat().Tampon.isEmpty());
+    EXPECT_FALSE(b.etat().PageEntamee);
+    EXPECT_EQ(b.fenetre.defilementV, 0);
+}
+
+}  // namespace

@@ -1,0 +1,175 @@
+#include "app/surface/Surface.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+int Encre(const Surface& s) {
+    int n = 0;
+    for (int y = 0; y < s.Hauteur(); ++y)
+        for (int x = 0; x < s.Largeur(); ++x) n += s.LigneBrute(y)[x] != s.FondRgb();
+    return n;
+}
+
+// Draws a bit of everything the program draws.
+void Figures(Surface& s) {
+    s.Ligne(10, 10, 90, 40);
+    s.Ligne(5.4, 60.6, 5.4, 20);
+    s.Cercle(50, 50, 12);
+    s.Boite(60, 60, 80, 75);
+    s.Point(3, 3);
+    s.FixerPositionTexte(20, 70);
+    s.ImprimerTexte("Velmor");
+}
+
+TEST(Surface, ColoursCrossAsBgrAndOutsideReadsMinusOne) {
+    Surface s(20, 10);
+    s.FixerCouleurTrait(0x0000FF);  // red
+    s.Point(2, 3);
+    EXPECT_EQ(s.LirePixel(2, 3), 0x0000FF);
+    EXPECT_EQ(qRed(s.LigneBrute(3)[2]), 255);
+    EXPECT_EQ(s.LirePixel(0, 0), 0xFFFFFF);
+    EXPECT_EQ(s.LirePixel(-1, 0), -1);
+    EXPECT_EQ(s.LirePixel(20, 0), -1);
+    EXPECT_EQ(s.LirePixel(0, 10), -1);
+}
+
+TEST(Surface, RedrawingInTheBackgroundLeavesNothing) {
+    Surface s(120, 100);
+    for (int largeur : {1, 3}) {
+        s.FixerLargeurTrait(largeur);
+        s.FixerCouleurTrait(0x123456);
+        Figures(s);
+        EXPECT_GT(Encre(s), 100);
+        s.FixerCouleurTrait(s.CouleurFond());
+        Figures(s);
+        EXPECT_EQ(Encre(s), 0) << "line width " << largeur;
+    }
+}
+
+TEST(Surface, InvertModeTwiceRestoresThePixels) {
+    Surface s(120, 100);
+    s.FixerCouleurTrait(0x00FF00);
+    s.Ligne(0, 50, 119, 50);
+    const QImage avant = s.Image();
+    s.FixerModeDessin(Surface::ModeInverse);
+    for (int style : {0, 2}) {
+        s.FixerStyleTrait(style);
+        Figures(s);
+        EXPECT_NE(s.Image(), avant);
+        Figures(s);
+        EXPECT_EQ(s.Image(), avant) << "line style " << style;
+    }
+}
+
+TEST(Surface, FillStylesAndTransparentLines) {
+    Surface s(60, 60);
+    s.FixerStyleRemplissage(1);
+    s.Boite(10, 10, 40, 40);
+    EXPECT_EQ(s.LirePixel(25, 25), 0xFFFFFF);
+    s.FixerStyleRemplissage(0);
+    s.FixerCouleurRemplissage(0xFF0000);
+    s.Boite(10, 10, 40, 40);
+    EXPECT_EQ(s.LirePixel(25, 25), 0xFF0000);
+    EXPECT_EQ(s.LirePixel(10, 25), 0);  // the outline in the pen colour
+    s.Effacer();
+    s.FixerStyleRemplissage(2);  // horizontal hatching: some pixels inside, not all
+    s.Boite(10, 10, 40, 40);
+    const int n = Encre(s);
+    EXPECT_GT(n, 120);
+    EXPECT_LT(n, 31 * 31);
+    s.Effacer();
+    s.FixerStyleTrait(5);
+    s.Ligne(0, 0, 50, 50);
+    EXPECT_EQ(Encre(s), 0);
+}
+
+TEST(Surface, GrowingKeepsTheDrawing) {
+    Surface s(50, 40);
+    s.Ligne(0, 39, 49, 39);
+    s.FixerHauteur(100);
+    s.FixerLargeur(80);
+    EXPECT_EQ(s.Hauteur(), 100);
+    EXPECT_EQ(s.LirePixel(49, 39), 0);
+    EXPECT_EQ(s.LirePixel(79, 99), 0xFFFFFF);
+    s.FixerHauteur(20);
+    EXPECT_EQ(s.LirePixel(0, 19), 0xFFFFFF);
+    EXPECT_EQ(s.LirePixel(0, 39), -1);
+}
+
+TEST(Surface, TextIsAliased) {
+    Surface s(200, 60);
+    QFont f("Liberation Sans");
+    f.setPointSize(16);
+    s.FixerPolice(f);
+    s.FixerPositionTexte(5, 5);
+    s.ImprimerTexte("Velmor");
+    EXPECT_GT(s.PositionTexteX(), 40);
+    int autres = 0;
+    for (int y = 0; y < s.Hauteur(); ++y)
+        for (int x = 0; x < s.Largeur(); ++x) {
+            const qint64 p = s.LirePixel(x, y);
+            autres += p != 0 && p != 0xFFFFFF;
+        }
+    EXPECT_GT(Encre(s), 50);
+    EXPECT_EQ(autres, 0);
+}
+
+TEST(Surface, BmpRoundTripIsExactAndStable) {
+    QTemporaryDir dir;
+    Surface s(33, 17);  // an odd width: rows are padded
+    s.FixerCouleurTrait(0x3366CC);
+    s.Ligne(0, 0, 32, 16);
+    const QString a = dir.filePath("a.bmp"), b = dir.filePath("b.bmp");
+    ASSERT_TRUE(s.SauverBmp(a));
+    ASSERT_TRUE(s.SauverBmp(b));
+    QFile fa(a), fb(b);
+    fa.open(QIODevice::ReadOnly);
+    fb.open(QIODevice::ReadOnly);
+    EXPECT_EQ(fa.readAll(), fb.readAll());
+
+    Surface t(5, 5);
+    ASSERT_TRUE(t.ChargerBmp(a));
+    EXPECT_EQ(t.Largeur(), 33);
+    EXPECT_EQ(t.LirePixel(16, 8), 0x3366CC);
+    EXPECT_EQ(t.Image(), s.Image());
+}
+
+TEST(Surface, CorruptBmpKeepsThePicture) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath("bad.bmp"));
+    f.open(QIODevice::WriteOnly);
+    f.write(QByteArray("BM\x10\x00\x00\x00garbage-garbage-garbage", 30));
+    f.close();
+    Surface s(10, 10);
+    s.Point(1, 1);
+    EXPECT_FALSE(s.ChargerBmp(f.fileName()));
+    EXPECT_FALSE(s.ChargerBmp(dir.filePath("absent.bmp")));
+    EXPECT_EQ(s.Largeur(), 10);
+    EXPECT_EQ(s.LirePixel(1, 1), 0);
+}
+
+TEST(Surface, PasteAndCopy) {
+    Surface s(40, 40);
+    QImage motif(4, 4, QImage::Format_RGB32);
+    motif.fill(qRgb(255, 0, 0));
+    s.Coller(motif, 10, 20);
+    EXPECT_EQ(s.LirePixel(10, 20), 0x0000FF);
+    EXPECT_EQ(s.LirePixel(13, 23), 0x0000FF);
+    EXPECT_EQ(s.LirePixel(14, 23), 0xFFFFFF);
+    const QImage copie = s.Image();
+    s.Ligne(0, 0, 39, 0);  // drawing after a copy leaves the copy as it was
+    EXPECT_EQ(copie.pixel(0, 0), qRgb(255, 255, 255));
+}
+
+TEST(Surface, SettingTheBackgroundStartsANewSheet) {
+    Surface s(10, 10);
+    s.Point(2, 2);
+    s.FixerCouleurFond(0x00FFFF);
+    EXPECT_EQ(s.LirePixel(2, 2), 0x00FFFF);
+    EXPECT_EQ(s.CouleurFond(), 0x00FFFFu);
+}
+
+}  // namespace
