@@ -1,28 +1,30 @@
 #include "config/LecteurChamps.h"
 
-namespace {
-bool FinLigne(QChar c) { return c == u'\n' || c == u'\r'; }
-}  // namespace
+#include <cstring>
 
 bool LecteurChamps::Suivant(QString& champ) {
     const qsizetype n = texte_.size();
     if (pos_ >= n) return false;
-    while (pos_ < n && texte_[pos_] == u' ') ++pos_;
+    const char16_t* t = texte_.utf16();
+    const auto finChamp = [&](qsizetype p) {
+        while (p < n && t[p] != u',' && t[p] != u'\n' && t[p] != u'\r') ++p;
+        return p;
+    };
+    while (pos_ < n && t[pos_] == u' ') ++pos_;
     ligneChamp_ = ligne_;
     qsizetype debut = pos_, fin;
-    if (pos_ < n && texte_[pos_] == u'"') {
+    if (pos_ < n && t[pos_] == u'"') {
         debut = ++pos_;
-        while (pos_ < n && texte_[pos_] != u'"') {
-            if (texte_[pos_] == u'\n') ++ligne_;
+        while (pos_ < n && t[pos_] != u'"') {
+            if (t[pos_] == u'\n') ++ligne_;
             ++pos_;
         }
         fin = pos_;
-        while (pos_ < n && texte_[pos_] != u',' && !FinLigne(texte_[pos_])) ++pos_;
+        pos_ = finChamp(pos_);
     } else {
-        while (pos_ < n && texte_[pos_] != u',' && !FinLigne(texte_[pos_])) ++pos_;
-        fin = pos_;
+        pos_ = fin = finChamp(pos_);
     }
-    champ = texte_.mid(debut, fin - debut).toString();
+    champ = QString(reinterpret_cast<const QChar*>(t + debut), fin - debut);
     // Consume the delimiter: a comma, or one line end (CR, LF or CRLF).
     if (pos_ < n) {
         if (texte_[pos_] == u',') {

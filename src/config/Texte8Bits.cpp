@@ -27,9 +27,11 @@ int Code1252(QChar c) {
 }
 
 QString Depuis1252(const QByteArray& octets) {
-    QString texte(octets.size(), Qt::Uninitialized);
+    QString texte = QString::fromLatin1(octets);
+    // Only 0x80..0x9F differ from Latin-1.
     QChar* d = texte.data();
-    for (qsizetype i = 0; i < octets.size(); ++i) d[i] = Car1252(static_cast<unsigned char>(octets[i]));
+    for (qsizetype i = 0; i < texte.size(); ++i)
+        if (d[i].unicode() >= 0x80 && d[i].unicode() < 0xA0) d[i] = QChar(kPlage80[d[i].unicode() - 0x80]);
     return texte;
 }
 

@@ -1,0 +1,29 @@
+#pragma once
+// A window interface that does nothing, for benchmarks.
+
+#include "app/FenetreInterface.h"
+#include "app/Horloge.h"
+
+class FenetreMuette : public FenetreInterface {
+public:
+    void Information(const QString&, const QString& = {}) override {}
+    Reponse Question(const QString&, Boutons, const QString& = {}) override { return Reponse::Oui; }
+    void FixerTexte(const QString&, const QString& valeur) override { dernier_ = valeur; }
+    QString Texte(const QString&) const override { return {}; }
+    QRect ZoneTravail() const override { return {0, 0, 28800, 15600}; }
+    int TwipsParPixelX() const override { return 15; }
+    int TwipsParPixelY() const override { return 15; }
+    QRect ZoneVisible() const override { return {0, 0, 1600, 1000}; }
+    void FixerDefilement(Barre, int, int) override {}
+    int ValeurDefilement(Barre) const override { return 0; }
+    int MaximumDefilement(Barre) const override { return 0; }
+    void Rafraichir() override {}
+
+private:
+    QString dernier_;
+};
+
+class HorlogeMuette : public Horloge {
+public:
+    void Attendre(int) override {}
+};
