@@ -38,10 +38,11 @@ void ReinitialiserPage(Contexte& ctx) {
     e.ChangementEcran = false;
     e.PositionReprise = 0;
     e.XTrace = e.YTrace = 0;
-    e.LettreComposee.clear();
+    e.LettreComposee = 0;
     e.FormeComposee = 0;
     e.MessagesManquants.clear();
-    e.PhaseDessin = e.PhaseDessinPrecedente = 0;
+    e.PhaseDessin.clear();
+    e.PhaseDessinPrecedente.clear();
     e.XOrigine = e.YOrigine = 0;
     e.XPointB = e.YPointB = 0;
     e.PositionImposee = false;

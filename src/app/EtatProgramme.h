@@ -105,19 +105,55 @@ struct EtatProgramme {
     double MargeSonde = 0;
     bool PositionImposee = false;
     double DecalageCurseur = 0;  // PosY = YLigne + DecalageCurseur
+    bool LigneVisible = true;
+    int16_t TwipsParPixelX = 15, TwipsParPixelY = 15;
+    bool FinProche = false;
+    int NumeroEcran = 0;
+    int DernierEcran = 0;
+    bool EcransPleins = false;
+    double YDernierEcran = 0;
+    // Per stored screen 0..20: PosX, PosY, vertical scroll value and maximum, horizontal scroll
+    // value and maximum, surface width.
+    std::array<std::array<double, 7>, 21> EtatEcrans{};
+    int IndicePageRappel = 0;
+    bool EntreeVidee = false;
+    bool FinRetranscription = false;
+    double CompteurLigne = 0;
+    int IndiceTexte = 0;  // position of the whole-text re-transcription; each new line advances it
+
+    // --- Line scanners and glyph composer -------------------------------------------------
+    double MargeLimite = 0;                       // allowance added to the visible width
+    double XComposition = -1, YComposition = -1;  // pen of the last glyph composed
 
     // --- Transcription --------------------------------------------------------------------
     int BasculeVoyelles = 0;
     QString TextePointe;
     QString TexteAffiche;
+    QString TamponOriginal;
     QString TamponSon;
     QString ChaineTravail;
     bool ChangementEcran = false;
     int PositionReprise = 0;
-    double XTrace = 0, YTrace = 0;
-    QString LettreComposee;
-    int FormeComposee = 0;
+    QString MotSigne;            // the current word when it is a sign word
+    QString CodeSigne;           // upper-cased character after its first "!"
+    int16_t FormeSigne = 0;      // 2, 1 or 0: how the sign drawer places a stress sign
+    double NumeroDiese = 0;      // number of the "#" sign; negative counts lone "#"
+    QString NumeroDieseSaisi;    // number text given by re-transcription, consumed by the next "#"
+    int IndiceMot = 0, DernierMot = -1;
+    bool Temporisation = false;  // stop after every word and ask whether to go on
+
+    // --- Syllable drawer ------------------------------------------------------------------
+    double XTrace = 0, YTrace = 0;   // pen handed to Dessin
+    int LettreComposee = 0;          // character code of the last glyph's letter, for the composer
+    int FormeComposee = 0;           // its vowel form
+    double LargeurGlyphe = 0;
+    double XAttache = 0;
+    double DecalageY = 0;
+    double AvanceGlyphe = 0;
+    bool SyllabeLiee = false;        // the syllable began with "="
+    bool SyllabeFinale = false;      // the syllable ended with "_"
+    bool MarqueDroitePrevue = false;
     QString MessagesManquants;
-    int PhaseDessin = 0;
-    int PhaseDessinPrecedente = 0;
+    QString PhaseDessin;             // two-character phase code ("I5", "D6", "G1", "EC", ...)
+    QString PhaseDessinPrecedente;
 };
