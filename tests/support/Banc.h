@@ -3,6 +3,7 @@
 
 #include "app/Contexte.h"
 #include "support/FenetreFactice.h"
+#include "support/ImpressionQt.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -1,0 +1,345 @@
+#include "transcription/Syllabes.h"
+
+#include "app/Contexte.h"
+#include "config/Texte8Bits.h"
+
+namespace {
+
+constexpr char16_t kPremierMarqueur = 0xE000;
+
+bool Voyelle(QChar c) {
+    switch (c.unicode()) {
+    case u'a': case u'e': case u'i': case u'o': case u'u': case u'y': return true;
+    default: return false;
+    }
+}
+bool Consonne(QChar c) { return c >= u'a' && c <= u'z' && !Voyelle(c); }
+bool Majuscule(QChar c) { return c >= u'A' && c <= u'Z'; }
+bool EstMarqueur(QChar c) { return c.unicode() >= kPremierMarqueur && c.unicode() < kPremierMarqueur + 0x100; }
+
+struct Signe {
+    char16_t caractere;
+    char16_t code;
+    bool finDePhrase;
+};
+
+// Characters coded as signs, with the sentence parts they end.
+constexpr Signe kSignes[] = {
+    {u'°', u'°', false}, {u'$', u'M', false}, {u'§', u'A', false}, {u'#', u'#', false},
+    {u'(', u'(', false}, {u'&', u'&', false}, {u'/', u'/', false}, {u'\\', u'\\', false},
+    {u'[', u'[', false}, {u'+', u'E', false}, {u'@', u'B', false}, {u'ù', u'S', false},
+    {u'=', u'C', false}, {u'{', u'{', false}, {u'<', u'<', false}, {u',', u',', true},
+    {u';', u';', true},  {u'.', u'P', true},  {u'?', u'?', true},  {u'!', u'!', true},
+    {u':', u':', true},  {u')', u')', true},  {u']', u']', true},  {u'}', u'}', true},
+    {u'>', u'>', true},  {u'"', u'Q', false},
+};
+
+const Signe* TrouverSigne(QChar c) {
+    for (const Signe& s : kSignes)
+        if (s.caractere == c) return &s;
+    return nullptr;
+}
+
+// Marker names, longest first, with their canonical spelling and whether a number follows.
+struct Marqueur {
+    const char16_t* minuscule;
+    const char16_t* canonique;
+    bool nombre;
+};
+constexpr Marqueur kMarqueurs[] = {
+    {u"%saut", u"%saut", false}, {u"%col", u"%COL", true}, {u"%lin", u"%LIN", true},
+    {u"%bla", u"%BLA", true},    {u"%tai", u"%TAI", true}, {u"%ev", u"%ev", false},
+    {u"%od", u"%od", false},     {u"%la", u"%la", false},  {u"%ai", u"%ai", false},
+    {u"%tu", u"%TU", false},     {u"%fr", u"%FR", false},  {u"%en", u"%EN", false},
+    {u"%ph", u"%PH", false},
+};
+
+void NumeroterDiese(EtatProgramme& e, const QString& w) {
+    if (!e.NumeroDieseSaisi.isEmpty()) {
+        e.NumeroDiese = Val(e.NumeroDieseSaisi);
+        e.NumeroDieseSaisi.clear();
+    } else if (w.size() > 2) {
+        e.NumeroDiese = Val(w.mid(2));
+    } else if (e.DernierCode == u"#" && e.NumeroDiese < 0) {
+        e.NumeroDiese -= 1;
+    } else {
+        e.NumeroDiese = -1;
+    }
+}
+
+// Apostrophes of the prepared text: "h'" prefixes of Tumeli, the stress apostrophe, the backquote.
+QString TraiterApostrophes(const EtatProgramme& e, QString w) {
+    const bool tumeli = e.Langue == 0;
+    if (!w.contains(u"%la__")) w.replace(QStringLiteral("__"), QStringLiteral("_@_"));
+    if (tumeli && w.size() > 2 && (w.startsWith(u"h'") || w.startsWith(u"h`"))) w = QStringLiteral("''fh") + w.mid(2);
+    if (tumeli && w.size() > 4 && (w.startsWith(u"'fh'") || w.startsWith(u"'fh`"))) w = QStringLiteral("''fh") + w.mid(4);
+    bool prefixe = false;
+    if (tumeli && w.startsWith(u"fh'")) {
+        w = QStringLiteral("'fh") + w.mid(3);
+        prefixe = true;
+    }
+    if (tumeli && w.startsWith(u'h')) {
+        w = QStringLiteral("'fh") + w.mid(1);
+        prefixe = true;
+    }
+    const qsizetype bq = w.indexOf(u'`');
+    if (bq >= 0) w[bq] = u'§';
+    if (prefixe) return w;
+    if (tumeli && w.startsWith(u"''fh")) {
+        w.replace(QStringLiteral("''fh"), QStringLiteral("$'fh"));
+    } else if (tumeli && w.startsWith(u'\'')) {
+        w[0] = u'$';
+    } else if (!tumeli && !w.startsWith(u'\'')) {
+        const qsizetype esp = w.indexOf(u" '");
+        if (esp >= 0) w[esp + 1] = u'$';
+        const qsizetype p = w.indexOf(u'\'');
+        if (p > 0) {
+            const int avant = Code1252(w[p - 1]);
+            if (avant < 97 || (avant > 122 && p + 1 < w.size())) {
+                w[p] = u' ';
+                if (p + 1 < w.size()) w[p + 1] = u'$';
+            }
+        }
+    }
+    return w;
+}
+
+}  // namespace
+
+QString CoderSignes(Contexte& ctx, const QString& texteMinuscule, bool& finDiese) {
+    EtatProgramme& e = ctx.etat;
+    QString w = TraiterApostrophes(e, texteMinuscule);
+    finDiese = false;
+    if (w.size() > 1 && w.endsWith(u'#')) {
+        w = u'#' + w.chopped(1);
+        finDiese = true;
+        w.prepend(u' ');
+    }
+    QString code;
+    code.reserve(w.size() * 2);
+    const qsizetype n = w.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = w[i];
+        if (c == u'-') {
+            if (i == n - 1) {
+                code += QStringLiteral("!-!_");
+            } else if (w[i + 1] == u' ' && n - 1 - i > 2) {
+                code += QStringLiteral("-!-");
+            } else {
+                code += c;
+            }
+            continue;
+        }
+        const Signe* s = TrouverSigne(c);
+        if (!s) {
+            code += c;
+            continue;
+        }
+        if (c == u'#') NumeroterDiese(e, w);
+        code += u'!';
+        code += QChar(s->code);
+        code += QStringLiteral("!_");
+    }
+    const Signe* dernier = w.isEmpty() ? nullptr : TrouverSigne(w.back());
+    e.SautPermis = !(dernier && dernier->finDePhrase);
+    return code;
+}
+
+QString ProtegerMarqueurs(const QString& texte, QStringList& marqueurs) {
+    marqueurs.clear();
+    if (!texte.contains(u'%')) return texte;
+    QString r;
+    r.reserve(texte.size());
+    for (qsizetype i = 0; i < texte.size();) {
+        const Marqueur* trouve = nullptr;
+        if (texte[i] == u'%' && marqueurs.size() < 0x100) {
+            for (const Marqueur& m : kMarqueurs)
+                if (QStringView(texte).mid(i).startsWith(QStringView(m.minuscule), Qt::CaseInsensitive)) {
+                    trouve = &m;
+                    break;
+                }
+        }
+        if (!trouve) {
+            r += texte[i++];
+            continue;
+        }
+        QString m = QString::fromUtf16(trouve->canonique);
+        i += m.size();
+        if (trouve->nombre)
+            while (i < texte.size() && texte[i].isDigit() && texte[i].unicode() < 128) m += texte[i++];
+        r += QChar(static_cast<char16_t>(kPremierMarqueur + marqueurs.size()));
+        marqueurs << m;
+    }
+    return r;
+}
+
+namespace {
+
+// Backward walk: separators for signs, hyphens and word ends; a vowel ending a word that another
+// word follows gets the "k" that closes its syllable; hyphens move behind the next vowel.
+QString MarcheArriere(const QString& w0) {
+    const QString w = u' ' + w0 + u' ';
+    QString r;
+    bool syllabeVue = false, liaison = false;
+    QString tiret;
+    for (qsizetype i = w.size() - 1; i >= 0; --i) {
+        const QChar c = w[i];
+        if (c.unicode() < 32) continue;
+        if (c == u'!' && i + 1 < w.size() && w[i + 1] == u'_' && i >= 2) {
+            r.prepend(u'+' + w.mid(i - 2, 3) + u'+');
+            i -= 2;
+            continue;
+        }
+        if (c == u'-' && i > 0 && w[i - 1] == u'!') {  // the dash sign put after a hyphen
+            r.prepend(QStringLiteral("+!-!+"));
+            --i;
+            continue;
+        }
+        switch (c.unicode()) {
+        case u'_': r.prepend(u'+'); syllabeVue = false; break;
+        case u'-': r.prepend(u'+'); syllabeVue = false; tiret = QStringLiteral("-"); break;
+        case u'µ': r.prepend(QStringLiteral("+µ+")); syllabeVue = false; break;
+        case u'|':
+        case u'£': r.prepend(u'|'); break;
+        case u'\'': r.prepend(u'\''); syllabeVue = false; break;
+        case u' ': liaison = syllabeVue; syllabeVue = false; break;
+        default:
+            if (c == u'h') {
+                if (i + 1 < w.size() && Voyelle(w[i + 1])) {
+                    r.prepend(QStringLiteral("h") + tiret);
+                    syllabeVue = true;
+                    tiret.clear();
+                } else {
+                    r.prepend(u'h');
+                }
+            } else if (Voyelle(c)) {
+                QString v(c);
+                if (liaison) {
+                    v += u'k';
+                    liaison = false;
+                }
+                r.prepend(v + tiret);
+                syllabeVue = true;
+                tiret.clear();
+            } else {
+                r.prepend(c);
+            }
+        }
+    }
+    return r;
+}
+
+// Forward walk: builds the dotted text.
+class MarcheAvant {
+public:
+    MarcheAvant(const QString& s, const QStringList& marqueurs, bool tumeli)
+        : s_(s), marqueurs_(marqueurs), tumeli_(tumeli) {}
+
+    QString Construire() {
+        for (i_ = 0; i_ < s_.size(); ++i_) Caractere(s_[i_]);
+        return d_;
+    }
+
+private:
+    void Separer() {
+        if (!d_.isEmpty()) d_ += u'.';
+    }
+    bool FinitParMajuscule() const { return !d_.isEmpty() && Majuscule(d_.back()); }
+    void Ecrire(const QString& t, bool voyelle) {
+        d_ += t;
+        derniereVoyelle_ = voyelle;
+    }
+
+    void Caractere(QChar c) {
+        const QChar avant = i_ > 0 ? s_[i_ - 1] : QChar();
+        if (c == u'!' && i_ + 1 < s_.size()) {
+            Ecrire(s_.mid(i_, 2), false);
+            ++i_;
+            if (i_ + 1 < s_.size() && s_[i_ + 1] == u'!') ++i_;
+            return;
+        }
+        if (c.isDigit() && c.unicode() < 128) {
+            if (!(avant.isDigit() && avant.unicode() < 128)) Ecrire(QStringLiteral(".+."), false);
+            Ecrire(c, false);
+            return;
+        }
+        if (EstMarqueur(c)) {
+            const int n = c.unicode() - kPremierMarqueur;
+            Separer();
+            Ecrire(n < marqueurs_.size() ? marqueurs_[n] : QString(), false);
+            voyelleDepuisConsonne_ = false;
+            return;
+        }
+        switch (c.unicode()) {
+        case u'+': Ecrire(QStringLiteral(".+."), false); return;
+        case u'|': Ecrire(QStringLiteral(".|."), false); return;
+        case u'-': Ecrire(QStringLiteral("_"), false); return;
+        case u'*': Ecrire(QStringLiteral("*"), false); return;
+        case u'h': Ecrire(FinitParMajuscule() ? QStringLiteral("H") : QStringLiteral("h"), false); return;
+        case u'k':
+            if (Voyelle(avant)) {
+                Separer();
+                derniereVoyelle_ = false;
+                voyelleDepuisConsonne_ = false;
+            } else {
+                Ecrire(QStringLiteral("k"), false);
+            }
+            return;
+        case u' ':
+            // Between two words a space separates, whatever was written before it.
+            Separer();
+            derniereVoyelle_ = false;
+            return;
+        case u'\'':
+            if (!voyelleVue_) {
+                d_.prepend(QStringLiteral("{."));
+            } else if (i_ > 0) {
+                Ecrire(tumeli_ ? QStringLiteral("_.{") : QStringLiteral(".{"), false);
+            }
+            return;
+        default: break;
+        }
+        if (Voyelle(c)) {
+            // A vowel after a vowel and an "h": the "h" stays with the first vowel and the new
+            // vowel opens a syllable of its own.
+            if (avant == u'h' && i_ >= 2 && Voyelle(s_[i_ - 2])) {
+                Separer();
+                Ecrire(c, true);
+            } else {
+                const bool capitale = !voyelleDepuisConsonne_ || FinitParMajuscule();
+                Ecrire(capitale ? c.toUpper() : c, true);
+            }
+            voyelleDepuisConsonne_ = true;
+            voyelleVue_ = true;
+            return;
+        }
+        if (Consonne(c)) {
+            Separer();
+            Ecrire(c, false);
+            voyelleDepuisConsonne_ = false;
+            return;
+        }
+        Ecrire(c, false);
+    }
+
+    const QString& s_;
+    const QStringList& marqueurs_;
+    const bool tumeli_;
+    QString d_;
+    qsizetype i_ = 0;
+    bool derniereVoyelle_ = false;
+    bool voyelleDepuisConsonne_ = false;
+    bool voyelleVue_ = false;
+};
+
+}  // namespace
+
+QString CouperSyllabes(Contexte& ctx, const QString& texteCode, const QStringList& marqueurs) {
+    QString s = MarcheArriere(texteCode);
+    s.replace(QStringLiteral("-h"), QStringLiteral("h-"));
+    if (s.startsWith(u"'fh")) s.remove(0, 3);
+    QString d = MarcheAvant(s, marqueurs, ctx.etat.Langue == 0).Construire();
+    while (d.contains(u"..")) d.replace(QStringLiteral(".."), QStringLiteral("."));
+    d.replace(QStringLiteral("__"), QStringLiteral("+"));
+    return d;
+}
