@@ -8,6 +8,7 @@
 #include "app/Horloge.h"
 #include "app/surface/Surface.h"
 #include "config/Tables.h"
+#include "transcription/Dictionnaires.h"
 
 #include <QFile>
 #include <QString>
@@ -24,6 +25,7 @@ struct Contexte {
     Horloge& horloge;
     QString dossier;                   // the program folder: data files and "Velmor.ini"
     std::unique_ptr<QFile> FichierSon;  // "FON.bat", open while ModeSon > 0
+    Dictionnaires dictionnaires;        // pronunciation dictionaries, loaded on first use
 
     QString Fichier(const QString& nom) const { return dossier + u'/' + nom; }
 };

@@ -141,6 +141,7 @@ struct EtatProgramme {
     QString NumeroDieseSaisi;    // number text given by re-transcription, consumed by the next "#"
     int IndiceMot = 0, DernierMot = -1;
     bool Temporisation = false;  // stop after every word and ask whether to go on
+    QString MotsEnAttente;       // words held back by a "*" dictionary entry, put before the next word
 
     // --- Syllable drawer ------------------------------------------------------------------
     double XTrace = 0, YTrace = 0;   // pen handed to Dessin

@@ -11,6 +11,8 @@ struct Entree {
 
 constexpr Entree kCommandes[] = {
     {"chemin", CommandeChemin},
+    {"normalise", CommandeNormalise},
+    {"prepare", CommandePrepare},
 };
 
 }  // namespace

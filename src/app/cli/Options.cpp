@@ -30,3 +30,15 @@ bool OptionNombre(const Options& o, const QString& nom, double defaut, double mi
     erreurs << "velmor: " << nom << " takes a number from " << mini << " to " << maxi << Qt::endl;
     return false;
 }
+
+bool OptionLangue(const Options& o, int16_t& langue, QTextStream& erreurs) {
+    static const QStringList kLangues = {QStringLiteral("TU"), QStringLiteral("FR"), QStringLiteral("EN"),
+                                         QStringLiteral("PH")};
+    const qsizetype i = kLangues.indexOf(o.Valeur(QStringLiteral("--langue")).toUpper());
+    if (i < 0) {
+        erreurs << "velmor: --langue takes TU, FR, EN or PH" << Qt::endl;
+        return false;
+    }
+    langue = static_cast<int16_t>(i);
+    return true;
+}

@@ -3,6 +3,7 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <cstdint>
 #include <map>
 #include <optional>
 
@@ -23,3 +24,7 @@ std::optional<Options> LireOptions(const QStringList& args, const QStringList& d
 // A number option; false (with a message) when it is not a number within [mini, maxi].
 bool OptionNombre(const Options& o, const QString& nom, double defaut, double mini, double maxi, double& v,
                   QTextStream& erreurs);
+
+// The --langue option: TU, FR, EN or PH (any case) as the input language 0 to 3; false (with a
+// message) for anything else or when it is missing.
+bool OptionLangue(const Options& o, int16_t& langue, QTextStream& erreurs);

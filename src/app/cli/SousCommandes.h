@@ -9,3 +9,5 @@ using SousCommande = int (*)(const QStringList& args, const QString& dossier, QT
                              QTextStream& erreurs);
 
 int CommandeChemin(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
+int CommandeNormalise(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
+int CommandePrepare(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);

@@ -1,0 +1,72 @@
+#pragma once
+// Pronunciation dictionaries: 8-bit files of entries "key;value", read with the field reader of the
+// data files (an entry ends at a comma or a line end; a quoted entry runs to the next quote).
+// A lookup gives what reading the file from the top would give: the value of the first entry whose
+// key (everything before the first ";", not trimmed) equals the word without regard to case; the
+// value is trimmed of spaces; blank entries are ignored. Each file is read once and read again when
+// its time or size on disk changes.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
+
+struct Contexte;
+
+// One dictionary, held as its file's bytes with an index of its first entry per key.
+class Dictionnaire {
+public:
+    struct Resultat {
+        bool trouve = false;
+        QString valeur;
+        int entree = 0;  // entry number (from 0) of the match
+    };
+    // An entry that is not blank and has no ";".
+    struct Defaut {
+        int entree;
+        QString texte;
+    };
+
+    // Replaces the content with the entries of a file's bytes (Windows-1252).
+    void Charger(QByteArray octets);
+    Resultat Chercher(QStringView cle) const;
+    int NombreCles() const { return cles_; }
+    const std::vector<Defaut>& Defauts() const { return defauts_; }
+
+private:
+    struct Case {
+        std::uint32_t empreinte, cle, longueurCle, valeur, longueurValeur;
+        std::uint32_t entree;  // entry number + 1; 0 for an empty slot
+    };
+    QByteArray octets_;  // the file, keys lower-cased in place
+    std::vector<Case> cases_;
+    std::uint32_t masque_ = 0;
+    int cles_ = 0;
+    std::vector<Defaut> defauts_;
+};
+
+// The dictionaries of the program folder, by file name.
+class Dictionnaires {
+public:
+    // Looks `cle` up in the file `nom` of the program folder, first reading or re-reading the file
+    // when it is new or changed on disk. A missing or unreadable file gives no match. The message
+    // "Erreur dans ''<nom>'' : Ligne <entry>" of each malformed entry that a reading from the top
+    // passes is shown once per loading of the file.
+    std::optional<QString> Chercher(Contexte& ctx, const QString& nom, QStringView cle);
+
+    // Forgets every loaded file.
+    void Vider() { fichiers_.clear(); }
+
+private:
+    struct Fichier {
+        Dictionnaire dico;
+        bool present = false;
+        std::int64_t date = -1, taille = -1;
+        std::size_t defautsMontres = 0;
+    };
+    void Actualiser(const QString& chemin, Fichier& f);
+    std::map<QString, Fichier> fichiers_;  // by full path
+};

@@ -1,0 +1,274 @@
+#include "transcription/Normaliseur.h"
+
+#include "app/Contexte.h"
+#include "transcription/Casse.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Markers whose letters the syllable cut separated, in the order they are repaired.
+constexpr struct {
+    const char* pointe;
+    const char* marqueur;
+} kMarqueurs[] = {
+    {"%.e.v", "%ev"},   {"%.o.d", "%od"},   {"%.L.a", "%la"},         {"%.a.i", "%ai"},
+    {"%.A.i", "%ai"},   {"%.T.u", "%TU"},   {"%.T.U", "%TU"},         {"%.F.r", "%FR"},
+    {"%.F.R", "%FR"},   {"%.E.n", "%EN"},   {"%.E.N", "%EN"},         {"%.P.h", "%PH"},
+    {"%.P.H", "%PH"},   {"%.s.a.u.t", "%saut"}, {"%.L.I.N", "%LIN"}, {"%.C.O.L", "%COL"},
+    {"%.B.L.A", "%BLA"},
+};
+
+bool EstSeparateur(QChar c) { return c == u'.' || c == u'+'; }
+bool EstMinusculeVoyelle(QChar c) {
+    switch (c.unicode()) {
+    case u'a': case u'e': case u'i': case u'o': case u'u': case u'y': return true;
+    default: return false;
+    }
+}
+
+void ReparerMarqueurs(QString& t) {
+    if (!t.contains(u'%')) return;
+    for (const auto& m : kMarqueurs) t.replace(QLatin1String(m.pointe), QLatin1String(m.marqueur));
+}
+
+// Phonetic input: a consonant that ends the piece before a "{" and meets a vowel after it is
+// written in capitals, and the first element after the mark in lower case.
+void RegleAccentPhonetique(QString& t) {
+    QStringList pieces = t.split(u".{."_s);
+    for (qsizetype k = 0; k + 1 < pieces.size(); ++k) {
+        QString& avant = pieces[k];
+        QString& apres = pieces[k + 1];
+        const qsizetype point = avant.lastIndexOf(u'.');
+        const QStringView dernier = QStringView(avant).mid(point + 1);
+        if (EstVoyelle(dernier) || apres.isEmpty() || !EstVoyelle(apres[0])) continue;
+        avant = avant.left(point + 1) + Majuscules(dernier);
+        const qsizetype p = apres.indexOf(u'.');
+        if (p >= 0) apres = Minuscules(QStringView(apres).left(p)) + apres.mid(p);
+    }
+    t = pieces.join(u".{."_s);
+}
+
+// Tumeli and phonetic input: in a word that begins with a vowel, the consonant right after the
+// "{" moves to the front as "=" and a capital, and the mark goes to the end of the word.
+void RegleAccentTumeli(QString& t) {
+    QStringList mots = t.split(u".+."_s);
+    bool change = false;
+    for (QString& mot : mots) {
+        const qsizetype p = mot.indexOf(u".{."_s);
+        if (p < 0 || p + 3 >= mot.size()) continue;
+        const QStringView avant = QStringView(mot).left(p);
+        const QChar c = mot[p + 3];
+        if (avant.isEmpty() || !EstVoyelle(avant[0]) || EstVoyelle(c)) continue;
+        mot = u'=' + QString(c.toUpper()) + u'.' + Minuscules(avant) + mot.mid(p + 4) + u".{."_s;
+        change = true;
+    }
+    if (change) t = mots.join(u".+."_s);
+    t.replace(u".."_s, u"."_s);
+}
+
+// Classes every element and rebuilds the text with its word breaks. Returns true when a "{" mark
+// was met.
+bool PasseElements(const QString& t, QString& sortie) {
+    sortie.clear();
+    sortie.reserve(t.size() + t.size() / 2 + 8);
+    bool debutMot = true, marqueVue = false, sauter = false;
+    qsizetype debut = 0;
+    const qsizetype n = t.size();
+    while (debut <= n) {
+        qsizetype fin = t.indexOf(u'.', debut);
+        if (fin < 0) fin = n;
+        QStringView e = QStringView(t).mid(debut, fin - debut);
+        debut = fin + 1;
+        if (sauter) {
+            sauter = false;
+            continue;
+        }
+        if (e.isEmpty()) continue;
+        const QChar c = e[0];
+        if (c == u'%') {
+            sortie += e;
+            sortie += u".+."_s;
+            continue;
+        }
+        if (c == u'!') {
+            sortie += e.left(2);
+            sortie += u".+."_s;
+            sauter = true;
+            continue;
+        }
+        const bool egal = c == u'=';
+        if (egal) e = e.mid(1);
+        if (e == u"+"_s) {
+            sortie += u"+."_s;
+            debutMot = true;
+            continue;
+        }
+        if (egal || (c >= u'A' && c <= u'Z')) {
+            if (!debutMot) sortie += u".+."_s;
+            if (egal) sortie += u'=';
+            sortie += e;
+            sortie += u'.';
+            debutMot = false;
+        } else if ((c >= u'a' && c <= u'z') || c == u'|') {
+            AjouterMinuscules(sortie, e);
+            sortie += u'.';
+        } else if (c >= u'0' && c <= u'9') {
+            sortie += e;
+        } else if (e == u"-"_s) {
+            sortie += u"-."_s;
+        } else if (e == u"{"_s) {
+            sortie += u"{."_s;
+            marqueVue = true;
+        }
+    }
+    return marqueVue;
+}
+
+// "{.FH." followed by a vowel element and another element, in the last word: the second element
+// moves in front as "=" and capitals, and "FH" is written in lower case.
+void RecrireFH(QString& t) {
+    const qsizetype p = t.indexOf(u"{.FH."_s);
+    if (p < 0 || t.indexOf(u'+', p) >= 0) return;
+    const QStringView apres = QStringView(t).mid(p + 5);
+    const qsizetype p0 = apres.indexOf(u'.');
+    if (p0 <= 0 || !EstMinusculeVoyelle(apres[0])) return;
+    qsizetype p1 = apres.indexOf(u'.', p0 + 1);
+    if (p1 < 0) p1 = apres.size();
+    t = t.left(p) + u"{.fh.="_s + Majuscules(apres.mid(p0 + 1, p1 - p0 - 1)) + u'.' + Minuscules(apres.left(p0)) +
+        apres.mid(p1).toString();
+}
+
+}  // namespace
+
+bool EstVoyelle(QChar c) {
+    switch (c.unicode()) {
+    case u'a': case u'e': case u'i': case u'o': case u'u': case u'y':
+    case u'A': case u'E': case u'I': case u'O': case u'U': case u'Y': return true;
+    default: return false;
+    }
+}
+
+bool EstVoyelle(QStringView texte) { return texte.size() == 1 && EstVoyelle(texte[0]); }
+
+void NettoyerSeparateurs(QString& texte) {
+    if (texte.contains(u'@')) texte.replace(u"@"_s, u"+.!X."_s);
+    // Each run of "." and "+" reduces by itself: ".." and "++" merge, "+.+" becomes ".+".
+    // What is left depends only on the run's kinds of separator, its ends and its "+" groups.
+    QString r;
+    r.reserve(texte.size());
+    const qsizetype n = texte.size();
+    for (qsizetype i = 0; i < n;) {
+        if (!EstSeparateur(texte[i])) {
+            r += texte[i++];
+            continue;
+        }
+        const QChar premier = texte[i];
+        bool point = false, plus = false;
+        int groupesPlus = 0;
+        QChar precedent;
+        qsizetype j = i;
+        for (; j < n && EstSeparateur(texte[j]); ++j) {
+            if (texte[j] == u'.') {
+                point = true;
+            } else {
+                plus = true;
+                if (precedent != u'+') ++groupesPlus;
+            }
+            precedent = texte[j];
+        }
+        const QChar dernier = texte[j - 1];
+        if (!plus) r += u'.';
+        else if (!point) r += u'+';
+        else if (dernier == u'+') r += u".+"_s;
+        else if (premier == u'.' || groupesPlus >= 2) r += u".+."_s;
+        else r += u"+."_s;
+        i = j;
+    }
+    // Then the ends, one rule at a time in the order of the list; none of them can make a new
+    // match inside the text.
+    qsizetype deb = 0, fin = r.size();
+    for (;;) {
+        const QStringView v = QStringView(r).mid(deb, fin - deb);
+        if (v.endsWith(u'.')) --fin;
+        else if (v.endsWith(u".+"_s)) fin -= 2;
+        else if (v.startsWith(u'.') || v.startsWith(u'+')) ++deb;
+        else if (v.startsWith(u"{.{."_s)) deb += 2;
+        else break;
+    }
+    texte = r.mid(deb, fin - deb);
+}
+
+void AvancerMarques(QString& texte) {
+    if (texte.contains(u'+')) {
+        QString r;
+        r.reserve(texte.size() + texte.size() / 4 + 2);
+        for (const QStringView mot : QStringView(texte).split(u'+')) {
+            r += u'+';
+            const qsizetype p = mot.indexOf(u".{"_s);
+            if (p < 0) {
+                r += mot;
+            } else {
+                r += u"{."_s;
+                r += mot.left(p);
+                r += mot.mid(p + 2);
+            }
+        }
+        texte = r;
+        return;
+    }
+    // One word: the first ".{" goes and "{." is put in front, again while the word then begins
+    // with "{.{." (whose first "{." goes). Built left to right: `faite` never holds ".{", so the
+    // next ".{" is at its junction with the unread rest or further on.
+    QString faite;
+    faite.reserve(texte.size() + 2);
+    const qsizetype n = texte.size();
+    qsizetype i = 0;
+    for (;;) {
+        bool trouve = false;
+        while (i < n) {
+            if (texte[i] == u'{' && !faite.isEmpty() && faite.back() == u'.') {
+                faite.chop(1);
+                ++i;
+                trouve = true;
+                break;
+            }
+            faite += texte[i++];
+        }
+        if (!trouve) break;
+        auto car = [&](qsizetype k) -> QChar {
+            if (k < faite.size()) return faite[k];
+            k += i - faite.size();
+            return k < n ? texte[k] : QChar();
+        };
+        if (car(0) == u'{' && car(1) == u'.') continue;  // "{." + that text begins with "{.{."
+        faite = u"{."_s + faite + texte.mid(i);
+        break;
+    }
+    texte = faite;
+}
+
+void Normaliser(Contexte& ctx, QString& textePointe) {
+    EtatProgramme& e = ctx.etat;
+    QString t = textePointe;
+    ReparerMarqueurs(t);
+    if (t.contains(u".{."_s)) {
+        if (e.Langue == 3) RegleAccentPhonetique(t);
+        if (e.Langue == 0 || e.Langue == 3) RegleAccentTumeli(t);
+    }
+    NettoyerSeparateurs(t);
+    QString& travail = e.ChaineTravail;
+    const bool marques = PasseElements(t, travail);
+    NettoyerSeparateurs(travail);
+    if (marques) {
+        AvancerMarques(travail);
+        NettoyerSeparateurs(travail);
+    }
+    const qsizetype points = travail.indexOf(u"!P.+.!P.+.!P"_s);
+    if (points >= 0) travail.replace(points, 12, u"!3.+.!0.+.!0"_s);
+    travail.replace(u"+{"_s, u"+.{"_s);
+    RecrireFH(travail);
+    travail.remove(u"+.ou."_s);
+    textePointe = travail;
+    travail.clear();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Word preparation with the pronunciation dictionaries, and the Tumeli suffix separation.
+
+#include <QString>
+
+struct Contexte;
+
+// Prepares one typed word (Tampon) for the syllable cut. Apostrophes (a typographic one counts as
+// "'") and hyphens move next to the vowel they belong to, a leading "h'" is recoded, and the word's
+// letters are looked up, case ignored, in the dictionary of the input language ("Fohms_TU.TXT",
+// "Fohms_FR.TXT", "Fohms_EN.TXT") and then in "Fohms_NP.TXT" (that one alone when ModeSon is 2); a
+// match replaces them and keeps what followed them. Phonetic input skips all that. A result
+// containing "*" is held back in MotsEnAttente and `tampon` is emptied; otherwise the held-back text
+// goes in front of the word.
+// Reads Langue and ModeSon; reads and writes MotsEnAttente; may show the message of a malformed
+// dictionary entry.
+void PrepareMot(Contexte& ctx, QString& tampon);
+
+// Cuts known Tumeli suffixes off the words of a sign-coded text with "_", using TableSuffixes
+// (entries 1 to NombreSuffixes, in their order). Words with fewer than two vowels, or with two
+// adjacent vowels only, are never cut; nothing is cut when ModeSon is 2. The part from the first
+// sign code ("!") on is left as it is.
+// Reads Langue, ModeSon and the suffix table.
+void SepareSuffixe(Contexte& ctx, QString& texte);

@@ -1,0 +1,76 @@
+#include "app/cli/Commandes.h"
+#include "config/Texte8Bits.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Sortie {
+    QString out, err;
+    QTextStream so{&out}, se{&err};
+    int Lancer(const QStringList& args, const QString& dossier = {}) {
+        return ExecuterSousCommande(args, dossier, so, se);
+    }
+    QStringList Lignes() {
+        so.flush();
+        QStringList l = out.split(u'\n');
+        if (!l.isEmpty() && l.back().isEmpty()) l.removeLast();
+        return l;
+    }
+};
+
+TEST(CommandeNormalise, PrintsTheExamplesOfTheNormaliser) {
+    Sortie s;
+    ASSERT_EQ(s.Lancer({"normalise", "a.+.+.+.b", "%.s.a.u.t", "%.s.a.u.t.a.b", "Ab.Cd", "ab.Cd", "Ab.+.Cd", "1.2.a",
+                        "x.@.+.y", "x.@.y", "!P.+.!P.+.!P.+.!P", "ab.{.cd", "--langue", "fr"}),
+              0);
+    EXPECT_EQ(s.Lignes(), (QStringList{"a.+.b", "%saut", "%saut.+.a.b", "Ab.+.Cd", "ab.Cd", "Ab.+.Cd", "12a",
+                                       "x.+.!X.+.y", "x.+.!X", "!3.+.!0.+.!0.+.!P", "{.ab.cd"}));
+    Sortie t;
+    ASSERT_EQ(t.Lancer({"normalise", "a.{.n.e", "a.{.ne", "--langue", "TU"}), 0);
+    EXPECT_EQ(t.Lignes(), (QStringList{"{.=N.a.e", "{.=N.ae"}));
+    EXPECT_TRUE(t.err.isEmpty());
+}
+
+TEST(CommandeNormalise, ScriptOptionPlacesTheMarks) {
+    Sortie s;
+    ASSERT_EQ(s.Lancer({"normalise", "{.a.u.+.{.ta.ke.a", "--langue", "TU", "--ecriture", "0"}), 0);
+    EXPECT_EQ(s.Lignes(), QStringList{"%od.+.{.a.u.+.%ev.+.ta.ke.a.{"});
+    Sortie d;
+    ASSERT_EQ(d.Lancer({"normalise", "{.a.u", "--langue", "TU", "--ecriture", "1"}), 0);
+    EXPECT_EQ(d.Lignes(), QStringList{"a.u.{"});
+}
+
+TEST(CommandePrepare, PrintsTheExamplesOfTheWordPreparation) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath("Fohms_FR.TXT"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(Vers1252("bonjour;X\nde;de*\n"));
+    f.close();
+    Sortie s;
+    ASSERT_EQ(s.Lancer({"prepare", "Bonjour,", "l'ami", "l'heure", "a'b", "ab-", "de", "mer", "--langue", "FR",
+                        "--dossier", dir.path()}),
+              0);
+    EXPECT_EQ(s.Lignes(), (QStringList{"X,", "la'mi", "l'heure", "ab'", "ab-k", "", "de'mer"}));
+
+    QFile np(dir.filePath("Fohms_NP.TXT"));
+    ASSERT_TRUE(np.open(QIODevice::WriteOnly));
+    np.write("bonjour;Y\n");
+    np.close();
+    Sortie son;
+    ASSERT_EQ(son.Lancer({"prepare", "bonjour", "--langue", "FR", "--son", "2"}, dir.path()), 0);
+    EXPECT_EQ(son.Lignes(), QStringList{"Y"});
+}
+
+TEST(CommandesTexte, BadOptions) {
+    Sortie s;
+    EXPECT_EQ(s.Lancer({"normalise", "a.b"}), 2);
+    EXPECT_EQ(s.Lancer({"normalise", "a.b", "--langue", "DE"}), 2);
+    EXPECT_EQ(s.Lancer({"normalise", "a.b", "--langue", "FR", "--ecriture", "7"}), 2);
+    EXPECT_EQ(s.Lancer({"prepare", "--langue", "FR"}), 2);
+    EXPECT_TRUE(s.out.isEmpty());
+}
+
+}  // namespace

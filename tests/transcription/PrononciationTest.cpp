@@ -1,0 +1,194 @@
+#include "config/ChargeTables.h"
+#include "config/Texte8Bits.h"
+#include "support/Banc.h"
+#include "transcription/Dictionnaires.h"
+#include "transcription/Prononciation.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A bench whose program folder is a fresh temporary folder holding the given dictionaries.
+struct BancDico {
+    QTemporaryDir dir;
+    Banc b{10, 10, dir.path()};
+
+    void Ecrire(const QString& nom, const QString& texte) {
+        QFile f(dir.filePath(nom));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(Vers1252(texte));
+    }
+    QString Prepare(const QString& mot, int16_t langue = 1) {
+        b.etat().Langue = langue;
+        QString w = mot;
+        PrepareMot(*b.ctx, w);
+        return w;
+    }
+    QStringList Messages() const { return b.fenetre.Textes(); }
+};
+
+TEST(Dictionnaires, WholeWordLookupKeepsTheTailAndIgnoresCase) {
+    BancDico d;
+    d.Ecrire("Fohms_FR.TXT",
+             "bonjour;X\n"
+             "BonJour;second\n"          // a later entry of the same key never wins
+             "salut ;Y\n"                // the key is not trimmed
+             "merci;  grand  merci  \n"  // the value is
+             "un;1,deux;2\n"             // a comma ends an entry
+             "\"trois;3,4\"\n"           // unless the entry is quoted
+             "   \n\n"
+             "quatre;a;b\n"
+             "Été;ete\n");
+    EXPECT_EQ(d.Prepare("Bonjour,"), "X,");
+    EXPECT_EQ(d.Prepare("bONJOUR"), "X");
+    EXPECT_EQ(d.Prepare("salut"), "salut");
+    EXPECT_EQ(d.Prepare("merci!"), "grand  merci!");
+    EXPECT_EQ(d.Prepare("deux"), "2");
+    EXPECT_EQ(d.Prepare("trois"), "3,4");
+    EXPECT_EQ(d.Prepare("quatre"), "a;b");
+    EXPECT_EQ(d.Prepare("éTÉ."), "ete.");
+    EXPECT_EQ(d.Prepare("bonjours"), "bonjours");
+    EXPECT_EQ(d.Prepare("bonjour", 2), "bonjour");  // English has its own file
+    EXPECT_TRUE(d.Messages().isEmpty());
+}
+
+TEST(Dictionnaires, FallbackFileAndSoundMode) {
+    BancDico d;
+    d.Ecrire("Fohms_FR.TXT", "chat;sha\n");
+    d.Ecrire("Fohms_NP.TXT", "chat;commun\nparis;pari\n");
+    d.Ecrire("Fohms_TU.TXT", "tolo;tulu\n");
+    EXPECT_EQ(d.Prepare("chat"), "sha");
+    EXPECT_EQ(d.Prepare("Paris"), "pari");
+    EXPECT_EQ(d.Prepare("tolo", 0), "tulu");
+    EXPECT_EQ(d.Prepare("paris", 0), "pari");
+    EXPECT_EQ(d.Prepare("paris", 3), "paris");  // phonetic input looks nothing up
+    d.b.etat().ModeSon = 2;
+    EXPECT_EQ(d.Prepare("chat"), "commun");
+    EXPECT_EQ(d.Prepare("tolo", 0), "tolo");
+}
+
+TEST(Dictionnaires, MissingChangedAndMalformedFiles) {
+    BancDico d;
+    EXPECT_EQ(d.Prepare("chat"), "chat");
+    d.Ecrire("Fohms_FR.TXT", "chat;sha\noops\nchien;shien\n");
+    EXPECT_EQ(d.Prepare("chat"), "sha");
+    EXPECT_TRUE(d.Messages().isEmpty());  // a reading from the top stops before the bad line
+    EXPECT_EQ(d.Prepare("chien"), "shien");
+    EXPECT_EQ(d.Prepare("loup"), "loup");
+    EXPECT_EQ(d.Prepare("chien"), "shien");
+    EXPECT_EQ(d.Messages(), QStringList{"Erreur dans ''Fohms_FR.TXT'' : Ligne oops"});  // once per load
+
+    d.Ecrire("Fohms_FR.TXT", "chat;minou\noops\n");
+    EXPECT_EQ(d.Prepare("chat"), "minou");
+    EXPECT_EQ(d.Prepare("loup"), "loup");
+    EXPECT_EQ(d.Messages().size(), 2);
+
+    QFile::remove(d.dir.filePath("Fohms_FR.TXT"));
+    EXPECT_EQ(d.Prepare("chat"), "chat");
+}
+
+TEST(Dictionnaires, KeysOfEveryCodeOfTheCodePage) {
+    // Every character of the code page written as a key is found by the word in either case.
+    QByteArray octets;
+    for (int c = 33; c < 256; ++c)
+        if (c != ',' && c != ';' && c != '"') octets += char(c), octets += ";v", octets += QByteArray::number(c), octets += '\n';
+    Dictionnaire dico;
+    dico.Charger(octets);
+    for (int c = 33; c < 256; ++c) {
+        if (c == ',' || c == ';' || c == '"') continue;
+        const QChar car = Car1252(c);
+        for (const QChar variante : {car, car.toUpper(), car.toLower()}) {
+            if (Code1252(variante) == '?') continue;  // "µ" has its capital outside the code page
+            const auto r = dico.Chercher(QString(variante));
+            ASSERT_TRUE(r.trouve) << c;
+            // A letter's two cases share one key, whose first entry wins; other characters are their own.
+            if (car.toLower() == car && car.toUpper() == car) EXPECT_EQ(r.valeur, "v" + QString::number(c));
+        }
+    }
+    EXPECT_FALSE(dico.Chercher(QString(QChar(0x4E2D))).trouve);
+}
+
+TEST(PrepareMot, ApostrophesAndHyphens) {
+    BancDico d;
+    EXPECT_EQ(d.Prepare("l'ami"), "la'mi");
+    EXPECT_EQ(d.Prepare("l\u2019ami"), "la'mi");  // the typographic apostrophe
+    EXPECT_EQ(d.Prepare("l'heure"), "l'heure");
+    EXPECT_EQ(d.Prepare("l'oeil"), "loe'il");
+    EXPECT_EQ(d.Prepare("t'ahhx"), "tahh'x");
+    EXPECT_EQ(d.Prepare("d'a'b'u"), "da''bu'");  // each apostrophe from where the last one went
+    EXPECT_EQ(d.Prepare("'ami"), "'ami");
+    EXPECT_EQ(d.Prepare("a'b"), "ab'");
+    EXPECT_EQ(d.Prepare("a'b'c"), "abc'");
+    EXPECT_EQ(d.Prepare("a-b"), "ab-k");
+    EXPECT_EQ(d.Prepare("ab-"), "ab-k");
+    EXPECT_EQ(d.Prepare("-"), "-");
+    EXPECT_EQ(d.Prepare("ab-", 3), "ab-k");
+    EXPECT_EQ(d.Prepare("l'ami", 3), "l'ami");
+    QString long_;
+    for (int i = 0; i < 50000; ++i) long_ += "l'ea";
+    EXPECT_EQ(d.Prepare(long_).size(), long_.size());
+}
+
+TEST(PrepareMot, KeysAfterApostrophesAndTheHPrefix) {
+    BancDico d;
+    d.Ecrire("Fohms_FR.TXT", "l'ami;lami\nami;AMI\n");
+    d.Ecrire("Fohms_TU.TXT", "ami;omi\n");
+    EXPECT_EQ(d.Prepare("L'ami"), "lami");     // the key is taken before the apostrophe moves
+    EXPECT_EQ(d.Prepare("'ami"), "AMI");       // a leading apostrophe is not part of the key
+    EXPECT_EQ(d.Prepare("h'ami", 0), "fh'omi");
+    EXPECT_EQ(d.Prepare("h'oko", 0), "''fhoko");
+}
+
+TEST(PrepareMot, WordsHeldBackByTheirEntry) {
+    BancDico d;
+    d.Ecrire("Fohms_FR.TXT", "de;de*\nla;*la\n");
+    EXPECT_EQ(d.Prepare("de"), "");
+    EXPECT_EQ(d.Prepare("la"), "");
+    EXPECT_EQ(d.b.etat().MotsEnAttente, "de''la");
+    EXPECT_EQ(d.Prepare("mer"), "de''lamer");
+    EXPECT_EQ(d.b.etat().MotsEnAttente, "");
+    EXPECT_EQ(d.Prepare("a*b", 3), "");
+    EXPECT_EQ(d.Prepare("x", 3), "a'bx");
+}
+
+// Suffix table, in its final order: zzes (entry 0, never tried), umes -> _umo, s, obo, i, ei, bo.
+struct BancSuffixes {
+    Banc b;
+    BancSuffixes() { LireSuffixes(*b.ctx, "s\ni\nei\nobo\nbo\n*\num\nzz\n**\nes;o\n***\n"); }
+    QString Separe(const QString& texte) {
+        QString t = texte;
+        SepareSuffixe(*b.ctx, t);
+        return t;
+    }
+};
+
+TEST(SepareSuffixe, CutsThatHappen) {
+    BancSuffixes s;
+    ASSERT_EQ(s.b.tables().TableSuffixes[1][0], "umes");
+    ASSERT_EQ(s.b.tables().TableSuffixes[2][0], "s");
+    // A cut part is searched again as the whole piece, which shows as "__" (a word break later).
+    EXPECT_EQ(s.Separe("tasus"), "tasu__s");
+    EXPECT_EQ(s.Separe("kobo"), "ko__bo");            // "obo" leaves no vowel before it: next suffix
+    EXPECT_EQ(s.Separe("kalumes"), "kal__umo");       // replaced ending
+    EXPECT_EQ(s.Separe("tola_kebo"), "tola_ke__bo");  // the last part was long enough
+    EXPECT_EQ(s.Separe("kebo_ta"), "ke_bo_ta");       // it was not
+    EXPECT_EQ(s.Separe("-tasus--kobo-"), "tasu__s-ko__bo");
+    EXPECT_EQ(s.Separe(" tasus !P!_kobo"), "tasu__s!P!_kobo");
+}
+
+TEST(SepareSuffixe, CutsThatMustNotHappen) {
+    BancSuffixes s;
+    EXPECT_EQ(s.Separe("tas"), "tas");      // one vowel
+    EXPECT_EQ(s.Separe("taus"), "taus");    // two adjacent vowels and no third
+    EXPECT_EQ(s.Separe("tokei"), "tokei");  // vowel suffix after a vowel stops the search
+    EXPECT_EQ(s.Separe("TASUS"), "TASUS");  // exact case
+    EXPECT_EQ(s.Separe("s"), "s");
+    EXPECT_EQ(s.Separe(""), "");
+    EXPECT_EQ(s.Separe("__"), "");
+    s.b.etat().ModeSon = 2;
+    EXPECT_EQ(s.Separe("tasus"), "tasus");
+}
+
+}  // namespace
