@@ -1,6 +1,7 @@
 #pragma once
 // Everything a routine of the program works with: the shared state record, the program tables, the
-// writing surface, the window interface, the clock of the paced drawing and the program folder.
+// writing surface, the window interface, the clock of the paced drawing, the program folder and the
+// picture stores (stored screens, recallable pages).
 // One Contexte lives for the whole run and is passed by reference.
 
 #include "app/EtatProgramme.h"
@@ -9,6 +10,7 @@
 #include "app/surface/Surface.h"
 #include "config/Tables.h"
 #include "transcription/Dictionnaires.h"
+#include "layout/MagasinImages.h"
 
 #include <QFile>
 #include <QString>
@@ -26,6 +28,8 @@ struct Contexte {
     QString dossier;                   // the program folder: data files and "Velmor.ini"
     std::unique_ptr<QFile> FichierSon;  // "FON.bat", open while ModeSon > 0
     Dictionnaires dictionnaires;        // pronunciation dictionaries, loaded on first use
+    MagasinImages ecrans{21};            // the stored screens, 0 to 20
+    MagasinImages pages{31, true};       // the ring of recallable pages, 0 to PagesRappelables
 
     QString Fichier(const QString& nom) const { return dossier + u'/' + nom; }
 };

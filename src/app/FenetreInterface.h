@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <QString>
+#include <cstdint>
 
 enum class Reponse { Oui, Non, Annuler };
 enum class Boutons { OuiNon, OuiNonAnnuler };
@@ -36,4 +37,12 @@ public:
 
     // Makes what was drawn on the surface visible now.
     virtual void Rafraichir() = 0;
+
+    // Shows a control that starts hidden (the screen-page buttons "CmdPaqPos", "CmdPaqAht",
+    // "TxtPaq") and repaints it.
+    virtual void MontrerControle(const QString& controle) { (void)controle; }
+    // Background colour (0x00BBGGRR) of a text box.
+    virtual void ColorerControle(const QString& controle, std::uint32_t fond) { (void)controle, (void)fond; }
+    // The main window is maximised.
+    virtual bool EstMaximisee() const { return false; }
 };

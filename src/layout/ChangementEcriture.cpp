@@ -1,7 +1,46 @@
 #include "layout/ChangementEcriture.h"
 
 #include "app/Contexte.h"
+#include "drawing/Entrees.h"
+#include "drawing/Scanners.h"
+#include "layout/Lignes.h"
 
-void ChangementEcriture(Contexte&) {
-    // The spacing between two scripts comes with the line layout.
+namespace {
+
+double TaillePolice(const Surface& s) {
+    const QFont& f = s.Police();
+    return f.pointSizeF() > 0 ? f.pointSizeF() : qMax(0, f.pixelSize());
+}
+
+void RegleFinDeLigne(Contexte& ctx) {
+    const EtatProgramme& e = ctx.etat;
+    if (e.PosX >= e.LimiteDroite || (e.MargeDroite != 0 && e.PosX > e.MargeDroite)) NouvelleLigne(ctx);
+}
+
+}  // namespace
+
+void ChangementEcriture(Contexte& ctx) {
+    EtatProgramme& e = ctx.etat;
+    if (e.CollageEnCours) return;
+    const int a = e.EcritureAvantLatin, n = e.EcritureNouvelle;
+    bool espaceLatin = true;
+    if ((a == 2 && n == 3) || (a == 3 && n == 2) || (a < 2 && n > 1)) {
+        ctx.surface.ImprimerTexte(QStringLiteral(" "));
+        e.PosX += 1.9 * TaillePolice(ctx.surface);
+        RegleFinDeLigne(ctx);
+    } else if ((a == 0 && n == 1) || (a == 1 && n == 0)) {
+        EspaceMot(ctx);
+        e.PosX = e.XFinGlyphe < 1 ? e.MargeGauche : e.XFinGlyphe + e.LargeurBlanc;
+    } else if (a > 1) {
+        if (e.PosX <= e.MargeGauche) e.PosX = e.MargeGauche;
+        e.PosX += TaillePolice(ctx.surface);
+        RegleFinDeLigne(ctx);
+        espaceLatin = false;
+    } else {
+        return;
+    }
+    e.XDebutMot = e.PosX;
+    e.XTrace = e.PosX;
+    e.XAttache = e.PosX + DecalageAttache(ctx);
+    if (espaceLatin) e.ApresEspaceLatin = true;
 }

@@ -5,6 +5,7 @@
 #include "app/FenetreInterface.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <deque>
 
@@ -51,4 +52,11 @@ public:
     int ValeurDefilement(Barre b) const override { return b == Barre::Verticale ? defilementV : defilementH; }
     int MaximumDefilement(Barre b) const override { return b == Barre::Verticale ? maxV : maxH; }
     void Rafraichir() override { ++rafraichissements; }
+    void MontrerControle(const QString& controle) override { visibles.insert(controle); }
+    void ColorerControle(const QString& controle, std::uint32_t fond) override { couleurs[controle] = fond; }
+    bool EstMaximisee() const override { return maximisee; }
+
+    QSet<QString> visibles;
+    QHash<QString, std::uint32_t> couleurs;
+    bool maximisee = false;
 };

@@ -23,6 +23,9 @@ public:
     int ValeurDefilement(Barre) const override { return 0; }
     int MaximumDefilement(Barre) const override { return 0; }
     void Rafraichir() override {}
+    void MontrerControle(const QString&) override {}
+    void ColorerControle(const QString&, std::uint32_t) override {}
+    bool EstMaximisee() const override { return false; }
 
     int NombreMessages() const { return messages_; }
 

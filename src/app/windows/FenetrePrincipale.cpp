@@ -107,3 +107,7 @@ void FenetrePrincipale::Rafraichir() {
     vue_->Ajuster();
     vue_->repaint();
 }
+
+void FenetrePrincipale::MontrerControle(const QString& controle) { visibles_[controle] = true; }
+
+void FenetrePrincipale::ColorerControle(const QString& controle, std::uint32_t fond) { couleurs_[controle] = fond; }

@@ -27,6 +27,9 @@ public:
     int ValeurDefilement(Barre barre) const override;
     int MaximumDefilement(Barre barre) const override;
     void Rafraichir() override;
+    void MontrerControle(const QString& controle) override;
+    void ColorerControle(const QString& controle, std::uint32_t fond) override;
+    bool EstMaximisee() const override { return isMaximized(); }
 
 private:
     void AppliquerTitre();
@@ -35,5 +38,7 @@ private:
     QScrollArea* defilement_;
     VueSurface* vue_;
     QHash<QString, QString> textes_;
+    QHash<QString, bool> visibles_;         // controls the window does not build yet keep their state
+    QHash<QString, std::uint32_t> couleurs_;
     bool titreEnAttente_ = false;
 };

@@ -1,0 +1,48 @@
+#pragma once
+// The line scanners: where the written text of the current line ends, read from the surface's
+// pixels, and the word spacing and right-edge check built on them.
+
+#include <QImage>
+#include <initializer_list>
+
+struct Contexte;
+
+// The band of rows a scan looks at, relative to the current line:
+//   Ligne    YLigne - LargeurBlanc .. YLigne + LargeurBlanc (PosX left of the margin: no scan)
+//   Pleine   YLigne - HauteurCaractere - LargeurBlanc .. YLigne + LargeurBlanc
+//   Cellule  YLigne - HauteurCaractere .. YLigne; also puts PosX and XDebutMot at the column found
+enum class Bande { Ligne, Pleine, Cellule };
+
+// Sets XFinGlyphe to the last column, from PosX + 30 × Taille leftwards, where the band holds a
+// pixel that is not the background of pixel (0, 0); MargeGauche when there is none.
+void ScanFinTexte(Contexte& ctx, Bande bande);
+
+// One word-space pair beyond the text: PosX := XFinGlyphe + 2 × LargeurBlanc; XDebutMot := PosX.
+void EspaceMot(Contexte& ctx);
+
+// Right-edge check before a word: recomputes LimiteDroite, measures the line and starts a new line
+// when the text has reached the right limit and a line break is allowed.
+void ControleFinLigne(Contexte& ctx);
+
+// MargeLimite, the allowance added to the visible width to give LimiteDroite.
+void CalculeMargeLimite(Contexte& ctx);
+
+// The visible width of the work area in pixels plus MargeLimite.
+double LimiteDroiteVisible(Contexte& ctx);
+
+// --- Scan primitives, reading the picture's scan lines directly ------------------------------
+
+// The nearest whole pixel of a coordinate, as the surface rounds it.
+int PixelProche(double v);
+
+// The last column x in [xMin, x0] where one of the rows haut..bas holds a pixel that differs from
+// `fond` (0x00BBGGRR), or -1. Rows and columns outside the picture hold no text.
+int ColonneEncree(const QImage& image, int x0, int haut, int bas, unsigned fond, int xMin = 0);
+// The same over a few single rows (at most eight).
+int ColonneEncree(const QImage& image, int x0, std::initializer_list<int> lignes, unsigned fond, int xMin = 0);
+
+// True when the pixel (x, y) is inside the picture and differs from `fond`.
+bool Encre(const QImage& image, int x, int y, unsigned fond);
+
+// Samples CouleurFond from pixel (0, 0) of the surface, as every scan does first.
+unsigned EchantillonneFond(Contexte& ctx);

@@ -1,0 +1,67 @@
+#include "layout/Ecrans.h"
+
+#include "app/Contexte.h"
+#include "config/Texte8Bits.h"
+
+namespace {
+
+constexpr int kDernierEcranPossible = 20;
+constexpr Couleur kFondEcranCourant = 0x80FFFF;  // pale yellow: the box shows the last stored screen
+constexpr Couleur kFondAutreEcran = 0xFFFFFF;
+
+void MontrerBoutonsEcrans(Contexte& ctx) {
+    for (const char* c : {"CmdPaqPos", "CmdPaqAht", "TxtPaq"}) ctx.fenetre.MontrerControle(QLatin1String(c));
+}
+
+}  // namespace
+
+void MemoriseEcran(Contexte& ctx) {
+    EtatProgramme& e = ctx.etat;
+    if (e.PosX == e.MargeGauche && e.PosY == e.PasLigne) return;  // nothing on this screen yet
+
+    // Screens are numbered from 1, as the page buttons count them.
+    const double lu = Val(ctx.fenetre.Texte(QStringLiteral("TxtPaq")));
+    e.NumeroEcran = lu < 1 ? 1 : lu > kDernierEcranPossible ? kDernierEcranPossible : static_cast<int>(lu);
+    ctx.ecrans.Ranger(e.NumeroEcran, ctx.surface.Vue(), QPointF(e.PosX, e.PosY));
+    e.DernierEcran = e.NumeroEcran;
+    e.EtatEcrans[static_cast<size_t>(e.NumeroEcran)] = {
+        e.PosX,
+        e.PosY,
+        static_cast<double>(ctx.fenetre.ValeurDefilement(Barre::Verticale)),
+        static_cast<double>(ctx.fenetre.MaximumDefilement(Barre::Verticale)),
+        static_cast<double>(ctx.fenetre.ValeurDefilement(Barre::Horizontale)),
+        static_cast<double>(ctx.fenetre.MaximumDefilement(Barre::Horizontale)),
+        static_cast<double>(ctx.surface.Largeur())};
+    MontrerBoutonsEcrans(ctx);
+
+    const bool ecranDu = e.ChangementEcran || e.FinRetranscription || (e.YMaxiA4 > 0 && e.PosY > e.YMaxiA4);
+    if (!e.EntreeVidee && ecranDu) {
+        if (e.YDernierEcran != e.PosY) ++e.NumeroEcran;
+        if (e.NumeroEcran > kDernierEcranPossible) {
+            ctx.fenetre.Information(QStringLiteral("Texte trop important, doit occuper 20 écrans maxi !"));
+            e.NumeroEcran = kDernierEcranPossible;
+            e.DernierEcran = kDernierEcranPossible;
+            e.EcransPleins = true;
+            e.LimiteAtteinte = true;
+        } else if (!e.FinRetranscription) {
+            ctx.surface.Effacer();
+        }
+        ctx.fenetre.FixerTexte(QStringLiteral("TxtPaq"), QString::number(e.NumeroEcran));
+        ctx.fenetre.MontrerControle(QStringLiteral("TxtPaq"));
+    }
+    ctx.fenetre.ColorerControle(QStringLiteral("TxtPaq"),
+                                e.NumeroEcran == e.DernierEcran ? kFondEcranCourant : kFondAutreEcran);
+}
+
+bool AfficherEcran(Contexte& ctx, int numero) {
+    const QImage image = ctx.ecrans.Image(numero);
+    if (image.isNull()) return false;
+    EtatProgramme& e = ctx.etat;
+    ctx.surface.RemplacerImage(image);
+    ctx.fenetre.Rafraichir();
+    const auto& etat = e.EtatEcrans[static_cast<size_t>(numero)];
+    e.PosX = e.XDebutMot = etat[0];
+    e.PosY = e.YLigne = etat[1];
+    ctx.fenetre.FixerDefilement(Barre::Verticale, 0, ctx.fenetre.MaximumDefilement(Barre::Verticale));
+    return true;
+}

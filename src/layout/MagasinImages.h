@@ -1,0 +1,51 @@
+#pragma once
+// A numbered store of surface pictures: the stored screens and the ring of recallable pages.
+//
+// A picture is kept as a grid of 64 x 64 tiles. A tile of one colour is kept as that colour; any
+// other tile is kept compressed. A sharing store also compares each tile with the picture it stored
+// last and keeps the same tile when nothing changed there, so consecutive snapshots of a page being
+// written cost only the tiles that the new words touched. Pictures come back exact to the pixel.
+
+#include <QImage>
+#include <QPointF>
+#include <memory>
+#include <vector>
+
+class MagasinImages {
+public:
+    static constexpr int CoteTuile = 64;
+
+    // `partage`: compare with the last stored picture and share the tiles that did not change.
+    explicit MagasinImages(int places = 0, bool partage = false);
+    ~MagasinImages();
+    MagasinImages(const MagasinImages&) = delete;
+    MagasinImages& operator=(const MagasinImages&) = delete;
+
+    int Places() const { return static_cast<int>(places_.size()); }
+    // Keeps the pictures of the places below the new count.
+    void FixerPlaces(int places);
+
+    // Stores a copy of `image` with a cursor position; false when the place is out of range.
+    bool Ranger(int place, const QImage& image, QPointF position = {});
+    bool Occupee(int place) const;
+    QImage Image(int place) const;  // null when the place is empty or out of range
+    QPointF Position(int place) const;
+    void Vider();
+
+    // Bytes held by the tiles of every place, a tile shared by several places counted once,
+    // plus the comparison copy of a sharing store.
+    qint64 Octets() const;
+
+private:
+    struct Tuile;
+    struct Cliche;
+    using TuilePartagee = std::shared_ptr<const Tuile>;
+
+    std::shared_ptr<const Cliche> Decouper(const QImage& image, QPointF position);
+    static TuilePartagee Coder(const QImage& image, const QRect& zone);
+
+    bool partage_;
+    std::vector<std::shared_ptr<const Cliche>> places_;
+    QImage reference_;                    // the last stored picture (sharing stores only)
+    std::shared_ptr<const Cliche> dernier_;  // its tiles
+};

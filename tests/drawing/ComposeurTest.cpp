@@ -1,0 +1,99 @@
+#include "drawing/Composeur.h"
+#include "support/Banc.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A consonant entry: both marks, every column offset 2, a blank sub-path and the given stem code.
+QString Entree(const QString& tiges, QChar gauche = u'0', const QString& sousChemin = "      ") {
+    QString e = QStringLiteral("00") + gauche + QStringLiteral("00") + QStringLiteral("22222") +
+                QStringLiteral("00000000") + sousChemin + tiges;
+    return e;  // positions 6-10 offsets, 19-24 sub-path, 25-28 stems
+}
+
+// Pen at x = 100 on a line at y = 50: the cell's top boundary is y0 = 37, its top row 38.
+struct BancComposeur : Banc {
+    explicit BancComposeur(const QString& entree) : Banc(300, 120) {
+        EtatProgramme& e = etat();
+        e.Taille = 1;
+        e.YLigne = e.PosY = 50;
+        e.HauteurCaractere = 12;
+        e.MargeGauche = 15;
+        e.PosX = e.XTrace = 100;
+        e.Relief = false;
+        tables().TableGlyphes['b' - 97][1][0] = entree;
+    }
+    void Composer() { ComposeGlyphe(*ctx, 'b', 1); }
+    bool Tige(int x, int de, int a) const {
+        for (int y = de; y <= a; ++y)
+            if (surface.LirePixel(x, y) != 0) return false;
+        return true;
+    }
+};
+
+TEST(ComposeGlyphe, DownStemBridgesTheGapBetweenBodyAndMark) {
+    BancComposeur b(Entree("5000"));
+    b.surface.Ligne(95, 38, 110, 38);  // top of the body
+    b.surface.Ligne(95, 42, 110, 42);  // a mark five rows below the boundary
+    b.Composer();
+    EXPECT_TRUE(b.Tige(102, 37, 42));
+    EXPECT_EQ(b.surface.LirePixel(102, 43), 0xFFFFFF);
+    EXPECT_EQ(b.etat().PhaseDessin, "T7");
+
+    // Composing again at the same pen does nothing.
+    b.surface.Point(102, 40, 0xFFFFFF);
+    b.Composer();
+    EXPECT_EQ(b.surface.LirePixel(102, 40), 0xFFFFFF);
+}
+
+TEST(ComposeGlyphe, NoStemWithoutAGap) {
+    BancComposeur joint(Entree("5000"));  // already joined: a stroke runs down the column
+    joint.surface.Ligne(95, 38, 110, 38);
+    joint.surface.Ligne(102, 38, 102, 42);
+    joint.surface.Ligne(95, 42, 110, 42);
+    const auto avant = joint.Encre();
+    joint.Composer();
+    EXPECT_EQ(joint.Encre(), avant);
+
+    BancComposeur voisin(Entree("5000"));  // another stroke alongside the stem
+    voisin.surface.Ligne(95, 38, 110, 38);
+    voisin.surface.Ligne(95, 42, 110, 42);
+    voisin.surface.Ligne(103, 40, 103, 40);
+    voisin.Composer();
+    EXPECT_EQ(voisin.surface.LirePixel(102, 40), 0xFFFFFF);
+
+    BancComposeur court(Entree("5000"));  // the mark is not at the stem's end
+    court.surface.Ligne(95, 38, 110, 38);
+    court.surface.Ligne(95, 40, 110, 40);
+    court.Composer();
+    EXPECT_EQ(court.surface.LirePixel(102, 39), 0xFFFFFF);
+
+    BancComposeur sansMarque(Entree("5000", u'°'));  // no left mark: no left stem
+    sansMarque.surface.Ligne(95, 38, 110, 38);
+    sansMarque.surface.Ligne(95, 42, 110, 42);
+    sansMarque.Composer();
+    EXPECT_EQ(sansMarque.surface.LirePixel(102, 40), 0xFFFFFF);
+}
+
+TEST(ComposeGlyphe, MirroredStemRisesToAMarkAboveTheCell) {
+    BancComposeur b(Entree("0050"));
+    b.surface.Ligne(95, 38, 110, 38);
+    b.surface.Ligne(95, 32, 110, 32);
+    b.Composer();
+    EXPECT_TRUE(b.Tige(102, 32, 38));
+}
+
+TEST(ComposeGlyphe, SubPathFirstThenAnOffsetCodeShiftsTheLaterStems) {
+    // The sub-path draws the marks' joining stroke at mid-height (y = 44) from the pen; ":" moves
+    // the pen 10 to the right, so the second (right) stem hangs at 112 down to that stroke.
+    BancComposeur b(Entree(":700", u'0', "R:R:  "));
+    b.surface.Ligne(95, 38, 130, 38);
+    b.Composer();
+    EXPECT_EQ(b.surface.LirePixel(100, 44), 0);
+    EXPECT_EQ(b.surface.LirePixel(120, 44), 0);
+    EXPECT_TRUE(b.Tige(112, 37, 44));
+    EXPECT_EQ(b.surface.LirePixel(102, 40), 0xFFFFFF);
+}
+
+}  // namespace

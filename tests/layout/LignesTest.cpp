@@ -1,0 +1,182 @@
+#include "drawing/Dessin.h"
+#include "layout/Ecrans.h"
+#include "layout/Lignes.h"
+#include "support/Banc.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A bench on its first line, as start-up leaves it.
+void PremiereLigne(Banc& b) {
+    EtatProgramme& e = b.etat();
+    e.PasLigne = 38;
+    e.HauteurCaractere = 12;
+    e.MargeGauche = 15;
+    e.YLigne = 0;
+    NouvelleLigne(*b.ctx);
+    e.SautPermis = true;
+}
+
+// New lines until a limit is reached (or `max` lines).
+void Avancer(Banc& b, int max = 200) {
+    for (int i = 0; i < max && !b.etat().LimiteAtteinte; ++i) {
+        b.etat().SautPermis = true;
+        NouvelleLigne(*b.ctx);
+    }
+}
+
+TEST(NouvelleLigne, FirstLineThenSwallowedRequestThenAdvance) {
+    Banc b;
+    EtatProgramme& e = b.etat();
+    e.PasLigne = 38;
+    NouvelleLigne(*b.ctx);
+    EXPECT_EQ(e.YLigne, 38);
+    EXPECT_EQ(e.PosY, 38);
+    EXPECT_EQ(e.NombreLignes, 0);
+
+    e.PosX = 120;
+    e.SautPermis = false;
+    NouvelleLigne(*b.ctx);
+    EXPECT_TRUE(e.SautPermis);
+    EXPECT_EQ(e.YLigne, 38);
+    EXPECT_EQ(e.PosX, 120);
+
+    e.Tampon = "mot";
+    NouvelleLigne(*b.ctx);
+    EXPECT_EQ(e.YLigne, 76);
+    EXPECT_EQ(e.PosY, 76);
+    EXPECT_EQ(e.PosX, 15);
+    EXPECT_EQ(e.XDebutMot, 15);
+    EXPECT_EQ(e.MargeGauche, 15);
+    EXPECT_EQ(e.NombreLignes, 1);
+    EXPECT_EQ(e.XMaxAtteint, 120);
+    EXPECT_TRUE(e.RetourForce);
+    EXPECT_TRUE(e.Tampon.isEmpty());
+    EXPECT_EQ(e.IndicePageRappel, 1);  // the line's page went into the ring
+    EXPECT_TRUE(b.ctx->pages.Occupee(1));
+
+    e.PositionImposee = true;
+    NouvelleLigne(*b.ctx);
+    EXPECT_EQ(e.YLigne, 76);
+}
+
+TEST(FinDeLigne, ReadsTheFourProbeRows) {
+    Banc b;
+    EtatProgramme& e = b.etat();
+    e.MargeGauche = 15;
+    e.YLigne = 100;
+    e.HauteurCaractere = 12;
+    e.MargeSonde = 3;
+    e.PosX = 100;
+    FinDeLigne(*b.ctx);
+    EXPECT_EQ(e.XFinGlyphe, 15);  // empty line
+
+    b.surface.Point(120, 94, 0);  // y2 = YLigne - HauteurCaractere / 2
+    b.surface.Point(140, 95, 0);  // between the probes: not seen
+    b.surface.Point(135, 97, 0);  // y3 = y2 + 3, but beyond PosX + 30
+    FinDeLigne(*b.ctx);
+    EXPECT_EQ(e.XFinGlyphe, 120);
+
+    b.surface.Point(125, 97, 0);
+    FinDeLigne(*b.ctx);
+    EXPECT_EQ(e.XFinGlyphe, 125);
+
+    e.PositionImposee = true;
+    e.XFinGlyphe = 7;
+    FinDeLigne(*b.ctx);
+    EXPECT_EQ(e.XFinGlyphe, 7);
+}
+
+TEST(NouvelleLigne, GrowsTheSurfaceUpToTheHeightLimit) {
+    Banc b(300, 200);
+    b.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 150 * 15);
+    PremiereLigne(b);
+    Avancer(b);
+    EtatProgramme& e = b.etat();
+    ASSERT_TRUE(e.LimiteAtteinte);
+    EXPECT_EQ(b.surface.Hauteur(), 2052);
+    EXPECT_EQ(b.surface.Largeur(), 300);
+    EXPECT_EQ(b.fenetre.textes["TxtDimPic"], " Largeur : 300  Hauteur : 2052");
+    EXPECT_EQ(b.fenetre.Textes(), QStringList{"Hauteur maximum de l'image atteinte.\r\r"
+                                              "Elle est ici de  2015 pixels de hauteur.\r\r"
+                                              "Nombre de Lignes Velmor atteint :  52."});
+    EXPECT_GT(b.fenetre.maxV, 0);
+
+    const auto encre = b.Encre();
+    double x = 50, y = 1900;
+    Dessin(*b.ctx, "R5", x, y, 1, 0, "");
+    EXPECT_EQ(b.Encre(), encre);  // nothing more is drawn
+}
+
+TEST(NouvelleLigne, A4PageAndSixteenBitLimits) {
+    Banc a4(775, 1130);
+    a4.etat().FormatA4 = true;
+    a4.etat().HauteurPageA4 = 1130;
+    PremiereLigne(a4);
+    Avancer(a4);
+    EXPECT_TRUE(a4.etat().LimiteAtteinte);
+    EXPECT_EQ(a4.fenetre.Textes(), QStringList{"Hauteur maximum de l'image A4 atteinte.\r\r"
+                                               "Elle est ici de  1103 pixels de hauteur.\r\r"
+                                               "Nombre de Lignes Velmor atteint :  28."});
+
+    // 2200 pixels are more than 32767 twips at 15 twips per pixel: the first growth stops.
+    Banc large(2200, 300);
+    large.fenetre.zoneTravail = QRect(0, 0, 1000 * 15, 50 * 15);
+    PremiereLigne(large);
+    large.etat().PosX = 400;
+    Avancer(large, 1);
+    EXPECT_TRUE(large.etat().LimiteAtteinte);
+    EXPECT_EQ(large.surface.Hauteur(), 300);
+    EXPECT_EQ(large.fenetre.messages.size(), 1u);
+
+    Banc proche(300, 200);
+    proche.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 150 * 15);
+    proche.etat().FinProche = true;
+    PremiereLigne(proche);
+    Avancer(proche);
+    EXPECT_TRUE(proche.etat().LimiteAtteinte);
+    EXPECT_TRUE(proche.fenetre.messages.empty());
+}
+
+TEST(NouvelleLigne, ScreensWhilePastingStopAtTheTwentyFirst) {
+    Banc b(300, 400);
+    EtatProgramme& e = b.etat();
+    b.fenetre.textes["TxtPaq"] = "1";
+    e.YMaxiA4 = 150;
+    PremiereLigne(b);
+    e.CollageEnCours = true;
+    std::vector<QImage> ecrans;
+    int ecran = 1;
+    for (int i = 0; i < 200 && !e.EcransPleins; ++i) {
+        b.surface.Point(10 + ecran, 10, 0);  // one dot per screen, at its own place
+        b.surface.Point(20 + i % 3, e.PosY - 2, 0);
+        const QImage avant = b.surface.Image();
+        e.SautPermis = true;
+        NouvelleLigne(*b.ctx);
+        if (e.ChangementEcran) {
+            ecrans.push_back(avant);
+            ++ecran;
+            EXPECT_EQ(e.PosY, e.PasLigne);
+            EXPECT_TRUE(b.Encre().empty() || e.EcransPleins);  // cleared for the next screen
+        }
+    }
+    ASSERT_EQ(ecrans.size(), 20u);
+    EXPECT_TRUE(e.LimiteAtteinte);
+    EXPECT_EQ(e.NumeroEcran, 20);
+    EXPECT_EQ(e.DernierEcran, 20);
+    EXPECT_EQ(b.fenetre.textes["TxtPaq"], "20");
+    EXPECT_EQ(b.fenetre.Textes(), QStringList{"Texte trop important, doit occuper 20 écrans maxi !"});
+    EXPECT_TRUE(b.fenetre.visibles.contains("CmdPaqPos"));
+
+    for (int n : {1, 7, 20}) {
+        ASSERT_TRUE(AfficherEcran(*b.ctx, n));
+        EXPECT_EQ(b.surface.Image(), ecrans[static_cast<size_t>(n - 1)]) << "screen " << n;
+        EXPECT_EQ(e.PosY, 152);
+        EXPECT_EQ(e.YLigne, 152);
+        EXPECT_EQ(e.EtatEcrans[static_cast<size_t>(n)][6], 300);
+    }
+    EXPECT_FALSE(AfficherEcran(*b.ctx, 0));
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+#include "layout/MagasinImages.h"
+#include "layout/PagesRappel.h"
+#include "support/Banc.h"
+
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PagesRappel, RingWrapsAndRestoresPixelsAndCursor) {
+    Banc b(200, 120);
+    EtatProgramme& e = b.etat();
+    e.PagesRappelables = 3;  // four slots, 0 to 3
+    std::vector<QImage> images;
+    for (int i = 1; i <= 5; ++i) {
+        b.surface.FixerCouleurTrait(static_cast<Couleur>(0x10 * i));
+        b.surface.Ligne(10 * i, 10, 10 * i, 100);
+        e.PosX = 100 + i;
+        e.PosY = 38 * i;
+        MemorisePage(*b.ctx);
+        images.push_back(b.surface.Image());
+    }
+    EXPECT_EQ(e.IndicePageRappel, 1);  // 1, 2, 3, 0, 1
+
+    b.surface.Effacer();
+    e.PosX = e.PosY = 999;
+    AnnulerPage(*b.ctx);  // slot 1: the fifth snapshot
+    EXPECT_EQ(b.surface.Image(), images[4]);
+    EXPECT_EQ(e.PosX, 105);
+    EXPECT_EQ(e.XDebutMot, 105);
+    EXPECT_EQ(e.PosY, 190);
+    EXPECT_EQ(e.YLigne, 190);
+    EXPECT_EQ(e.IndicePageRappel, 0);
+
+    AnnulerPage(*b.ctx);  // slot 0: the fourth
+    EXPECT_EQ(b.surface.Image(), images[3]);
+    EXPECT_EQ(e.IndicePageRappel, 3);  // wrapped below 0
+    AnnulerPage(*b.ctx);
+    EXPECT_EQ(b.surface.Image(), images[2]);
+    EXPECT_EQ(e.PosX, 103);
+
+    ReafficherPage(*b.ctx);  // forward to slot 3 again
+    EXPECT_EQ(e.IndicePageRappel, 3);
+    EXPECT_EQ(b.surface.Image(), images[2]);
+    ReafficherPage(*b.ctx);
+    ReafficherPage(*b.ctx);
+    EXPECT_EQ(b.surface.Image(), images[4]);
+}
+
+TEST(PagesRappel, ZeroCoordinateKeepsTheCursorAndZeroPagesStoreNothing) {
+    Banc b(100, 80);
+    EtatProgramme& e = b.etat();
+    e.PagesRappelables = 2;
+    e.PosX = 0;
+    e.PosY = 50;
+    MemorisePage(*b.ctx);
+    e.PosX = 40;
+    e.PosY = 60;
+    AnnulerPage(*b.ctx);
+    EXPECT_EQ(e.PosX, 40);
+    EXPECT_EQ(e.PosY, 60);
+
+    Banc sans(100, 80);
+    sans.etat().PagesRappelables = 0;
+    MemorisePage(*sans.ctx);
+    AnnulerPage(*sans.ctx);
+    ReafficherPage(*sans.ctx);
+    EXPECT_EQ(sans.etat().IndicePageRappel, 0);
+    EXPECT_FALSE(sans.ctx->pages.Occupee(1));
+}
+
+TEST(MagasinImages, SharesUnchangedTilesAndRestoresExactly) {
+    QImage image(300, 200, QImage::Format_RGB32);
+    image.fill(0xFFFFFFFF);
+    QRandomGenerator alea(7);
+    for (int i = 0; i < 3000; ++i) image.setPixel(alea.bounded(300), alea.bounded(200), alea.generate() | 0xFF000000u);
+
+    MagasinImages m(4, true);
+    ASSERT_TRUE(m.Ranger(0, image, {1, 2}));
+    const qint64 un = m.Octets();
+    QImage change = image;
+    change.setPixel(150, 100, 0xFF000000u);
+    ASSERT_TRUE(m.Ranger(1, change, {3, 4}));
+    const qint64 tuile = 64 * 64 * 4;
+    EXPECT_LT(m.Octets() - un, tuile + 1024);  // one tile more, not a whole picture
+    EXPECT_EQ(m.Image(0), image);
+    EXPECT_EQ(m.Image(1), change);
+    EXPECT_EQ(m.Position(1), QPointF(3, 4));
+
+    // A taller picture shares what it has in common with the last one and stays exact.
+    QImage grande(300, 260, QImage::Format_RGB32);
+    grande.fill(0xFF00FF00u);
+    for (int y = 0; y < 200; ++y) memcpy(grande.scanLine(y), change.constScanLine(y), 300 * 4);
+    ASSERT_TRUE(m.Ranger(2, grande));
+    EXPECT_EQ(m.Image(2), grande);
+    EXPECT_EQ(m.Image(0), image);
+
+    EXPECT_FALSE(m.Ranger(4, image));
+    EXPECT_TRUE(m.Image(3).isNull());
+    m.FixerPlaces(2);
+    EXPECT_FALSE(m.Occupee(2));
+    EXPECT_EQ(m.Image(1), change);
+
+    MagasinImages seul(1);
+    seul.Ranger(0, grande);
+    EXPECT_EQ(seul.Image(0), grande);
+}
+
+}  // namespace
