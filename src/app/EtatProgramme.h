@@ -96,6 +96,7 @@ struct EtatProgramme {
     // --- Position display -----------------------------------------------------------------
     QString TitreFenetre;
     double XSouris = 0, YSouris = 0;
+    double XRepos = 0, YRepos = 0;  // position chosen by the repositioning dialog
 
     // --- Layout (line advance, screens, recallable pages) ---------------------------------
     int NombreLignes = 0;
@@ -141,6 +142,8 @@ struct EtatProgramme {
     QString NumeroDieseSaisi;    // number text given by re-transcription, consumed by the next "#"
     int IndiceMot = 0, DernierMot = -1;
     bool Temporisation = false;  // stop after every word and ask whether to go on
+    bool TranscriptionEnCours = false;  // a run of Transcrire is under way (message boxes let events in)
+    QStringList TamponsEnAttente;       // texts handed over during a run, written after it
     QString MotsEnAttente;       // words held back by a "*" dictionary entry, put before the next word
 
     // --- Syllable drawer ------------------------------------------------------------------

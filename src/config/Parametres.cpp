@@ -5,16 +5,12 @@
 
 #include <QDir>
 
-namespace {
-const char16_t* const kEcritures[] = {u"Velmor", u"Dorvane", u"Latine", u"A.P.I."};
-}
-
 void AppliquerParametresParDefaut(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     Surface& s = ctx.surface;
     e.Taille = 1;
     e.Ecriture = 0;
-    ctx.fenetre.FixerTexte(QStringLiteral("CmdScaqh"), QString::fromUtf16(kEcritures[0]));
+    ctx.fenetre.FixerTexte(QStringLiteral("CmdScaqh"), LegendeEcriture(0));
     e.Langue = 0;
     AfficherLangue(ctx);
     e.CouleurTexte = 0;

@@ -1,14 +1,197 @@
 #include "transcription/Selection.h"
 
 #include "app/Contexte.h"
+#include "config/Texte8Bits.h"
+#include "drawing/Dessin.h"
+#include "drawing/Scanners.h"
+#include "layout/AffichageEtat.h"
+#include "layout/ChangementEcriture.h"
+#include "layout/Lignes.h"
+
+#include <QFont>
+
+namespace {
+
+const char16_t* const kEcritures[] = {u"Velmor", u"Dorvane", u"Latine", u"A.P.I."};
+const char16_t* const kLangues[] = {u"Tumeli", u"Français", u"English", u"P H O N"};
+
+constexpr int kTailleMaxi = 50;  // 600-pixel glyphs: larger sizes only break the layout
+
+int CodeEcriture(const QString& legende) {
+    for (int i = 0; i < 4; ++i)
+        if (legende == QString::fromUtf16(kEcritures[i])) return i;
+    return -1;
+}
+
+// The surface font: 8 + 4 × Taille points of the metric-compatible sans-serif.
+void PoliceSurface(Contexte& ctx) {
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPointSize(8 + 4 * ctx.etat.Taille);
+    ctx.surface.FixerPolice(f);
+}
+
+}  // namespace
+
+QString LegendeEcriture(int ecriture) {
+    return ecriture >= 0 && ecriture < 4 ? QString::fromUtf16(kEcritures[ecriture]) : QString();
+}
+
+void ChoisirEcriture(Contexte& ctx) {
+    EtatProgramme& e = ctx.etat;
+    const int precedente = CodeEcriture(ctx.fenetre.Texte(QStringLiteral("CmdScaqh")));
+    ctx.fenetre.FixerTexte(QStringLiteral("CmdScaqh"), LegendeEcriture(e.Ecriture));
+    if (e.Ecriture >= 0 && e.Ecriture <= 2 && e.Ecriture == precedente) {
+        EffacePoints(ctx);
+        return;
+    }
+    ScanFinTexte(ctx, Bande::Ligne);
+    switch (e.Ecriture) {
+    case 0:
+        e.PosX = e.MargeGauche != e.XFinGlyphe ? e.XFinGlyphe + e.LargeurBlanc : e.MargeGauche;
+        break;
+    case 1:
+        e.PosX = qMax(e.XFinGlyphe, e.MargeGauche);
+        break;
+    case 2:
+        e.PosX = e.XFinGlyphe + e.LargeurBlanc;
+        if (e.PosX <= 2 * e.MargeGauche) e.PosX = e.MargeGauche;
+        break;
+    case 3:
+        e.PosX = qMax(e.XFinGlyphe + e.LargeurBlanc, e.MargeGauche);
+        break;
+    default: break;
+    }
+    e.XDebutMot = e.PosX;
+    EffacePoints(ctx);
+}
+
+void ChoisirLangue(Contexte& ctx, QString& marqueur) {
+    if (marqueur.size() >= 3 && marqueur.startsWith(u'%')) marqueur = marqueur.right(2);
+    static const char16_t* const kCodes[] = {u"TU", u"FR", u"EN", u"PH"};
+    for (int i = 0; i < 4; ++i)
+        if (marqueur == QString::fromUtf16(kCodes[i])) ctx.etat.Langue = static_cast<int16_t>(i);
+    AfficherLangue(ctx);
+}
 
 void AfficherLangue(Contexte& ctx) {
-    static const char16_t* const kLegendes[] = {u"Tumeli", u"Français", u"English", u"P H O N"};
     const int l = ctx.etat.Langue;
-    QString legende;
-    if (ctx.etat.ModeSon == 2)
-        legende = QStringLiteral("MP3");
-    else if (l >= 0 && l < 4)
-        legende = QString::fromUtf16(kLegendes[l]);
+    QString legende = l >= 0 && l < 4 ? QString::fromUtf16(kLangues[l]) : QString();
+    if (ctx.etat.ModeSon == 2) legende = QStringLiteral("MP3");
     ctx.fenetre.FixerTexte(QStringLiteral("CmdLihg"), legende);
+}
+
+void FixerCouleur(Contexte& ctx, double n) { ctx.etat.NumCouleur = n; }
+
+void FixerInterligne(Contexte& ctx, double n) {
+    const QString texte = QString::number(n);
+    ctx.fenetre.FixerTexte(QStringLiteral("TxtHauteurLigne"), texte);
+    HauteurLigneSaisie(ctx, texte);
+}
+
+void FixerBlanc(Contexte& ctx, double n) {
+    ctx.etat.Blanc = static_cast<int>(n);
+    ctx.etat.LargeurBlanc = ctx.etat.Blanc * ctx.etat.Taille;
+}
+
+void TailleSaisie(Contexte& ctx, const QString& texte) {
+    EtatProgramme& e = ctx.etat;
+    e.Taille = std::clamp(static_cast<int>(Val(texte)), 1, kTailleMaxi);
+    e.LargeurBlanc = e.Blanc * e.Taille;
+    e.PasLigne = e.HauteurLigne * e.Taille;
+}
+
+void HauteurLigneSaisie(Contexte& ctx, const QString& texte) {
+    EtatProgramme& e = ctx.etat;
+    e.HauteurLigne = std::clamp(static_cast<int>(Val(texte)), 1, 1000);
+    e.PasLigne = e.HauteurLigne * e.Taille;
+}
+
+void FixerTaille(Contexte& ctx, double n) {
+    EtatProgramme& e = ctx.etat;
+    const QString texte = QString::number(n);
+    ctx.fenetre.FixerTexte(QStringLiteral("TxtTaille"), texte);
+    TailleSaisie(ctx, texte);
+    CalculeMargeLimite(ctx);
+    ctx.fenetre.FixerTexte(QStringLiteral("TxtTaille"), QString::number(e.Taille));
+    e.HauteurCaractere = e.Taille * e.UniteHauteur;
+    e.LargeurBlanc = e.Blanc * e.Taille;
+    e.PasLigne = e.HauteurLigne * e.Taille;
+    PoliceSurface(ctx);
+    e.ProfondeurRelief = e.Relief ? e.Taille : 0;
+    if (e.YLigne == 0 || !e.PageEntamee) {
+        e.YLigne = e.PasLigne;
+        e.PosY = e.YLigne;
+    }
+}
+
+namespace {
+
+// A marker at position i of the text: its length, after running it; 0 when there is none.
+int MarqueurLatin(Contexte& ctx, const QString& t, qsizetype i) {
+    EtatProgramme& e = ctx.etat;
+    const QStringView v = QStringView(t).mid(i);
+    if (v.startsWith(u"%saut")) {
+        NouvelleLigne(ctx);
+        return 5;
+    }
+    static const struct { const char16_t* nom; void (*fixer)(Contexte&, double); } kNumeriques[] = {
+        {u"%COL", FixerCouleur}, {u"%LIN", FixerInterligne}, {u"%BLA", FixerBlanc}, {u"%TAI", FixerTaille}};
+    for (const auto& m : kNumeriques)
+        if (v.startsWith(QStringView(m.nom)) && v.size() >= 7) {
+            m.fixer(ctx, Val(v.mid(4, 3).toString()));
+            return 7;
+        }
+    static const char16_t* const kScripts[] = {u"%ev", u"%od", u"%la", u"%ai"};
+    for (int k = 0; k < 4; ++k)
+        if (v.startsWith(QStringView(kScripts[k]))) {
+            e.Ecriture = static_cast<int16_t>(k);
+            if (k <= 1) ChoisirEcriture(ctx);
+            return 3;
+        }
+    for (const char16_t* l : {u"%TU", u"%FR", u"%EN", u"%PH"})
+        if (v.startsWith(QStringView(l))) {
+            QString m = QString::fromUtf16(l);
+            ChoisirLangue(ctx, m);
+            return 3;
+        }
+    return 0;
+}
+
+}  // namespace
+
+void ImprimerLatin(Contexte& ctx, const QString& texte) {
+    EtatProgramme& e = ctx.etat;
+    Surface& s = ctx.surface;
+    for (qsizetype i = 0; i < texte.size();) {
+        if (e.Ecriture != e.EcriturePrecedente) {
+            e.EcritureAvantLatin = e.EcriturePrecedente;
+            e.EcritureNouvelle = e.Ecriture;
+            ChangementEcriture(ctx);
+        }
+        if (const int n = MarqueurLatin(ctx, texte, i)) {
+            i += n;
+            continue;
+        }
+        const QChar c = texte[i++];
+        if (c == u'\r') {
+            NouvelleLigne(ctx);
+            e.RetourForce = true;
+        } else if (c == u' ') {
+            s.FixerPositionTexte(e.PosX, e.PosY - e.HauteurCaractere + 8 * (e.Taille - 1));
+            s.ImprimerTexte(QStringLiteral(" "));
+            e.PosX += s.Police().pointSizeF() * 1.9;
+            e.ApresEspaceLatin = true;
+        } else if (c.unicode() >= 32) {
+            if (!e.ApresEspaceLatin) {
+                ScanFinTexte(ctx, Bande::Ligne);
+                e.PosX = e.XFinGlyphe + 3 * e.Taille;
+            }
+            s.FixerCouleurTrait(e.CouleurTexte);
+            s.FixerPositionTexte(e.PosX, (e.PosY - e.HauteurCaractere) + 8 * (e.Taille - 1));
+            s.ImprimerTexte(QString(c));
+            e.ApresEspaceLatin = false;
+            e.PageEntamee = true;
+        }
+        e.EcriturePrecedente = e.Ecriture;
+    }
 }

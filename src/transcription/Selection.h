@@ -1,7 +1,33 @@
 #pragma once
-// Script and language selection and their display on the main window's two caption buttons.
+// Script and language selection with their display on the main window's two caption buttons
+// ("CmdScaqh", "CmdLihg"), the setters behind the markers "%COL", "%LIN", "%BLA" and "%TAI", and the
+// Latin printer.
+
+#include <QString>
 
 struct Contexte;
 
+// Applies the script already stored in Ecriture: writes its caption and, when the script changed
+// (as read back from the caption written last) or is A.P.I., places the cursor for it.
+void ChoisirEcriture(Contexte& ctx);
+
+// Sets Langue from a marker ("%FR", "FR", ...) and shows it; anything else leaves Langue as it is.
+void ChoisirLangue(Contexte& ctx, QString& marqueur);
+
 // Sets the caption of "CmdLihg" from Langue, or "MP3" when ModeSon is 2.
 void AfficherLangue(Contexte& ctx);
+
+void FixerCouleur(Contexte& ctx, double n);     // NumCouleur
+void FixerInterligne(Contexte& ctx, double n);  // line spacing, through the "TxtHauteurLigne" box
+void FixerBlanc(Contexte& ctx, double n);       // word space in size units
+void FixerTaille(Contexte& ctx, double n);      // character size, 1 to 50
+
+// What the main window's boxes do when their text changes: the size and the line spacing.
+void TailleSaisie(Contexte& ctx, const QString& texte);
+void HauteurLigneSaisie(Contexte& ctx, const QString& texte);
+
+// Prints a text in Latin letters at the cursor, executing the markers it contains.
+void ImprimerLatin(Contexte& ctx, const QString& texte);
+
+// The caption of a script code 0..3 ("Velmor", "Dorvane", "Latine", "A.P.I.").
+QString LegendeEcriture(int ecriture);

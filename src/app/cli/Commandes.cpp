@@ -13,6 +13,8 @@ constexpr Entree kCommandes[] = {
     {"chemin", CommandeChemin},
     {"normalise", CommandeNormalise},
     {"prepare", CommandePrepare},
+    {"syllabes", CommandeSyllabes},
+    {"render", CommandeRendu},
 };
 
 }  // namespace

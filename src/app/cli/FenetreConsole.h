@@ -15,10 +15,10 @@ public:
     Reponse Question(const QString& texte, Boutons boutons, const QString& titre = {}) override;
     void FixerTexte(const QString& controle, const QString& valeur) override { textes_[controle] = valeur; }
     QString Texte(const QString& controle) const override { return textes_.value(controle); }
-    QRect ZoneTravail() const override { return {0, 0, 1920 * 15, 1040 * 15}; }
+    QRect ZoneTravail() const override { return {0, 0, largeurTravail * 15, 1040 * 15}; }
     int TwipsParPixelX() const override { return 15; }
     int TwipsParPixelY() const override { return 15; }
-    QRect ZoneVisible() const override { return {0, 0, 1600, 1000}; }
+    QRect ZoneVisible() const override { return {0, 0, largeurTravail, 1000}; }
     void FixerDefilement(Barre, int, int) override {}
     int ValeurDefilement(Barre) const override { return 0; }
     int MaximumDefilement(Barre) const override { return 0; }
@@ -28,6 +28,7 @@ public:
     bool EstMaximisee() const override { return false; }
 
     int NombreMessages() const { return messages_; }
+    int largeurTravail = 1920;  // pixels
 
 private:
     QTextStream& erreurs_;

@@ -11,3 +11,5 @@ using SousCommande = int (*)(const QStringList& args, const QString& dossier, QT
 int CommandeChemin(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
 int CommandeNormalise(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
 int CommandePrepare(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
+int CommandeSyllabes(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
+int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);

@@ -1,0 +1,7 @@
+#include "outputs/LotPrononciation.h"
+
+#include "app/Contexte.h"
+
+void EcrireLotPrononciation(Contexte&) {
+    // The command lines come with the pronunciation batch; the transcriber already calls it here.
+}

@@ -1,0 +1,425 @@
+#include "transcription/DessinSyllabes.h"
+
+#include "app/Contexte.h"
+#include "drawing/Dessin.h"
+#include "drawing/Entrees.h"
+#include "drawing/Scanners.h"
+#include "drawing/Signes.h"
+
+#include <optional>
+
+namespace {
+
+bool Voyelle(QChar c) {
+    switch (c.toLower().unicode()) {
+    case u'a': case u'e': case u'i': case u'o': case u'u': case u'y': return true;
+    default: return false;
+    }
+}
+bool Consonne(QChar c) {
+    const QChar m = c.toLower();
+    return m >= u'a' && m <= u'z' && !Voyelle(m);
+}
+bool MajusculeConsonne(QChar c) { return c >= u'B' && c <= u'Z' && Consonne(c); }
+
+// Vowel form of a syllable by its ending; `defaut` when none applies.
+int FormeVoyelle(const QString& syllabe, int defaut) {
+    const QString s = syllabe.toLower();
+    if (s == u"yyh") return 9;
+    if (s.size() == 3 && s.endsWith(u"eh")) return 4;
+    if (s.size() != 2) return defaut;
+    switch (s[1].unicode()) {
+    case u'h': return 2;
+    case u'e': return 3;
+    case u'i': return 5;
+    case u'o': return 6;
+    case u'u': return 7;
+    case u'y': return 8;
+    case u'a': return 9;
+    default: return defaut;
+    }
+}
+
+// Form of a consonant alone (a capital head or a stack component): 1, "h" 2; "k" takes layer 3.
+struct Glyphe {
+    int lettre = -1;  // character code of the lower-case letter
+    int forme = 1;
+    int couche = 0;
+    bool capitale = false;
+    bool consonne = false;
+};
+
+Glyphe ConsonneSeule(const QString& s) {
+    Glyphe g;
+    g.lettre = s[0].toLower().unicode();
+    g.consonne = true;
+    if (s.size() == 2 && s[1].toLower() == u'h') g.forme = 2;
+    if (s.size() == 2 && s[1].toLower() == u'k') g.couche = 3;
+    return g;
+}
+
+bool EstConsonneSeule(const QString& s) {
+    return !s.isEmpty() && Consonne(s[0]) &&
+           (s.size() == 1 || (s.size() == 2 && (s[1].toLower() == u'h' || s[1].toLower() == u'k')));
+}
+
+Glyphe Identifier(const QString& s) {
+    if (MajusculeConsonne(s[0])) {
+        Glyphe g = ConsonneSeule(s.left(2).size() == 2 && !Voyelle(s[1]) ? s.left(2) : s.left(1));
+        g.capitale = true;
+        return g;
+    }
+    Glyphe g;
+    if (s.toLower() == u"yyh") {
+        g.lettre = u'y';
+        g.forme = 9;
+        return g;
+    }
+    g.lettre = s[0].toLower().unicode();
+    g.consonne = Consonne(s[0]);
+    if (g.consonne && s.size() >= 2 && (s[1] == u'h' || s[1] == u'k')) {
+        if (s.size() == 2) {
+            if (s[1] == u'h') g.forme = 2;
+            else g.couche = 3;
+            return g;
+        }
+        g.couche = s[1] == u'h' ? 2 : 3;
+        g.forme = FormeVoyelle(s[0] + s.mid(2), 1);
+        return g;
+    }
+    g.forme = FormeVoyelle(s, 1);
+    return g;
+}
+
+// Slot of TableRaccords for a vowel glyph (letter, form) that comes before a consonant.
+int SlotRaccord(int lettre, int forme) {
+    static constexpr struct { char16_t lettre; int forme, slot; } kSlots[] = {
+        {u'a', 2, 1}, {u'e', 2, 2}, {u'o', 1, 3}, {u'o', 2, 4}, {u'o', 3, 5},
+        {u'u', 1, 6}, {u'u', 3, 7}, {u'e', 4, 8}, {u'o', 4, 9}};
+    for (const auto& s : kSlots)
+        if (s.lettre == lettre && s.forme == forme) return s.slot;
+    return 0;
+}
+
+void ChangerPhase(EtatProgramme& e, const char* phase) {
+    e.PhaseDessinPrecedente = e.PhaseDessin;
+    e.PhaseDessin = QString::fromLatin1(phase);
+}
+
+class Dessinateur {
+public:
+    Dessinateur(Contexte& ctx, QStringList syllabes) : ctx_(ctx), e_(ctx.etat), syllabes_(std::move(syllabes)) {}
+
+    int Mot() {
+        if (e_.PositionImposee) {
+            e_.PosX = e_.XRepos;
+            e_.PosY = e_.YRepos;
+        }
+        for (i_ = 0; i_ < syllabes_.size(); ++i_) Syllabe();
+        e_.PositionImposee = false;
+        return dessines_;
+    }
+
+private:
+    // One syllable: its glyph, the right-edge prediction, the marks, the glyph and its stack,
+    // then the second path with its join.
+    void Syllabe() {
+        e_.XDebutMot = e_.PosX;
+        e_.YLigne = e_.PosY;
+        e_.DecalageY = 0;
+        QString s = syllabes_[i_];
+        e_.Touche = s;
+        if (s.trimmed().isEmpty()) {
+            ctx_.fenetre.Information(QStringLiteral("Caractère vide dans ") + e_.TextePointe);
+            return;
+        }
+        if (s.startsWith(u'=')) {
+            s.remove(0, 1);
+            e_.SyllabeLiee = true;
+        }
+        if (s.endsWith(u'_')) {
+            s.chop(1);
+            e_.SyllabeFinale = true;
+        }
+        if (s.isEmpty()) return;
+        RegarderSuivante();
+        const Glyphe g = Identifier(s);
+        if (g.lettre < 97 || g.lettre >= 97 + Tables::NbLettres) return;
+        const QString& entree = EntreeGlyphe(ctx_.tables, g.lettre, g.forme, g.couche);
+        if (entree.isEmpty()) {
+            Manquant(s, g.capitale);
+            return;
+        }
+        Metriques(g, entree);
+        PredireBordDroit(entree);
+        Marques(entree);
+        Tracer(g, entree, Composantes(g));
+        SecondChemin(g);
+        e_.PosY = e_.YLigne;
+        precedent_ = g;
+        ++dessines_;
+    }
+
+    // Join code of the next syllable when it begins with a vowel (-9 when it has no glyph).
+    void RegarderSuivante() {
+        codeLiaisonSuivant_ = -9;
+        if (i_ + 1 >= syllabes_.size()) return;
+        const QString& suivante = syllabes_[i_ + 1];
+        if (suivante.isEmpty() || !Voyelle(suivante[0])) return;
+        const QString& e = EntreeGlyphe(ctx_.tables, suivante[0].toLower().unicode(), FormeVoyelle(suivante, 1));
+        if (!e.isEmpty()) codeLiaisonSuivant_ = ChiffreEntree(e, 16);
+    }
+
+    void Manquant(const QString& s, bool capitale) {
+        const QString ligne = QStringLiteral("Le caractère ''") + s.toLower() + QStringLiteral("'' n'existe pas en Velmor...");
+        if (capitale)
+            ctx_.fenetre.Information(ligne);
+        else
+            e_.MessagesManquants += u'\n' + ligne;
+    }
+
+    void Metriques(const Glyphe& g, const QString& entree) {
+        const int t = e_.Taille;
+        e_.XAttache = e_.PosX + t * ChiffreEntree(entree, 5);
+        e_.LargeurGlyphe = t * ChiffreEntree(entree, 1);
+        e_.DecalageY = t * ChiffreEntree(entree, 15);
+        e_.PosY = e_.YLigne + e_.DecalageY;
+        int liaison = ChiffreEntree(entree, 16);
+        if (liaison == 0 && demandeLiaison_) {
+            liaison = 1;
+            demandeLiaison_ = false;
+        }
+        demandeLiaison_ = ChiffreEntree(entree, 17) > 0;
+        e_.LettreComposee = g.lettre;
+        e_.FormeComposee = g.forme;
+    }
+
+    // Places the glyph after the ink of the line and decides whether it still fits.
+    void PredireBordDroit(const QString& entree) {
+        const int t = e_.Taille;
+        e_.XDebutMot = e_.PosX;
+        ScanFinTexte(ctx_, Bande::Cellule);
+        if (e_.AvanceGlyphe > 0) {
+            if (e_.PosX > e_.MargeGauche) e_.PosX += e_.AvanceGlyphe;
+        } else if (e_.PosX > e_.MargeGauche) {
+            e_.PosX += e_.LargeurBlanc;
+        } else {
+            e_.PosX = e_.MargeGauche;
+            e_.AvanceGlyphe = 0;
+        }
+        if (!e_.PointCurseurPose) e_.XDebutMot = e_.PosX;
+        const double o3 = t * ChiffreEntree(entree, 3);
+        double r = e_.PosX;
+        const auto depasse = [&](double x) {
+            e_.LimiteDroite = LimiteDroiteVisible(ctx_);
+            return x >= e_.LimiteDroite || (e_.MargeDroite != 0 && x > e_.MargeDroite);
+        };
+        if (depasse(r)) {
+            e_.SautPermis = true;
+        } else if (e_.MarqueDroitePrevue && e_.PosX > e_.MargeGauche) {
+            e_.PosX = qMax(e_.PosX - e_.LargeurBlanc / 2, e_.MargeGauche);
+        }
+        if (SansPartie(entree, 4)) {
+            e_.MarqueDroitePrevue = false;
+            return;
+        }
+        const double o4 = t * ChiffreEntree(entree, 4);
+        if (e_.PosX <= e_.MargeGauche)
+            r = e_.MargeGauche;
+        else if (SansPartie(entree, 3))
+            r = e_.PosX + o4 + t * e_.LargeurTIL;
+        else
+            r = e_.XDebutMot - o3 + o4 + 2.0 * t * e_.LargeurTIL;
+        if (r < e_.PosX + e_.LargeurGlyphe) {
+            if (e_.PosX > e_.MargeGauche) {
+                r = e_.PosX + e_.LargeurGlyphe;
+                e_.MarqueDroitePrevue = false;
+            } else {
+                r = e_.MargeGauche;
+            }
+        } else {
+            e_.MarqueDroitePrevue = true;
+        }
+        if (depasse(r)) e_.SautPermis = true;
+    }
+
+    // The stress mark, the left mark and the right mark around the glyph.
+    void Marques(const QString& entree) {
+        const int t = e_.Taille;
+        e_.XTrace = e_.PosX;
+        ChangerPhase(e_, "I5");
+        if (SansPartie(entree, 3)) {
+            if (e_.FormeSigne == 1) {
+                e_.FormeSigne = 2;
+                DessineSigne(ctx_);
+                e_.XTrace = e_.PosX;
+            }
+        } else {
+            const double o3 = t * ChiffreEntree(entree, 3);
+            if (e_.FormeSigne == 1) Accent(entree);
+            if (e_.PointCurseurPose) {
+                e_.PosX = e_.XDebutMot - e_.LargeurBlanc;
+                if (e_.PosX == e_.MargeGauche) {
+                    EspaceMot(ctx_);
+                    e_.PosX = e_.XFinGlyphe + e_.LargeurBlanc;
+                }
+            }
+            double x = e_.PosX, y = e_.YLigne - e_.HauteurCaractere / 2;
+            Dessin(ctx_, e_.CheminTILG, x, y, 1, e_.CouleurTexte, QString());
+            e_.PosX = e_.PosX + t * e_.LargeurTIL - o3;
+            e_.XAttache = e_.PosX + t * ChiffreEntree(entree, 5);
+            e_.XTrace = e_.PosX;
+        }
+        ChangerPhase(e_, "D6");
+        if (!SansPartie(entree, 4)) {
+            double x = e_.PosX + t * ChiffreEntree(entree, 4), y = e_.YLigne - e_.HauteurCaractere / 2;
+            Dessin(ctx_, e_.CheminTILD, x, y, 1, e_.CouleurTexte, QString());
+        }
+        ChangerPhase(e_, "G1");
+        e_.FormeSigne = 0;
+        e_.AvanceGlyphe = 0;
+    }
+
+    // The stress mark of a word that follows an "!A" or "!M" sign.
+    void Accent(const QString& entree) {
+        double o = 0;
+        if (SansPartie(entree, 32)) {
+            if (e_.PosX > e_.MargeGauche) {
+                ScanFinTexte(ctx_, Bande::Pleine);
+                o = -e_.LargeurBlanc;
+            }
+        } else if (e_.PosX != e_.MargeGauche) {
+            o = e_.Taille * ChiffreEntree(entree, 32) + e_.ProfondeurRelief;
+        }
+        const QString& signe = ctx_.tables.TableSignes[63];
+        double x = e_.PosX + o, y = e_.YLigne;
+        if (!signe.isEmpty()) Dessin(ctx_, signe, x, y, 2, e_.CouleurTexte, QString());
+        e_.FormeSigne = 0;
+    }
+
+    // A capital consonant takes the bare consonants that follow it as its stack components.
+    QStringList Composantes(const Glyphe& g) {
+        QStringList composantes;
+        if (!g.capitale) return composantes;
+        while (i_ + 1 < syllabes_.size() && EstConsonneSeule(syllabes_[i_ + 1])) composantes << syllabes_[++i_];
+        return composantes;
+    }
+
+    // The glyph at the pen, then its stack: each component (or known cluster) hangs under the one
+    // before, its baseline lowered by its own height, one size unit, its step digit and the relief
+    // depth. A run of components that is a cluster of TableAmas is drawn as the cluster's one path.
+    void Tracer(const Glyphe& g, const QString& entree, const QStringList& composantes) {
+        const int t = e_.Taille;
+        QStringList pile = {QString(QChar(g.lettre))};
+        for (const QString& c : composantes) pile << c.toLower();
+        ChangerPhase(e_, composantes.isEmpty() ? "B" : "EC");
+        double yBas = e_.PosY;
+        for (int c = 0; c < pile.size();) {
+            QString chemin;
+            int nombre = 1, pas = 0;
+            if (pile.size() > 1)
+                for (int n = 4; n >= 2 && chemin.isEmpty(); --n)
+                    if (auto amas = Amas(pile, c, n)) {
+                        chemin = *amas;
+                        nombre = n;
+                    }
+            if (chemin.isEmpty() && c == 0) chemin = entree;
+            if (chemin.isEmpty()) {
+                const Glyphe comp = ConsonneSeule(pile[c]);
+                chemin = EntreeGlyphe(ctx_.tables, comp.lettre, comp.forme, comp.couche);
+                if (chemin.isEmpty()) {
+                    Manquant(pile[c], false);
+                    ++c;
+                    continue;
+                }
+                pas = qMax(0, ChiffreEntree(chemin, 13) - 1);
+            }
+            double x = e_.XTrace, y = e_.PosY;
+            if (c > 0) {
+                yBas += t * ChiffreEntree(chemin, 1) + t + pas + e_.ProfondeurRelief;
+                x = e_.XAttache;
+                y = yBas;
+            }
+            if (!chemin.contains(u'*')) Dessin(ctx_, chemin, x, y, 2, e_.CouleurTexte, QString());
+            if (c > 0 || nombre > 1) e_.TigeInterdite = true;
+            c += nombre;
+        }
+    }
+
+    // A run of `nombre` components from `debut` that is a known cluster: line 1 of its row.
+    // The longest clusters are searched first, each compared from its last component backwards.
+    std::optional<QString> Amas(const QStringList& pile, int debut, int nombre) const {
+        const Tables& t = ctx_.tables;
+        if (debut + nombre > pile.size()) return std::nullopt;
+        int premier = 1, dernier = 0;
+        if (nombre == 4) dernier = t.FinAmas7;
+        if (nombre == 3) premier = t.DebutAmas5, dernier = t.FinAmas5;
+        if (nombre == 2) premier = t.DebutAmas3, dernier = t.FinAmas3;
+        for (int r = qMax(premier, 1); r <= dernier && r < Tables::NbAmas; ++r) {
+            const QStringList parts = t.TableAmas[r][0].split(u'.');
+            if (parts.size() != nombre || t.TableAmas[r][1].trimmed().isEmpty()) continue;
+            bool egal = true;
+            for (int k = nombre - 1; k >= 0 && egal; --k)
+                egal = parts[k].compare(pile[debut + k], Qt::CaseInsensitive) == 0;
+            if (egal) return t.TableAmas[r][1];
+        }
+        return std::nullopt;
+    }
+
+    // The second path (vowel marks), or the joining line that replaces it after a vowel glyph.
+    void SecondChemin(const Glyphe& g) {
+        QString second = EntreeGlyphe(ctx_.tables, g.lettre, g.forme, 1);
+        if (g.consonne && g.forme <= 3 && precedent_ && !precedent_->consonne) {
+            const int slot = SlotRaccord(precedent_->lettre, precedent_->forme);
+            const int j = g.lettre - 97;
+            const QString& ligne = slot ? ctx_.tables.TableRaccords[j][g.forme][slot] : QString();
+            if (ligne.size() >= 4 && ligne[1].toLower().unicode() == g.lettre &&
+                ligne[2].unicode() == u'0' + g.forme)
+                second = ligne.mid(4);
+        }
+        if (second.isEmpty()) return;
+        double x = e_.PosX, y = e_.PosY;
+        Dessin(ctx_, second, x, y, 1, e_.CouleurTexte, QString());
+    }
+
+    Contexte& ctx_;
+    EtatProgramme& e_;
+    QStringList syllabes_;
+    qsizetype i_ = 0;
+    int dessines_ = 0;
+    int codeLiaisonSuivant_ = -9;
+    bool demandeLiaison_ = false;
+    std::optional<Glyphe> precedent_;
+};
+
+}  // namespace
+
+QStringList DecomposerSyllabes(const QStringList& syllabes) {
+    QStringList r;
+    for (const QString& s : syllabes) {
+        // A consonant (with its "h" or "k") followed by a vowel group of more than one letter that
+        // is not "eh": the consonant alone, then the group.
+        qsizetype n = 0;
+        const qsizetype debut = s.startsWith(u'=') ? 1 : 0;
+        if (s.size() > debut && Consonne(s[debut]) && !MajusculeConsonne(s[debut])) {
+            n = debut + 1;
+            if (n < s.size() && (s[n] == u'h' || s[n] == u'k') && n + 1 < s.size() && Voyelle(s[n + 1])) ++n;
+            QString groupe = s.mid(n);
+            const bool final = groupe.endsWith(u'_');
+            if (final) groupe.chop(1);
+            const bool simple = groupe.size() <= 1 || groupe == u"eh";
+            bool voyelles = !groupe.isEmpty();
+            for (QChar c : groupe) voyelles = voyelles && (Voyelle(c) || c == u'h');
+            if (!simple && voyelles && Voyelle(groupe[0])) {
+                r << s.left(n) << groupe + (final ? QStringLiteral("_") : QString());
+                continue;
+            }
+        }
+        r << s;
+    }
+    return r;
+}
+
+int DessinerSyllabes(Contexte& ctx, const QStringList& syllabes) {
+    return Dessinateur(ctx, DecomposerSyllabes(syllabes)).Mot();
+}

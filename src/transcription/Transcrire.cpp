@@ -1,0 +1,285 @@
+#include "transcription/Transcrire.h"
+
+#include "app/Contexte.h"
+#include "config/Texte8Bits.h"
+#include "drawing/Chiffres.h"
+#include "drawing/Composeur.h"
+#include "drawing/Entrees.h"
+#include "drawing/MarqueFinMot.h"
+#include "drawing/Scanners.h"
+#include "drawing/Signes.h"
+#include "layout/Lignes.h"
+#include "layout/PagesRappel.h"
+#include "outputs/LotPrononciation.h"
+#include "outputs/RenduAPI.h"
+#include "transcription/DessinSyllabes.h"
+#include "transcription/Normaliseur.h"
+#include "transcription/Prononciation.h"
+#include "transcription/Selection.h"
+#include "transcription/Syllabes.h"
+
+namespace {
+
+// What one pass keeps between its steps.
+struct Passe {
+    bool finDiese = false;   // the text ended with "#": its digits belong to the sign
+    QStringList mots;
+};
+
+const char16_t* const kScripts[] = {u"%ev", u"%od", u"%la", u"%ai"};
+
+// Step 1: the prepared text, copied for the spacing and the batch, then the pronunciation rules.
+void PreparerTampon(Contexte& ctx) {
+    EtatProgramme& e = ctx.etat;
+    QString t = e.Tampon;
+    t.replace(QStringLiteral(" * "), QStringLiteral("ù"));
+    if (t.trimmed() == u"*") t = QStringLiteral("ù");
+    if (e.Langue == 3) t.replace(QStringLiteral("'"), QStringLiteral("'_"));
+    const QString m = t.toLower();
+    if (e.Langue == 0 && m.startsWith(u"fh'")) t = u'h' + t.mid(3);
+    if (e.Langue > 0 && m.startsWith(u'h')) t = QStringLiteral("ph") + t.mid(1);
+    if (e.Langue > 0 && t.toLower().startsWith(u"fh'")) t = QStringLiteral("fh") + t.mid(3);
+    e.Tampon = t;
+    e.TamponOriginal = e.TamponSon = t;
+    PrepareMot(ctx, e.Tampon);
+}
+
+// Step 2: a text that is only a script or language marker; scripts 2 and 3 stop here too.
+bool MarqueurSeul(Contexte& ctx) {
+    EtatProgramme& e = ctx.etat;
+    const QString w = e.Tampon.trimmed().toLower();
+    for (int k = 0; k < 4; ++k)
+        if (w == QStringView(kScripts[k])) {
+            e.Ecriture = static_cast<int16_t>(k);
+            ChoisirEcriture(ctx);
+            return true;
+        }
+    if (e.Ecriture == 2 || e.Ecriture == 3) return true;
+    const QString t = e.Tampon.trimmed();
+    if (t == u"%TU" || t == u"%FR" || t == u"%EN" || t == u"%PH") {
+        QString marqueur = t;
+        ChoisirLangue(ctx, marqueur);
+        return true;
+    }
+    return false;
+}
+
+// Steps 4 and 5: signs coded, suffixes cut, syllables and words, the normalised dotted text.
+void ConstruireTextePointe(Contexte& ctx, Passe& p) {
+    EtatProgramme& e = ctx.etat;
+    QStringList marqueurs;
+    QString w = ProtegerMarqueurs(e.Tampon.toLower(), marqueurs);
+    w = CoderSignes(ctx, w, p.finDiese);
+    if (e.Langue == 0) SepareSuffixe(ctx, w);
+    QString pointe = CouperSyllabes(ctx, w, marqueurs);
+    if (!pointe.isEmpty() && pointe != u".+") {
+        const bool deuxFois = pointe.contains(u".ou.+.");
+        Normaliser(ctx, pointe);
+        if (deuxFois) Normaliser(ctx, pointe);
+    }
+    e.TextePointe = pointe;
+    e.Tampon.clear();
+}
+
+// Step 7: the words.
+void DecouperMots(Contexte& ctx, Passe& p) {
+    EtatProgramme& e = ctx.etat;
+    p.mots = e.TextePointe.split(u'+');
+    e.DernierMot = static_cast<int>(p.mots.size()) - 1;
+    e.TexteAffiche = e.TextePointe;
+    e.MotSigne.clear();
+}
+
+// An inline marker in a word: runs it; false when the word holds none.
+bool ExecuterMarqueur(Contexte& ctx, const QString& mot) {
+    EtatProgramme& e = ctx.etat;
+    for (int k = 0; k < 4; ++k)
+        if (mot.contains(QStringView(kScripts[k]))) {
+            e.Ecriture = static_cast<int16_t>(k);
+            ChoisirEcriture(ctx);
+            return true;
+        }
+    for (const char16_t* l : {u"%TU", u"%FR", u"%EN", u"%PH"})
+        if (mot.contains(QStringView(l))) {
+            QString m = QString::fromUtf16(l);
+            ChoisirLangue(ctx, m);
+            return true;
+        }
+    if (mot.contains(u"%saut")) {
+        NouvelleLigne(ctx);
+        return true;
+    }
+    static const struct { const char16_t* nom; void (*fixer)(Contexte&, double); } kNumeriques[] = {
+        {u"%COL", FixerCouleur}, {u"%LIN", FixerInterligne}, {u"%BLA", FixerBlanc}, {u"%TAI", FixerTaille}};
+    for (const auto& m : kNumeriques) {
+        const qsizetype p = mot.indexOf(QStringView(m.nom));
+        if (p >= 0) {
+            m.fixer(ctx, Val(mot.mid(p + 4)));
+            return true;
+        }
+    }
+    return false;
+}
+
+// The width the word will take, from its glyphs' widths and the spaces between them.
+double LargeurPrevue(const Contexte& ctx, const QStringList& syllabes) {
+    const EtatProgramme& e = ctx.etat;
+    double l = 0;
+    for (const QString& s : syllabes) {
+        if (s.isEmpty()) continue;
+        const QString& entree = EntreeGlyphe(ctx.tables, s[0].toLower().unicode(), 1);
+        l += e.Taille * ChiffreEntree(entree, 1) + e.LargeurBlanc;
+    }
+    return l;
+}
+
+// Breaks the line before a word that would cross the right limit.
+void ControlerLigne(Contexte& ctx, const QStringList& syllabes) {
+    EtatProgramme& e = ctx.etat;
+    ControleFinLigne(ctx);
+    e.LimiteDroite = LimiteDroiteVisible(ctx);
+    const double fin = e.PosX + LargeurPrevue(ctx, syllabes);
+    if (e.SautPermis && e.PosX > e.MargeGauche + e.LargeurBlanc &&
+        (fin >= e.LimiteDroite || (e.MargeDroite != 0 && fin > e.MargeDroite)))
+        NouvelleLigne(ctx);
+}
+
+// Step 8.5: a word of syllables in the Velmor or Dorvane script.
+void DessinerMot(Contexte& ctx, const Passe& p, QString mot, bool suiviDeX) {
+    EtatProgramme& e = ctx.etat;
+    if (mot.startsWith(u'.')) mot.remove(0, 1);
+    if (mot.endsWith(u'.')) mot.chop(1);
+    if (!p.finDiese) DessineChiffres(ctx, mot);
+    e.TextePointe = mot;
+    PlaceMarque(ctx);
+    mot = e.TextePointe;
+    if (e.Ecriture == 1) mot = mot.toLower();
+    QStringList syllabes = mot.split(u'.');
+    // The digits were drawn by the digit drawer.
+    qsizetype chiffres = 0;
+    while (!syllabes.isEmpty() && chiffres < syllabes[0].size() && syllabes[0][chiffres].isDigit()) ++chiffres;
+    if (chiffres > 0) syllabes[0].remove(0, chiffres);
+    syllabes.removeAll(QString());
+    if (syllabes.isEmpty()) return;
+    ControlerLigne(ctx, syllabes);
+    const int dessines = DessinerSyllabes(ctx, syllabes);
+    if (!suiviDeX && dessines > 1) ComposeGlyphe(ctx, e.LettreComposee, e.FormeComposee);
+    MarqueFinMot(ctx);
+}
+
+// Step 8.6: the word-by-word step mode.
+void Temporiser(Contexte& ctx, const QString& mot) {
+    EtatProgramme& e = ctx.etat;
+    if (!e.Temporisation) return;
+    e.TexteAffiche = mot + QStringLiteral("   Pos. ") + QString::number(e.PosX) + QStringLiteral("   (Largeur ") +
+                     QString::number(e.LargeurGlyphe) + u')';
+    ctx.fenetre.FixerTexte(QStringLiteral("TxtDimPic"), e.TexteAffiche);
+    if (ctx.fenetre.Question(e.TexteAffiche + QStringLiteral("\n\nOn continue à temporiser ?"), Boutons::OuiNon) ==
+        Reponse::Non) {
+        ctx.fenetre.Information(QStringLiteral("Temporisation ANNULÉE..."));
+        e.Temporisation = false;
+    }
+}
+
+// Step 8.8: a word space, or a new line when the text ended with a space or a control character.
+void Espacer(Contexte& ctx) {
+    EtatProgramme& e = ctx.etat;
+    const QString t = e.TamponOriginal.trimmed();
+    const int c = t.isEmpty() ? 0 : Code1252(t.back());
+    if (c <= 32) {
+        NouvelleLigne(ctx);
+        return;
+    }
+    e.SautPermis = true;
+    const bool signeColle = e.IndiceMot == e.DernierMot - 1 && c - 33 >= 0 && c - 33 < Tables::NbSignes &&
+                            !ctx.tables.TableSignes[c - 33].isEmpty() && !ctx.tables.TableSignes[c - 33].startsWith(u'!');
+    if (!signeColle) EspaceMot(ctx);
+}
+
+// Step 8: one word.
+void Mot(Contexte& ctx, Passe& p) {
+    EtatProgramme& e = ctx.etat;
+    const int i = e.IndiceMot;
+    QString mot = p.mots.value(i);
+    const bool suiviDeX = i + 1 < p.mots.size() && p.mots[i + 1].contains(u"!X");
+    if (mot.contains(u"!X")) return;
+    if (ExecuterMarqueur(ctx, mot)) return;
+    if (e.Ecriture == 2 || e.Ecriture == 3) {
+        QString lettres = mot;
+        lettres.remove(u'.');
+        if (e.Ecriture == 2) ImprimerLatin(ctx, lettres);
+        else EcritAPI(ctx, lettres);
+        return;
+    }
+    if (mot.contains(u'!')) {
+        e.MotSigne = mot;
+        const qsizetype p1 = mot.indexOf(u'!');
+        e.CodeSigne = p1 + 1 < mot.size() ? mot.mid(p1 + 1, 1).toUpper() : QString();
+        e.FormeSigne = (e.CodeSigne == u"A" || e.CodeSigne == u"M") ? (e.Ecriture == 1 ? 2 : 1) : 0;
+        DessineSigne(ctx);
+        return;
+    }
+    if (mot.trimmed().remove(u'.').isEmpty()) return;
+    DessinerMot(ctx, p, mot, suiviDeX);
+    Temporiser(ctx, mot);
+    if (e.BasculeVoyelles == 1) {
+        e.BasculeVoyelles = 0;
+        e.Ecriture = 0;
+    }
+    Espacer(ctx);
+}
+
+void UnePasse(Contexte& ctx) {
+    EtatProgramme& e = ctx.etat;
+    Passe p;
+    PreparerTampon(ctx);
+    if (MarqueurSeul(ctx)) {
+        e.Tampon.clear();
+        return;
+    }
+    if (!e.CollageEnCours) MemorisePage(ctx);
+    ConstruireTextePointe(ctx, p);
+    if (e.ModeSon > 0) EcrireLotPrononciation(ctx);
+    DecouperMots(ctx, p);
+    for (e.IndiceMot = 0; e.IndiceMot <= e.DernierMot; ++e.IndiceMot) Mot(ctx, p);
+    e.SautPermis = true;
+}
+
+}  // namespace
+
+void Transcrire(Contexte& ctx) {
+    EtatProgramme& e = ctx.etat;
+    if (e.TranscriptionEnCours) {
+        e.TamponsEnAttente << e.Tampon;
+        e.Tampon.clear();
+        return;
+    }
+    e.TranscriptionEnCours = true;
+    UnePasse(ctx);
+    while (!e.TamponsEnAttente.isEmpty()) {
+        e.Tampon = e.TamponsEnAttente.takeFirst();
+        UnePasse(ctx);
+    }
+    e.TranscriptionEnCours = false;
+}
+
+QStringList MotsATracer(Contexte& ctx, const QString& texte) {
+    EtatProgramme& e = ctx.etat;
+    e.Tampon = texte;
+    PreparerTampon(ctx);
+    if (MarqueurSeul(ctx)) {
+        e.Tampon.clear();
+        return {};
+    }
+    Passe p;
+    ConstruireTextePointe(ctx, p);
+    DecouperMots(ctx, p);
+    QStringList r;
+    for (QString mot : p.mots) {
+        if (mot.contains(u"!X") || mot.contains(u'%')) continue;
+        if (mot.startsWith(u'.')) mot.remove(0, 1);
+        if (mot.endsWith(u'.')) mot.chop(1);
+        if (!mot.trimmed().isEmpty()) r << mot;
+    }
+    return r;
+}
