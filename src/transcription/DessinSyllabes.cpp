@@ -3,6 +3,7 @@
 #include "app/Contexte.h"
 #include "drawing/Dessin.h"
 #include "drawing/Entrees.h"
+#include "drawing/Etendue.h"
 #include "drawing/Scanners.h"
 #include "drawing/Signes.h"
 
@@ -254,6 +255,8 @@ private:
                 DessineSigne(ctx_);
                 e_.XTrace = e_.PosX;
             }
+            // The glyph stands where the prediction put the cursor: its stack hangs from there.
+            e_.XAttache = e_.PosX + t * ChiffreEntree(entree, 5);
         } else {
             const double o3 = t * ChiffreEntree(entree, 3);
             if (e_.FormeSigne == 1) Accent(entree);
@@ -306,14 +309,15 @@ private:
     }
 
     // The glyph at the pen, then its stack: each component (or known cluster) hangs under the one
-    // before, its baseline lowered by its own height, one size unit, its step digit and the relief
-    // depth. A run of components that is a cluster of TableAmas is drawn as the cluster's one path.
+    // before, its top two size units, its step digit and the relief depth below the lowest ink of
+    // the one above, as measured on their paths. A run of components that is a cluster of
+    // TableAmas is drawn as the cluster's one path.
     void Tracer(const Glyphe& g, const QString& entree, const QStringList& composantes) {
         const int t = e_.Taille;
         QStringList pile = {QString(QChar(g.lettre))};
         for (const QString& c : composantes) pile << c.toLower();
         ChangerPhase(e_, composantes.isEmpty() ? "B" : "EC");
-        double yBas = e_.PosY;
+        double bas = e_.PosY;  // lowest ink of the stack so far
         for (int c = 0; c < pile.size();) {
             QString chemin;
             int nombre = 1, pas = 0;
@@ -334,13 +338,14 @@ private:
                 }
                 pas = qMax(0, ChiffreEntree(chemin, 13) - 1);
             }
+            const EtendueChemin etendue = Etendue(chemin, 2, t);
             double x = e_.XTrace, y = e_.PosY;
             if (c > 0) {
-                yBas += t * ChiffreEntree(chemin, 1) + t + pas + e_.ProfondeurRelief;
                 x = e_.XAttache;
-                y = yBas;
+                y = bas + 2 * t + pas + e_.ProfondeurRelief - etendue.haut;
             }
             if (!chemin.contains(u'*')) Dessin(ctx_, chemin, x, y, 2, e_.CouleurTexte, QString());
+            bas = qMax(bas, y + etendue.bas);
             if (c > 0 || nombre > 1) e_.TigeInterdite = true;
             c += nombre;
         }

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHashFunctions>
 #include <QVarLengthArray>
 #include <array>
 #include <cstring>
@@ -13,6 +12,9 @@
 
 #if defined(Q_OS_UNIX)
 #include <sys/stat.h>
+#endif
+#if defined(__SSE2__)
+#include <emmintrin.h>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -33,8 +35,87 @@ const std::array<char, 256>& TableMinuscules() {
     return table;
 }
 
+// A short multiply-and-fold hash of a key, 8 bytes at a time (the last word padded with zeros).
+inline std::uint64_t Melanger(std::uint64_t h, std::uint64_t mot) {
+    h = (h ^ mot) * 0xFF51AFD7ED558CCDull;
+    return h ^ (h >> 32);
+}
+inline std::uint32_t Finir(std::uint64_t h, std::uint64_t dernier) {
+    h = (h ^ dernier) * 0xC4CEB9FE1A85EC53ull;
+    h ^= h >> 29;
+    return static_cast<std::uint32_t>((h * 0xFF51AFD7ED558CCDull) >> 32);
+}
+inline std::uint64_t MotPartiel(const char* p, qsizetype n) {
+    std::uint64_t v = 0;
+    for (qsizetype i = 0; i < n; ++i) v |= static_cast<std::uint64_t>(static_cast<unsigned char>(p[i])) << (8 * i);
+    return v;
+}
+
 std::uint32_t Empreinte(const char* p, qsizetype n) {
-    return static_cast<std::uint32_t>(qHash(QByteArrayView(p, n), 0));
+    std::uint64_t h = 0x9E3779B97F4A7C15ull ^ static_cast<std::uint64_t>(n);
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t v;
+        std::memcpy(&v, p, 8);
+        h = Melanger(h, v);
+    }
+    return Finir(h, MotPartiel(p, n));
+}
+
+// Eight bytes in lower case: ASCII capitals by bit tricks, other bytes through the table.
+inline std::uint64_t MotMinuscule(std::uint64_t x, const std::array<char, 256>& table) {
+    constexpr std::uint64_t un = 0x0101010101010101ull, haut = 0x8080808080808080ull;
+    if ((x & haut) == 0) {
+        const std::uint64_t desA = x + (0x80 - 'A') * un, apresZ = x + (0x80 - 'Z' - 1) * un;
+        return x | (((desA & ~apresZ) & haut) >> 2);
+    }
+    std::uint64_t r = 0;
+    for (int i = 0; i < 8; ++i)
+        r |= static_cast<std::uint64_t>(static_cast<unsigned char>(table[(x >> (8 * i)) & 0xFF])) << (8 * i);
+    return r;
+}
+
+// Lowers a key in place and gives Empreinte of the result, without reading back what it wrote.
+// `fin` is the end of the buffer: a last partial word is read whole when the buffer allows it.
+std::uint32_t MinusculesEtEmpreinte(char* p, qsizetype n, const char* fin, const std::array<char, 256>& table) {
+    std::uint64_t h = 0x9E3779B97F4A7C15ull ^ static_cast<std::uint64_t>(n);
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t v;
+        std::memcpy(&v, p, 8);
+        v = MotMinuscule(v, table);
+        std::memcpy(p, &v, 8);
+        h = Melanger(h, v);
+    }
+    if (n > 0 && fin - p >= 8) {
+        std::uint64_t v;
+        std::memcpy(&v, p, 8);
+        const std::uint64_t masque = ~std::uint64_t{0} >> (64 - 8 * n);
+        const std::uint64_t m = MotMinuscule(v, table) & masque;
+        v = m | (v & ~masque);
+        std::memcpy(p, &v, 8);
+        return Finir(h, m);
+    }
+    for (qsizetype i = 0; i < n; ++i) p[i] = table[static_cast<unsigned char>(p[i])];
+    return Finir(h, MotPartiel(p, n));
+}
+
+// Position of the next byte that ends an unquoted field ("," or a line end) or is a ";", from
+// `pos`; `n` when there is none.
+inline qsizetype ProchainSpecial(const char* b, qsizetype pos, qsizetype n) {
+#if defined(__SSE2__)
+    const __m128i virgule = _mm_set1_epi8(','), lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r'),
+                  pv = _mm_set1_epi8(';');
+    for (; pos + 16 <= n; pos += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + pos));
+        const __m128i m = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, virgule), _mm_cmpeq_epi8(v, lf)),
+                                       _mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, pv)));
+        if (const int bits = _mm_movemask_epi8(m)) return pos + __builtin_ctz(static_cast<unsigned>(bits));
+    }
+#endif
+    for (; pos < n; ++pos) {
+        const char c = b[pos];
+        if (c == ',' || c == '\n' || c == '\r' || c == ';') return pos;
+    }
+    return n;
 }
 
 QString Texte1252(const char* p, qsizetype n) {
@@ -44,40 +125,39 @@ QString Texte1252(const char* p, qsizetype n) {
     return r;
 }
 
-bool FinLigne(char c) { return c == '\n' || c == '\r'; }
-
 }  // namespace
 
 void Dictionnaire::Charger(QByteArray octets) {
     octets_ = std::move(octets);
     defauts_.clear();
+    entrees_.clear();
     cles_ = 0;
     if (octets_.size() >= std::numeric_limits<std::int32_t>::max()) octets_.clear();  // offsets are 32-bit
     char* const b = octets_.data();
     const qsizetype n = octets_.size();
-
-    // At most one key per ";": twice as many slots keeps the probes short.
-    qsizetype pointsVirgules = 0;
-    for (const char* p = b; (p = static_cast<const char*>(std::memchr(p, ';', b + n - p))); ++p) ++pointsVirgules;
-    std::size_t taille = 16;
-    while (taille < static_cast<std::size_t>(pointsVirgules) * 2) taille *= 2;
-    cases_.assign(taille, Case{});
-    masque_ = static_cast<std::uint32_t>(taille - 1);
     const auto& minuscules = TableMinuscules();
+    entrees_.reserve(static_cast<std::size_t>(n / 16));
 
     // The field reader of the data files, on bytes: the characters it looks at are all ASCII.
     qsizetype pos = 0;
-    int entree = -1;
-    while (pos < n) {
+    for (std::uint32_t numero = 0; pos < n; ++numero) {
         while (pos < n && b[pos] == ' ') ++pos;
-        qsizetype debut = pos, fin;
+        qsizetype debut = pos, fin, pv = -1;
         if (pos < n && b[pos] == '"') {
             debut = ++pos;
-            while (pos < n && b[pos] != '"') ++pos;
+            while (pos < n && b[pos] != '"') {
+                if (b[pos] == ';' && pv < 0) pv = pos;
+                ++pos;
+            }
             fin = pos;
-            while (pos < n && b[pos] != ',' && !FinLigne(b[pos])) ++pos;
+            while (pos < n && b[pos] != ',' && b[pos] != '\n' && b[pos] != '\r') ++pos;
         } else {
-            while (pos < n && b[pos] != ',' && !FinLigne(b[pos])) ++pos;
+            for (;;) {
+                pos = ProchainSpecial(b, pos, n);
+                if (pos == n || b[pos] != ';') break;
+                if (pv < 0) pv = pos;
+                ++pos;
+            }
             fin = pos;
         }
         if (pos < n) {
@@ -88,34 +168,41 @@ void Dictionnaire::Charger(QByteArray octets) {
                 if (pos < n && b[pos] == '\n') ++pos;
             }
         }
-        ++entree;
 
-        qsizetype k = debut;
-        while (k < fin && b[k] == ' ') ++k;
-        if (k == fin) continue;  // blank
-        const char* pv = static_cast<const char*>(std::memchr(b + debut, ';', fin - debut));
-        if (!pv) {
-            defauts_.push_back({entree, Texte1252(b + debut, fin - debut)});
-            continue;
+        if (pv < 0) {
+            qsizetype k = debut;
+            while (k < fin && b[k] == ' ') ++k;
+            if (k < fin) defauts_.push_back({static_cast<int>(numero), Texte1252(b + debut, fin - debut)});
+            continue;  // otherwise blank
         }
-        const qsizetype finCle = pv - b;
-        qsizetype dv = finCle + 1, fv = fin;
+        qsizetype dv = pv + 1, fv = fin;
         while (dv < fv && b[dv] == ' ') ++dv;
         while (fv > dv && b[fv - 1] == ' ') --fv;
-        for (qsizetype i = debut; i < finCle; ++i) b[i] = minuscules[static_cast<unsigned char>(b[i])];
+        entrees_.push_back({static_cast<std::uint32_t>(debut), static_cast<std::uint32_t>(pv - debut),
+                            static_cast<std::uint32_t>(dv), static_cast<std::uint32_t>(fv - dv), numero,
+                            MinusculesEtEmpreinte(b + debut, pv - debut, b + n, minuscules)});
+    }
 
-        const std::uint32_t h = Empreinte(b + debut, finCle - debut);
-        for (std::uint32_t i = h & masque_;; i = (i + 1) & masque_) {
-            Case& c = cases_[i];
-            if (c.entree == 0) {
-                c = {h, static_cast<std::uint32_t>(debut), static_cast<std::uint32_t>(finCle - debut),
-                     static_cast<std::uint32_t>(dv), static_cast<std::uint32_t>(fv - dv),
-                     static_cast<std::uint32_t>(entree + 1)};
+    // The index: twice as many slots as entries keeps the probes short. Slots are fetched a few
+    // entries ahead, so that their cache misses overlap.
+    std::size_t taille = 16;
+    while (taille < entrees_.size() * 2) taille *= 2;
+    cases_.assign(taille, 0);
+    masque_ = static_cast<std::uint32_t>(taille - 1);
+    constexpr std::size_t kAvance = 16;
+    for (std::size_t k = 0; k < entrees_.size(); ++k) {
+        if (k + kAvance < entrees_.size()) __builtin_prefetch(&cases_[entrees_[k + kAvance].empreinte & masque_], 1);
+        const Entree& e = entrees_[k];
+        for (std::uint32_t i = e.empreinte & masque_;; i = (i + 1) & masque_) {
+            const std::uint64_t c = cases_[i];
+            if (c == 0) {
+                cases_[i] = static_cast<std::uint64_t>(e.empreinte) << 32 | (k + 1);
                 ++cles_;
                 break;
             }
-            if (c.empreinte == h && c.longueurCle == static_cast<std::uint32_t>(finCle - debut) &&
-                std::memcmp(b + c.cle, b + debut, c.longueurCle) == 0)
+            if (static_cast<std::uint32_t>(c >> 32) != e.empreinte) continue;
+            const Entree& autre = entrees_[static_cast<std::uint32_t>(c) - 1];
+            if (autre.longueurCle == e.longueurCle && std::memcmp(b + autre.cle, b + e.cle, e.longueurCle) == 0)
                 break;  // the first entry of a key wins
         }
     }
@@ -123,7 +210,7 @@ void Dictionnaire::Charger(QByteArray octets) {
 
 Dictionnaire::Resultat Dictionnaire::Chercher(QStringView cle) const {
     Resultat r;
-    if (cases_.empty()) return r;
+    if (entrees_.empty()) return r;
     // The key in lower case, as codes of the code page; a character outside it matches nothing.
     QVarLengthArray<char, 64> m(cle.size());
     for (qsizetype i = 0; i < cle.size(); ++i) {
@@ -132,21 +219,21 @@ Dictionnaire::Resultat Dictionnaire::Chercher(QStringView cle) const {
             m[i] = static_cast<char>(u >= u'A' && u <= u'Z' ? u + 32 : u);
             continue;
         }
-        const QChar l = cle[i].toLower();
-        const int code = Code1252(l);
+        const int code = Code1252(cle[i].toLower());
         if (code == '?') return r;
         m[i] = static_cast<char>(code);
     }
     const std::uint32_t h = Empreinte(m.constData(), m.size());
     const char* const b = octets_.constData();
     for (std::uint32_t i = h & masque_;; i = (i + 1) & masque_) {
-        const Case& c = cases_[i];
-        if (c.entree == 0) return r;
-        if (c.empreinte == h && c.longueurCle == static_cast<std::uint32_t>(m.size()) &&
-            std::memcmp(b + c.cle, m.constData(), c.longueurCle) == 0) {
+        const std::uint64_t c = cases_[i];
+        if (c == 0) return r;
+        if (static_cast<std::uint32_t>(c >> 32) != h) continue;
+        const Entree& e = entrees_[static_cast<std::uint32_t>(c) - 1];
+        if (e.longueurCle == static_cast<std::uint32_t>(m.size()) && std::memcmp(b + e.cle, m.constData(), e.longueurCle) == 0) {
             r.trouve = true;
-            r.valeur = Texte1252(b + c.valeur, c.longueurValeur);
-            r.entree = static_cast<int>(c.entree - 1);
+            r.valeur = Texte1252(b + e.valeur, e.longueurValeur);
+            r.entree = static_cast<int>(e.numero);
             return r;
         }
     }

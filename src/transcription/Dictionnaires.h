@@ -37,12 +37,12 @@ public:
     const std::vector<Defaut>& Defauts() const { return defauts_; }
 
 private:
-    struct Case {
-        std::uint32_t empreinte, cle, longueurCle, valeur, longueurValeur;
-        std::uint32_t entree;  // entry number + 1; 0 for an empty slot
+    struct Entree {
+        std::uint32_t cle, longueurCle, valeur, longueurValeur, numero, empreinte;
     };
-    QByteArray octets_;  // the file, keys lower-cased in place
-    std::vector<Case> cases_;
+    QByteArray octets_;             // the file, keys lower-cased in place
+    std::vector<Entree> entrees_;   // every entry, in file order
+    std::vector<std::uint64_t> cases_;  // open addressing: hash << 32 | index in entrees_ + 1; 0 empty
     std::uint32_t masque_ = 0;
     int cles_ = 0;
     std::vector<Defaut> defauts_;

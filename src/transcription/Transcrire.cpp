@@ -184,7 +184,10 @@ void Temporiser(Contexte& ctx, const QString& mot) {
 // Step 8.8: a word space, or a new line when the text ended with a space or a control character.
 void Espacer(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
-    const QString t = e.TamponOriginal.trimmed();
+    // Spaces only are trimmed: a control character at the end still counts.
+    QString t = e.TamponOriginal;
+    while (t.endsWith(u' ')) t.chop(1);
+    while (t.startsWith(u' ')) t.remove(0, 1);
     const int c = t.isEmpty() ? 0 : Code1252(t.back());
     if (c <= 32) {
         NouvelleLigne(ctx);

@@ -1,0 +1,217 @@
+#include "app/Demarrage.h"
+#include "drawing/Scanners.h"
+#include "support/Banc.h"
+#include "support/Golden.h"
+#include "transcription/DessinSyllabes.h"
+#include "transcription/Transcrire.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+// The program started on the test tables, relief off, phonetic input.
+struct Editeur : Banc {
+    Editeur() : Banc(900, 300, VELMOR_TEST_DATA "/tables") {
+        Main(*ctx);
+        etat().Relief = false;
+        etat().ProfondeurRelief = 0;
+        etat().Langue = 3;
+    }
+    void Ecrire(const QString& texte) {
+        etat().Tampon = texte;
+        Transcrire(*ctx);
+    }
+};
+
+TEST(Transcrire, LoneScriptMarkerSwitchesAndDrawsNothing) {
+    Editeur b;
+    b.Ecrire("%OD");
+    EXPECT_EQ(b.etat().Ecriture, 1);
+    EXPECT_EQ(b.fenetre.textes["CmdScaqh"], "Dorvane");
+    EXPECT_TRUE(b.Encre().empty());
+    b.Ecrire("%ev");
+    EXPECT_EQ(b.etat().Ecriture, 0);
+    b.Ecrire("%FR");
+    EXPECT_EQ(b.etat().Langue, 1);
+    EXPECT_EQ(b.fenetre.textes["CmdLihg"], "Français");
+}
+
+TEST(Transcrire, LatinAndIpaScriptsDrawNothingHere) {
+    for (int ecriture : {2, 3}) {
+        Editeur b;
+        b.etat().Ecriture = static_cast<int16_t>(ecriture);
+        b.Ecrire("bonjour");
+        EXPECT_TRUE(b.Encre().empty());
+        EXPECT_TRUE(b.etat().Tampon.isEmpty());
+    }
+}
+
+TEST(Transcrire, WordsAreDrawnAndSpaced) {
+    Editeur b;
+    b.Ecrire("ba");
+    const double apres1 = b.etat().PosX;
+    EXPECT_FALSE(b.Encre().empty());
+    ScanFinTexte(*b.ctx, Bande::Pleine);
+    // One word space pair after the ink of the word.
+    EXPECT_EQ(apres1, b.etat().XFinGlyphe + 2 * b.etat().LargeurBlanc);
+    b.Ecrire("bo");
+    EXPECT_GT(b.etat().PosX, apres1);
+    EXPECT_TRUE(b.etat().MessagesManquants.isEmpty());
+}
+
+TEST(Transcrire, FullStopIsASignAndItsSpacingComesFromItsEntry) {
+    Editeur b;
+    b.Ecrire("ba.");
+    EXPECT_TRUE(b.etat().MotSigne.contains("!P"));
+    EXPECT_FALSE(b.Encre().empty());
+    // The "." entry (13) is a path: no word space was put between the word and its sign, so the
+    // sign sits within two word spaces of the word's ink.
+    Editeur sans;
+    sans.Ecrire("ba");
+    ScanFinTexte(*sans.ctx, Bande::Pleine);
+    const double finMot = sans.etat().XFinGlyphe;
+    ScanFinTexte(*b.ctx, Bande::Pleine);
+    EXPECT_LE(b.etat().XFinGlyphe, finMot + 2 * b.etat().LargeurBlanc + 2 * b.etat().Taille + 1);
+    EXPECT_TRUE(b.etat().SautPermis);
+}
+
+TEST(Transcrire, LoneHashSignsCountDown) {
+    Editeur b;
+    b.Ecrire("#");
+    EXPECT_EQ(b.etat().NumeroDiese, -1);
+    EXPECT_EQ(b.etat().DernierCode, "#");
+    b.Ecrire("#");
+    EXPECT_EQ(b.etat().NumeroDiese, -2);
+    b.Ecrire("#");
+    EXPECT_EQ(b.etat().NumeroDiese, -3);
+}
+
+TEST(Transcrire, TrailingControlCharacterEndsTheLine) {
+    Editeur b;
+    const double y0 = b.etat().YLigne;
+    b.Ecrire("ba\r");
+    EXPECT_GT(b.etat().YLigne, y0);
+    EXPECT_EQ(b.etat().PosX, b.etat().MargeGauche);
+    Editeur c;
+    c.Ecrire("ba");
+    EXPECT_EQ(c.etat().YLigne, y0);
+}
+
+TEST(Transcrire, SizeMarkerInsideAWordDrawsNothing) {
+    Editeur b;
+    b.Ecrire("ab%TAI3");
+    EXPECT_EQ(b.etat().Taille, 3);
+    EXPECT_EQ(b.etat().HauteurCaractere, 36);
+    EXPECT_TRUE(b.Encre().empty());
+}
+
+TEST(Transcrire, ReentryWaitsForTheRunningTranscription) {
+    Editeur b;
+    b.etat().Temporisation = true;
+    // The step mode's question box lets a key through: it hands over another word.
+    struct Reentrante : FenetreFactice {};
+    int appels = 0;
+    b.fenetre.reponses = {Reponse::Oui, Reponse::Oui};
+    b.etat().TranscriptionEnCours = true;  // as if a run were showing its question
+    b.Ecrire("bo");
+    EXPECT_TRUE(b.Encre().empty());
+    EXPECT_EQ(b.etat().TamponsEnAttente, QStringList{"bo"});
+    b.etat().TranscriptionEnCours = false;
+    b.etat().Temporisation = false;
+    b.Ecrire("ba");  // the next run writes its own word, then the one that waited
+    EXPECT_TRUE(b.etat().TamponsEnAttente.isEmpty());
+    EXPECT_FALSE(b.etat().TranscriptionEnCours);
+    (void)appels;
+    Editeur seul;
+    seul.etat().Temporisation = false;
+    seul.Ecrire("ba");
+    seul.Ecrire("bo");
+    EXPECT_EQ(b.Encre(), seul.Encre());
+}
+
+TEST(Transcrire, StepModeAsksAfterEachWord) {
+    Editeur b;
+    b.etat().Temporisation = true;
+    b.fenetre.reponses = {Reponse::Non};
+    b.Ecrire("ba");
+    ASSERT_GE(b.fenetre.messages.size(), 2u);
+    EXPECT_TRUE(b.fenetre.messages[0].question);
+    EXPECT_TRUE(b.fenetre.messages[0].texte.endsWith("On continue à temporiser ?"));
+    EXPECT_EQ(b.fenetre.messages[1].texte, "Temporisation ANNULÉE...");
+    EXPECT_FALSE(b.etat().Temporisation);
+}
+
+TEST(DessinerSyllabes, FormsOfTheSyllables) {
+    EXPECT_EQ(DecomposerSyllabes({"bai", "leo", "ba", "beh", "bha", "bhai", "A", "aeh", "b"}),
+              (QStringList{"b", "ai", "l", "eo", "ba", "beh", "bha", "bh", "ai", "A", "aeh", "b"}));
+}
+
+// Draws one word's syllables on a fresh bench and returns its ink.
+std::vector<std::pair<int, int>> EncreDe(const QStringList& syllabes, void (*preparer)(Editeur&) = nullptr) {
+    Editeur b;
+    if (preparer) preparer(b);
+    b.etat().PosX = 100;
+    DessinerSyllabes(*b.ctx, syllabes);
+    return b.Encre();
+}
+
+TEST(DessinerSyllabes, YyhIsYFormNine) {
+    EXPECT_EQ(EncreDe({"yyh"}), EncreDe({"ya"}));  // both [y][9]
+    EXPECT_NE(EncreDe({"yyh"}), EncreDe({"y"}));
+}
+
+TEST(DessinerSyllabes, ModifiedConsonantsHaveTheirOwnBodies) {
+    EXPECT_NE(EncreDe({"bha"}), EncreDe({"ba"}));
+    EXPECT_NE(EncreDe({"bka"}), EncreDe({"ba"}));
+    EXPECT_NE(EncreDe({"bka"}), EncreDe({"bha"}));
+    EXPECT_NE(EncreDe({"bk"}), EncreDe({"b"}));
+}
+
+TEST(DessinerSyllabes, StackedClusterWithAndWithoutItsRow) {
+    // "S" heads a stack of "t" and "r": the table has the row "s.t.r", drawn as one path.
+    Editeur avec;
+    avec.etat().PosX = 100;
+    DessinerSyllabes(*avec.ctx, {"=S", "t", "r"});
+    EXPECT_TRUE(avec.etat().SyllabeLiee);
+    Editeur sans;
+    sans.tables().TableAmas[2][1].clear();  // drop the "s.t.r" row: the three paths are stacked
+    sans.tables().TableAmas[3][1].clear();
+    sans.etat().PosX = 100;
+    DessinerSyllabes(*sans.ctx, {"=S", "t", "r"});
+    EXPECT_NE(avec.Encre(), sans.Encre());
+    // Stacked, the components hang below the head, each with blank rows above it: the ink rows
+    // below the line fall into two separate runs.
+    std::set<int> lignes;
+    for (auto [x, y] : sans.Encre()) lignes.insert(y);
+    const int base = static_cast<int>(sans.etat().YLigne);
+    EXPECT_LT(*lignes.begin(), base);  // the head stands on the line
+    int runs = 0;
+    for (int y = base + 1; y <= *lignes.rbegin(); ++y) runs += lignes.count(y) && !lignes.count(y - 1);
+    EXPECT_EQ(runs, 2);
+    ComparerImageGolden(sans.surface.Image().copy(0, 0, 60, 80), "pile_sans_amas");
+    ComparerImageGolden(avec.surface.Image().copy(0, 0, 60, 80), "pile_avec_amas");
+}
+
+TEST(DessinerSyllabes, MissingGlyphsAreReported) {
+    Editeur b;
+    b.etat().TextePointe = "ja..ba";
+    DessinerSyllabes(*b.ctx, {"ja", "", "ba", "Jh"});
+    EXPECT_EQ(b.etat().MessagesManquants, "\nLe caractère ''ja'' n'existe pas en Velmor...");
+    // An empty syllable and a capital head show their box at once.
+    EXPECT_EQ(b.fenetre.Textes(), (QStringList{"Caractère vide dans ja..ba",
+                                               "Le caractère ''jh'' n'existe pas en Velmor..."}));
+}
+
+TEST(Transcrire, RenderedSample) {
+    Editeur b;
+    b.etat().Taille = 2;
+    b.Ecrire("bonjour");
+    b.Ecrire("ami,");
+    b.Ecrire("ta'bo");
+    b.Ecrire("12");
+    b.Ecrire("stra.");
+    ComparerImageGolden(b.surface.Image().copy(0, 0, 500, 80), "rendu_phonetique");
+}
+
+}  // namespace
