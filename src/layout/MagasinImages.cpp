@@ -60,6 +60,7 @@ MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRe
         for (int y = 0; y < z.height(); ++y)
             std::memcpy(brut.data() + y * ligne, Ligne(image, z.top() + y, z.left()), static_cast<size_t>(ligne));
         t->donnees = qCompress(brut, 1);
+        t->donnees.squeeze();  // the compressor reserves room for incompressible data
     }
     return t;
 }

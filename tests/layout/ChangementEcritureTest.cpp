@@ -26,42 +26,33 @@ struct BancEcriture : Banc {
     }
 };
 
-TEST(ChangementEcriture, LetterScriptBackToVelmorAddsOneFontSize) {
-    BancEcriture b;
-    b.Passer(2, 0);
-    EXPECT_EQ(b.etat().PosX, 112);
-    EXPECT_EQ(b.etat().XDebutMot, 112);
-    EXPECT_EQ(b.etat().XTrace, 112);
-    EXPECT_FALSE(b.etat().ApresEspaceLatin);
+TEST(ChangementEcriture, SpacingOfEachCase) {
+    BancEcriture retour;  // from a letter script back to Velmor: one font size
+    retour.Passer(2, 0);
+    EXPECT_EQ(retour.etat().PosX, 112);
+    EXPECT_EQ(retour.etat().XDebutMot, 112);
+    EXPECT_EQ(retour.etat().XTrace, 112);
+    EXPECT_FALSE(retour.etat().ApresEspaceLatin);
 
-    BancEcriture marge;
-    marge.etat().PosX = 3;
-    marge.Passer(3, 1);
-    EXPECT_EQ(marge.etat().PosX, 27);
+    BancEcriture api;  // Velmor to IPA: a printed space and 1.9 font sizes
+    api.Passer(0, 3);
+    EXPECT_DOUBLE_EQ(api.etat().PosX, 100 + 1.9 * 12);
+    EXPECT_GT(api.surface.PositionTexteX(), 0);
+    EXPECT_TRUE(api.etat().ApresEspaceLatin);
+
+    BancEcriture dorvane;  // between the constructed scripts: a word space after the text
+    dorvane.surface.Ligne(200, 90, 200, 100);
+    dorvane.etat().PosX = 190;
+    dorvane.Passer(0, 1);
+    EXPECT_EQ(dorvane.etat().PosX, 210);
+
+    BancEcriture colle;
+    colle.etat().CollageEnCours = true;
+    colle.Passer(2, 0);
+    EXPECT_EQ(colle.etat().PosX, 100);
 }
 
-TEST(ChangementEcriture, VelmorToIpaPrintsASpaceAndAddsOnePointNineFontSizes) {
-    BancEcriture b;
-    b.Passer(0, 3);
-    EXPECT_DOUBLE_EQ(b.etat().PosX, 100 + 1.9 * 12);
-    EXPECT_GT(b.surface.PositionTexteX(), 0);  // the space moved the text position
-    EXPECT_TRUE(b.etat().ApresEspaceLatin);
-
-    BancEcriture latin;
-    latin.Passer(3, 2);
-    EXPECT_DOUBLE_EQ(latin.etat().PosX, 100 + 1.9 * 12);
-}
-
-TEST(ChangementEcriture, BetweenTheConstructedScriptsAWordSpaceFromTheText) {
-    BancEcriture b;
-    b.surface.Ligne(200, 90, 200, 100);
-    b.etat().PosX = 190;
-    b.Passer(0, 1);
-    EXPECT_EQ(b.etat().PosX, 210);
-    EXPECT_TRUE(b.etat().ApresEspaceLatin);
-}
-
-TEST(ChangementEcriture, RightLimitStartsANewLineAndPastingChangesNothing) {
+TEST(ChangementEcriture, RightLimitStartsANewLine) {
     BancEcriture b;
     b.etat().SautPermis = true;
     b.etat().LimiteDroite = 105;
@@ -69,15 +60,6 @@ TEST(ChangementEcriture, RightLimitStartsANewLineAndPastingChangesNothing) {
     EXPECT_EQ(b.etat().YLigne, 138);
     EXPECT_EQ(b.etat().PosX, 15);
     EXPECT_EQ(b.etat().XDebutMot, 15);
-
-    BancEcriture colle;
-    colle.etat().CollageEnCours = true;
-    colle.Passer(2, 0);
-    EXPECT_EQ(colle.etat().PosX, 100);
-
-    BancEcriture rien;
-    rien.Passer(1, 1);
-    EXPECT_EQ(rien.etat().PosX, 100);
 }
 
 }  // namespace

