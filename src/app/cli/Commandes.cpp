@@ -15,6 +15,7 @@ constexpr Entree kCommandes[] = {
     {"prepare", CommandePrepare},
     {"syllabes", CommandeSyllabes},
     {"render", CommandeRendu},
+    {"specimen", CommandeSpecimen},
 };
 
 }  // namespace

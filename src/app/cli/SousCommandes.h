@@ -13,3 +13,4 @@ int CommandeNormalise(const QStringList& args, const QString& dossier, QTextStre
 int CommandePrepare(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
 int CommandeSyllabes(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
 int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
+int CommandeSpecimen(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);

@@ -1,0 +1,234 @@
+// The data files shipped in data/: every syllable, digit and sign the program can be asked to draw
+// has a glyph, every path of the tables runs without the path error, and the headers read right.
+#include "app/Demarrage.h"
+#include "config/ChargeTables.h"
+#include "config/Texte8Bits.h"
+#include "drawing/Dessin.h"
+#include "drawing/Specimen.h"
+#include "support/Banc.h"
+#include "transcription/Prononciation.h"
+#include "transcription/Transcrire.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kDonnees = QStringLiteral(VELMOR_PROGRAM_DATA);
+
+// The five lists of the glyph measurement report.
+const char* const kListes[] = {
+    "a ah aa ae aeh ai ao au ay e eh ea ee eeh ei eo eu ey i ih ia ie ieh ii io iu iy",
+    "o oh oa oe oeh oi oo ou oy u uh ua ue ueh ui uo uu uy y yh ya ye yeh yi yo yu yy",
+    "ba bha bka ca cha cka da dha dka fa fha ga gha ja jka la lha",
+    "ma na nha pa pha qa qha qka ra rha rka sa sha ta tha tka",
+    "va vha vka wa wha wka xa xha za zha",
+};
+
+// Every sign the transcriber codes, with the characters that reach the sign drawer.
+const char kSignes[] = "!\"#&()+,-./:;<=>?@[\\]^`{}MA";
+
+// The program started on a copy of the shipped data folder (start-up may write its settings).
+struct Programme : Banc {
+    Programme() : Banc(1600, 600, Copie()) {
+        Main(*ctx);
+        etat().Relief = false;
+        etat().ProfondeurRelief = 0;
+    }
+    static QString Copie() {
+        static QTemporaryDir dossier;
+        for (const QString& f : QDir(kDonnees).entryList(QDir::Files)) {
+            QFile::remove(dossier.filePath(f));
+            QFile::copy(kDonnees + u'/' + f, dossier.filePath(f));
+        }
+        return dossier.path();
+    }
+    void Ecrire(const QString& texte) {
+        etat().Tampon = texte;
+        Transcrire(*ctx);
+    }
+    QStringList Plaintes() const {
+        QStringList p = fenetre.Textes();
+        if (!etat().MessagesManquants.trimmed().isEmpty()) p << etat().MessagesManquants.trimmed();
+        return p;
+    }
+    const EtatProgramme& etat() const { return ctx->etat; }
+    using Banc::etat;
+};
+
+// The shipped tables alone, read into a bench.
+struct Tables_ : Banc {
+    Tables_() : Banc(400, 200, kDonnees) {
+        QString texte;
+        EXPECT_TRUE(LireFichier1252(kDonnees + QStringLiteral("/APABDIDS.TXT"), texte));
+        LireTablesProgramme(*ctx, texte);
+        EXPECT_TRUE(LireFichier1252(kDonnees + QStringLiteral("/Suffixes.TXT"), texte));
+        LireSuffixes(*ctx, texte);
+    }
+    // Draws a path from `premier`; false when the path error was shown.
+    bool Trace(const QString& chemin, int premier, const QString& nom) {
+        const size_t avant = fenetre.messages.size();
+        double x = 150, y = 120;
+        Dessin(*ctx, chemin, x, y, premier, 0, QString());
+        const bool ok = fenetre.messages.size() == avant;
+        EXPECT_TRUE(ok) << nom.toStdString() << ": " << chemin.toStdString();
+        return ok;
+    }
+};
+
+bool ChiffreOuDegre(QChar c) { return c == u'°' || (c >= u'0' && c <= u'9'); }
+
+TEST(TablesLivrees, MeasuredSyllablesDigitsAndSignsAreWrittenWithoutComplaint) {
+    for (int ecriture : {0, 1}) {
+        Programme p;
+        p.etat().Langue = 3;
+        p.etat().Ecriture = static_cast<int16_t>(ecriture);
+        for (const char* liste : kListes) {
+            p.Ecrire(QString::fromLatin1(liste) + u' ');
+            // Capital heads and their stacks: the stress rules make them from these.
+            p.Ecrire(QStringLiteral("ab'a a'bha ab'ka ast'ra "));
+        }
+        p.Ecrire(QStringLiteral("0123456789 9876543210 1 2 3 4 5 6 7 8 9 0 "));
+        for (const char* s = kSignes; *s; ++s)
+            if (*s != 'M' && *s != 'A') p.Ecrire(QStringLiteral("ba") + QChar::fromLatin1(*s) + u' ');
+        p.Ecrire(QStringLiteral("`ba 'bo ... x ° § $ "));
+        EXPECT_TRUE(p.Plaintes().isEmpty()) << p.Plaintes().join(u'\n').toStdString();
+        EXPECT_FALSE(p.Encre().empty());
+    }
+}
+
+TEST(TablesLivrees, EveryPathRunsWithoutTheError) {
+    Tables_ b;
+    const Tables& t = b.tables();
+    int glyphes = 0;
+    for (int l = 0; l < Tables::NbLettres; ++l)
+        for (int f = 1; f < Tables::NbFormes; ++f)
+            for (int c = 0; c < Tables::NbCouches; ++c) {
+                const QString& e = t.TableGlyphes[l][f][c];
+                if (e.isEmpty()) continue;
+                b.Trace(e, c == 1 ? 1 : 2, QStringLiteral("glyph %1/%2/%3").arg(l).arg(f).arg(c));
+                ++glyphes;
+            }
+    EXPECT_GT(glyphes, 500);
+    int raccords = 0;
+    for (int j = 0; j < Tables::NbLettres; ++j)
+        for (int n = 0; n < 4; ++n)
+            for (int s = 1; s < 10; ++s)
+                if (!t.TableRaccords[j][n][s].isEmpty()) {
+                    b.Trace(t.TableRaccords[j][n][s], 5, QStringLiteral("join"));
+                    ++raccords;
+                }
+    EXPECT_EQ(raccords, 9 * 20 * 3);  // nine slots, twenty consonants, forms 1 to 3
+    for (int i = 1; i < Tables::NbAmas; ++i)
+        if (!t.TableAmas[i][0].isEmpty()) b.Trace(t.TableAmas[i][1], 2, t.TableAmas[i][0]);
+    for (int d = 0; d <= 9; ++d) {
+        ASSERT_FALSE(t.Chiffres[d].isEmpty()) << d;
+        b.Trace(t.Chiffres[d], 15, QString::number(d));
+    }
+    for (const char* s = kSignes; *s; ++s) {
+        const QString& e = t.TableSignes[static_cast<uchar>(*s) - 33];
+        ASSERT_FALSE(e.isEmpty()) << *s;
+        b.Trace(e, 2, QString(QChar::fromLatin1(*s)));
+    }
+    for (char16_t s : {u'°', u'ù', u'¤'}) {
+        ASSERT_FALSE(t.TableSignes[Code1252(QChar(s)) - 33].isEmpty());
+        b.Trace(t.TableSignes[Code1252(QChar(s)) - 33], 2, QString(QChar(s)));
+    }
+    const EtatProgramme& e = b.etat();
+    for (const QString& m : {e.CheminTILG, e.CheminTILD, e.MarqueFinVelmor, e.MarqueFinDorvane}) {
+        EXPECT_FALSE(m.isEmpty());
+        b.Trace(m, 1, QStringLiteral("mark"));
+    }
+}
+
+TEST(TablesLivrees, HeadersReadAsDigitFieldsAndDrawNothing) {
+    Tables_ b;
+    const Tables& t = b.tables();
+    for (int l = 0; l < Tables::NbLettres; ++l)
+        for (int f = 1; f < Tables::NbFormes; ++f)
+            for (int c : {0, 2, 3}) {
+                const QString& e = t.TableGlyphes[l][f][c];
+                if (e.isEmpty()) continue;
+                const std::string nom = QStringLiteral("%1/%2/%3: ").arg(l).arg(f).arg(c).toStdString() + e.toStdString();
+                ASSERT_GT(e.size(), 33) << nom;
+                EXPECT_TRUE(e[0] >= u'1' && e[0] <= u'9') << nom;
+                for (int p : {3, 4, 31, 32}) EXPECT_TRUE(ChiffreOuDegre(e[p - 1])) << p << " " << nom;
+                for (int p : {5, 6, 7, 8, 9, 10, 13, 15, 16, 17, 18}) EXPECT_TRUE(e[p - 1].isDigit()) << p << " " << nom;
+                b.surface.Effacer();
+                b.Trace(e.left(33), 2, QStringLiteral("header"));
+                EXPECT_TRUE(b.Encre().empty()) << nom;
+            }
+}
+
+TEST(TablesLivrees, SettingsAndClusterRanges) {
+    Tables_ b;
+    const EtatProgramme& e = b.etat();
+    const Tables& t = b.tables();
+    EXPECT_EQ(e.Blanc, 3);
+    EXPECT_EQ(e.LargeurTIL, 2);
+    EXPECT_EQ(e.ModeSon, 0);
+    EXPECT_EQ(e.YMaxiA4, 1050);
+    EXPECT_EQ(e.PagesRappelables, 30);
+    EXPECT_EQ(e.NbFoisDiese, 1);
+    // Four-component clusters first, then three, then two, each range right after the last.
+    ASSERT_GT(t.FinAmas7, 0);
+    EXPECT_EQ(t.DebutAmas5, t.FinAmas7 + 1);
+    EXPECT_EQ(t.DebutAmas3, t.FinAmas5 + 1);
+    EXPECT_GT(t.FinAmas3, t.DebutAmas3);
+    for (int i = 1; i <= t.FinAmas3; ++i) {
+        const int attendu = i <= t.FinAmas7 ? 7 : i <= t.FinAmas5 ? 5 : 3;
+        EXPECT_EQ(t.TableAmas[i][0].size(), attendu) << i;
+        EXPECT_EQ(t.TableAmas[i][1][0], u'7') << i;
+    }
+}
+
+TEST(TablesLivrees, DistinctSyllablesDrawDistinctGlyphs) {
+    Tables_ b;
+    int nombre = 0;
+    const QStringList identiques = GlyphesIdentiques(*b.ctx, &nombre);
+    EXPECT_GT(nombre, 500);
+    // Only the bare "h" partner is reached three ways (alone, with a vowel group the script cannot
+    // show, doubled): the same syllable, the same glyph.
+    const QRegularExpression memeH(QStringLiteral("^([a-z])h = \\1h = \\1hh$"));
+    for (const QString& g : identiques) EXPECT_TRUE(memeH.match(g).hasMatch()) << g.toStdString();
+}
+
+TEST(TablesLivrees, TumeliSuffixesAndDictionary) {
+    Tables_ b;
+    b.etat().Langue = 0;
+    QString mot = QStringLiteral("tamani");
+    SepareSuffixe(*b.ctx, mot);
+    EXPECT_TRUE(mot.startsWith(u"tama_")) << mot.toStdString();
+    EXPECT_TRUE(mot.endsWith(u"ni")) << mot.toStdString();
+    for (const char* entier : {"pena", "tamaar", "tama", "sol"}) {
+        QString m = QString::fromLatin1(entier);
+        SepareSuffixe(*b.ctx, m);
+        EXPECT_EQ(m, QString::fromLatin1(entier));
+    }
+    mot = QStringLiteral("soluvsu");
+    SepareSuffixe(*b.ctx, mot);
+    EXPECT_TRUE(mot.startsWith(u"sol_")) << mot.toStdString();
+    EXPECT_TRUE(mot.endsWith(u"uvzu")) << mot.toStdString();
+
+    // The dictionary: "word;spelling" lines, spellings in the alphabet, and all of them written
+    // without a missing glyph.
+    QString texte;
+    ASSERT_TRUE(LireFichier1252(kDonnees + QStringLiteral("/Fohms_TU.TXT"), texte));
+    const QStringList lignes = texte.split(QRegularExpression(QStringLiteral("\r?\n")), Qt::SkipEmptyParts);
+    EXPECT_GE(lignes.size(), 90);
+    const QRegularExpression valeur(QStringLiteral("^[a-z][a-z'_\\-]*\\*?$"));
+    Programme p;
+    p.etat().Langue = 3;
+    for (const QString& l : lignes) {
+        const qsizetype pv = l.indexOf(u';');
+        ASSERT_GT(pv, 0) << l.toStdString();
+        const QString v = l.mid(pv + 1).trimmed();
+        EXPECT_TRUE(valeur.match(v).hasMatch()) << l.toStdString();
+        p.Ecrire(QString(v).remove(u'*') + u' ');
+    }
+    EXPECT_TRUE(p.Plaintes().isEmpty()) << p.Plaintes().join(u'\n').toStdString();
+}
+
+}  // namespace
