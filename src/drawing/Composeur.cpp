@@ -43,9 +43,9 @@ bool Breche(const QImage& image, int sonde, int tige, int y0, int longueur, int 
     else
         return false;
     if ((loin - proche) * sens < 2) return false;
-    for (int y = proche + sens; y != loin; y += sens)
-        for (int x : {sonde, tige - 1, tige, tige + 1})
-            if (Encre(image, x, y, fond)) return false;
+    const int haut = qMin(proche, loin) + 1, bas = qMax(proche, loin) - 1;
+    for (int x : {sonde, tige - 1, tige, tige + 1})
+        if (ColonneEncree(image, x, haut, bas, fond, x) >= 0) return false;
     return true;
 }
 

@@ -125,6 +125,7 @@ void NouvelleLigne(Contexte& ctx) {
             MemoriseEcran(ctx);
             ReinitialiserPage(ctx);
             e.ChangementEcran = true;  // the page reset empties it; the re-transcription stops on it
+            e.XComposition = e.YComposition = -1;  // a new page: nothing composed on it yet
             nouvelEcran = true;
         } else {
             e.YDernierEcran = e.PosY;
