@@ -15,6 +15,15 @@
 #include <QFile>
 #include <QString>
 #include <memory>
+#include <vector>
+
+// One call of Dessin, as recorded for the benchmarks.
+struct AppelDessin {
+    QString chemin;
+    double x, y;
+    int premier;
+    Couleur couleur;
+};
 
 struct Contexte {
     Contexte(Surface& s, FenetreInterface& f, Horloge& h, QString dossierProgramme)
@@ -30,6 +39,8 @@ struct Contexte {
     Dictionnaires dictionnaires;        // pronunciation dictionaries, loaded on first use
     MagasinImages ecrans{21};            // the stored screens, 0 to 20
     MagasinImages pages{31, true};       // the ring of recallable pages, 0 to PagesRappelables
+
+    std::vector<AppelDessin>* journalDessin = nullptr;  // when set, every Dessin call is recorded
 
     QString Fichier(const QString& nom) const { return dossier + u'/' + nom; }
 };

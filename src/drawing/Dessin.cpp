@@ -62,6 +62,7 @@ bool Dessin(Contexte& ctx, const QString& chemin, double& x, double& y, int prem
     Surface& s = ctx.surface;
     if (e.ModeRecherche || e.LimiteAtteinte) return true;
     if (e.PosX < e.MargeGauche) e.PosX = e.MargeGauche;
+    if (ctx.journalDessin) ctx.journalDessin->push_back({chemin, x, y, premier, couleur});
 
     const auto erreur = [&] {
         ctx.fenetre.Information(QStringLiteral("Erreur dans ''Dessin$'' : ") + chemin);
@@ -107,7 +108,8 @@ bool Dessin(Contexte& ctx, const QString& chemin, double& x, double& y, int prem
         }
         for (qsizetype k = qMax(premier, 1) - 1; k < longueur;) {
             if (e.RythmeColler == 3) Flush(ctx);
-            const QChar lettre = chemin[k].toUpper();
+            const char16_t brut = chemin[k].unicode();
+            const QChar lettre = brut >= u'a' && brut <= u'z' ? QChar(brut - 32) : (brut < 128 ? QChar(brut) : chemin[k].toUpper());
             if (k + 1 >= longueur) return erreur();
             const int n = Argument(chemin[k + 1]);
             const double l = static_cast<double>(t) * n;

@@ -15,7 +15,8 @@ EtendueChemin Etendue(const QString& chemin, int premier, int taille) {
     };
     const qsizetype n = chemin.size();
     for (qsizetype k = std::max(premier, 1) - 1; k + 1 < n;) {
-        const char16_t c = chemin[k].toUpper().unicode();
+        const char16_t brut = chemin[k].unicode();
+        const char16_t c = brut >= u'a' && brut <= u'z' ? brut - 32 : brut;
         const double l = static_cast<double>(taille) * (Code1252(chemin[k + 1]) - 48);
         k += 2;
         switch (c) {

@@ -102,9 +102,13 @@ int SlotRaccord(int lettre, int forme) {
     return 0;
 }
 
-void ChangerPhase(EtatProgramme& e, const char* phase) {
+// Phase codes, shared so that setting one costs no allocation.
+const QString kPhaseB = QStringLiteral("B"), kPhaseEC = QStringLiteral("EC"), kPhaseI5 = QStringLiteral("I5"),
+              kPhaseD6 = QStringLiteral("D6"), kPhaseG1 = QStringLiteral("G1");
+
+void ChangerPhase(EtatProgramme& e, const QString& phase) {
     e.PhaseDessinPrecedente = e.PhaseDessin;
-    e.PhaseDessin = QString::fromLatin1(phase);
+    e.PhaseDessin = phase;
 }
 
 class Dessinateur {
@@ -248,7 +252,7 @@ private:
     void Marques(const QString& entree) {
         const int t = e_.Taille;
         e_.XTrace = e_.PosX;
-        ChangerPhase(e_, "I5");
+        ChangerPhase(e_, kPhaseI5);
         if (SansPartie(entree, 3)) {
             if (e_.FormeSigne == 1) {
                 e_.FormeSigne = 2;
@@ -273,12 +277,12 @@ private:
             e_.XAttache = e_.PosX + t * ChiffreEntree(entree, 5);
             e_.XTrace = e_.PosX;
         }
-        ChangerPhase(e_, "D6");
+        ChangerPhase(e_, kPhaseD6);
         if (!SansPartie(entree, 4)) {
             double x = e_.PosX + t * ChiffreEntree(entree, 4), y = e_.YLigne - e_.HauteurCaractere / 2;
             Dessin(ctx_, e_.CheminTILD, x, y, 1, e_.CouleurTexte, QString());
         }
-        ChangerPhase(e_, "G1");
+        ChangerPhase(e_, kPhaseG1);
         e_.FormeSigne = 0;
         e_.AvanceGlyphe = 0;
     }
@@ -316,7 +320,7 @@ private:
         const int t = e_.Taille;
         QStringList pile = {QString(QChar(g.lettre))};
         for (const QString& c : composantes) pile << c.toLower();
-        ChangerPhase(e_, composantes.isEmpty() ? "B" : "EC");
+        ChangerPhase(e_, composantes.isEmpty() ? kPhaseB : kPhaseEC);
         double bas = e_.PosY;  // lowest ink of the stack so far
         for (int c = 0; c < pile.size();) {
             QString chemin;
@@ -338,7 +342,7 @@ private:
                 }
                 pas = qMax(0, ChiffreEntree(chemin, 13) - 1);
             }
-            const EtendueChemin etendue = Etendue(chemin, 2, t);
+            const EtendueChemin etendue = pile.size() > 1 ? Etendue(chemin, 2, t) : EtendueChemin();
             double x = e_.XTrace, y = e_.PosY;
             if (c > 0) {
                 x = e_.XAttache;

@@ -3,6 +3,8 @@
 #include "app/Contexte.h"
 #include "config/Texte8Bits.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char16_t kPremierMarqueur = 0xE000;
@@ -179,53 +181,61 @@ namespace {
 // word follows gets the "k" that closes its syllable; hyphens move behind the next vowel.
 QString MarcheArriere(const QString& w0) {
     const QString w = u' ' + w0 + u' ';
+    // Pieces are put in front of the text: they are appended reversed and the whole is turned round.
     QString r;
-    bool syllabeVue = false, liaison = false;
-    QString tiret;
+    r.reserve(w.size() * 2);
+    const auto devant = [&r](QStringView piece) {
+        for (qsizetype k = piece.size() - 1; k >= 0; --k) r += piece[k];
+    };
+    bool syllabeVue = false, liaison = false, tiret = false;
     for (qsizetype i = w.size() - 1; i >= 0; --i) {
         const QChar c = w[i];
         if (c.unicode() < 32) continue;
         if (c == u'!' && i + 1 < w.size() && w[i + 1] == u'_' && i >= 2) {
-            r.prepend(u'+' + w.mid(i - 2, 3) + u'+');
+            devant(u"+");
+            devant(QStringView(w).mid(i - 2, 3));
+            devant(u"+");
             i -= 2;
             continue;
         }
         if (c == u'-' && i > 0 && w[i - 1] == u'!') {  // the dash sign put after a hyphen
-            r.prepend(QStringLiteral("+!-!+"));
+            devant(u"+!-!+");
             --i;
             continue;
         }
         switch (c.unicode()) {
-        case u'_': r.prepend(u'+'); syllabeVue = false; break;
-        case u'-': r.prepend(u'+'); syllabeVue = false; tiret = QStringLiteral("-"); break;
-        case u'µ': r.prepend(QStringLiteral("+µ+")); syllabeVue = false; break;
+        case u'_': devant(u"+"); syllabeVue = false; break;
+        case u'-': devant(u"+"); syllabeVue = false; tiret = true; break;
+        case u'µ': devant(u"+µ+"); syllabeVue = false; break;
         case u'|':
-        case u'£': r.prepend(u'|'); break;
-        case u'\'': r.prepend(u'\''); syllabeVue = false; break;
+        case u'£': devant(u"|"); break;
+        case u'\'': devant(u"'"); syllabeVue = false; break;
         case u' ': liaison = syllabeVue; syllabeVue = false; break;
         default:
             if (c == u'h') {
                 if (i + 1 < w.size() && Voyelle(w[i + 1])) {
-                    r.prepend(QStringLiteral("h") + tiret);
+                    if (tiret) devant(u"-");
+                    devant(u"h");
                     syllabeVue = true;
-                    tiret.clear();
+                    tiret = false;
                 } else {
-                    r.prepend(u'h');
+                    devant(u"h");
                 }
             } else if (Voyelle(c)) {
-                QString v(c);
+                if (tiret) devant(u"-");
                 if (liaison) {
-                    v += u'k';
+                    devant(u"k");
                     liaison = false;
                 }
-                r.prepend(v + tiret);
+                r += c;
                 syllabeVue = true;
-                tiret.clear();
+                tiret = false;
             } else {
-                r.prepend(c);
+                r += c;
             }
         }
     }
+    std::reverse(r.begin(), r.end());
     return r;
 }
 
@@ -236,6 +246,7 @@ public:
         : s_(s), marqueurs_(marqueurs), tumeli_(tumeli) {}
 
     QString Construire() {
+        d_.reserve(s_.size() * 2);
         for (i_ = 0; i_ < s_.size(); ++i_) Caractere(s_[i_]);
         return d_;
     }

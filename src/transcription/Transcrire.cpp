@@ -93,6 +93,7 @@ void DecouperMots(Contexte& ctx, Passe& p) {
 // An inline marker in a word: runs it; false when the word holds none.
 bool ExecuterMarqueur(Contexte& ctx, const QString& mot) {
     EtatProgramme& e = ctx.etat;
+    if (!mot.contains(u'%')) return false;
     for (int k = 0; k < 4; ++k)
         if (mot.contains(QStringView(kScripts[k]))) {
             e.Ecriture = static_cast<int16_t>(k);

@@ -60,6 +60,7 @@ QPainter& Surface::Peintre() const {
 }
 
 void Surface::FinirPeinture() const {
+    peintrePret_ = false;
     if (peintre_) {
         peintre_->end();
         peintre_.reset();
@@ -68,6 +69,12 @@ void Surface::FinirPeinture() const {
 
 void Surface::PreparerPeintre(bool remplir) const {
     QPainter& p = Peintre();
+    // The painter keeps its pen and brush: set them only when the drawing state changed.
+    const EtatPeintre etat{couleurTrait_, largeurTrait_, styleTrait_, couleurRemplissage_,
+                           remplir ? styleRemplissage_ : 1, modeDessin_};
+    if (peintrePret_ && etat == etatPeintre_) return;
+    etatPeintre_ = etat;
+    peintrePret_ = true;
     QPen stylo(QColor::fromRgb(VersRgb(couleurTrait_)));
     stylo.setWidth(largeurTrait_ <= 1 ? 0 : largeurTrait_);
     stylo.setStyle(StyleQt(styleTrait_));
@@ -199,6 +206,7 @@ void Surface::Coller(const QImage& image, double x, double y) {
     PreparerPeintre(false);
     Peintre().setCompositionMode(QPainter::CompositionMode_SourceOver);
     Peintre().drawImage(QPoint(Pixel(x), Pixel(y)), image);
+    peintrePret_ = false;  // the composition mode no longer follows the draw mode
 }
 
 void Surface::RemplacerImage(const QImage& image) {

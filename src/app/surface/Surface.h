@@ -96,8 +96,18 @@ private:
     void PreparerPeintre(bool remplir) const;
     bool LigneRapide(int x1, int y1, int x2, int y2);
 
+    struct EtatPeintre {
+        Couleur trait;
+        int largeur, style;
+        Couleur remplissage;
+        int motif, mode;
+        bool operator==(const EtatPeintre&) const = default;
+    };
+
     mutable QImage image_;
     mutable std::unique_ptr<QPainter> peintre_;
+    mutable EtatPeintre etatPeintre_{};
+    mutable bool peintrePret_ = false;
     Couleur couleurTrait_ = 0;
     Couleur couleurRemplissage_ = 0;
     Couleur couleurFond_ = 0xFFFFFF;
