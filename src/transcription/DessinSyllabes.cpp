@@ -202,6 +202,7 @@ private:
     // Places the glyph after the ink of the line and decides whether it still fits.
     void PredireBordDroit(const QString& entree) {
         const int t = e_.Taille;
+        const double avant = e_.PosX;
         e_.XDebutMot = e_.PosX;
         ScanFinTexte(ctx_, Bande::Cellule);
         if (e_.AvanceGlyphe > 0) {
@@ -212,6 +213,8 @@ private:
             e_.PosX = e_.MargeGauche;
             e_.AvanceGlyphe = 0;
         }
+        // The first glyph of a word keeps the word space put before it.
+        if (dessines_ == 0 && avant > e_.PosX) e_.PosX = avant;
         if (!e_.PointCurseurPose) e_.XDebutMot = e_.PosX;
         const double o3 = t * ChiffreEntree(entree, 3);
         double r = e_.PosX;
