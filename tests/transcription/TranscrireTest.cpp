@@ -189,8 +189,8 @@ TEST(DessinerSyllabes, StackedClusterWithAndWithoutItsRow) {
     int runs = 0;
     for (int y = base + 1; y <= *lignes.rbegin(); ++y) runs += lignes.count(y) && !lignes.count(y - 1);
     EXPECT_EQ(runs, 2);
-    ComparerImageGolden(sans.surface.Image().copy(0, 0, 60, 80), "pile_sans_amas");
-    ComparerImageGolden(avec.surface.Image().copy(0, 0, 60, 80), "pile_avec_amas");
+    ComparerImageGolden(sans.surface.Image().copy(90, 0, 60, 80), "pile_sans_amas");
+    ComparerImageGolden(avec.surface.Image().copy(90, 0, 60, 80), "pile_avec_amas");
 }
 
 TEST(DessinerSyllabes, MissingGlyphsAreReported) {
