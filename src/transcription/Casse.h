@@ -5,13 +5,21 @@
 #include <QString>
 #include <QStringView>
 
+inline QChar Minuscule(QChar c) {
+    const char16_t u = c.unicode();
+    if (u < 0x80) return QChar(u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u);
+    return c.toLower();
+}
+
 inline void AjouterMinuscules(QString& sortie, QStringView texte) {
-    for (const QChar c : texte) sortie += c.toLower();
+    const qsizetype debut = sortie.size();
+    sortie.resize(debut + texte.size());
+    QChar* d = sortie.data() + debut;
+    for (const QChar c : texte) *d++ = Minuscule(c);
 }
 
 inline QString Minuscules(QStringView texte) {
     QString r;
-    r.reserve(texte.size());
     AjouterMinuscules(r, texte);
     return r;
 }

@@ -61,16 +61,17 @@ std::uint32_t Empreinte(const char* p, qsizetype n) {
     return Finir(h, MotPartiel(p, n));
 }
 
-// Eight bytes in lower case: ASCII capitals by bit tricks, other bytes through the table.
+// Eight bytes in lower case: ASCII capitals by bit tricks, bytes above 127 through the table.
 inline std::uint64_t MotMinuscule(std::uint64_t x, const std::array<char, 256>& table) {
     constexpr std::uint64_t un = 0x0101010101010101ull, haut = 0x8080808080808080ull;
-    if ((x & haut) == 0) {
-        const std::uint64_t desA = x + (0x80 - 'A') * un, apresZ = x + (0x80 - 'Z' - 1) * un;
-        return x | (((desA & ~apresZ) & haut) >> 2);
+    const std::uint64_t sept = x & ~haut;  // no carry from one byte into the next below
+    const std::uint64_t desA = sept + (0x80 - 'A') * un, apresZ = sept + (0x80 - 'Z' - 1) * un;
+    std::uint64_t r = x | ((desA & ~apresZ & ~x & haut) >> 2);
+    for (std::uint64_t hauts = x & haut; hauts; hauts &= hauts - 1) {
+        const int decalage = __builtin_ctzll(hauts) - 7;
+        const std::uint64_t octet = static_cast<unsigned char>(table[(x >> decalage) & 0xFF]);
+        r = (r & ~(std::uint64_t{0xFF} << decalage)) | (octet << decalage);
     }
-    std::uint64_t r = 0;
-    for (int i = 0; i < 8; ++i)
-        r |= static_cast<std::uint64_t>(static_cast<unsigned char>(table[(x >> (8 * i)) & 0xFF])) << (8 * i);
     return r;
 }
 
@@ -98,24 +99,29 @@ std::uint32_t MinusculesEtEmpreinte(char* p, qsizetype n, const char* fin, const
     return Finir(h, MotPartiel(p, n));
 }
 
-// Position of the next byte that ends an unquoted field ("," or a line end) or is a ";", from
-// `pos`; `n` when there is none.
-inline qsizetype ProchainSpecial(const char* b, qsizetype pos, qsizetype n) {
+// End of an unquoted field from `pos` (the next "," or line end, or `n`), and in `pv` the first
+// ";" before it (-1 when there is none).
+inline qsizetype FinChamp(const char* b, qsizetype pos, qsizetype n, qsizetype& pv) {
+    pv = -1;
 #if defined(__SSE2__)
     const __m128i virgule = _mm_set1_epi8(','), lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r'),
-                  pv = _mm_set1_epi8(';');
+                  pointVirgule = _mm_set1_epi8(';');
     for (; pos + 16 <= n; pos += 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + pos));
-        const __m128i m = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, virgule), _mm_cmpeq_epi8(v, lf)),
-                                       _mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, pv)));
-        if (const int bits = _mm_movemask_epi8(m)) return pos + __builtin_ctz(static_cast<unsigned>(bits));
+        const unsigned fins = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, virgule), _mm_cmpeq_epi8(v, lf)), _mm_cmpeq_epi8(v, cr))));
+        unsigned pvs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, pointVirgule)));
+        if (fins) pvs &= (1u << __builtin_ctz(fins)) - 1;
+        if (pv < 0 && pvs) pv = pos + __builtin_ctz(pvs);
+        if (fins) return pos + __builtin_ctz(fins);
     }
 #endif
     for (; pos < n; ++pos) {
         const char c = b[pos];
-        if (c == ',' || c == '\n' || c == '\r' || c == ';') return pos;
+        if (c == ',' || c == '\n' || c == '\r') break;
+        if (c == ';' && pv < 0) pv = pos;
     }
-    return n;
+    return pos;
 }
 
 QString Texte1252(const char* p, qsizetype n) {
@@ -152,13 +158,7 @@ void Dictionnaire::Charger(QByteArray octets) {
             fin = pos;
             while (pos < n && b[pos] != ',' && b[pos] != '\n' && b[pos] != '\r') ++pos;
         } else {
-            for (;;) {
-                pos = ProchainSpecial(b, pos, n);
-                if (pos == n || b[pos] != ';') break;
-                if (pv < 0) pv = pos;
-                ++pos;
-            }
-            fin = pos;
+            pos = fin = FinChamp(b, pos, n, pv);
         }
         if (pos < n) {
             if (b[pos] == ',') {

@@ -27,9 +27,39 @@ bool EstMinusculeVoyelle(QChar c) {
     }
 }
 
+// Replacing each form everywhere, in the order of the table, comes to trying the table at each "%":
+// a form's letters are never "%", so no replacement can make or break a match at another "%".
 void ReparerMarqueurs(QString& t) {
-    if (!t.contains(u'%')) return;
-    for (const auto& m : kMarqueurs) t.replace(QLatin1String(m.pointe), QLatin1String(m.marqueur));
+    qsizetype p = t.indexOf(u'%');
+    if (p < 0) return;
+    QString r;
+    r.reserve(t.size());
+    qsizetype copie = 0;
+    for (; p >= 0; p = t.indexOf(u'%', p + 1)) {
+        for (const auto& m : kMarqueurs) {
+            const QLatin1StringView forme(m.pointe);
+            if (!QStringView(t).mid(p).startsWith(forme)) continue;
+            r += QStringView(t).mid(copie, p - copie);
+            r += QLatin1StringView(m.marqueur);
+            copie = p + forme.size();
+            p = copie - 1;
+            break;
+        }
+    }
+    r += QStringView(t).mid(copie);
+    t = r;
+}
+
+// Every ".." becomes ".", left to right ("..." gives "..").
+void FusionnerPoints(QString& t) {
+    if (!t.contains(u"..")) return;
+    QString r;
+    r.reserve(t.size());
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        r += t[i];
+        if (t[i] == u'.' && i + 1 < t.size() && t[i + 1] == u'.') ++i;
+    }
+    t = r;
 }
 
 // Phonetic input: a consonant that ends the piece before a "{" and meets a vowel after it is
@@ -64,7 +94,7 @@ void RegleAccentTumeli(QString& t) {
         change = true;
     }
     if (change) t = mots.join(u".+."_s);
-    t.replace(u".."_s, u"."_s);
+    FusionnerPoints(t);
 }
 
 // Classes every element and rebuilds the text with its word breaks. Returns true when a "{" mark
@@ -154,37 +184,39 @@ bool EstVoyelle(QStringView texte) { return texte.size() == 1 && EstVoyelle(text
 void NettoyerSeparateurs(QString& texte) {
     if (texte.contains(u'@')) texte.replace(u"@"_s, u"+.!X."_s);
     // Each run of "." and "+" reduces by itself: ".." and "++" merge, "+.+" becomes ".+".
-    // What is left depends only on the run's kinds of separator, its ends and its "+" groups.
-    QString r;
-    r.reserve(texte.size());
+    // What is left depends only on the run's kinds of separator, its ends and its "+" groups,
+    // and is never longer than the run.
     const qsizetype n = texte.size();
+    const QChar* const s = texte.constData();
+    QString r(n, Qt::Uninitialized);
+    QChar* d = r.data();
     for (qsizetype i = 0; i < n;) {
-        if (!EstSeparateur(texte[i])) {
-            r += texte[i++];
-            continue;
-        }
-        const QChar premier = texte[i];
+        qsizetype j = i;
+        while (j < n && !EstSeparateur(s[j])) ++j;
+        std::copy(s + i, s + j, d);
+        d += j - i;
+        if (j == n) break;
+        i = j;
         bool point = false, plus = false;
         int groupesPlus = 0;
-        QChar precedent;
-        qsizetype j = i;
-        for (; j < n && EstSeparateur(texte[j]); ++j) {
-            if (texte[j] == u'.') {
+        for (; j < n && EstSeparateur(s[j]); ++j) {
+            if (s[j] == u'.') {
                 point = true;
             } else {
                 plus = true;
-                if (precedent != u'+') ++groupesPlus;
+                if (j == i || s[j - 1] != u'+') ++groupesPlus;
             }
-            precedent = texte[j];
         }
-        const QChar dernier = texte[j - 1];
-        if (!plus) r += u'.';
-        else if (!point) r += u'+';
-        else if (dernier == u'+') r += u".+"_s;
-        else if (premier == u'.' || groupesPlus >= 2) r += u".+."_s;
-        else r += u"+."_s;
+        const QChar premier = s[i], dernier = s[j - 1];
+        auto poser = [&](const char* t) { while (*t) *d++ = QLatin1Char(*t++); };
+        if (!plus) poser(".");
+        else if (!point) poser("+");
+        else if (dernier == u'+') poser(".+");
+        else if (premier == u'.' || groupesPlus >= 2) poser(".+.");
+        else poser("+.");
         i = j;
     }
+    r.truncate(d - r.constData());
     // Then the ends, one rule at a time in the order of the list; none of them can make a new
     // match inside the text.
     qsizetype deb = 0, fin = r.size();

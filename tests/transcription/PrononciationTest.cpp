@@ -40,7 +40,8 @@ TEST(Dictionnaires, WholeWordLookupKeepsTheTailAndIgnoresCase) {
              "\"trois;3,4\"\n"           // unless the entry is quoted
              "   \n\n"
              "quatre;a;b\n"
-             "Été;ete\n");
+             "Été;ete\n"
+             "ÉcoleÉTÉàÇÈ-Œuvre;long\n");
     EXPECT_EQ(d.Prepare("Bonjour,"), "X,");
     EXPECT_EQ(d.Prepare("bONJOUR"), "X");
     EXPECT_EQ(d.Prepare("salut"), "salut");
@@ -49,6 +50,7 @@ TEST(Dictionnaires, WholeWordLookupKeepsTheTailAndIgnoresCase) {
     EXPECT_EQ(d.Prepare("trois"), "3,4");
     EXPECT_EQ(d.Prepare("quatre"), "a;b");
     EXPECT_EQ(d.Prepare("éTÉ."), "ete.");
+    EXPECT_EQ(d.Prepare("écoleÉtéÀçè-œUVRE"), "long");
     EXPECT_EQ(d.Prepare("bonjours"), "bonjours");
     EXPECT_EQ(d.Prepare("bonjour", 2), "bonjour");  // English has its own file
     EXPECT_TRUE(d.Messages().isEmpty());
