@@ -284,9 +284,14 @@ std::optional<QString> Dictionnaires::Chercher(Contexte& ctx, const QString& nom
     Dictionnaire::Resultat r = f.dico.Chercher(cle);
     // The malformed entries a reading from the top would have passed, each once per loading. A
     // message box may let another lookup run meanwhile: the list is read again at every step.
+    // A damaged file (not a dictionary at all) would bury the user in messages: after the first
+    // few, the others are passed over, and a line is cut at a length no entry reaches.
+    constexpr std::size_t kMessagesParLecture = 10;
+    constexpr qsizetype kLongueurAffichee = 300;
     const int limite = r.trouve ? r.entree : std::numeric_limits<int>::max();
     while (f.defautsMontres < f.dico.Defauts().size() && f.dico.Defauts()[f.defautsMontres].entree < limite) {
-        const QString texte = f.dico.Defauts()[f.defautsMontres++].texte;
+        if (f.defautsMontres++ >= kMessagesParLecture) continue;
+        const QString texte = f.dico.Defauts()[f.defautsMontres - 1].texte.left(kLongueurAffichee);
         ctx.fenetre.Information(u"Erreur dans ''"_s + nom + u"'' : Ligne "_s + texte);
     }
     if (!r.trouve) return std::nullopt;

@@ -89,6 +89,16 @@ TEST(Dictionnaires, MissingChangedAndMalformedFiles) {
 
     QFile::remove(d.dir.filePath("Fohms_FR.TXT"));
     EXPECT_EQ(d.Prepare("chat"), "chat");
+
+    // A file that is no dictionary at all gives a few messages, then stays quiet.
+    QString bruit;
+    for (int i = 0; i < 5000; ++i) bruit += QString(i % 50 + 1, QChar(u'x' + i % 3)) + u'\n';
+    bruit += QString(100000, u'y');
+    d.Ecrire("Fohms_EN.TXT", bruit);
+    EXPECT_EQ(d.Prepare("chat", 2), "chat");
+    EXPECT_EQ(d.Messages().size(), 12);
+    EXPECT_EQ(d.Prepare("chien", 2), "chien");
+    EXPECT_EQ(d.Messages().size(), 12);
 }
 
 TEST(Dictionnaires, KeysOfEveryCodeOfTheCodePage) {
