@@ -194,15 +194,14 @@ void Dictionnaire::Charger(QByteArray octets) {
         if (k + kAvance < entrees_.size()) __builtin_prefetch(&cases_[entrees_[k + kAvance].empreinte & masque_], 1);
         const Entree& e = entrees_[k];
         for (std::uint32_t i = e.empreinte & masque_;; i = (i + 1) & masque_) {
-            const std::uint64_t c = cases_[i];
+            const std::uint32_t c = cases_[i];
             if (c == 0) {
-                cases_[i] = static_cast<std::uint64_t>(e.empreinte) << 32 | (k + 1);
+                cases_[i] = static_cast<std::uint32_t>(k + 1);
                 ++cles_;
                 break;
             }
-            if (static_cast<std::uint32_t>(c >> 32) != e.empreinte) continue;
-            const Entree& autre = entrees_[static_cast<std::uint32_t>(c) - 1];
-            if (autre.longueurCle == e.longueurCle && std::memcmp(b + autre.cle, b + e.cle, e.longueurCle) == 0)
+            const Entree& autre = entrees_[c - 1];
+            if (autre.empreinte == e.empreinte && autre.longueurCle == e.longueurCle && std::memcmp(b + autre.cle, b + e.cle, e.longueurCle) == 0)
                 break;  // the first entry of a key wins
         }
     }
@@ -226,11 +225,10 @@ Dictionnaire::Resultat Dictionnaire::Chercher(QStringView cle) const {
     const std::uint32_t h = Empreinte(m.constData(), m.size());
     const char* const b = octets_.constData();
     for (std::uint32_t i = h & masque_;; i = (i + 1) & masque_) {
-        const std::uint64_t c = cases_[i];
+        const std::uint32_t c = cases_[i];
         if (c == 0) return r;
-        if (static_cast<std::uint32_t>(c >> 32) != h) continue;
-        const Entree& e = entrees_[static_cast<std::uint32_t>(c) - 1];
-        if (e.longueurCle == static_cast<std::uint32_t>(m.size()) && std::memcmp(b + e.cle, m.constData(), e.longueurCle) == 0) {
+        const Entree& e = entrees_[c - 1];
+        if (e.empreinte == h && e.longueurCle == static_cast<std::uint32_t>(m.size()) && std::memcmp(b + e.cle, m.constData(), e.longueurCle) == 0) {
             r.trouve = true;
             r.valeur = Texte1252(b + e.valeur, e.longueurValeur);
             r.entree = static_cast<int>(e.numero);

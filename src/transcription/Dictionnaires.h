@@ -42,7 +42,7 @@ private:
     };
     QByteArray octets_;             // the file, keys lower-cased in place
     std::vector<Entree> entrees_;   // every entry, in file order
-    std::vector<std::uint64_t> cases_;  // open addressing: hash << 32 | index in entrees_ + 1; 0 empty
+    std::vector<std::uint32_t> cases_;  // open addressing: index in entrees_ + 1; 0 empty
     std::uint32_t masque_ = 0;
     int cles_ = 0;
     std::vector<Defaut> defauts_;
