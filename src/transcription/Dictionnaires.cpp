@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QVarLengthArray>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <limits>
 
@@ -34,6 +35,9 @@ const std::array<char, 256>& TableMinuscules() {
     }();
     return table;
 }
+
+// Keys are read 8 bytes at a time as little-endian words.
+static_assert(std::endian::native == std::endian::little);
 
 // A short multiply-and-fold hash of a key, 8 bytes at a time (the last word padded with zeros).
 inline std::uint64_t Melanger(std::uint64_t h, std::uint64_t mot) {
@@ -68,7 +72,7 @@ inline std::uint64_t MotMinuscule(std::uint64_t x, const std::array<char, 256>& 
     const std::uint64_t desA = sept + (0x80 - 'A') * un, apresZ = sept + (0x80 - 'Z' - 1) * un;
     std::uint64_t r = x | ((desA & ~apresZ & ~x & haut) >> 2);
     for (std::uint64_t hauts = x & haut; hauts; hauts &= hauts - 1) {
-        const int decalage = __builtin_ctzll(hauts) - 7;
+        const int decalage = std::countr_zero(hauts) - 7;
         const std::uint64_t octet = static_cast<unsigned char>(table[(x >> decalage) & 0xFF]);
         r = (r & ~(std::uint64_t{0xFF} << decalage)) | (octet << decalage);
     }
@@ -111,9 +115,9 @@ inline qsizetype FinChamp(const char* b, qsizetype pos, qsizetype n, qsizetype& 
         const unsigned fins = static_cast<unsigned>(_mm_movemask_epi8(
             _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, virgule), _mm_cmpeq_epi8(v, lf)), _mm_cmpeq_epi8(v, cr))));
         unsigned pvs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, pointVirgule)));
-        if (fins) pvs &= (1u << __builtin_ctz(fins)) - 1;
-        if (pv < 0 && pvs) pv = pos + __builtin_ctz(pvs);
-        if (fins) return pos + __builtin_ctz(fins);
+        if (fins) pvs &= (1u << std::countr_zero(fins)) - 1;
+        if (pv < 0 && pvs) pv = pos + std::countr_zero(pvs);
+        if (fins) return pos + std::countr_zero(fins);
     }
 #endif
     for (; pos < n; ++pos) {
@@ -191,7 +195,9 @@ void Dictionnaire::Charger(QByteArray octets) {
     masque_ = static_cast<std::uint32_t>(taille - 1);
     constexpr std::size_t kAvance = 16;
     for (std::size_t k = 0; k < entrees_.size(); ++k) {
+#if defined(__GNUC__)
         if (k + kAvance < entrees_.size()) __builtin_prefetch(&cases_[entrees_[k + kAvance].empreinte & masque_], 1);
+#endif
         const Entree& e = entrees_[k];
         for (std::uint32_t i = e.empreinte & masque_;; i = (i + 1) & masque_) {
             const std::uint32_t c = cases_[i];

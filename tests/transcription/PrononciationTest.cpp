@@ -4,9 +4,12 @@
 #include "transcription/Dictionnaires.h"
 #include "transcription/Prononciation.h"
 
+#include "config/LecteurChamps.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -101,25 +104,54 @@ TEST(Dictionnaires, MissingChangedAndMalformedFiles) {
     EXPECT_EQ(d.Messages().size(), 12);
 }
 
-TEST(Dictionnaires, KeysOfEveryCodeOfTheCodePage) {
-    // Every character of the code page written as a key is found by the word in either case.
-    QByteArray octets;
-    for (int c = 33; c < 256; ++c)
-        if (c != ',' && c != ';' && c != '"') octets += char(c), octets += ";v", octets += QByteArray::number(c), octets += '\n';
-    Dictionnaire dico;
-    dico.Charger(octets);
-    for (int c = 33; c < 256; ++c) {
-        if (c == ',' || c == ';' || c == '"') continue;
-        const QChar car = Car1252(c);
-        for (const QChar variante : {car, car.toUpper(), car.toLower()}) {
-            if (Code1252(variante) == '?') continue;  // "µ" has its capital outside the code page
-            const auto r = dico.Chercher(QString(variante));
-            ASSERT_TRUE(r.trouve) << c;
-            // A letter's two cases share one key, whose first entry wins; other characters are their own.
-            if (car.toLower() == car && car.toUpper() == car) EXPECT_EQ(r.valeur, "v" + QString::number(c));
+// A lookup as its rules read: the file from the top, entry by entry, through the field reader.
+std::optional<QString> LectureDepuisLeHaut(const QString& texte, const QString& mot, QStringList& defauts) {
+    LecteurChamps l(texte);
+    QString champ;
+    while (l.Suivant(champ)) {
+        if (QString(champ).remove(u' ').isEmpty()) continue;  // blank: spaces only
+        const qsizetype pv = champ.indexOf(u';');
+        if (pv < 0) {
+            defauts << champ;
+            continue;
+        }
+        if (champ.left(pv).toLower() == mot.toLower()) {
+            QString v = champ.mid(pv + 1);
+            while (v.startsWith(u' ')) v.remove(0, 1);
+            while (v.endsWith(u' ')) v.chop(1);
+            return v;
         }
     }
-    EXPECT_FALSE(dico.Chercher(QString(QChar(0x4E2D))).trouve);
+    return std::nullopt;
+}
+
+TEST(Dictionnaires, SameAnswersAsReadingFromTheTop) {
+    std::mt19937 alea(11);
+    const QString alphabet = QString::fromUtf8("aAbBéÉŠšŒœŸÿµ×ß;;,\"  \n\r\nxyzXYZ");
+    for (int essai = 0; essai < 2000; ++essai) {
+        QString texte;
+        for (int i = alea() % 60; i > 0; --i) texte += alphabet[alea() % alphabet.size()];
+        BancDico d;
+        d.Ecrire("Fohms_FR.TXT", texte);
+        // Every key of the file, and a few words that are none.
+        QStringList mots = {"a", "AB", "x", ""};
+        LecteurChamps l(texte);
+        for (QString c; l.Suivant(c);)
+            if (c.contains(u';')) mots << c.left(c.indexOf(u';'));
+        for (const QString& mot : mots) {
+            QStringList defauts;
+            const auto attendu = LectureDepuisLeHaut(texte, mot, defauts);
+            const auto r = d.b.ctx->dictionnaires.Chercher(*d.b.ctx, "Fohms_FR.TXT", mot);
+            ASSERT_EQ(r.has_value(), attendu.has_value()) << qPrintable(texte) << " / " << qPrintable(mot);
+            if (r) ASSERT_EQ(*r, *attendu) << qPrintable(texte);
+        }
+        // The malformed entries, each once and in file order.
+        QStringList tous;
+        LectureDepuisLeHaut(texte, QString(QChar(0x4E2D)), tous);
+        QStringList attendus;
+        for (const QString& t : tous.mid(0, 10)) attendus << "Erreur dans ''Fohms_FR.TXT'' : Ligne " + t;
+        ASSERT_EQ(d.Messages(), attendus) << qPrintable(texte);
+    }
 }
 
 TEST(PrepareMot, ApostrophesAndHyphens) {
