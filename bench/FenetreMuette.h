@@ -10,7 +10,7 @@ public:
     Reponse Question(const QString&, Boutons, const QString& = {}) override { return Reponse::Oui; }
     void FixerTexte(const QString&, const QString& valeur) override { dernier_ = valeur; }
     QString Texte(const QString&) const override { return {}; }
-    QRect ZoneTravail() const override { return {0, 0, 28800, 15600}; }
+    QRect ZoneTravail() const override { return {0, 0, 980 * 15, 15600}; }  // a 1000-pixel surface
     int TwipsParPixelX() const override { return 15; }
     int TwipsParPixelY() const override { return 15; }
     QRect ZoneVisible() const override { return {0, 0, 1600, 1000}; }

@@ -24,12 +24,11 @@ bool Consonne(QChar c) {
 bool MajusculeConsonne(QChar c) { return c >= u'B' && c <= u'Z' && Consonne(c); }
 
 // Vowel form of a syllable by its ending; `defaut` when none applies.
-int FormeVoyelle(const QString& syllabe, int defaut) {
-    const QString s = syllabe.toLower();
-    if (s == u"yyh") return 9;
-    if (s.size() == 3 && s.endsWith(u"eh")) return 4;
+int FormeVoyelle(QStringView s, int defaut) {
+    if (s.compare(u"yyh", Qt::CaseInsensitive) == 0) return 9;
+    if (s.size() == 3 && s.mid(1).compare(u"eh", Qt::CaseInsensitive) == 0) return 4;
     if (s.size() != 2) return defaut;
-    switch (s[1].unicode()) {
+    switch (s[1].toLower().unicode()) {
     case u'h': return 2;
     case u'e': return 3;
     case u'i': return 5;
@@ -71,7 +70,7 @@ Glyphe Identifier(const QString& s) {
         return g;
     }
     Glyphe g;
-    if (s.toLower() == u"yyh") {
+    if (s.compare(u"yyh", Qt::CaseInsensitive) == 0) {
         g.lettre = u'y';
         g.forme = 9;
         return g;
@@ -85,7 +84,9 @@ Glyphe Identifier(const QString& s) {
             return g;
         }
         g.couche = s[1] == u'h' ? 2 : 3;
-        g.forme = FormeVoyelle(s[0] + s.mid(2), 1);
+        // The form of the consonant with its vowels, the modifier left out.
+        QChar sans[4] = {s[0], s.size() > 2 ? s[2] : QChar(), s.size() > 3 ? s[3] : QChar(), QChar()};
+        g.forme = s.size() <= 4 ? FormeVoyelle(QStringView(sans, s.size() - 1), 1) : 1;
         return g;
     }
     g.forme = FormeVoyelle(s, 1);
@@ -134,7 +135,7 @@ private:
         e_.DecalageY = 0;
         QString s = syllabes_[i_];
         e_.Touche = s;
-        if (s.trimmed().isEmpty()) {
+        if (QStringView(s).trimmed().isEmpty()) {
             ctx_.fenetre.Information(QStringLiteral("Caractère vide dans ") + e_.TextePointe);
             return;
         }
@@ -321,6 +322,12 @@ private:
     // TableAmas is drawn as the cluster's one path.
     void Tracer(const Glyphe& g, const QString& entree, const QStringList& composantes) {
         const int t = e_.Taille;
+        if (composantes.isEmpty()) {
+            ChangerPhase(e_, kPhaseB);
+            double x = e_.XTrace, y = e_.PosY;
+            if (!entree.contains(u'*')) Dessin(ctx_, entree, x, y, 2, e_.CouleurTexte, QString());
+            return;
+        }
         QStringList pile = {QString(QChar(g.lettre))};
         for (const QString& c : composantes) pile << c.toLower();
         ChangerPhase(e_, composantes.isEmpty() ? kPhaseB : kPhaseEC);

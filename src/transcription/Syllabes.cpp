@@ -260,11 +260,16 @@ private:
         d_ += t;
         derniereVoyelle_ = voyelle;
     }
+    void Ecrire(QChar c, bool voyelle) {
+        d_ += c;
+        derniereVoyelle_ = voyelle;
+    }
 
     void Caractere(QChar c) {
         const QChar avant = i_ > 0 ? s_[i_ - 1] : QChar();
         if (c == u'!' && i_ + 1 < s_.size()) {
-            Ecrire(s_.mid(i_, 2), false);
+            Ecrire(s_[i_], false);
+            Ecrire(s_[i_ + 1], false);
             ++i_;
             if (i_ + 1 < s_.size() && s_[i_ + 1] == u'!') ++i_;
             return;
@@ -284,16 +289,16 @@ private:
         switch (c.unicode()) {
         case u'+': Ecrire(QStringLiteral(".+."), false); return;
         case u'|': Ecrire(QStringLiteral(".|."), false); return;
-        case u'-': Ecrire(QStringLiteral("_"), false); return;
-        case u'*': Ecrire(QStringLiteral("*"), false); return;
-        case u'h': Ecrire(FinitParMajuscule() ? QStringLiteral("H") : QStringLiteral("h"), false); return;
+        case u'-': Ecrire(QChar(u'_'), false); return;
+        case u'*': Ecrire(QChar(u'*'), false); return;
+        case u'h': Ecrire(FinitParMajuscule() ? QChar(u'H') : QChar(u'h'), false); return;
         case u'k':
             if (Voyelle(avant)) {
                 Separer();
                 derniereVoyelle_ = false;
                 voyelleDepuisConsonne_ = false;
             } else {
-                Ecrire(QStringLiteral("k"), false);
+                Ecrire(QChar(u'k'), false);
             }
             return;
         case u' ':

@@ -32,6 +32,7 @@ const char16_t* const kScripts[] = {u"%ev", u"%od", u"%la", u"%ai"};
 void PreparerTampon(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     QString t = e.Tampon;
+    t.replace(QChar(0x2019), QChar(u'\''));  // the typographic apostrophe is an apostrophe
     t.replace(QStringLiteral(" * "), QStringLiteral("ù"));
     if (t.trimmed() == u"*") t = QStringLiteral("ù");
     if (e.Langue == 3) t.replace(QStringLiteral("'"), QStringLiteral("'_"));
