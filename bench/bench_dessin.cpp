@@ -69,11 +69,3 @@ void BM_PlancherQPainter(benchmark::State& state) {
 BENCHMARK(BM_PlancherQPainter);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -108,11 +108,3 @@ void BM_PlancherLignesBrutes(benchmark::State& state) {
 BENCHMARK(BM_PlancherLignesBrutes);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -104,11 +104,3 @@ void BM_Champs(benchmark::State& state) {
 }
 BENCHMARK(BM_Champs)->Unit(benchmark::kMicrosecond);
 }
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
