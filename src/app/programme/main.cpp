@@ -52,6 +52,7 @@ int main(int argc, char* argv[]) {
     HorlogeReelle horloge;
     auto ctx = std::make_unique<Contexte>(surface, fenetre, horloge, dossier);
     Main(*ctx);
+    fenetre.Relier(*ctx);
     if (ctx->etat.EtatFenetre == 2)
         fenetre.showMaximized();
     else

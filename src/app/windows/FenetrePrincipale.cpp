@@ -1,8 +1,13 @@
 #include "app/windows/FenetrePrincipale.h"
 
+#include "app/Contexte.h"
 #include "app/surface/Surface.h"
+#include "layout/Lignes.h"
+#include "transcription/Transcrire.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QToolBar>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
@@ -37,7 +42,36 @@ FenetrePrincipale::FenetrePrincipale(Surface& surface) : surface_(surface) {
     defilement_->setWidget(vue_);
     defilement_->setBackgroundRole(QPalette::Dark);
     setCentralWidget(defilement_);
+    // A simple entry line: each word is written when its space is typed, Enter starts a new line.
+    saisie_ = new QLineEdit(this);
+    saisie_->setPlaceholderText(QStringLiteral("Tapez ici (un mot est écrit à chaque espace)"));
+    QToolBar* barre = addToolBar(QStringLiteral("Saisie"));
+    barre->setMovable(false);
+    barre->addWidget(saisie_);
+    connect(saisie_, &QLineEdit::textEdited, this, &FenetrePrincipale::SaisieModifiee);
+    connect(saisie_, &QLineEdit::returnPressed, this, &FenetrePrincipale::SaisieValidee);
     resize(1024, 720);
+}
+
+void FenetrePrincipale::SaisieModifiee(const QString& texte) {
+    if (!ctx_ || !texte.endsWith(u' ')) return;
+    const QString mot = texte.trimmed().section(u' ', -1);
+    if (mot.isEmpty()) return;
+    ctx_->etat.CollageEnCours = false;
+    ctx_->etat.Tampon = mot;
+    Transcrire(*ctx_);
+    Rafraichir();
+}
+
+void FenetrePrincipale::SaisieValidee() {
+    if (!ctx_) return;
+    SaisieModifiee(saisie_->text() + u' ');
+    ctx_->etat.SautPermis = true;
+    ctx_->etat.RetourForce = true;
+    NouvelleLigne(*ctx_);
+    ctx_->etat.RetourForce = true;
+    saisie_->clear();
+    Rafraichir();
 }
 
 void FenetrePrincipale::Information(const QString& texte, const QString& titre) {

@@ -6,9 +6,11 @@
 #include <QHash>
 #include <QMainWindow>
 
+class QLineEdit;
 class QScrollArea;
 class Surface;
 class VueSurface;
+struct Contexte;
 
 class FenetrePrincipale : public QMainWindow, public FenetreInterface {
     Q_OBJECT
@@ -31,12 +33,19 @@ public:
     void ColorerControle(const QString& controle, std::uint32_t fond) override;
     bool EstMaximisee() const override { return isMaximized(); }
 
+    // The context the entry line writes through, once start-up has made it.
+    void Relier(Contexte& ctx) { ctx_ = &ctx; }
+
 private:
     void AppliquerTitre();
+    void SaisieModifiee(const QString& texte);
+    void SaisieValidee();
 
     Surface& surface_;
     QScrollArea* defilement_;
     VueSurface* vue_;
+    QLineEdit* saisie_;
+    Contexte* ctx_ = nullptr;
     QHash<QString, QString> textes_;
     QHash<QString, bool> visibles_;         // controls the window does not build yet keep their state
     QHash<QString, std::uint32_t> couleurs_;
