@@ -126,6 +126,11 @@ void Surface::Ligne(double x1, double y1, double x2, double y2) {
     if (styleTrait_ == 5) return;
     const int a = Pixel(x1), b = Pixel(y1), c = Pixel(x2), d = Pixel(y2);
     if (LigneRapide(a, b, c, d)) return;
+    // A line whose pen cannot reach the picture leaves every pixel as it is.
+    const int marge = largeurTrait_ + 1;
+    if (qMax(a, c) < -marge || qMax(b, d) < -marge || qMin(a, c) > image_.width() + marge ||
+        qMin(b, d) > image_.height() + marge)
+        return;
     PreparerPeintre(false);
     if (a == c && b == d)
         Peintre().drawPoint(a, b);

@@ -86,6 +86,35 @@ TEST(Surface, FillStylesAndTransparentLines) {
     EXPECT_EQ(Encre(s), 0);
 }
 
+// Lines beyond the edges: what the pen reaches of the picture is painted, as a plain painter does.
+TEST(Surface, LinesOutsideThePictureKeepTheirReach) {
+    for (int largeur : {1, 2, 3, 5})
+        for (int style : {0, 2})
+            for (int loin : {1, 2, 3, 4, 8}) {
+                Surface s(30, 20);
+                s.FixerLargeurTrait(largeur);
+                s.FixerStyleTrait(style);
+                QImage attendue(30, 20, QImage::Format_RGB32);
+                attendue.fill(Surface::VersRgb(0xFFFFFF));
+                QPainter p(&attendue);
+                p.setRenderHint(QPainter::Antialiasing, false);
+                QPen stylo(Qt::black);
+                stylo.setWidth(largeur <= 1 ? 0 : largeur);
+                stylo.setStyle(style == 2 ? Qt::DotLine : Qt::SolidLine);
+                stylo.setCapStyle(Qt::RoundCap);
+                p.setPen(stylo);
+                const QLine lignes[] = {{2, -loin, 27, -loin}, {2, 19 + loin, 27, 19 + loin},
+                                        {-loin, 2, -loin, 17}, {29 + loin, 2, 29 + loin, 17},
+                                        {-loin - 5, -loin, -loin, -loin - 5}};
+                for (const QLine& l : lignes) {
+                    s.Ligne(l.x1(), l.y1(), l.x2(), l.y2());
+                    p.drawLine(l);
+                }
+                p.end();
+                EXPECT_EQ(s.Image(), attendue) << "width " << largeur << " style " << style << " at " << loin;
+            }
+}
+
 TEST(Surface, GrowingKeepsTheDrawing) {
     Surface s(50, 40);
     s.Ligne(0, 39, 49, 39);
