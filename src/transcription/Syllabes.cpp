@@ -179,64 +179,83 @@ namespace {
 
 // Backward walk: separators for signs, hyphens and word ends; a vowel ending a word that another
 // word follows gets the "k" that closes its syllable; hyphens move behind the next vowel.
-QString MarcheArriere(const QString& w0) {
-    const QString w = u' ' + w0 + u' ';
-    // Pieces are put in front of the text: they are appended reversed and the whole is turned round.
-    QString r;
-    r.reserve(w.size() * 2);
-    const auto devant = [&r](QStringView piece) {
-        for (qsizetype k = piece.size() - 1; k >= 0; --k) r += piece[k];
+QString MarcheArriere(QStringView w0) {
+    // The text is read as if framed by two spaces. Pieces are put in front of what is written:
+    // the result is filled from the end of a buffer that no walk can overflow (at most three
+    // characters per character read, and the two framing spaces write nothing).
+    const qsizetype n = w0.size() + 2;
+    const auto lu = [w0, n](qsizetype i) { return i == 0 || i == n - 1 ? QChar(u' ') : w0[i - 1]; };
+    QString r(3 * n, Qt::Uninitialized);
+    QChar* const fin = r.data() + r.size();
+    QChar* d = fin;
+    const auto devant = [&d](QStringView piece) {
+        d -= piece.size();
+        std::copy(piece.begin(), piece.end(), d);
     };
     bool syllabeVue = false, liaison = false, tiret = false;
-    for (qsizetype i = w.size() - 1; i >= 0; --i) {
-        const QChar c = w[i];
+    for (qsizetype i = n - 1; i >= 0; --i) {
+        const QChar c = lu(i);
         if (c.unicode() < 32) continue;
-        if (c == u'!' && i + 1 < w.size() && w[i + 1] == u'_' && i >= 2) {
-            devant(u"+");
-            devant(QStringView(w).mid(i - 2, 3));
-            devant(u"+");
+        if (c == u'!' && i + 1 < n && lu(i + 1) == u'_' && i >= 2) {
+            *--d = u'+';
+            *--d = c;
+            *--d = lu(i - 1);
+            *--d = lu(i - 2);
+            *--d = u'+';
             i -= 2;
             continue;
         }
-        if (c == u'-' && i > 0 && w[i - 1] == u'!') {  // the dash sign put after a hyphen
+        if (c == u'-' && i > 0 && lu(i - 1) == u'!') {  // the dash sign put after a hyphen
             devant(u"+!-!+");
             --i;
             continue;
         }
         switch (c.unicode()) {
-        case u'_': devant(u"+"); syllabeVue = false; break;
-        case u'-': devant(u"+"); syllabeVue = false; tiret = true; break;
+        case u'_': *--d = u'+'; syllabeVue = false; break;
+        case u'-': *--d = u'+'; syllabeVue = false; tiret = true; break;
         case u'µ': devant(u"+µ+"); syllabeVue = false; break;
         case u'|':
-        case u'£': devant(u"|"); break;
-        case u'\'': devant(u"'"); syllabeVue = false; break;
+        case u'£': *--d = u'|'; break;
+        case u'\'': *--d = u'\''; syllabeVue = false; break;
         case u' ': liaison = syllabeVue; syllabeVue = false; break;
         default:
             if (c == u'h') {
-                if (i + 1 < w.size() && Voyelle(w[i + 1])) {
-                    if (tiret) devant(u"-");
-                    devant(u"h");
+                if (i + 1 < n && Voyelle(lu(i + 1))) {
+                    if (tiret) *--d = u'-';
+                    *--d = u'h';
                     syllabeVue = true;
                     tiret = false;
                 } else {
-                    devant(u"h");
+                    *--d = u'h';
                 }
             } else if (Voyelle(c)) {
-                if (tiret) devant(u"-");
+                if (tiret) *--d = u'-';
                 if (liaison) {
-                    devant(u"k");
+                    *--d = u'k';
                     liaison = false;
                 }
-                r += c;
+                *--d = c;
                 syllabeVue = true;
                 tiret = false;
             } else {
-                r += c;
+                *--d = c;
             }
         }
     }
-    std::reverse(r.begin(), r.end());
+    r.remove(0, d - r.constData());
     return r;
+}
+
+// Each "-h" becomes "h-", left to right.
+void TiretApresH(QString& s) {
+    const qsizetype p = s.indexOf(u"-h");
+    if (p < 0) return;
+    QChar* c = s.data();
+    for (qsizetype i = p; i + 1 < s.size(); ++i)
+        if (c[i] == u'-' && c[i + 1] == u'h') {
+            std::swap(c[i], c[i + 1]);
+            ++i;
+        }
 }
 
 // Forward walk: builds the dotted text.
@@ -350,12 +369,34 @@ private:
 
 }  // namespace
 
+namespace {
+
+// Every run of "." becomes one "." and each "__", left to right, a "+". Neither rule can make or
+// break a match of the other, so one pass does both.
+void FusionnerSeparateurs(QString& d) {
+    QChar* const debut = d.data();
+    const qsizetype n = d.size();
+    QChar* e = debut;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = debut[i];
+        if (c == u'.' && e > debut && e[-1] == u'.') continue;
+        if (c == u'_' && i + 1 < n && debut[i + 1] == u'_') {
+            *e++ = u'+';
+            ++i;
+            continue;
+        }
+        *e++ = c;
+    }
+    d.truncate(e - debut);
+}
+
+}  // namespace
+
 QString CouperSyllabes(Contexte& ctx, const QString& texteCode, const QStringList& marqueurs) {
     QString s = MarcheArriere(texteCode);
-    s.replace(QStringLiteral("-h"), QStringLiteral("h-"));
+    TiretApresH(s);
     if (s.startsWith(u"'fh")) s.remove(0, 3);
     QString d = MarcheAvant(s, marqueurs, ctx.etat.Langue == 0).Construire();
-    while (d.contains(u"..")) d.replace(QStringLiteral(".."), QStringLiteral("."));
-    d.replace(QStringLiteral("__"), QStringLiteral("+"));
+    FusionnerSeparateurs(d);
     return d;
 }
