@@ -1,0 +1,126 @@
+#include "support/Banc.h"
+#include "transcription/Selection.h"
+
+#include <QFontInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Selection, LanguageFromAMarkerOrItsCode) {
+    Banc b;
+    QString m = "%FR";
+    ChoisirLangue(*b.ctx, m);
+    EXPECT_EQ(b.etat().Langue, 1);
+    EXPECT_EQ(b.fenetre.textes["CmdLihg"], "Français");
+    m = "EN";
+    ChoisirLangue(*b.ctx, m);
+    EXPECT_EQ(b.etat().Langue, 2);
+    m = "%F";  // too short to be a marker, and no code
+    ChoisirLangue(*b.ctx, m);
+    EXPECT_EQ(b.etat().Langue, 2);
+    b.etat().ModeSon = 2;
+    m = "%PH";
+    ChoisirLangue(*b.ctx, m);
+    EXPECT_EQ(b.etat().Langue, 3);
+    EXPECT_EQ(b.fenetre.textes["CmdLihg"], "MP3");
+}
+
+TEST(Selection, ScriptPlacesTheCursorOnlyWhenItChanges) {
+    Banc b;
+    b.etat().MargeGauche = 15;
+    b.etat().YLigne = 40;
+    b.etat().LargeurBlanc = 4;
+    b.etat().Taille = 1;
+    b.surface.Ligne(15, 40, 30, 40);  // text up to x = 30 on the line
+    b.fenetre.textes["CmdScaqh"] = "Velmor";
+    b.etat().PosX = 100;
+    ChoisirEcriture(*b.ctx);  // Velmor again: nothing moves
+    EXPECT_EQ(b.etat().PosX, 100);
+    b.etat().Ecriture = 1;
+    ChoisirEcriture(*b.ctx);
+    EXPECT_EQ(b.fenetre.textes["CmdScaqh"], "Dorvane");
+    EXPECT_EQ(b.etat().PosX, 30);  // right after the text
+    b.etat().Ecriture = 0;
+    ChoisirEcriture(*b.ctx);
+    EXPECT_EQ(b.etat().PosX, 34);  // one word space after it
+    EXPECT_EQ(b.etat().XDebutMot, 34);
+
+    Banc vide;  // Latin on an empty line: at most twice the margin goes to the margin
+    vide.etat().MargeGauche = 15;
+    vide.etat().YLigne = 40;
+    vide.etat().LargeurBlanc = 4;
+    vide.fenetre.textes["CmdScaqh"] = "Velmor";
+    vide.etat().Ecriture = 2;
+    ChoisirEcriture(*vide.ctx);
+    EXPECT_EQ(vide.etat().PosX, 15);
+    vide.fenetre.textes["CmdScaqh"] = "n'importe";  // no previous script: always placed
+    vide.etat().PosX = 200;
+    vide.etat().Ecriture = 2;
+    ChoisirEcriture(*vide.ctx);
+    EXPECT_EQ(vide.etat().PosX, 15);
+}
+
+TEST(Selection, SizeSetsTheCellTheFontAndTheFirstLine) {
+    Banc b;
+    b.etat().Blanc = 4;
+    b.etat().HauteurLigne = 38;
+    b.etat().Relief = true;
+    FixerTaille(*b.ctx, 2);
+    EXPECT_EQ(b.etat().Taille, 2);
+    EXPECT_EQ(b.etat().HauteurCaractere, 24);
+    EXPECT_EQ(b.etat().LargeurBlanc, 8);
+    EXPECT_EQ(b.etat().PasLigne, 76);
+    EXPECT_EQ(b.etat().ProfondeurRelief, 2);
+    EXPECT_EQ(b.surface.Police().pointSize(), 16);
+    EXPECT_EQ(b.fenetre.textes["TxtTaille"], "2");
+    EXPECT_EQ(b.etat().YLigne, 76);  // nothing written yet: the first line follows the size
+    b.etat().PageEntamee = true;
+    FixerTaille(*b.ctx, 3);
+    EXPECT_EQ(b.etat().YLigne, 76);
+    FixerTaille(*b.ctx, 0);  // sizes are kept from 1 to 50
+    EXPECT_EQ(b.etat().Taille, 1);
+    FixerTaille(*b.ctx, 900);
+    EXPECT_EQ(b.etat().Taille, 50);
+}
+
+TEST(Selection, SettersOfTheMarkers) {
+    Banc b;
+    b.etat().Taille = 3;
+    FixerBlanc(*b.ctx, 5);
+    EXPECT_EQ(b.etat().LargeurBlanc, 15);
+    FixerCouleur(*b.ctx, 7);
+    EXPECT_EQ(b.etat().NumCouleur, 7);
+    FixerInterligne(*b.ctx, 40);
+    EXPECT_EQ(b.etat().HauteurLigne, 40);
+    EXPECT_EQ(b.etat().PasLigne, 120);
+    EXPECT_EQ(b.fenetre.textes["TxtHauteurLigne"], "40");
+}
+
+TEST(Selection, LatinPrinterRunsItsMarkersInPlace) {
+    Banc b(600, 200);
+    b.etat().MargeGauche = 15;
+    b.etat().PosX = 15;
+    b.etat().YLigne = b.etat().PosY = 60;
+    b.etat().HauteurCaractere = 12;
+    b.etat().Ecriture = b.etat().EcriturePrecedente = 2;
+    FixerTaille(*b.ctx, 1);
+    ImprimerLatin(*b.ctx, "ab %TAI002cd%FR");
+    EXPECT_EQ(b.etat().Taille, 2);
+    EXPECT_EQ(b.etat().Langue, 1);
+    EXPECT_FALSE(b.Encre().empty());
+    EXPECT_FALSE(b.etat().ApresEspaceLatin);
+    // Only the letters were printed: nothing of the markers' text.
+    Banc seul(600, 200);
+    seul.etat().MargeGauche = 15;
+    seul.etat().PosX = 15;
+    seul.etat().YLigne = seul.etat().PosY = 60;
+    seul.etat().HauteurCaractere = 12;
+    seul.etat().Ecriture = seul.etat().EcriturePrecedente = 2;
+    FixerTaille(*seul.ctx, 1);
+    ImprimerLatin(*seul.ctx, "ab ");
+    FixerTaille(*seul.ctx, 2);
+    ImprimerLatin(*seul.ctx, "cd");
+    EXPECT_EQ(b.Encre(), seul.Encre());
+}
+
+}  // namespace
