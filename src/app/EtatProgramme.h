@@ -160,4 +160,11 @@ struct EtatProgramme {
     QString MessagesManquants;
     QString PhaseDessin;             // two-character phase code ("I5", "D6", "G1", "EC", ...)
     QString PhaseDessinPrecedente;
+
+    // --- IPA rendering --------------------------------------------------------------------
+    QString LettresAPI;              // letters collected and not yet drawn
+    bool LettresEnAttente = false;
+    int PositionAPI = 1;             // next letter of LettresAPI to group, from 1
+    QString NomSymboleAPI;           // the group test's symbol name
+    int GroupeTrouve = 0;            // 1 when the group test found a group
 };

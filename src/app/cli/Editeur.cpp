@@ -3,6 +3,7 @@
 #include "app/Demarrage.h"
 #include "app/cli/Options.h"
 #include "layout/Lignes.h"
+#include "outputs/RenduAPI.h"
 #include "transcription/Selection.h"
 #include "transcription/Transcrire.h"
 
@@ -81,6 +82,10 @@ void Editeur::Mot(const QString& mot) {
     EtatProgramme& e = ctx().etat;
     if (e.Ecriture == 2) {
         ImprimerLatin(ctx(), mot + u' ');
+        return;
+    }
+    if (e.Ecriture == 3) {
+        EcritAPI(ctx(), mot + u' ');
         return;
     }
     e.Tampon = mot;

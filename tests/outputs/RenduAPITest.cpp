@@ -1,0 +1,132 @@
+// IPA rendering from the shipped symbol bitmaps: grouping letters into symbols, pasting and
+// advancing, and a bitmap for every symbol the renderer can ask for.
+#include "outputs/RenduAPI.h"
+#include "support/Banc.h"
+
+#include <QDir>
+#include <QImage>
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kDonnees = QStringLiteral(VELMOR_PROGRAM_DATA);
+
+QImage Symbole(const QString& nom) { return QImage(kDonnees + QStringLiteral("/_API_") + nom + QStringLiteral(".BMP")); }
+
+// Every text of up to three characters over the letters and a few signs.
+QSet<QString> NomsDemandes() {
+    const QString alphabet = QStringLiteral("abcdefghijklmnopqrstuvwxyz '-:,[]1{");
+    QSet<QString> noms;
+    for (QChar a : alphabet) {
+        for (const QString& n : SymbolesAPI(QString(a))) noms.insert(n);
+        for (QChar b : alphabet) {
+            for (const QString& n : SymbolesAPI(QString(a) + b)) noms.insert(n);
+            for (QChar c : alphabet)
+                for (const QString& n : SymbolesAPI(QString(a) + b + c)) noms.insert(n);
+        }
+    }
+    return noms;
+}
+
+TEST(RenduAPI, EveryRequestableSymbolHasABitmapAndNoneIsLeftOver) {
+    const QSet<QString> noms = NomsDemandes();
+    EXPECT_EQ(noms.size(), 24 + 6 + 36 + 36 + 18 + 18 + 6);
+    for (const QString& nom : noms) {
+        const QImage image = Symbole(nom);
+        ASSERT_FALSE(image.isNull()) << nom.toStdString();
+        EXPECT_EQ(image.height(), 28) << nom.toStdString();
+        EXPECT_GE(image.width(), 4) << nom.toStdString();
+    }
+    QSet<QString> fichiers;
+    for (const QString& f : QDir(kDonnees).entryList({QStringLiteral("_API_*.BMP")}, QDir::Files))
+        fichiers.insert(f.mid(5, f.size() - 9));
+    EXPECT_EQ(fichiers, noms);
+    for (const char* nom : {"blahg", "cwot", "ea", "m", "qespon", "dk"})
+        EXPECT_FALSE(QImage(kDonnees + QStringLiteral("/API/") + QLatin1String(nom) + QStringLiteral(".BMP")).isNull()) << nom;
+}
+
+TEST(RenduAPI, SymbolsStandOnTheWritingLine) {
+    // Black ink on white; letters without a descender end on the row above the baseline (21).
+    for (const char* nom : {"a", "m", "ay", "th", "aa", "e"}) {
+        const QImage image = Symbole(QLatin1String(nom));
+        int bas = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = image.pixel(x, y);
+                EXPECT_TRUE(c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255)) << nom;
+                if (c == qRgb(0, 0, 0)) bas = y;
+            }
+        EXPECT_EQ(bas, 20) << nom;
+    }
+    int bas = -1;
+    const QImage g = Symbole(QStringLiteral("g"));
+    for (int y = 0; y < g.height(); ++y)
+        for (int x = 0; x < g.width(); ++x)
+            if (g.pixel(x, y) == qRgb(0, 0, 0)) bas = y;
+    EXPECT_GT(bas, 21);
+    // The blank is white.
+    const QImage blanc = Symbole(QStringLiteral("blahg"));
+    for (int y = 0; y < blanc.height(); ++y)
+        for (int x = 0; x < blanc.width(); ++x) EXPECT_EQ(blanc.pixel(x, y), qRgb(255, 255, 255));
+}
+
+TEST(RenduAPI, LettersAreGroupedIntoSymbols) {
+    const auto s = [](const char* t) { return SymbolesAPI(QString::fromLatin1(t)).join(u' ').toStdString(); };
+    EXPECT_EQ(s("aak"), "aa");
+    EXPECT_EQ(s("aah"), "aah");
+    EXPECT_EQ(s("ou"), "ou");
+    EXPECT_EQ(s("sh"), "sh");
+    EXPECT_EQ(s("ak"), "a");
+    EXPECT_EQ(s("b:a"), "b qespon a");
+    EXPECT_EQ(s("  "), "blahg blahg");
+    EXPECT_EQ(s("b7"), "b blahg");
+    EXPECT_EQ(s("[ba'ta, o-e]"), "op b a cwot t a veg blahg o blahg e cl");
+    EXPECT_EQ(s("BOYZHU"), "b oy zh u");
+    // Three vowels: the first two make the group, a lone "h" or "k" starts none and is passed.
+    EXPECT_EQ(s("aei"), "ae i");
+    EXPECT_EQ(s("hat"), "a t");
+    EXPECT_EQ(s("bkh"), "bk");
+}
+
+struct BancAPI : Banc {
+    BancAPI() : Banc(300, 120, kDonnees) {
+        etat().MargeGauche = 10;
+        etat().PosX = 10;
+        etat().PosY = 40;
+        fenetre.zoneVisible = QRect(0, 0, 300 * 15, 120 * 15);
+    }
+};
+
+TEST(RenduAPI, EachSymbolIsPastedAndTheCursorMovesByItsWidth) {
+    BancAPI b;
+    EcritAPI(*b.ctx, QStringLiteral("b:a"));
+    const int attendu = Symbole(QStringLiteral("b")).width() + Symbole(QStringLiteral("qespon")).width() +
+                        Symbole(QStringLiteral("a")).width();
+    EXPECT_EQ(b.etat().PosX, 10 + attendu);
+    EXPECT_EQ(b.etat().EcriturePrecedente, b.etat().Ecriture);
+    // The ink lies in the band of the bitmaps: from PosY - 21 to PosY + 6.
+    const auto encre = b.Encre();
+    ASSERT_FALSE(encre.empty());
+    for (const auto& [x, y] : encre) {
+        EXPECT_GE(y, 40 - 21);
+        EXPECT_LT(y, 40 - 21 + 28);
+        EXPECT_GE(x, 10);
+        EXPECT_LT(x, 10 + attendu);
+    }
+}
+
+TEST(RenduAPI, AMissingBitmapDrawsNothingAndTheTextGoesOn) {
+    QTemporaryDir vide;
+    Banc b(300, 120, vide.path());
+    b.etat().PosX = 50;
+    b.etat().PosY = 40;
+    DessineSymboleAPI(*b.ctx, QStringLiteral("a"));
+    EXPECT_EQ(b.etat().PosX, 50);
+    EXPECT_TRUE(b.Encre().empty());
+    BancAPI c;
+    EcritLettresAPI(*c.ctx, QStringLiteral("hbh"));  // a lone "h" is passed, then "bh"
+    EXPECT_EQ(c.etat().PosX, 10 + Symbole(QStringLiteral("bh")).width());
+}
+
+}  // namespace

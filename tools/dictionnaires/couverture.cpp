@@ -1,0 +1,97 @@
+// How much of a running text the pronunciation dictionaries know.
+//
+//   velmor_couverture --langue FR|EN DATA_DIR TEXT...
+//
+// Each text (UTF-8) is cut into words at white space, as the entry window hands them over. A word
+// is counted when its key (the letter run the lookup compares, after the leading "h" becomes "ph"
+// and the typographic apostrophe becomes "'") holds a letter; it is found when the language's
+// dictionary or the fallback "Fohms_NP.TXT" has that key. Prints the figures per text and in all,
+// then the most frequent words not found.
+#include "config/Texte8Bits.h"
+#include "transcription/Dictionnaires.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTextStream>
+#include <algorithm>
+
+namespace {
+
+bool Charger(const QString& chemin, Dictionnaire& d) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    d.Charger(f.readAll());
+    return true;
+}
+
+// The lookup key of a word typed alone, as the transcriber and the word preparation take it.
+QString Cle(QString mot) {
+    if (mot.startsWith(u'h', Qt::CaseInsensitive)) mot = QStringLiteral("ph") + mot.mid(1);
+    mot.replace(QChar(0x2019), u'\'');
+    qsizetype fin = 0;
+    while (fin < mot.size()) {
+        const QChar c = mot[fin];
+        if (!((c >= u'A' && c <= u'Z') || Code1252(c) > 96 || c == u'\'' || c == u'`' || c == u'-')) break;
+        ++fin;
+    }
+    QString cle = mot.left(fin);
+    if (cle.startsWith(u'\'') || cle.startsWith(u'`')) cle.remove(0, 1);
+    return cle;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    QTextStream out(stdout);
+    const qsizetype l = args.indexOf(QStringLiteral("--langue"));
+    QString langue;
+    if (l >= 0 && l + 1 < args.size()) {
+        langue = args[l + 1].toUpper();
+        args.remove(l, 2);
+    }
+    if ((langue != u"FR" && langue != u"EN") || args.size() < 2) {
+        QTextStream(stderr) << "usage: velmor_couverture --langue FR|EN DATA_DIR TEXT...\n";
+        return 2;
+    }
+    Dictionnaire dico, commun;
+    if (!Charger(args[0] + QStringLiteral("/Fohms_") + langue + QStringLiteral(".TXT"), dico) || !Charger(args[0] + QStringLiteral("/Fohms_NP.TXT"), commun)) {
+        QTextStream(stderr) << "velmor_couverture: cannot read the dictionaries of " << args[0] << "\n";
+        return 1;
+    }
+    const QRegularExpression lettre(QStringLiteral("\\p{L}"));
+    QMap<QString, int> manquants;
+    long totalMots = 0, totalTrouves = 0;
+    for (const QString& chemin : args.mid(1)) {
+        QFile f(chemin);
+        if (!f.open(QIODevice::ReadOnly)) {
+            QTextStream(stderr) << "velmor_couverture: cannot read " << chemin << "\n";
+            return 1;
+        }
+        long mots = 0, trouves = 0;
+        const QString texte = QString::fromUtf8(f.readAll());
+        for (const QString& mot : texte.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
+            const QString cle = Cle(mot);
+            if (!cle.contains(lettre)) continue;
+            ++mots;
+            if (dico.Chercher(cle).trouve || commun.Chercher(cle).trouve) ++trouves;
+            else ++manquants[cle.toLower()];
+        }
+        out << chemin << ": " << trouves << " / " << mots << " words found ("
+            << QString::number(mots ? 100.0 * trouves / mots : 0, 'f', 1) << " %)\n";
+        totalMots += mots;
+        totalTrouves += trouves;
+    }
+    out << "all: " << totalTrouves << " / " << totalMots << " words found ("
+        << QString::number(totalMots ? 100.0 * totalTrouves / totalMots : 0, 'f', 1) << " %)\n";
+    QList<std::pair<int, QString>> liste;
+    for (auto it = manquants.cbegin(); it != manquants.cend(); ++it) liste.append({it.value(), it.key()});
+    std::stable_sort(liste.begin(), liste.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    if (!liste.isEmpty()) out << "not found:";
+    for (const auto& [n, mot] : liste) out << ' ' << mot << (n > 1 ? QStringLiteral(" (%1)").arg(n) : QString());
+    if (!liste.isEmpty()) out << "\n";
+    return 0;
+}

@@ -1,0 +1,738 @@
+// Writes the pronunciation dictionaries Fohms_FR.TXT, Fohms_EN.TXT and Fohms_NP.TXT (Windows-1252,
+// CRLF lines, "word;spelling") from word frequency counts, word lists and espeak-ng's readings.
+//
+//   velmor_dictionnaires SOURCES OUTPUT [--modeles DIR] [--mots DIR] [--rapport FILE]
+//
+// SOURCES holds api.txt (IPA to spelling), formes_*.txt (forms of running text) and
+// corrections_*.txt (hand-kept readings, applied last). DIR default to the Debian places of the
+// onboard-data counts and of the word lists. Each word is read alone by espeak-ng with "_" between
+// phonemes; every phoneme goes through api.txt, and one the table does not know stops the run.
+#include <espeak-ng/speak_lib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+[[noreturn]] void Echec(const std::string& message) {
+    std::cerr << "velmor_dictionnaires: " << message << '\n';
+    std::exit(1);
+}
+
+// ---- Text: UTF-8, lower case, Windows-1252 ------------------------------------------------------
+
+std::u32string Decoder(const std::string& s) {
+    std::u32string r;
+    for (std::size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        int n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        char32_t u = n == 1 ? c : n == 2 ? c & 0x1F : n == 3 ? c & 0x0F : c & 0x07;
+        if (i + n > s.size()) n = static_cast<int>(s.size() - i);
+        for (int k = 1; k < n; ++k) u = (u << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        r += u;
+        i += n;
+    }
+    return r;
+}
+
+std::string Encoder(const std::u32string& s) {
+    std::string r;
+    for (char32_t u : s) {
+        if (u < 0x80) {
+            r += static_cast<char>(u);
+        } else if (u < 0x800) {
+            r += static_cast<char>(0xC0 | (u >> 6));
+            r += static_cast<char>(0x80 | (u & 0x3F));
+        } else if (u < 0x10000) {
+            r += static_cast<char>(0xE0 | (u >> 12));
+            r += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+            r += static_cast<char>(0x80 | (u & 0x3F));
+        } else {
+            r += static_cast<char>(0xF0 | (u >> 18));
+            r += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+            r += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+            r += static_cast<char>(0x80 | (u & 0x3F));
+        }
+    }
+    return r;
+}
+
+// Codes 0x80..0x9F of Windows-1252 (0 where the code page has no character).
+constexpr char32_t k1252[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+std::optional<unsigned char> Code1252(char32_t u) {
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<unsigned char>(u);
+    for (int k = 0; k < 32; ++k)
+        if (k1252[k] == u && u != 0) return static_cast<unsigned char>(0x80 + k);
+    return std::nullopt;
+}
+
+char32_t Minuscule(char32_t u) {
+    if ((u >= U'A' && u <= U'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) return u + 32;
+    if (u == 0x152 || u == 0x160 || u == 0x17D) return u + 1;
+    if (u == 0x178) return 0xFF;
+    return u;
+}
+bool Majuscule(char32_t u) { return Minuscule(u) != u; }
+bool Lettre(char32_t u) {
+    return (u >= U'a' && u <= U'z') || (u >= U'A' && u <= U'Z') || (u >= 0xC0 && u <= 0xFF && u != 0xD7 && u != 0xF7) ||
+           u == 0x152 || u == 0x153 || u == U'-' || u == U'\'';
+}
+
+std::u32string EnMinuscules(std::u32string s) {
+    for (char32_t& u : s) u = Minuscule(u);
+    return s;
+}
+
+bool VoyelleEcrite(char32_t u) {
+    static const std::u32string kVoyelles = U"aàâäeéèêëiîïoôöuùûüyÿœæ";
+    return kVoyelles.find(Minuscule(u)) != std::u32string::npos;
+}
+
+// The key as the program compares it: lower case, and a word that begins with "h" is looked up
+// with "ph" in front of the rest (the transcriber rewrites a leading "h" so before the lookup).
+// None when the word has a character the program's letter run stops at.
+std::optional<std::string> Cle(const std::u32string& mot) {
+    std::u32string m = EnMinuscules(mot);
+    if (m.size() < 1) return std::nullopt;
+    if (m[0] == U'h') m = U"ph" + m.substr(1);
+    std::string r;
+    for (char32_t u : m) {
+        const auto code = Code1252(u);
+        if (!code) return std::nullopt;
+        const bool lettre = (*code >= 'a' && *code <= 'z') || *code > 127 || *code == '\'' || *code == '-';
+        if (!lettre) return std::nullopt;
+        r += static_cast<char>(*code);
+    }
+    return r;
+}
+
+std::vector<std::string> Lignes(const std::string& chemin) {
+    std::ifstream f(chemin);
+    if (!f) Echec("cannot read " + chemin);
+    std::vector<std::string> r;
+    for (std::string l; std::getline(f, l);) {
+        if (!l.empty() && l.back() == '\r') l.pop_back();
+        r.push_back(l);
+    }
+    return r;
+}
+
+bool FinitPar(const std::string& s, const std::string& fin) {
+    return s.size() > fin.size() && s.compare(s.size() - fin.size(), fin.size(), fin) == 0;
+}
+
+std::vector<std::string> Mots(const std::string& ligne) {
+    std::istringstream in(ligne);
+    std::vector<std::string> r;
+    for (std::string m; in >> m;) r.push_back(m);
+    return r;
+}
+
+// ---- Sources: counts and word lists -------------------------------------------------------------
+
+// The unigram counts of an onboard-data model (ARPA-like: "\1-grams:" then "count word" lines).
+void LireComptes(const std::string& chemin, std::unordered_map<std::string, long>& comptes) {
+    bool dedans = false;
+    for (const std::string& l : Lignes(chemin)) {
+        if (!l.empty() && l[0] == '\\') {
+            dedans = l == "\\1-grams:";
+            continue;
+        }
+        if (!dedans) continue;
+        const std::size_t espace = l.find(' ');
+        if (espace == std::string::npos) continue;
+        const std::string mot = l.substr(espace + 1);
+        if (mot.empty() || mot[0] == '<') continue;
+        comptes[mot] += std::atol(l.c_str());
+    }
+}
+
+void LireListe(const std::string& chemin, std::unordered_set<std::string>& mots) {
+    for (const std::string& l : Lignes(chemin))
+        if (!l.empty()) mots.insert(l);
+}
+
+// "œ" written "oe", as the French word list spells it.
+std::string SansLigature(const std::string& mot) {
+    std::u32string u = Decoder(mot), r;
+    for (char32_t c : u) {
+        if (c == 0x153) r += U"oe";
+        else if (c == 0x152) r += U"OE";
+        else r += c;
+    }
+    return Encoder(r);
+}
+
+struct Candidat {
+    std::string mot;
+    long compte;
+};
+
+std::vector<Candidat> ParFrequence(const std::unordered_map<std::string, long>& comptes,
+                                   const std::unordered_set<std::string>& liste, bool ligatures) {
+    // A word counted with a capital (at the start of a sentence) counts for the listed lower-case
+    // word when only that one is listed.
+    std::unordered_map<std::string, long> cumul;
+    for (const auto& [mot, compte] : comptes) {
+        auto liste1 = [&](const std::string& m) { return liste.count(m) || (ligatures && liste.count(SansLigature(m))); };
+        if (liste1(mot)) {
+            cumul[mot] += compte;
+            continue;
+        }
+        const std::string bas = Encoder(EnMinuscules(Decoder(mot)));
+        if (bas != mot && liste1(bas)) cumul[bas] += compte;
+    }
+    std::vector<Candidat> r;
+    for (const auto& [mot, compte] : cumul) r.push_back({mot, compte});
+    std::sort(r.begin(), r.end(), [](const Candidat& a, const Candidat& b) {
+        return a.compte != b.compte ? a.compte > b.compte : a.mot < b.mot;
+    });
+    return r;
+}
+
+// ---- IPA to the phonetic spelling ---------------------------------------------------------------
+
+// One letter group of the spelling: a vowel group or a consonant.
+struct Groupe {
+    std::string lettres;
+    bool voyelle = false;
+};
+
+bool LettreVoyelle(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y'; }
+
+class TableApi {
+public:
+    explicit TableApi(const std::string& chemin) {
+        for (const std::string& l : Lignes(chemin)) {
+            if (l.empty() || l[0] == '#') continue;
+            const std::size_t tab = l.find('\t');
+            if (tab == std::string::npos) Echec(chemin + ": no tab in \"" + l + "\"");
+            std::vector<Groupe> groupes;
+            for (const std::string& g : Mots(l.substr(tab + 1))) {
+                for (char c : g)
+                    if (c < 'a' || c > 'z') Echec(chemin + ": spelling \"" + g + "\" is not in a..z");
+                groupes.push_back({g, LettreVoyelle(g[0])});
+            }
+            if (groupes.empty()) Echec(chemin + ": no spelling for \"" + l.substr(0, tab) + "\"");
+            table_[l.substr(0, tab)] = groupes;
+        }
+    }
+    const std::vector<Groupe>* Chercher(const std::string& ipa) const {
+        const auto it = table_.find(ipa);
+        return it == table_.end() ? nullptr : &it->second;
+    }
+
+private:
+    std::map<std::string, std::vector<Groupe>> table_;
+};
+
+struct Lecture {
+    std::string orthographe;  // the phonetic spelling, empty when nothing was read
+    bool bascule = false;     // espeak-ng switched to another language's rules
+    bool muet = false;        // the reading begins with a silent phoneme (no elision before it)
+};
+
+const std::string kAccent = "\xCB\x88";     // ˈ
+const std::string kAccent2 = "\xCB\x8C";    // ˌ
+
+// Joins the phonemes of a reading into the spelling: two vowel groups that meet are kept apart by
+// "k" (not needed after a group ending with "h", whose next vowel the syllable cut already sets
+// apart, nor after the stress mark); in French "y" before a vowel is the glide of the grid's
+// "y" row. The last primary stress becomes "'" after its vowel group; a word of one vowel group
+// has none.
+Lecture Transcrire(const TableApi& table, const std::string& ipa, const std::string& mot, bool francais) {
+    Lecture r;
+    r.muet = !ipa.empty() && ipa[0] == '_';
+    struct Phoneme {
+        std::vector<Groupe> groupes;
+        bool accent = false;
+    };
+    std::vector<Phoneme> phonemes;
+    std::string jeton;
+    auto finir = [&]() {
+        std::string j = jeton;
+        jeton.clear();
+        for (std::size_t p; (p = j.find('(')) != std::string::npos;) {
+            const std::size_t q = j.find(')', p);
+            j.erase(p, q == std::string::npos ? std::string::npos : q - p + 1);
+            r.bascule = true;
+        }
+        bool accent = false;
+        for (std::size_t p; (p = j.find(kAccent)) != std::string::npos;) {
+            j.erase(p, kAccent.size());
+            accent = true;
+        }
+        for (std::size_t p; (p = j.find(kAccent2)) != std::string::npos;) j.erase(p, kAccent2.size());
+        j.erase(std::remove(j.begin(), j.end(), '-'), j.end());
+        if (j.empty()) {
+            if (accent) phonemes.push_back({{}, true});
+            return;
+        }
+        const std::vector<Groupe>* g = table.Chercher(j);
+        if (!g) Echec("IPA \"" + j + "\" of \"" + mot + "\" is not in api.txt");
+        phonemes.push_back({*g, accent});
+    };
+    for (char c : ipa) {
+        if (c == '_' || c == ' ' || c == '\n') finir();
+        else jeton += c;
+    }
+    finir();
+
+    // The stressed vowel group: the first one at or after the last primary stress mark.
+    std::vector<Groupe> groupes;
+    std::vector<bool> accentue;
+    bool attente = false;
+    int voyelles = 0, dernierAccent = -1;
+    for (const Phoneme& p : phonemes) {
+        if (p.accent) attente = true;
+        for (const Groupe& g : p.groupes) {
+            if (g.voyelle) {
+                if (attente) dernierAccent = voyelles;
+                attente = false;
+                ++voyelles;
+            }
+            groupes.push_back(g);
+        }
+    }
+    std::string s;
+    int v = 0;
+    bool precedentVoyelle = false, precedentAccent = false;
+    std::string precedent;
+    for (const Groupe& g : groupes) {
+        if (g.voyelle && precedentVoyelle && !precedentAccent) {
+            const bool glisse = francais && precedent == "y" &&
+                                (g.lettres == "a" || g.lettres == "e" || g.lettres == "eh" || g.lettres == "i" ||
+                                 g.lettres == "o");
+            if (!glisse && precedent.back() != 'h') s += 'k';
+        }
+        s += g.lettres;
+        precedentAccent = false;
+        if (g.voyelle) {
+            if (v == dernierAccent && voyelles > 1) {
+                s += '\'';
+                precedentAccent = true;
+            }
+            ++v;
+        }
+        precedentVoyelle = g.voyelle;
+        precedent = g.lettres;
+    }
+    r.orthographe = s;
+    return r;
+}
+
+// ---- espeak-ng ------------------------------------------------------------------------------------
+
+class Lecteur {
+public:
+    Lecteur() {
+        if (espeak_Initialize(AUDIO_OUTPUT_RETRIEVAL, 0, nullptr, espeakINITIALIZE_DONT_EXIT) < 0)
+            Echec("espeak-ng cannot start");
+    }
+    // The IPA of one word, phonemes separated by "_".
+    std::string Ipa(const std::string& voix, const std::string& mot) {
+        if (voix != voix_) {
+            if (espeak_SetVoiceByName(voix.c_str()) != EE_OK) Echec("espeak-ng has no voice \"" + voix + "\"");
+            voix_ = voix;
+        }
+        const void* p = mot.c_str();
+        std::string r;
+        while (p) {
+            const char* morceau = espeak_TextToPhonemes(&p, espeakCHARS_UTF8, espeakPHONEMES_IPA | ('_' << 8));
+            if (!morceau) break;
+            if (!r.empty()) r += ' ';
+            r += morceau;
+        }
+        ++lectures_;
+        return r;
+    }
+    long Lectures() const { return lectures_; }
+
+private:
+    std::string voix_;
+    long lectures_ = 0;
+};
+
+// The same French word written so that espeak-ng keeps to its French rules: a final "th" is "te",
+// any other "th" is "t", "y" is "i", "k" is "c", "w" is "v", and a final "ons" is "ont" (both
+// sound alike).
+std::string Respeller(const std::string& mot) {
+    std::string r = mot;
+    auto remplacer = [&](const std::string& de, const std::string& par) {
+        for (std::size_t p = 0; (p = r.find(de, p)) != std::string::npos; p += par.size()) r.replace(p, de.size(), par);
+    };
+    if (FinitPar(r, "th")) r.replace(r.size() - 2, 2, "te");
+    if (FinitPar(r, "ons")) r.replace(r.size() - 3, 3, "ont");
+    remplacer("th", "t");
+    remplacer("Th", "T");
+    remplacer("y", "i");
+    remplacer("k", "c");
+    remplacer("w", "v");
+    remplacer("W", "V");
+    return r;
+}
+
+// ---- Dictionaries -----------------------------------------------------------------------------------
+
+struct Entree {
+    std::string valeur;
+    long rang;  // order of the first reading: the most frequent words first
+};
+
+class Dictionnaire {
+public:
+    Dictionnaire(const std::string& voix, const TableApi& table, Lecteur& lecteur)
+        : voix_(voix), table_(table), lecteur_(lecteur) {}
+
+    // Reads a word and adds it under its key, unless the key is already there. Returns the reading.
+    std::optional<Lecture> Ajouter(const std::string& mot, const std::string& voix = {}) {
+        const auto cle = Cle(Decoder(mot));
+        if (!cle) return std::nullopt;
+        if (entrees_.count(*cle)) return lectures_[*cle];
+        const std::string v = voix.empty() ? voix_ : voix;
+        Lecture l = Transcrire(table_, lecteur_.Ipa(v, mot), mot, v == "fr");
+        if (l.bascule && v == "fr") {
+            // espeak-ng takes many French words for English ones ("rythme", "versons", "Nancy"):
+            // they are read once more respelled the French way, and that reading is kept when it
+            // stays French.
+            const std::string autre = Respeller(mot);
+            if (autre != mot) {
+                const Lecture l2 = Transcrire(table_, lecteur_.Ipa(v, autre), mot, true);
+                if (!l2.bascule && !l2.orthographe.empty()) l = l2;
+            }
+        }
+        if (l.orthographe.empty()) return std::nullopt;
+        if (l.bascule) bascules_.push_back(mot);
+        entrees_[*cle] = {l.orthographe, rang_++};
+        lectures_[*cle] = l;
+        return l;
+    }
+    // The reading espeak-ng gave a word, if it was read.
+    std::optional<Lecture> LectureDe(const std::string& mot) const {
+        const auto cle = Cle(Decoder(mot));
+        if (!cle) return std::nullopt;
+        const auto it = lectures_.find(*cle);
+        if (it == lectures_.end()) return std::nullopt;
+        return it->second;
+    }
+    // The spelling a word has now, if any.
+    std::optional<std::string> Valeur(const std::string& mot) const {
+        const auto cle = Cle(Decoder(mot));
+        if (!cle) return std::nullopt;
+        const auto it = entrees_.find(*cle);
+        if (it == entrees_.end()) return std::nullopt;
+        return it->second.valeur;
+    }
+    // Adds a word with a spelling made here, unless its key is already there.
+    void AjouterValeur(const std::string& mot, const std::string& valeur) {
+        const auto cle = Cle(Decoder(mot));
+        if (cle && !entrees_.count(*cle)) entrees_[*cle] = {valeur, rang_++};
+    }
+
+    // Hand-kept readings: "word;spelling" lines, applied last.
+    void Corriger(const std::string& chemin) {
+        for (const std::string& l : Lignes(chemin)) {
+            if (l.empty() || l[0] == '#') continue;
+            const std::size_t pv = l.find(';');
+            if (pv == std::string::npos) Echec(chemin + ": no \";\" in \"" + l + "\"");
+            const auto cle = Cle(Decoder(l.substr(0, pv)));
+            const std::string valeur = l.substr(pv + 1);
+            if (!cle) Echec(chemin + ": \"" + l.substr(0, pv) + "\" cannot be a key");
+            for (char c : valeur)
+                if ((c < 'a' || c > 'z') && c != '\'') Echec(chemin + ": spelling \"" + valeur + "\" is not in a..z");
+            corriges_.insert(*cle);
+            auto it = entrees_.find(*cle);
+            if (it == entrees_.end()) entrees_[*cle] = {valeur, rang_++};
+            else it->second.valeur = valeur;
+        }
+    }
+
+    // Words read by another language's rules that no correction covers.
+    std::vector<std::string> BasculesRestantes() const {
+        std::vector<std::string> r;
+        for (const std::string& m : bascules_) {
+            const auto cle = Cle(Decoder(m));
+            if (cle && !corriges_.count(*cle)) r.push_back(m);
+        }
+        return r;
+    }
+
+    void Ecrire(const std::string& chemin) const {
+        std::vector<std::pair<std::string, const Entree*>> tri;
+        for (const auto& [cle, e] : entrees_) tri.emplace_back(cle, &e);
+        std::sort(tri.begin(), tri.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::ofstream f(chemin, std::ios::binary);
+        if (!f) Echec("cannot write " + chemin);
+        for (const auto& [cle, e] : tri) f << cle << ';' << e->valeur << "\r\n";
+        if (!f) Echec("cannot write " + chemin);
+    }
+    std::size_t Taille() const { return entrees_.size(); }
+
+private:
+    std::string voix_;
+    const TableApi& table_;
+    Lecteur& lecteur_;
+    std::map<std::string, Entree> entrees_;  // by key, in Windows-1252
+    std::map<std::string, Lecture> lectures_;
+    std::set<std::string> corriges_;
+    std::vector<std::string> bascules_;
+    long rang_ = 0;
+};
+
+// What a formes_*.txt file asks for.
+struct Formes {
+    struct Elision {
+        std::vector<std::string> prefixes;  // "l=l": written prefix, "=", its spelling
+        long nombre;                        // -1 for every word
+        bool verbes = false;                // also before every inflected form of the rules
+    };
+    struct Flexion {
+        std::string fin;                    // the ending replaced ("er")
+        long nombre;
+        std::vector<std::string> remplacements;
+    };
+    std::vector<std::string> litterales;    // combinations included
+    std::vector<Elision> elisions;
+    std::vector<Flexion> flexions;
+    long possessifs = 0;
+};
+
+long Nombre(const std::string& s) { return s == "*" ? -1 : std::atol(s.c_str()); }
+
+Formes LireFormes(const std::string& chemin) {
+    Formes r;
+    for (const std::string& l : Lignes(chemin)) {
+        if (l.empty() || l[0] == '#') continue;
+        std::vector<std::string> m = Mots(l);
+        if (m.empty()) continue;
+        const auto deuxPoints = std::find(m.begin(), m.end(), ":");
+        if (m[0] == "'" && m.size() >= 3) {
+            const bool verbes = m.back() == "verbes";
+            if (verbes) m.pop_back();
+            r.elisions.push_back({std::vector<std::string>(m.begin() + 1, m.end() - 1), Nombre(m.back()), verbes});
+        } else if (m[0] == "'s" && m.size() == 2) {
+            r.possessifs = Nombre(m[1]);
+        } else if (m[0] == "~" && m.size() >= 5 && deuxPoints == m.begin() + 3) {
+            r.flexions.push_back({m[1], Nombre(m[2]), std::vector<std::string>(deuxPoints + 1, m.end())});
+        } else if (deuxPoints == m.end()) {
+            r.litterales.insert(r.litterales.end(), m.begin(), m.end());
+        } else {
+            for (auto b = m.begin(); b != deuxPoints; ++b)
+                for (auto f = deuxPoints + 1; f != m.end(); ++f) r.litterales.push_back(*b + *f);
+        }
+    }
+    return r;
+}
+
+// Reads the counted words of a language, most frequent first (listed in `comptes`), and after
+// each word the inflected forms its ending's rules give that the word list knows (listed, with
+// the word they come from, in `flechis`).
+void LireMots(Dictionnaire& d, const std::vector<Candidat>& candidats, const Formes& formes,
+              const std::unordered_set<std::string>& liste, std::vector<std::string>& comptes,
+              std::vector<std::string>& flechis) {
+    std::vector<long> pris(formes.flexions.size(), 0);
+    for (const Candidat& c : candidats) {
+        if (!d.Ajouter(c.mot)) continue;
+        comptes.push_back(c.mot);
+        for (std::size_t k = 0; k < formes.flexions.size(); ++k) {
+            const Formes::Flexion& f = formes.flexions[k];
+            if (!FinitPar(c.mot, f.fin) || (f.nombre >= 0 && pris[k] >= f.nombre)) continue;
+            ++pris[k];
+            flechis.push_back(c.mot);
+            const std::string radical = c.mot.substr(0, c.mot.size() - f.fin.size());
+            for (const std::string& r : f.remplacements)
+                if (liste.count(radical + r) && d.Ajouter(radical + r)) flechis.push_back(radical + r);
+        }
+    }
+}
+
+// The capitalised words of the counts that no dictionary list holds (names), most frequent first.
+std::vector<std::string> Noms(const std::unordered_map<std::string, long>& comptes, long minimum) {
+    std::vector<Candidat> r;
+    for (const auto& [m, c] : comptes) {
+        const std::u32string u = Decoder(m);
+        if (c >= minimum && u.size() >= 2 && Majuscule(u[0]) && std::all_of(u.begin(), u.end(), Lettre))
+            r.push_back({m, c});
+    }
+    std::sort(r.begin(), r.end(), [](const Candidat& a, const Candidat& b) {
+        return a.compte != b.compte ? a.compte > b.compte : a.mot < b.mot;
+    });
+    std::vector<std::string> noms;
+    for (const Candidat& c : r) noms.push_back(c.mot);
+    return noms;
+}
+
+std::string Nettoyer(const std::string& mot) {
+    // The French lists write "œ" as "oe" at times: a ligature word is looked up both ways.
+    return SansLigature(mot);
+}
+
+}  // namespace
+
+// A name must be counted this often to be taken.
+constexpr long kMinimumNoms = 300;
+
+int main(int argc, char** argv) {
+    std::vector<std::string> positions;
+    std::string modeles = "/usr/share/onboard/models", mots = "/usr/share/dict", rapport;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if ((a == "--modeles" || a == "--mots" || a == "--rapport") && i + 1 < argc) {
+            (a == "--modeles" ? modeles : a == "--mots" ? mots : rapport) = argv[++i];
+        } else if (!a.empty() && a[0] == '-') {
+            Echec("unknown option " + a);
+        } else {
+            positions.push_back(a);
+        }
+    }
+    if (positions.size() != 2) {
+        std::cerr << "usage: velmor_dictionnaires SOURCES OUTPUT [--modeles DIR] [--mots DIR] [--rapport FILE]\n";
+        return 2;
+    }
+    const std::string sources = positions[0], sortie = positions[1];
+    const auto debut = std::chrono::steady_clock::now();
+
+    const TableApi table(sources + "/api.txt");
+    Lecteur lecteur;
+
+    std::unordered_map<std::string, long> comptesFr, comptesEn;
+    LireComptes(modeles + "/fr_FR.lm", comptesFr);
+    LireComptes(modeles + "/en_US.lm", comptesEn);
+    LireComptes(modeles + "/en_GB.lm", comptesEn);
+    std::unordered_set<std::string> listeFr, listeEn;
+    LireListe(mots + "/french", listeFr);
+    LireListe(mots + "/american-english", listeEn);
+    LireListe(mots + "/british-english", listeEn);
+
+    // French: the counted words of the word list, most frequent first, with their inflected
+    // forms, then the names the list does not hold, the elided words and the other forms.
+    const Formes formesFr = LireFormes(sources + "/formes_fr.txt");
+    Dictionnaire fr("fr", table, lecteur);
+    std::vector<std::string> ordreFr, flechisFr;
+    LireMots(fr, ParFrequence(comptesFr, listeFr, true), formesFr, listeFr, ordreFr, flechisFr);
+    const std::size_t motsFr = fr.Taille();
+    // Single words the counts leave out come first, as the most frequent.
+    std::vector<std::string> simples;
+    for (const std::string& f : formesFr.litterales)
+        if (f.find_first_of("'-") == std::string::npos && fr.Ajouter(f)) simples.push_back(f);
+    ordreFr.insert(ordreFr.begin(), simples.begin(), simples.end());
+    for (const std::string& m : Noms(comptesFr, kMinimumNoms)) fr.Ajouter(m);
+    for (const std::string& m : ordreFr)
+        if (m.find("\xC5\x93") != std::string::npos) fr.Ajouter(Nettoyer(m));
+    fr.Corriger(sources + "/corrections_fr.txt");
+    {
+        // An elided word is the word's spelling after the prefix's: espeak-ng reads some of them
+        // with English rules ("qu'homme").
+        auto elidable = [&](const std::string& m) {
+            const auto l = fr.LectureDe(m);
+            const std::u32string u = Decoder(m);
+            return l && !l->muet && (VoyelleEcrite(u[0]) || Minuscule(u[0]) == U'h');
+        };
+        std::vector<std::string> voyelleInitiale, verbes;
+        for (const std::string& m : ordreFr)
+            if (elidable(m)) voyelleInitiale.push_back(m);
+        for (const std::string& m : flechisFr)
+            if (elidable(m)) verbes.push_back(m);
+        auto elider = [&](const Formes::Elision& e, const std::string& mot) {
+            const auto valeur = fr.Valeur(mot);
+            if (!valeur) return;
+            for (const std::string& p : e.prefixes) {
+                const std::size_t egal = p.find('=');
+                if (egal == std::string::npos) Echec("formes_fr.txt: elision \"" + p + "\" has no spelling");
+                const std::string ecrit = p.substr(0, egal) + "'", dit = p.substr(egal + 1);
+                fr.AjouterValeur(ecrit + mot, dit + *valeur);
+                if (mot.find("\xC5\x93") != std::string::npos) fr.AjouterValeur(ecrit + Nettoyer(mot), dit + *valeur);
+            }
+        };
+        for (const Formes::Elision& e : formesFr.elisions) {
+            for (std::size_t i = 0; i < voyelleInitiale.size() && (e.nombre < 0 || static_cast<long>(i) < e.nombre); ++i)
+                elider(e, voyelleInitiale[i]);
+            if (e.verbes)
+                for (const std::string& m : verbes) elider(e, m);
+        }
+        for (const std::string& f : formesFr.litterales) fr.Ajouter(f);
+    }
+    fr.Corriger(sources + "/corrections_fr.txt");
+
+    // English: the same with both spellings' lists, and the possessives the lists know.
+    const Formes formesEn = LireFormes(sources + "/formes_en.txt");
+    Dictionnaire en("en", table, lecteur);
+    std::vector<std::string> ordreEn, flechisEn;
+    LireMots(en, ParFrequence(comptesEn, listeEn, false), formesEn, listeEn, ordreEn, flechisEn);
+    const std::size_t motsEn = en.Taille();
+    for (const std::string& m : Noms(comptesEn, kMinimumNoms)) en.Ajouter(m);
+    {
+        long pris = 0;
+        for (const std::string& m : ordreEn) {
+            if (formesEn.possessifs >= 0 && pris >= formesEn.possessifs) break;
+            if (!listeEn.count(m + "'s")) continue;
+            en.Ajouter(m + "'s");
+            ++pris;
+        }
+        for (const std::string& f : formesEn.litterales) en.Ajouter(f);
+    }
+    en.Corriger(sources + "/corrections_en.txt");
+
+    // Fallback: the capitalised words (names, abbreviations) that both languages' counts know,
+    // read in the language where they are relatively more frequent.
+    Dictionnaire np("fr", table, lecteur);
+    {
+        long totalFr = 0, totalEn = 0;
+        for (const auto& [m, c] : comptesFr) totalFr += c;
+        for (const auto& [m, c] : comptesEn) totalEn += c;
+        struct Nom {
+            std::string mot;
+            double poids;
+            bool francais;
+        };
+        std::vector<Nom> noms;
+        for (const auto& [m, cFr] : comptesFr) {
+            const auto itEn = comptesEn.find(m);
+            if (itEn == comptesEn.end()) continue;
+            const std::u32string u = Decoder(m);
+            if (u.size() < 2 || !Majuscule(u[0])) continue;
+            if (!std::all_of(u.begin(), u.end(), Lettre)) continue;
+            const double pFr = static_cast<double>(cFr) / totalFr, pEn = static_cast<double>(itEn->second) / totalEn;
+            noms.push_back({m, pFr + pEn, pFr > pEn});
+        }
+        std::sort(noms.begin(), noms.end(), [](const Nom& a, const Nom& b) {
+            return a.poids != b.poids ? a.poids > b.poids : a.mot < b.mot;
+        });
+        for (const Nom& n : noms) np.Ajouter(n.mot, n.francais ? "fr" : "en");
+        for (const std::string& f : LireFormes(sources + "/formes_np.txt").litterales) np.Ajouter(f);
+    }
+    np.Corriger(sources + "/corrections_np.txt");
+
+    fr.Ecrire(sortie + "/Fohms_FR.TXT");
+    en.Ecrire(sortie + "/Fohms_EN.TXT");
+    np.Ecrire(sortie + "/Fohms_NP.TXT");
+
+    const double secondes =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+    std::cerr << "Fohms_FR.TXT: " << fr.Taille() << " entries (" << motsFr << " words)\n"
+              << "Fohms_EN.TXT: " << en.Taille() << " entries (" << motsEn << " words)\n"
+              << "Fohms_NP.TXT: " << np.Taille() << " entries\n"
+              << lecteur.Lectures() << " readings in " << secondes << " s\n";
+    if (!rapport.empty()) {
+        std::ofstream f(rapport);
+        for (const std::string& m : fr.BasculesRestantes()) f << "FR " << m << '\n';
+        for (const std::string& m : np.BasculesRestantes()) f << "NP " << m << '\n';
+    }
+    return 0;
+}
