@@ -10,6 +10,7 @@
 #include "app/surface/Surface.h"
 #include "config/Tables.h"
 #include "transcription/Dictionnaires.h"
+#include "transcription/MemoireSyllabes.h"
 #include "layout/MagasinImages.h"
 
 #include <QFile>
@@ -37,6 +38,7 @@ struct Contexte {
     QString dossier;                   // the program folder: data files and "Velmor.ini"
     std::unique_ptr<QFile> FichierSon;  // "FON.bat", open while ModeSon > 0
     Dictionnaires dictionnaires;        // pronunciation dictionaries, loaded on first use
+    MemoireSyllabes memoireSyllabes;    // dotted texts already built by the transcriber
     MagasinImages ecrans{21};            // the stored screens, 0 to 20
     MagasinImages pages{31, true};       // the ring of recallable pages, 0 to PagesRappelables
 

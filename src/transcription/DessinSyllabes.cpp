@@ -415,6 +415,7 @@ private:
 
 QStringList DecomposerSyllabes(const QStringList& syllabes) {
     QStringList r;
+    r.reserve(syllabes.size() + 2);
     for (const QString& s : syllabes) {
         // A consonant (with its "h" or "k") followed by a vowel group of more than one letter that
         // is not "eh": the consonant alone, then the group.
@@ -423,14 +424,13 @@ QStringList DecomposerSyllabes(const QStringList& syllabes) {
         if (s.size() > debut && Consonne(s[debut]) && !MajusculeConsonne(s[debut])) {
             n = debut + 1;
             if (n < s.size() && (s[n] == u'h' || s[n] == u'k') && n + 1 < s.size() && Voyelle(s[n + 1])) ++n;
-            QString groupe = s.mid(n);
-            const bool final = groupe.endsWith(u'_');
-            if (final) groupe.chop(1);
+            QStringView groupe = QStringView(s).mid(n);
+            if (groupe.endsWith(u'_')) groupe.chop(1);  // the group keeps its final mark
             const bool simple = groupe.size() <= 1 || groupe == u"eh";
             bool voyelles = !groupe.isEmpty();
             for (QChar c : groupe) voyelles = voyelles && (Voyelle(c) || c == u'h');
             if (!simple && voyelles && Voyelle(groupe[0])) {
-                r << s.left(n) << groupe + (final ? QStringLiteral("_") : QString());
+                r << s.left(n) << s.mid(n);
                 continue;
             }
         }

@@ -186,14 +186,14 @@ void NettoyerSeparateurs(QString& texte) {
     // Each run of "." and "+" reduces by itself: ".." and "++" merge, "+.+" becomes ".+".
     // What is left depends only on the run's kinds of separator, its ends and its "+" groups,
     // and is never longer than the run.
+    // Written over the text itself: what is written never passes what is read.
     const qsizetype n = texte.size();
-    const QChar* const s = texte.constData();
-    QString r(n, Qt::Uninitialized);
-    QChar* d = r.data();
+    QChar* const s = texte.data();
+    QChar* d = s;
     for (qsizetype i = 0; i < n;) {
         qsizetype j = i;
         while (j < n && !EstSeparateur(s[j])) ++j;
-        std::copy(s + i, s + j, d);
+        if (d != s + i) std::copy(s + i, s + j, d);
         d += j - i;
         if (j == n) break;
         i = j;
@@ -216,19 +216,20 @@ void NettoyerSeparateurs(QString& texte) {
         else poser("+.");
         i = j;
     }
-    r.truncate(d - r.constData());
+    texte.truncate(d - s);
     // Then the ends, one rule at a time in the order of the list; none of them can make a new
     // match inside the text.
-    qsizetype deb = 0, fin = r.size();
+    qsizetype deb = 0, fin = texte.size();
     for (;;) {
-        const QStringView v = QStringView(r).mid(deb, fin - deb);
+        const QStringView v = QStringView(texte).mid(deb, fin - deb);
         if (v.endsWith(u'.')) --fin;
         else if (v.endsWith(u".+"_s)) fin -= 2;
         else if (v.startsWith(u'.') || v.startsWith(u'+')) ++deb;
         else if (v.startsWith(u"{.{."_s)) deb += 2;
         else break;
     }
-    texte = r.mid(deb, fin - deb);
+    texte.truncate(fin);
+    texte.remove(0, deb);
 }
 
 void AvancerMarques(QString& texte) {
@@ -298,9 +299,9 @@ void Normaliser(Contexte& ctx, QString& textePointe) {
     }
     const qsizetype points = travail.indexOf(u"!P.+.!P.+.!P"_s);
     if (points >= 0) travail.replace(points, 12, u"!3.+.!0.+.!0"_s);
-    travail.replace(u"+{"_s, u"+.{"_s);
+    if (travail.contains(u"+{"_s)) travail.replace(u"+{"_s, u"+.{"_s);
     RecrireFH(travail);
-    travail.remove(u"+.ou."_s);
-    textePointe = travail;
+    if (travail.contains(u"+.ou."_s)) travail.remove(u"+.ou."_s);
+    textePointe.swap(travail);
     travail.clear();
 }

@@ -18,6 +18,8 @@
 #include "transcription/Selection.h"
 #include "transcription/Syllabes.h"
 
+#include <algorithm>
+
 namespace {
 
 // What one pass keeps between its steps.
@@ -33,9 +35,9 @@ void PreparerTampon(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     QString t = e.Tampon;
     t.replace(QChar(0x2019), QChar(u'\''));  // the typographic apostrophe is an apostrophe
-    t.replace(QStringLiteral(" * "), QStringLiteral("ù"));
-    if (t.trimmed() == u"*") t = QStringLiteral("ù");
-    if (e.Langue == 3) t.replace(QStringLiteral("'"), QStringLiteral("'_"));
+    if (t.contains(u" * ")) t.replace(QStringLiteral(" * "), QStringLiteral("ù"));
+    if (QStringView(t).trimmed() == u"*") t = QStringLiteral("ù");
+    if (e.Langue == 3 && t.contains(u'\'')) t.replace(QStringLiteral("'"), QStringLiteral("'_"));
     const QString m = t.toLower();
     if (e.Langue == 0 && m.startsWith(u"fh'")) t = u'h' + t.mid(3);
     if (e.Langue > 0 && m.startsWith(u'h')) t = QStringLiteral("ph") + t.mid(1);
@@ -65,6 +67,23 @@ bool MarqueurSeul(Contexte& ctx) {
     return false;
 }
 
+// Step 5: syllables and words, then the normalised dotted text. They depend on the coded text,
+// the markers and Langue alone: a text without markers is kept in the context's memory.
+QString CouperEtNormaliser(Contexte& ctx, const QString& w, const QStringList& marqueurs) {
+    const int langue = ctx.etat.Langue;
+    const bool memorisable = marqueurs.isEmpty();
+    if (memorisable)
+        if (const QString* connu = ctx.memoireSyllabes.Trouver(langue, w)) return *connu;
+    QString pointe = CouperSyllabes(ctx, w, marqueurs);
+    if (!pointe.isEmpty() && pointe != u".+") {
+        const bool deuxFois = pointe.contains(u".ou.+.");
+        Normaliser(ctx, pointe);
+        if (deuxFois) Normaliser(ctx, pointe);
+    }
+    if (memorisable) ctx.memoireSyllabes.Garder(langue, w, pointe);
+    return pointe;
+}
+
 // Steps 4 and 5: signs coded, suffixes cut, syllables and words, the normalised dotted text.
 void ConstruireTextePointe(Contexte& ctx, Passe& p) {
     EtatProgramme& e = ctx.etat;
@@ -72,13 +91,7 @@ void ConstruireTextePointe(Contexte& ctx, Passe& p) {
     QString w = ProtegerMarqueurs(e.Tampon.toLower(), marqueurs);
     w = CoderSignes(ctx, w, p.finDiese);
     if (e.Langue == 0) SepareSuffixe(ctx, w);
-    QString pointe = CouperSyllabes(ctx, w, marqueurs);
-    if (!pointe.isEmpty() && pointe != u".+") {
-        const bool deuxFois = pointe.contains(u".ou.+.");
-        Normaliser(ctx, pointe);
-        if (deuxFois) Normaliser(ctx, pointe);
-    }
-    e.TextePointe = pointe;
+    e.TextePointe = CouperEtNormaliser(ctx, w, marqueurs);
     e.Tampon.clear();
 }
 
@@ -187,9 +200,9 @@ void Temporiser(Contexte& ctx, const QString& mot) {
 void Espacer(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     // Spaces only are trimmed: a control character at the end still counts.
-    QString t = e.TamponOriginal;
+    QStringView t = e.TamponOriginal;
     while (t.endsWith(u' ')) t.chop(1);
-    while (t.startsWith(u' ')) t.remove(0, 1);
+    while (t.startsWith(u' ')) t = t.sliced(1);
     const int c = t.isEmpty() ? 0 : Code1252(t.back());
     if (c <= 32) {
         NouvelleLigne(ctx);
@@ -199,6 +212,12 @@ void Espacer(Contexte& ctx) {
     const bool signeColle = e.IndiceMot == e.DernierMot - 1 && c - 33 >= 0 && c - 33 < Tables::NbSignes &&
                             !ctx.tables.TableSignes[c - 33].isEmpty() && !ctx.tables.TableSignes[c - 33].startsWith(u'!');
     if (!signeColle) EspaceMot(ctx);
+}
+
+// Nothing but dots between the spaces at its ends.
+bool SansLettre(QStringView mot) {
+    const QStringView t = mot.trimmed();
+    return std::all_of(t.begin(), t.end(), [](QChar c) { return c == u'.'; });
 }
 
 // Step 8: one word.
@@ -224,7 +243,7 @@ void Mot(Contexte& ctx, Passe& p) {
         DessineSigne(ctx);
         return;
     }
-    if (mot.trimmed().remove(u'.').isEmpty()) return;
+    if (SansLettre(mot)) return;
     DessinerMot(ctx, p, mot, suiviDeX);
     Temporiser(ctx, mot);
     if (e.BasculeVoyelles == 1) {

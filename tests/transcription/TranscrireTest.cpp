@@ -203,6 +203,21 @@ TEST(DessinerSyllabes, MissingGlyphsAreReported) {
                                                "Le caractère ''jh'' n'existe pas en Velmor..."}));
 }
 
+// The transcriber keeps the dotted texts it built: a text met again, in another input language or
+// after other texts, gives what a fresh start gives.
+TEST(Transcrire, TextsMetAgainGiveTheSameWords) {
+    const QStringList textes = {"bonjour", "l'ami", "ba.", "ami a,", "aha'ba", "'ba", "%saut", "fh'ab", "ouba"};
+    Editeur deja;
+    for (int tour = 0; tour < 2; ++tour)
+        for (int langue : {3, 1, 0})
+            for (const QString& t : textes) {
+                deja.etat().Langue = static_cast<int16_t>(langue);
+                Editeur neuf;
+                neuf.etat().Langue = static_cast<int16_t>(langue);
+                EXPECT_EQ(MotsATracer(*deja.ctx, t), MotsATracer(*neuf.ctx, t)) << t.toStdString() << " " << langue;
+            }
+}
+
 TEST(Transcrire, RenderedSample) {
     Editeur b;
     b.etat().Taille = 2;
