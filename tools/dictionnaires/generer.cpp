@@ -294,44 +294,39 @@ Lecture Transcrire(const TableApi& table, const std::string& ipa, const std::str
     }
     finir();
 
-    // The stressed vowel group: the first one at or after the last primary stress mark.
+    // The groups, each vowel with the syllable nucleus it belongs to: a French glide "y" and the
+    // vowel after it make one nucleus. The stressed nucleus is the first one at or after the last
+    // primary stress mark.
     std::vector<Groupe> groupes;
-    std::vector<bool> accentue;
+    std::vector<int> noyau;  // per group: its nucleus, -1 for a consonant
     bool attente = false;
-    int voyelles = 0, dernierAccent = -1;
+    int noyaux = 0, dernierAccent = -1;
     for (const Phoneme& p : phonemes) {
         if (p.accent) attente = true;
         for (const Groupe& g : p.groupes) {
+            int n = -1;
             if (g.voyelle) {
-                if (attente) dernierAccent = voyelles;
+                const bool glisse = francais && !groupes.empty() && groupes.back().lettres == "y" &&
+                                    (g.lettres == "a" || g.lettres == "e" || g.lettres == "eh" ||
+                                     g.lettres == "i" || g.lettres == "o");
+                n = glisse ? noyau.back() : noyaux++;
+                if (attente) dernierAccent = n;
                 attente = false;
-                ++voyelles;
             }
             groupes.push_back(g);
+            noyau.push_back(n);
         }
     }
     std::string s;
-    int v = 0;
-    bool precedentVoyelle = false, precedentAccent = false;
-    std::string precedent;
-    for (const Groupe& g : groupes) {
-        if (g.voyelle && precedentVoyelle && !precedentAccent) {
-            const bool glisse = francais && precedent == "y" &&
-                                (g.lettres == "a" || g.lettres == "e" || g.lettres == "eh" || g.lettres == "i" ||
-                                 g.lettres == "o");
-            if (!glisse && precedent.back() != 'h') s += 'k';
+    for (std::size_t k = 0; k < groupes.size(); ++k) {
+        const Groupe& g = groupes[k];
+        if (k > 0 && g.voyelle && groupes[k - 1].voyelle && noyau[k] != noyau[k - 1]) {
+            const bool accent = s.back() == '\'';
+            if (!accent && groupes[k - 1].lettres.back() != 'h') s += 'k';
         }
         s += g.lettres;
-        precedentAccent = false;
-        if (g.voyelle) {
-            if (v == dernierAccent && voyelles > 1) {
-                s += '\'';
-                precedentAccent = true;
-            }
-            ++v;
-        }
-        precedentVoyelle = g.voyelle;
-        precedent = g.lettres;
+        const bool finNoyau = g.voyelle && (k + 1 == groupes.size() || noyau[k + 1] != noyau[k]);
+        if (finNoyau && noyau[k] == dernierAccent && noyaux > 1) s += '\'';
     }
     r.orthographe = s;
     return r;
