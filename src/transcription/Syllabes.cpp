@@ -4,6 +4,7 @@
 #include "config/Texte8Bits.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -72,7 +73,7 @@ void NumeroterDiese(EtatProgramme& e, const QString& w) {
 // Apostrophes of the prepared text: "h'" prefixes of Tumeli, the stress apostrophe, the backquote.
 QString TraiterApostrophes(const EtatProgramme& e, QString w) {
     const bool tumeli = e.Langue == 0;
-    if (!w.contains(u"%la__")) w.replace(QStringLiteral("__"), QStringLiteral("_@_"));
+    if (w.contains(u"__") && !w.contains(u"%la__")) w.replace(QStringLiteral("__"), QStringLiteral("_@_"));
     if (tumeli && w.size() > 2 && (w.startsWith(u"h'") || w.startsWith(u"h`"))) w = QStringLiteral("''fh") + w.mid(2);
     if (tumeli && w.size() > 4 && (w.startsWith(u"'fh'") || w.startsWith(u"'fh`"))) w = QStringLiteral("''fh") + w.mid(4);
     bool prefixe = false;
@@ -96,7 +97,7 @@ QString TraiterApostrophes(const EtatProgramme& e, QString w) {
         if (esp >= 0) w[esp + 1] = u'$';
         const qsizetype p = w.indexOf(u'\'');
         if (p > 0) {
-            const int avant = Code1252(w[p - 1]);
+            const int avant = Code1252(std::as_const(w)[p - 1]);
             if (avant < 97 || (avant > 122 && p + 1 < w.size())) {
                 w[p] = u' ';
                 if (p + 1 < w.size()) w[p + 1] = u'$';
@@ -121,11 +122,11 @@ QString CoderSignes(Contexte& ctx, const QString& texteMinuscule, bool& finDiese
     code.reserve(w.size() * 2);
     const qsizetype n = w.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = w[i];
+        const QChar c = std::as_const(w)[i];
         if (c == u'-') {
             if (i == n - 1) {
                 code += QStringLiteral("!-!_");
-            } else if (w[i + 1] == u' ' && n - 1 - i > 2) {
+            } else if (std::as_const(w)[i + 1] == u' ' && n - 1 - i > 2) {
                 code += QStringLiteral("-!-");
             } else {
                 code += c;
@@ -142,7 +143,7 @@ QString CoderSignes(Contexte& ctx, const QString& texteMinuscule, bool& finDiese
         code += QChar(s->code);
         code += QStringLiteral("!_");
     }
-    const Signe* dernier = w.isEmpty() ? nullptr : TrouverSigne(w.back());
+    const Signe* dernier = w.isEmpty() ? nullptr : TrouverSigne(std::as_const(w).back());
     e.SautPermis = !(dernier && dernier->finDePhrase);
     return code;
 }
@@ -313,9 +314,8 @@ private:
         case u'h': Ecrire(FinitParMajuscule() ? QChar(u'H') : QChar(u'h'), false); return;
         case u'k':
             if (Voyelle(avant)) {
-                Separer();
+                Separer();  // the syllable ends; the next vowel is no new word
                 derniereVoyelle_ = false;
-                voyelleDepuisConsonne_ = false;
             } else {
                 Ecrire(QChar(u'k'), false);
             }

@@ -120,3 +120,14 @@ TEST(CouperSyllabes, OddInputNeverBreaks) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CouperSyllabes, AKAfterAVowelEndsTheSyllableNotTheWord) {
+    Banc b;
+    b.etat().Langue = 3;
+    EXPECT_EQ(Couper(b, "akeroport"), "A.e.rO.pO.r.t");
+    EXPECT_EQ(Couper(b, "nakif"), "nA.i.f");
+}
+
+}  // namespace
