@@ -30,14 +30,21 @@ int ColonneEncree(const QImage& image, int x0, int haut, int bas, unsigned fond,
     xMin = qMax(xMin, 0);
     if (haut > bas || x0 < xMin) return -1;
     const QRgb f = Surface::VersRgb(fond) & kMasque;
-    const uchar* base = image.constBits() + static_cast<qsizetype>(haut) * image.bytesPerLine();
-    const qsizetype pas = image.bytesPerLine();
-    const int n = bas - haut + 1;
-    // Column after column from the right, as the text ends on its rightmost stroke.
-    for (int x = x0; x >= xMin; --x) {
-        const uchar* p = base + static_cast<qsizetype>(x) * sizeof(QRgb);
-        for (int k = 0; k < n; ++k, p += pas)
-            if ((*reinterpret_cast<const QRgb*>(p) ^ f) & kMasque) return x;
+    // From the right, as the text ends on its rightmost stroke: a block of columns at a time, read
+    // row by row along the scan lines; the first block that holds ink holds the answer.
+    constexpr int kBloc = 16;
+    for (int droite = x0; droite >= xMin; droite -= kBloc) {
+        const int gauche = qMax(xMin, droite - kBloc + 1);
+        int trouve = -1;
+        for (int y = haut; y <= bas && trouve < droite; ++y) {
+            const QRgb* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = droite; x >= gauche && x > trouve; --x)
+                if ((ligne[x] ^ f) & kMasque) {
+                    trouve = x;
+                    break;
+                }
+        }
+        if (trouve >= 0) return trouve;
     }
     return -1;
 }

@@ -3,6 +3,8 @@
 #include "app/Contexte.h"
 #include "transcription/Casse.h"
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -283,7 +285,7 @@ void AvancerMarques(QString& texte) {
 
 void Normaliser(Contexte& ctx, QString& textePointe) {
     EtatProgramme& e = ctx.etat;
-    QString t = textePointe;
+    QString t = std::move(textePointe);  // rewritten below in any case
     ReparerMarqueurs(t);
     if (t.contains(u".{."_s)) {
         if (e.Langue == 3) RegleAccentPhonetique(t);
