@@ -30,21 +30,29 @@ int ColonneEncree(const QImage& image, int x0, int haut, int bas, unsigned fond,
     xMin = qMax(xMin, 0);
     if (haut > bas || x0 < xMin) return -1;
     const QRgb f = Surface::VersRgb(fond) & kMasque;
-    // From the right, as the text ends on its rightmost stroke: a block of columns at a time, read
-    // row by row along the scan lines; the first block that holds ink holds the answer.
+    // From the right, as the text ends on its rightmost stroke: a block of columns at a time, each
+    // row of it read whole along its scan line; the first block that holds ink holds the answer.
     constexpr int kBloc = 16;
+    const uchar* const bits = image.constBits();
+    const qsizetype pas = image.bytesPerLine();
+    const auto ligne = [bits, pas](int y) { return reinterpret_cast<const QRgb*>(bits + y * pas); };
     for (int droite = x0; droite >= xMin; droite -= kBloc) {
         const int gauche = qMax(xMin, droite - kBloc + 1);
-        int trouve = -1;
-        for (int y = haut; y <= bas && trouve < droite; ++y) {
-            const QRgb* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = droite; x >= gauche && x > trouve; --x)
-                if ((ligne[x] ^ f) & kMasque) {
-                    trouve = x;
-                    break;
-                }
+        const bool entier = droite - gauche + 1 == kBloc;
+        bool encre = false;
+        for (int y = haut; y <= bas && !encre; ++y) {
+            const QRgb* l = ligne(y) + gauche;
+            QRgb difference = 0;
+            if (entier)
+                for (int k = 0; k < kBloc; ++k) difference |= l[k] ^ f;
+            else
+                for (int k = 0; k <= droite - gauche; ++k) difference |= l[k] ^ f;
+            encre = difference & kMasque;
         }
-        if (trouve >= 0) return trouve;
+        if (!encre) continue;
+        for (int x = droite; x >= gauche; --x)
+            for (int y = haut; y <= bas; ++y)
+                if ((ligne(y)[x] ^ f) & kMasque) return x;
     }
     return -1;
 }
@@ -70,8 +78,8 @@ bool Encre(const QImage& image, int x, int y, unsigned fond) {
 }
 
 unsigned EchantillonneFond(Contexte& ctx) {
-    const qint64 c = ctx.surface.LirePixel(0, 0);
-    if (c >= 0) ctx.etat.CouleurFond = static_cast<Couleur>(c);
+    const Surface& s = ctx.surface;
+    if (s.Largeur() > 0 && s.Hauteur() > 0) ctx.etat.CouleurFond = Surface::DepuisRgb(s.LigneBrute(0)[0]);
     return ctx.etat.CouleurFond;
 }
 
