@@ -25,7 +25,8 @@ namespace {
 // What one pass keeps between its steps.
 struct Passe {
     bool finDiese = false;   // the text ended with "#": its digits belong to the sign
-    QStringList mots;
+    QString texte;           // the dotted text cut into words
+    QList<QStringView> mots;  // its words, read in `texte`
 };
 
 const char16_t* const kScripts[] = {u"%ev", u"%od", u"%la", u"%ai"};
@@ -98,14 +99,15 @@ void ConstruireTextePointe(Contexte& ctx, Passe& p) {
 // Step 7: the words.
 void DecouperMots(Contexte& ctx, Passe& p) {
     EtatProgramme& e = ctx.etat;
-    p.mots = e.TextePointe.split(u'+');
+    p.texte = e.TextePointe;
+    p.mots = QStringView(p.texte).split(u'+');
     e.DernierMot = static_cast<int>(p.mots.size()) - 1;
     e.TexteAffiche = e.TextePointe;
     e.MotSigne.clear();
 }
 
 // An inline marker in a word: runs it; false when the word holds none.
-bool ExecuterMarqueur(Contexte& ctx, const QString& mot) {
+bool ExecuterMarqueur(Contexte& ctx, QStringView mot) {
     EtatProgramme& e = ctx.etat;
     if (!mot.contains(u'%')) return false;
     for (int k = 0; k < 4; ++k)
@@ -129,7 +131,7 @@ bool ExecuterMarqueur(Contexte& ctx, const QString& mot) {
     for (const auto& m : kNumeriques) {
         const qsizetype p = mot.indexOf(QStringView(m.nom));
         if (p >= 0) {
-            m.fixer(ctx, Val(mot.mid(p + 4)));
+            m.fixer(ctx, Val(mot.mid(p + 4).toString()));
             return true;
         }
     }
@@ -160,10 +162,11 @@ void ControlerLigne(Contexte& ctx, const QStringList& syllabes) {
 }
 
 // Step 8.5: a word of syllables in the Velmor or Dorvane script.
-void DessinerMot(Contexte& ctx, const Passe& p, QString mot, bool suiviDeX) {
+void DessinerMot(Contexte& ctx, const Passe& p, QStringView pointe, bool suiviDeX) {
     EtatProgramme& e = ctx.etat;
-    if (mot.startsWith(u'.')) mot.remove(0, 1);
-    if (mot.endsWith(u'.')) mot.chop(1);
+    if (pointe.startsWith(u'.')) pointe = pointe.sliced(1);
+    if (pointe.endsWith(u'.')) pointe.chop(1);
+    QString mot = pointe.toString();
     if (!p.finDiese) DessineChiffres(ctx, mot);
     e.TextePointe = mot;
     PlaceMarque(ctx);
@@ -183,10 +186,10 @@ void DessinerMot(Contexte& ctx, const Passe& p, QString mot, bool suiviDeX) {
 }
 
 // Step 8.6: the word-by-word step mode.
-void Temporiser(Contexte& ctx, const QString& mot) {
+void Temporiser(Contexte& ctx, QStringView mot) {
     EtatProgramme& e = ctx.etat;
     if (!e.Temporisation) return;
-    e.TexteAffiche = mot + QStringLiteral("   Pos. ") + QString::number(e.PosX) + QStringLiteral("   (Largeur ") +
+    e.TexteAffiche = mot.toString() + QStringLiteral("   Pos. ") + QString::number(e.PosX) + QStringLiteral("   (Largeur ") +
                      QString::number(e.LargeurGlyphe) + u')';
     ctx.fenetre.FixerTexte(QStringLiteral("TxtDimPic"), e.TexteAffiche);
     if (ctx.fenetre.Question(e.TexteAffiche + QStringLiteral("\n\nOn continue à temporiser ?"), Boutons::OuiNon) ==
@@ -224,21 +227,21 @@ bool SansLettre(QStringView mot) {
 void Mot(Contexte& ctx, Passe& p) {
     EtatProgramme& e = ctx.etat;
     const int i = e.IndiceMot;
-    QString mot = p.mots.value(i);
+    const QStringView mot = p.mots.value(i);
     const bool suiviDeX = i + 1 < p.mots.size() && p.mots[i + 1].contains(u"!X");
     if (mot.contains(u"!X")) return;
     if (ExecuterMarqueur(ctx, mot)) return;
     if (e.Ecriture == 2 || e.Ecriture == 3) {
-        QString lettres = mot;
+        QString lettres = mot.toString();
         lettres.remove(u'.');
         if (e.Ecriture == 2) ImprimerLatin(ctx, lettres);
         else EcritAPI(ctx, lettres);
         return;
     }
     if (mot.contains(u'!')) {
-        e.MotSigne = mot;
+        e.MotSigne = mot.toString();
         const qsizetype p1 = mot.indexOf(u'!');
-        e.CodeSigne = p1 + 1 < mot.size() ? mot.mid(p1 + 1, 1).toUpper() : QString();
+        e.CodeSigne = p1 + 1 < mot.size() ? mot.mid(p1 + 1, 1).toString().toUpper() : QString();
         e.FormeSigne = (e.CodeSigne == u"A" || e.CodeSigne == u"M") ? (e.Ecriture == 1 ? 2 : 1) : 0;
         DessineSigne(ctx);
         return;
@@ -299,8 +302,9 @@ QStringList MotsATracer(Contexte& ctx, const QString& texte) {
     ConstruireTextePointe(ctx, p);
     DecouperMots(ctx, p);
     QStringList r;
-    for (QString mot : p.mots) {
-        if (mot.contains(u"!X") || mot.contains(u'%')) continue;
+    for (const QStringView vue : p.mots) {
+        if (vue.contains(u"!X") || vue.contains(u'%')) continue;
+        QString mot = vue.toString();
         if (mot.startsWith(u'.')) mot.remove(0, 1);
         if (mot.endsWith(u'.')) mot.chop(1);
         if (!mot.trimmed().isEmpty()) r << mot;
