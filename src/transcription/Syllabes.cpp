@@ -4,6 +4,7 @@
 #include "config/Texte8Bits.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
@@ -37,10 +38,16 @@ constexpr Signe kSignes[] = {
     {u'>', u'>', true},  {u'"', u'Q', false},
 };
 
+static_assert(std::all_of(std::begin(kSignes), std::end(kSignes), [](const Signe& s) { return s.caractere < 256; }));
+
 const Signe* TrouverSigne(QChar c) {
-    for (const Signe& s : kSignes)
-        if (s.caractere == c) return &s;
-    return nullptr;
+    // Every sign character is below 256: one slot per code, the first entry of the table wins.
+    static const auto kParCode = [] {
+        std::array<const Signe*, 256> t{};
+        for (auto s = std::rbegin(kSignes); s != std::rend(kSignes); ++s) t[s->caractere] = &*s;
+        return t;
+    }();
+    return c.unicode() < kParCode.size() ? kParCode[c.unicode()] : nullptr;
 }
 
 // Marker names, longest first, with their canonical spelling and whether a number follows.
