@@ -16,7 +16,7 @@ void Flush(Contexte& ctx) {
     ctx.horloge.Attendre(10);
 }
 
-int Argument(QChar c) { return Code1252(c) - 48; }
+int Argument(QChar c) { return (c.unicode() < 128 ? c.unicode() : Code1252(c)) - 48; }
 
 // The stem of "S" (sens 1, down) or "N" (sens -1, up): scans from the pen to the first pixel that
 // is not the background and joins it when it is less than 4 × Taille away.

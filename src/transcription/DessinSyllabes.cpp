@@ -6,19 +6,20 @@
 #include "drawing/Etendue.h"
 #include "drawing/Scanners.h"
 #include "drawing/Signes.h"
+#include "transcription/Casse.h"
 
 #include <optional>
 
 namespace {
 
 bool Voyelle(QChar c) {
-    switch (c.toLower().unicode()) {
+    switch (Minuscule(c).unicode()) {
     case u'a': case u'e': case u'i': case u'o': case u'u': case u'y': return true;
     default: return false;
     }
 }
 bool Consonne(QChar c) {
-    const QChar m = c.toLower();
+    const QChar m = Minuscule(c);
     return m >= u'a' && m <= u'z' && !Voyelle(m);
 }
 bool MajusculeConsonne(QChar c) { return c >= u'B' && c <= u'Z' && Consonne(c); }
@@ -28,7 +29,7 @@ int FormeVoyelle(QStringView s, int defaut) {
     if (s.compare(u"yyh", Qt::CaseInsensitive) == 0) return 9;
     if (s.size() == 3 && s.mid(1).compare(u"eh", Qt::CaseInsensitive) == 0) return 4;
     if (s.size() != 2) return defaut;
-    switch (s[1].toLower().unicode()) {
+    switch (Minuscule(s[1]).unicode()) {
     case u'h': return 2;
     case u'e': return 3;
     case u'i': return 5;
@@ -51,16 +52,16 @@ struct Glyphe {
 
 Glyphe ConsonneSeule(const QString& s) {
     Glyphe g;
-    g.lettre = s[0].toLower().unicode();
+    g.lettre = Minuscule(s[0]).unicode();
     g.consonne = true;
-    if (s.size() == 2 && s[1].toLower() == u'h') g.forme = 2;
-    if (s.size() == 2 && s[1].toLower() == u'k') g.couche = 3;
+    if (s.size() == 2 && Minuscule(s[1]) == u'h') g.forme = 2;
+    if (s.size() == 2 && Minuscule(s[1]) == u'k') g.couche = 3;
     return g;
 }
 
 bool EstConsonneSeule(const QString& s) {
     return !s.isEmpty() && Consonne(s[0]) &&
-           (s.size() == 1 || (s.size() == 2 && (s[1].toLower() == u'h' || s[1].toLower() == u'k')));
+           (s.size() == 1 || (s.size() == 2 && (Minuscule(s[1]) == u'h' || Minuscule(s[1]) == u'k')));
 }
 
 Glyphe Identifier(const QString& s) {
@@ -75,7 +76,7 @@ Glyphe Identifier(const QString& s) {
         g.forme = 9;
         return g;
     }
-    g.lettre = s[0].toLower().unicode();
+    g.lettre = Minuscule(s[0]).unicode();
     g.consonne = Consonne(s[0]);
     if (g.consonne && s.size() >= 2 && (s[1] == u'h' || s[1] == u'k')) {
         if (s.size() == 2) {
@@ -172,7 +173,7 @@ private:
         if (i_ + 1 >= syllabes_.size()) return;
         const QString& suivante = syllabes_[i_ + 1];
         if (suivante.isEmpty() || !Voyelle(suivante[0])) return;
-        const QString& e = EntreeGlyphe(ctx_.tables, suivante[0].toLower().unicode(), FormeVoyelle(suivante, 1));
+        const QString& e = EntreeGlyphe(ctx_.tables, Minuscule(suivante[0]).unicode(), FormeVoyelle(suivante, 1));
         if (!e.isEmpty()) codeLiaisonSuivant_ = ChiffreEntree(e, 16);
     }
 
@@ -219,8 +220,8 @@ private:
         if (!e_.PointCurseurPose) e_.XDebutMot = e_.PosX;
         const double o3 = t * ChiffreEntree(entree, 3);
         double r = e_.PosX;
+        e_.LimiteDroite = LimiteDroiteVisible(ctx_);  // the same before and after the marks
         const auto depasse = [&](double x) {
-            e_.LimiteDroite = LimiteDroiteVisible(ctx_);
             return x >= e_.LimiteDroite || (e_.MargeDroite != 0 && x > e_.MargeDroite);
         };
         if (depasse(r)) {
@@ -392,7 +393,7 @@ private:
             const int slot = SlotRaccord(precedent_->lettre, precedent_->forme);
             const int j = g.lettre - 97;
             const QString& ligne = slot ? ctx_.tables.TableRaccords[j][g.forme][slot] : QString();
-            if (ligne.size() >= 4 && ligne[1].toLower().unicode() == g.lettre &&
+            if (ligne.size() >= 4 && Minuscule(ligne[1]).unicode() == g.lettre &&
                 ligne[2].unicode() == u'0' + g.forme)
                 second = ligne.mid(4);
         }
