@@ -39,16 +39,6 @@ private:
     LecteurChamps champs_;
 };
 
-// Slot of TableRaccords that the joining lines of letter line L, variant k fill; 0 for none.
-int SlotRaccord(QChar lettre, int k) {
-    static constexpr struct { char16_t lettre; int variante, slot; } kSlots[] = {
-        {u'a', 2, 1}, {u'e', 2, 2}, {u'o', 1, 3}, {u'o', 2, 4}, {u'o', 3, 5},
-        {u'u', 1, 6}, {u'u', 3, 7}, {u'e', 4, 8}, {u'o', 4, 9}};
-    for (const auto& s : kSlots)
-        if (s.lettre == lettre && s.variante == k) return s.slot;
-    return 0;
-}
-
 void StockerRaccord(Tables& t, const QString& ligne, int slot) {
     if (slot == 0 || ligne.size() < 2) return;
     const int j = Tables::IndiceLettre(ligne[1].toLower());
@@ -96,7 +86,7 @@ bool LireSectionGlyphes(Tables& t, Lecture& lu, const QString& fin, bool avecRac
                 if (!lu.Brute(ligne)) return false;
                 if (ligne == fin) return true;
                 if (!EstRaccord(ligne)) break;
-                StockerRaccord(t, ligne, li >= 0 ? SlotRaccord(lettre[0], k) : 0);
+                StockerRaccord(t, ligne, li >= 0 ? Tables::SlotRaccord(lettre[0].unicode(), k) : 0);
             }
             // The line that ended the joining lines opens the next variant (a comment is skipped),
             // or, after the last variant, the next block unless it is the block's closing comment.

@@ -19,6 +19,17 @@ struct Tables {
         return i >= 0 && i < NbLettres ? i : -1;
     }
 
+    // Slot of TableRaccords that belongs to a vowel glyph (its letter and form): the joining lines
+    // written under that vowel in the tables, read for the consonant that follows it; 0 for none.
+    static int SlotRaccord(char16_t lettre, int forme) {
+        static constexpr struct { char16_t lettre; int forme, slot; } kSlots[] = {
+            {u'a', 2, 1}, {u'e', 2, 2}, {u'o', 1, 3}, {u'o', 2, 4}, {u'o', 3, 5},
+            {u'u', 1, 6}, {u'u', 3, 7}, {u'e', 4, 8}, {u'o', 4, 9}};
+        for (const auto& s : kSlots)
+            if (s.lettre == lettre && s.forme == forme) return s.slot;
+        return 0;
+    }
+
     QString TableGlyphes[NbLettres][NbFormes][NbCouches];
     QString TableRaccords[NbLettres][4][10];
     QString TableSignes[NbSignes];

@@ -94,16 +94,6 @@ Glyphe Identifier(const QString& s) {
     return g;
 }
 
-// Slot of TableRaccords for a vowel glyph (letter, form) that comes before a consonant.
-int SlotRaccord(int lettre, int forme) {
-    static constexpr struct { char16_t lettre; int forme, slot; } kSlots[] = {
-        {u'a', 2, 1}, {u'e', 2, 2}, {u'o', 1, 3}, {u'o', 2, 4}, {u'o', 3, 5},
-        {u'u', 1, 6}, {u'u', 3, 7}, {u'e', 4, 8}, {u'o', 4, 9}};
-    for (const auto& s : kSlots)
-        if (s.lettre == lettre && s.forme == forme) return s.slot;
-    return 0;
-}
-
 // Phase codes, shared so that setting one costs no allocation.
 const QString kPhaseB = QStringLiteral("B"), kPhaseEC = QStringLiteral("EC"), kPhaseI5 = QStringLiteral("I5"),
               kPhaseD6 = QStringLiteral("D6"), kPhaseG1 = QStringLiteral("G1");
@@ -390,7 +380,7 @@ private:
     void SecondChemin(const Glyphe& g) {
         QString second = EntreeGlyphe(ctx_.tables, g.lettre, g.forme, 1);
         if (g.consonne && g.forme <= 3 && precedent_ && !precedent_->consonne) {
-            const int slot = SlotRaccord(precedent_->lettre, precedent_->forme);
+            const int slot = Tables::SlotRaccord(static_cast<char16_t>(precedent_->lettre), precedent_->forme);
             const int j = g.lettre - 97;
             const QString& ligne = slot ? ctx_.tables.TableRaccords[j][g.forme][slot] : QString();
             if (ligne.size() >= 4 && Minuscule(ligne[1]).unicode() == g.lettre &&
