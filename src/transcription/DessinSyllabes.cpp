@@ -139,7 +139,6 @@ private:
             e_.SyllabeFinale = true;
         }
         if (s.isEmpty()) return;
-        RegarderSuivante();
         const Glyphe g = Identifier(s);
         if (g.lettre < 97 || g.lettre >= 97 + Tables::NbLettres) return;
         const QString& entree = EntreeGlyphe(ctx_.tables, g.lettre, g.forme, g.couche);
@@ -157,16 +156,6 @@ private:
         ++dessines_;
     }
 
-    // Join code of the next syllable when it begins with a vowel (-9 when it has no glyph).
-    void RegarderSuivante() {
-        codeLiaisonSuivant_ = -9;
-        if (i_ + 1 >= syllabes_.size()) return;
-        const QString& suivante = syllabes_[i_ + 1];
-        if (suivante.isEmpty() || !Voyelle(suivante[0])) return;
-        const QString& e = EntreeGlyphe(ctx_.tables, Minuscule(suivante[0]).unicode(), FormeVoyelle(suivante, 1));
-        if (!e.isEmpty()) codeLiaisonSuivant_ = ChiffreEntree(e, 16);
-    }
-
     void Manquant(const QString& s, bool capitale) {
         const QString ligne = QStringLiteral("Le caractère ''") + s.toLower() + QStringLiteral("'' n'existe pas en Velmor...");
         if (capitale)
@@ -181,12 +170,6 @@ private:
         e_.LargeurGlyphe = t * ChiffreEntree(entree, 1);
         e_.DecalageY = t * ChiffreEntree(entree, 15);
         e_.PosY = e_.YLigne + e_.DecalageY;
-        int liaison = ChiffreEntree(entree, 16);
-        if (liaison == 0 && demandeLiaison_) {
-            liaison = 1;
-            demandeLiaison_ = false;
-        }
-        demandeLiaison_ = ChiffreEntree(entree, 17) > 0;
         e_.LettreComposee = g.lettre;
         e_.FormeComposee = g.forme;
     }
@@ -397,8 +380,6 @@ private:
     QStringList syllabes_;
     qsizetype i_ = 0;
     int dessines_ = 0;
-    int codeLiaisonSuivant_ = -9;
-    bool demandeLiaison_ = false;
     std::optional<Glyphe> precedent_;
 };
 
