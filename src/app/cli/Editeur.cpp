@@ -73,7 +73,10 @@ void Editeur::Taper(const QString& texte) {
     const QStringList lignes = t.split(u'\n');
     for (qsizetype i = 0; i < lignes.size(); ++i) {
         if (ctx().etat.LimiteAtteinte) return;
-        for (const QString& mot : lignes[i].split(u' ', Qt::SkipEmptyParts)) Mot(mot);
+        for (const QString& mot : lignes[i].split(u' ', Qt::SkipEmptyParts)) {
+            if (ctx().etat.LimiteAtteinte) return;  // the surface is full: the walk stops, as a paste does
+            Mot(mot);
+        }
         if (i + 1 < lignes.size()) Entree();
     }
 }
