@@ -50,7 +50,7 @@ struct Glyphe {
     bool consonne = false;
 };
 
-Glyphe ConsonneSeule(const QString& s) {
+Glyphe ConsonneSeule(QStringView s) {
     Glyphe g;
     g.lettre = Minuscule(s[0]).unicode();
     g.consonne = true;
@@ -59,14 +59,14 @@ Glyphe ConsonneSeule(const QString& s) {
     return g;
 }
 
-bool EstConsonneSeule(const QString& s) {
+bool EstConsonneSeule(QStringView s) {
     return !s.isEmpty() && Consonne(s[0]) &&
            (s.size() == 1 || (s.size() == 2 && (Minuscule(s[1]) == u'h' || Minuscule(s[1]) == u'k')));
 }
 
-Glyphe Identifier(const QString& s) {
+Glyphe Identifier(QStringView s) {
     if (MajusculeConsonne(s[0])) {
-        Glyphe g = ConsonneSeule(s.left(2).size() == 2 && !Voyelle(s[1]) ? s.left(2) : s.left(1));
+        Glyphe g = ConsonneSeule(s.size() >= 2 && !Voyelle(s[1]) ? s.first(2) : s.first(1));
         g.capitale = true;
         return g;
     }
@@ -105,7 +105,7 @@ void ChangerPhase(EtatProgramme& e, const QString& phase) {
 
 class Dessinateur {
 public:
-    Dessinateur(Contexte& ctx, QStringList syllabes) : ctx_(ctx), e_(ctx.etat), syllabes_(std::move(syllabes)) {}
+    Dessinateur(Contexte& ctx, const QList<QStringView>& syllabes) : ctx_(ctx), e_(ctx.etat), syllabes_(syllabes) {}
 
     int Mot() {
         if (e_.PositionImposee) {
@@ -124,14 +124,14 @@ private:
         e_.XDebutMot = e_.PosX;
         e_.YLigne = e_.PosY;
         e_.DecalageY = 0;
-        QString s = syllabes_[i_];
-        e_.Touche = s;
-        if (QStringView(s).trimmed().isEmpty()) {
+        QStringView s = syllabes_[i_];
+        FixerTouche(s);
+        if (s.trimmed().isEmpty()) {
             ctx_.fenetre.Information(QStringLiteral("Caractère vide dans ") + e_.TextePointe);
             return;
         }
         if (s.startsWith(u'=')) {
-            s.remove(0, 1);
+            s = s.sliced(1);
             e_.SyllabeLiee = true;
         }
         if (s.endsWith(u'_')) {
@@ -156,8 +156,14 @@ private:
         ++dessines_;
     }
 
-    void Manquant(const QString& s, bool capitale) {
-        const QString ligne = QStringLiteral("Le caractère ''") + s.toLower() + QStringLiteral("'' n'existe pas en Velmor...");
+    // The syllable being drawn, copied into the state's own buffer.
+    void FixerTouche(QStringView s) {
+        e_.Touche.resize(0);
+        e_.Touche.append(s);
+    }
+
+    void Manquant(QStringView s, bool capitale) {
+        const QString ligne = QStringLiteral("Le caractère ''") + s.toString().toLower() + QStringLiteral("'' n'existe pas en Velmor...");
         if (capitale)
             ctx_.fenetre.Information(ligne);
         else
@@ -283,8 +289,8 @@ private:
     }
 
     // A capital consonant takes the bare consonants that follow it as its stack components.
-    QStringList Composantes(const Glyphe& g) {
-        QStringList composantes;
+    QList<QStringView> Composantes(const Glyphe& g) {
+        QList<QStringView> composantes;
         if (!g.capitale) return composantes;
         while (i_ + 1 < syllabes_.size() && EstConsonneSeule(syllabes_[i_ + 1])) composantes << syllabes_[++i_];
         return composantes;
@@ -294,7 +300,7 @@ private:
     // before, its top two size units, its step digit and the relief depth below the lowest ink of
     // the one above, as measured on their paths. A run of components that is a cluster of
     // TableAmas is drawn as the cluster's one path.
-    void Tracer(const Glyphe& g, const QString& entree, const QStringList& composantes) {
+    void Tracer(const Glyphe& g, const QString& entree, const QList<QStringView>& composantes) {
         const int t = e_.Taille;
         if (composantes.isEmpty()) {
             ChangerPhase(e_, kPhaseB);
@@ -303,7 +309,7 @@ private:
             return;
         }
         QStringList pile = {QString(QChar(g.lettre))};
-        for (const QString& c : composantes) pile << c.toLower();
+        for (const QStringView c : composantes) pile << Minuscules(c);
         ChangerPhase(e_, composantes.isEmpty() ? kPhaseB : kPhaseEC);
         double bas = e_.PosY;  // lowest ink of the stack so far
         for (int c = 0; c < pile.size();) {
@@ -361,56 +367,82 @@ private:
 
     // The second path (vowel marks), or the joining line that replaces it after a vowel glyph.
     void SecondChemin(const Glyphe& g) {
-        QString second = EntreeGlyphe(ctx_.tables, g.lettre, g.forme, 1);
+        const QString* second = &EntreeGlyphe(ctx_.tables, g.lettre, g.forme, 1);
         if (g.consonne && g.forme <= 3 && precedent_ && !precedent_->consonne) {
             const int slot = Tables::SlotRaccord(static_cast<char16_t>(precedent_->lettre), precedent_->forme);
             const int j = g.lettre - 97;
             const QString& ligne = slot ? ctx_.tables.TableRaccords[j][g.forme][slot] : QString();
             if (ligne.size() >= 4 && Minuscule(ligne[1]).unicode() == g.lettre &&
-                ligne[2].unicode() == u'0' + g.forme)
-                second = ligne.mid(4);
+                ligne[2].unicode() == u'0' + g.forme) {
+                // The join is the line from its fifth character, copied into a reused buffer.
+                raccord_.resize(0);
+                raccord_.append(QStringView(ligne).sliced(4));
+                second = &raccord_;
+            }
         }
-        if (second.isEmpty()) return;
+        if (second->isEmpty()) return;
         double x = e_.PosX, y = e_.PosY;
-        Dessin(ctx_, second, x, y, 1, e_.CouleurTexte, QString());
+        Dessin(ctx_, *second, x, y, 1, e_.CouleurTexte, QString());
     }
 
     Contexte& ctx_;
     EtatProgramme& e_;
-    QStringList syllabes_;
+    const QList<QStringView>& syllabes_;
     qsizetype i_ = 0;
     int dessines_ = 0;
     std::optional<Glyphe> precedent_;
+    QString raccord_;
 };
+
+}  // namespace
+
+namespace {
+
+// A consonant (with its "h" or "k") followed by a vowel group of more than one letter that is not
+// "eh": where the consonant ends, or 0 when the syllable stays whole.
+qsizetype FinConsonneDecomposee(QStringView s) {
+    const qsizetype debut = s.startsWith(u'=') ? 1 : 0;
+    if (s.size() <= debut || !Consonne(s[debut]) || MajusculeConsonne(s[debut])) return 0;
+    qsizetype n = debut + 1;
+    if (n < s.size() && (s[n] == u'h' || s[n] == u'k') && n + 1 < s.size() && Voyelle(s[n + 1])) ++n;
+    QStringView groupe = s.mid(n);
+    if (groupe.endsWith(u'_')) groupe.chop(1);  // the group keeps its final mark
+    const bool simple = groupe.size() <= 1 || groupe == u"eh";
+    bool voyelles = !groupe.isEmpty();
+    for (QChar c : groupe) voyelles = voyelles && (Voyelle(c) || c == u'h');
+    return !simple && voyelles && Voyelle(groupe[0]) ? n : 0;
+}
+
+QList<QStringView> Decomposer(const QList<QStringView>& syllabes) {
+    QList<QStringView> r;
+    r.reserve(syllabes.size() + 2);
+    for (const QStringView s : syllabes) {
+        if (const qsizetype n = FinConsonneDecomposee(s)) r << s.first(n) << s.sliced(n);
+        else r << s;
+    }
+    return r;
+}
+
+QList<QStringView> Vues(const QStringList& syllabes) {
+    QList<QStringView> r;
+    r.reserve(syllabes.size());
+    for (const QString& s : syllabes) r << s;
+    return r;
+}
 
 }  // namespace
 
 QStringList DecomposerSyllabes(const QStringList& syllabes) {
     QStringList r;
-    r.reserve(syllabes.size() + 2);
-    for (const QString& s : syllabes) {
-        // A consonant (with its "h" or "k") followed by a vowel group of more than one letter that
-        // is not "eh": the consonant alone, then the group.
-        qsizetype n = 0;
-        const qsizetype debut = s.startsWith(u'=') ? 1 : 0;
-        if (s.size() > debut && Consonne(s[debut]) && !MajusculeConsonne(s[debut])) {
-            n = debut + 1;
-            if (n < s.size() && (s[n] == u'h' || s[n] == u'k') && n + 1 < s.size() && Voyelle(s[n + 1])) ++n;
-            QStringView groupe = QStringView(s).mid(n);
-            if (groupe.endsWith(u'_')) groupe.chop(1);  // the group keeps its final mark
-            const bool simple = groupe.size() <= 1 || groupe == u"eh";
-            bool voyelles = !groupe.isEmpty();
-            for (QChar c : groupe) voyelles = voyelles && (Voyelle(c) || c == u'h');
-            if (!simple && voyelles && Voyelle(groupe[0])) {
-                r << s.left(n) << s.mid(n);
-                continue;
-            }
-        }
-        r << s;
-    }
+    for (const QStringView s : Decomposer(Vues(syllabes))) r << s.toString();
     return r;
 }
 
 int DessinerSyllabes(Contexte& ctx, const QStringList& syllabes) {
-    return Dessinateur(ctx, DecomposerSyllabes(syllabes)).Mot();
+    return DessinerSyllabes(ctx, Vues(syllabes));
+}
+
+int DessinerSyllabes(Contexte& ctx, const QList<QStringView>& syllabes) {
+    const QList<QStringView> decomposees = Decomposer(syllabes);
+    return Dessinateur(ctx, decomposees).Mot();
 }

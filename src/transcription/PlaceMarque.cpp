@@ -16,7 +16,7 @@ bool CommenceParConsonne(QStringView element) {
 void PlaceMarque(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     QString& mot = e.TextePointe;
-    if (mot.trimmed().isEmpty() || !mot.startsWith(u'{')) return;
+    if (!mot.startsWith(u'{')) return;
     const bool court = mot.size() < 5;
 
     if (e.Ecriture == 0) {

@@ -139,10 +139,10 @@ bool ExecuterMarqueur(Contexte& ctx, QStringView mot) {
 }
 
 // The width the word will take, from its glyphs' widths and the spaces between them.
-double LargeurPrevue(const Contexte& ctx, const QStringList& syllabes) {
+double LargeurPrevue(const Contexte& ctx, const QList<QStringView>& syllabes) {
     const EtatProgramme& e = ctx.etat;
     double l = 0;
-    for (const QString& s : syllabes) {
+    for (const QStringView s : syllabes) {
         if (s.isEmpty()) continue;
         const QString& entree = EntreeGlyphe(ctx.tables, s[0].toLower().unicode(), 1);
         l += e.Taille * ChiffreEntree(entree, 1) + e.LargeurBlanc;
@@ -151,7 +151,7 @@ double LargeurPrevue(const Contexte& ctx, const QStringList& syllabes) {
 }
 
 // Breaks the line before a word that would cross the right limit.
-void ControlerLigne(Contexte& ctx, const QStringList& syllabes) {
+void ControlerLigne(Contexte& ctx, const QList<QStringView>& syllabes) {
     EtatProgramme& e = ctx.etat;
     ControleFinLigne(ctx);
     e.LimiteDroite = LimiteDroiteVisible(ctx);
@@ -166,18 +166,19 @@ void DessinerMot(Contexte& ctx, const Passe& p, QStringView pointe, bool suiviDe
     EtatProgramme& e = ctx.etat;
     if (pointe.startsWith(u'.')) pointe = pointe.sliced(1);
     if (pointe.endsWith(u'.')) pointe.chop(1);
-    QString mot = pointe.toString();
-    if (!p.finDiese) DessineChiffres(ctx, mot);
-    e.TextePointe = mot;
+    // The word goes into the state's own buffer, which keeps its room from one word to the next.
+    e.TextePointe.resize(0);
+    e.TextePointe.append(pointe);
+    if (!p.finDiese) DessineChiffres(ctx, e.TextePointe);
     PlaceMarque(ctx);
-    mot = e.TextePointe;
-    if (e.Ecriture == 1) mot = mot.toLower();
-    QStringList syllabes = mot.split(u'.');
+    // A copy that the drawing cannot change under the syllables' views.
+    const QString mot = e.Ecriture == 1 ? e.TextePointe.toLower() : e.TextePointe;
+    QList<QStringView> syllabes = QStringView(mot).split(u'.');
     // The digits were drawn by the digit drawer.
     qsizetype chiffres = 0;
-    while (!syllabes.isEmpty() && chiffres < syllabes[0].size() && syllabes[0][chiffres].isDigit()) ++chiffres;
-    if (chiffres > 0) syllabes[0].remove(0, chiffres);
-    syllabes.removeAll(QString());
+    while (chiffres < syllabes[0].size() && syllabes[0][chiffres].isDigit()) ++chiffres;
+    syllabes[0] = syllabes[0].sliced(chiffres);
+    syllabes.removeIf([](QStringView s) { return s.isEmpty(); });
     if (syllabes.isEmpty()) return;
     ControlerLigne(ctx, syllabes);
     const int dessines = DessinerSyllabes(ctx, syllabes);
