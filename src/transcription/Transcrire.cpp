@@ -39,10 +39,10 @@ void PreparerTampon(Contexte& ctx) {
     if (t.contains(u" * ")) t.replace(QStringLiteral(" * "), QStringLiteral("ù"));
     if (QStringView(t).trimmed() == u"*") t = QStringLiteral("ù");
     if (e.Langue == 3 && t.contains(u'\'')) t.replace(QStringLiteral("'"), QStringLiteral("'_"));
-    const QString m = t.toLower();
-    if (e.Langue == 0 && m.startsWith(u"fh'")) t = u'h' + t.mid(3);
-    if (e.Langue > 0 && m.startsWith(u'h')) t = QStringLiteral("ph") + t.mid(1);
-    if (e.Langue > 0 && t.toLower().startsWith(u"fh'")) t = QStringLiteral("fh") + t.mid(3);
+    // Only "F", "f", "H" and "h" have "f" and "h" as lower case: no lower-case copy is needed.
+    if (e.Langue == 0 && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = u'h' + t.mid(3);
+    if (e.Langue > 0 && t.startsWith(u'h', Qt::CaseInsensitive)) t = QStringLiteral("ph") + t.mid(1);
+    if (e.Langue > 0 && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = QStringLiteral("fh") + t.mid(3);
     e.Tampon = t;
     e.TamponOriginal = e.TamponSon = t;
     PrepareMot(ctx, e.Tampon);
@@ -51,14 +51,19 @@ void PreparerTampon(Contexte& ctx) {
 // Step 2: a text that is only a script or language marker; scripts 2 and 3 stop here too.
 bool MarqueurSeul(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
-    const QString w = e.Tampon.trimmed().toLower();
-    for (int k = 0; k < 4; ++k)
-        if (w == QStringView(kScripts[k])) {
-            e.Ecriture = static_cast<int16_t>(k);
-            ChoisirEcriture(ctx);
-            return true;
-        }
+    // Every marker begins with "%": other texts are not compared.
+    const bool pourcent = QStringView(e.Tampon).trimmed().startsWith(u'%');
+    if (pourcent) {
+        const QString w = e.Tampon.trimmed().toLower();
+        for (int k = 0; k < 4; ++k)
+            if (w == QStringView(kScripts[k])) {
+                e.Ecriture = static_cast<int16_t>(k);
+                ChoisirEcriture(ctx);
+                return true;
+            }
+    }
     if (e.Ecriture == 2 || e.Ecriture == 3) return true;
+    if (!pourcent) return false;
     const QString t = e.Tampon.trimmed();
     if (t == u"%TU" || t == u"%FR" || t == u"%EN" || t == u"%PH") {
         QString marqueur = t;
