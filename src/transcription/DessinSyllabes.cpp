@@ -9,6 +9,7 @@
 #include "transcription/Casse.h"
 
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -24,10 +25,19 @@ bool Consonne(QChar c) {
 }
 bool MajusculeConsonne(QChar c) { return c >= u'B' && c <= u'Z' && Consonne(c); }
 
+// `s` equals the lower-case ASCII `minuscules` whatever its case. Only ASCII letters have ASCII
+// letters as lower case or folded case, so this matches a case-insensitive comparison.
+bool EgalSansCasse(QStringView s, std::u16string_view minuscules) {
+    if (s.size() != qsizetype(minuscules.size())) return false;
+    for (qsizetype k = 0; k < s.size(); ++k)
+        if (Minuscule(s[k]).unicode() != minuscules[k]) return false;
+    return true;
+}
+
 // Vowel form of a syllable by its ending; `defaut` when none applies.
 int FormeVoyelle(QStringView s, int defaut) {
-    if (s.compare(u"yyh", Qt::CaseInsensitive) == 0) return 9;
-    if (s.size() == 3 && s.mid(1).compare(u"eh", Qt::CaseInsensitive) == 0) return 4;
+    if (EgalSansCasse(s, u"yyh")) return 9;
+    if (s.size() == 3 && EgalSansCasse(s.sliced(1), u"eh")) return 4;
     if (s.size() != 2) return defaut;
     switch (Minuscule(s[1]).unicode()) {
     case u'h': return 2;
@@ -71,7 +81,7 @@ Glyphe Identifier(QStringView s) {
         return g;
     }
     Glyphe g;
-    if (s.compare(u"yyh", Qt::CaseInsensitive) == 0) {
+    if (EgalSansCasse(s, u"yyh")) {
         g.lettre = u'y';
         g.forme = 9;
         return g;
