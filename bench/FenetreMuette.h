@@ -23,7 +23,3 @@ private:
     QString dernier_;
 };
 
-class HorlogeMuette : public Horloge {
-public:
-    void Attendre(int) override {}
-};

@@ -9,6 +9,16 @@
 #include <random>
 #include <vector>
 
+// The size-1 line geometry the layout benchmarks write with.
+inline void GeometrieTaille1(EtatProgramme& e) {
+    e.Relief = false;
+    e.Taille = 1;
+    e.HauteurCaractere = 12;
+    e.PasLigne = 38;
+    e.LargeurBlanc = 6;
+    e.MargeGauche = 15;
+}
+
 class TexteAleatoire {
 public:
     explicit TexteAleatoire(unsigned graine = 11) : alea_(graine) {

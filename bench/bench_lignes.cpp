@@ -23,12 +23,7 @@ struct Page {
 
     Page() {
         EtatProgramme& e = ctx.etat;
-        e.Relief = false;
-        e.Taille = 1;
-        e.HauteurCaractere = 12;
-        e.PasLigne = 38;
-        e.LargeurBlanc = 6;
-        e.MargeGauche = 15;
+        GeometrieTaille1(e);
         e.MargeSonde = 3;
         TexteAleatoire texte;
         for (int ligne = 1; ligne <= 30; ++ligne) {

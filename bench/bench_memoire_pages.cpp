@@ -63,12 +63,7 @@ int main(int argc, char** argv) {
     HorlogeMuette horloge;
     Contexte ctx(surface, fenetre, horloge, QString());
     EtatProgramme& e = ctx.etat;
-    e.Relief = false;
-    e.Taille = 1;
-    e.HauteurCaractere = 12;
-    e.PasLigne = 38;
-    e.LargeurBlanc = 6;
-    e.MargeGauche = 15;
+    GeometrieTaille1(e);
     e.PagesRappelables = 30;
     e.YMaxiA4 = 1990;
     e.YLigne = 0;

@@ -11,3 +11,9 @@ class HorlogeReelle : public Horloge {
 public:
     void Attendre(int millisecondes) override;
 };
+
+// A clock that does not wait: headless commands and benchmarks draw unpaced.
+class HorlogeMuette : public Horloge {
+public:
+    void Attendre(int) override {}
+};

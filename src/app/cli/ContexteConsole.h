@@ -7,10 +7,6 @@
 
 #include <memory>
 
-class HorlogeMuette : public Horloge {
-public:
-    void Attendre(int) override {}
-};
 
 struct ContexteConsole {
     ContexteConsole(int largeur, int hauteur, const QString& dossier, QTextStream& erreurs)
