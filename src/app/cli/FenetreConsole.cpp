@@ -1,7 +1,6 @@
 #include "app/cli/FenetreConsole.h"
 
 void FenetreConsole::Information(const QString& texte, const QString&) {
-    ++messages_;
     QString ligne = texte;
     ligne.replace(u'\n', u' ').remove(u'\r');
     erreurs_ << ligne << Qt::endl;

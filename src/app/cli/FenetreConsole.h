@@ -27,11 +27,9 @@ public:
     void ColorerControle(const QString&, std::uint32_t) override {}
     bool EstMaximisee() const override { return false; }
 
-    int NombreMessages() const { return messages_; }
     int largeurTravail = 1920;  // pixels
 
 private:
     QTextStream& erreurs_;
     QHash<QString, QString> textes_;
-    int messages_ = 0;
 };
