@@ -7,6 +7,7 @@
 #include "drawing/Scanners.h"
 #include "drawing/Signes.h"
 #include "transcription/Casse.h"
+#include "transcription/Morceaux.h"
 
 #include <optional>
 #include <string_view>
@@ -115,14 +116,14 @@ void ChangerPhase(EtatProgramme& e, const QString& phase) {
 
 class Dessinateur {
 public:
-    Dessinateur(Contexte& ctx, const QList<QStringView>& syllabes) : ctx_(ctx), e_(ctx.etat), syllabes_(syllabes) {}
+    Dessinateur(Contexte& ctx, std::span<const QStringView> syllabes) : ctx_(ctx), e_(ctx.etat), syllabes_(syllabes) {}
 
     int Mot() {
         if (e_.PositionImposee) {
             e_.PosX = e_.XRepos;
             e_.PosY = e_.YRepos;
         }
-        for (i_ = 0; i_ < syllabes_.size(); ++i_) Syllabe();
+        for (i_ = 0; i_ < std::ssize(syllabes_); ++i_) Syllabe();
         e_.PositionImposee = false;
         return dessines_;
     }
@@ -302,7 +303,7 @@ private:
     QList<QStringView> Composantes(const Glyphe& g) {
         QList<QStringView> composantes;
         if (!g.capitale) return composantes;
-        while (i_ + 1 < syllabes_.size() && EstConsonneSeule(syllabes_[i_ + 1])) composantes << syllabes_[++i_];
+        while (i_ + 1 < std::ssize(syllabes_) && EstConsonneSeule(syllabes_[i_ + 1])) composantes << syllabes_[++i_];
         return composantes;
     }
 
@@ -397,7 +398,7 @@ private:
 
     Contexte& ctx_;
     EtatProgramme& e_;
-    const QList<QStringView>& syllabes_;
+    std::span<const QStringView> syllabes_;
     qsizetype i_ = 0;
     int dessines_ = 0;
     std::optional<Glyphe> precedent_;
@@ -423,36 +424,42 @@ qsizetype FinConsonneDecomposee(QStringView s) {
     return !simple && voyelles && Voyelle(groupe[0]) ? n : 0;
 }
 
-QList<QStringView> Decomposer(const QList<QStringView>& syllabes) {
-    QList<QStringView> r;
-    r.reserve(syllabes.size() + 2);
+void Decomposer(std::span<const QStringView> syllabes, Morceaux& r) {
+    r.clear();
     for (const QStringView s : syllabes) {
-        if (const qsizetype n = FinConsonneDecomposee(s)) r << s.first(n) << s.sliced(n);
-        else r << s;
+        if (const qsizetype n = FinConsonneDecomposee(s)) {
+            r.append(s.first(n));
+            r.append(s.sliced(n));
+        } else {
+            r.append(s);
+        }
     }
-    return r;
 }
 
-QList<QStringView> Vues(const QStringList& syllabes) {
-    QList<QStringView> r;
-    r.reserve(syllabes.size());
-    for (const QString& s : syllabes) r << s;
+Morceaux Vues(const QStringList& syllabes) {
+    Morceaux r;
+    for (const QString& s : syllabes) r.append(s);
     return r;
 }
 
 }  // namespace
 
 QStringList DecomposerSyllabes(const QStringList& syllabes) {
+    const Morceaux vues = Vues(syllabes);
+    Morceaux decomposees;
+    Decomposer(vues, decomposees);
     QStringList r;
-    for (const QStringView s : Decomposer(Vues(syllabes))) r << s.toString();
+    for (const QStringView s : decomposees) r << s.toString();
     return r;
 }
 
 int DessinerSyllabes(Contexte& ctx, const QStringList& syllabes) {
-    return DessinerSyllabes(ctx, Vues(syllabes));
+    const Morceaux vues = Vues(syllabes);
+    return DessinerSyllabes(ctx, vues);
 }
 
-int DessinerSyllabes(Contexte& ctx, const QList<QStringView>& syllabes) {
-    const QList<QStringView> decomposees = Decomposer(syllabes);
+int DessinerSyllabes(Contexte& ctx, std::span<const QStringView> syllabes) {
+    Morceaux decomposees;
+    Decomposer(syllabes, decomposees);
     return Dessinateur(ctx, decomposees).Mot();
 }

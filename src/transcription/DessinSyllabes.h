@@ -16,13 +16,14 @@
 // of the same form holds the second path (vowel marks), replaced by a joining line where one applies.
 
 #include <QStringList>
+#include <span>
 
 struct Contexte;
 
 // Draws the syllables of the current word at the cursor; returns how many glyphs were drawn.
 int DessinerSyllabes(Contexte& ctx, const QStringList& syllabes);
 // The same on views of the syllables, which must outlive the call.
-int DessinerSyllabes(Contexte& ctx, const QList<QStringView>& syllabes);
+int DessinerSyllabes(Contexte& ctx, std::span<const QStringView> syllabes);
 
 // The syllables as the drawer takes them: each consonant followed by a vowel group that has no form
 // of its own is split into the bare consonant and the group.

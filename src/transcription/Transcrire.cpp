@@ -13,6 +13,7 @@
 #include "outputs/LotPrononciation.h"
 #include "outputs/RenduAPI.h"
 #include "transcription/DessinSyllabes.h"
+#include "transcription/Morceaux.h"
 #include "transcription/Normaliseur.h"
 #include "transcription/Prononciation.h"
 #include "transcription/Selection.h"
@@ -26,7 +27,7 @@ namespace {
 struct Passe {
     bool finDiese = false;   // the text ended with "#": its digits belong to the sign
     QString texte;           // the dotted text cut into words
-    QList<QStringView> mots;  // its words, read in `texte`
+    Morceaux mots;           // its words, read in `texte`
 };
 
 const char16_t* const kScripts[] = {u"%ev", u"%od", u"%la", u"%ai"};
@@ -105,7 +106,7 @@ void ConstruireTextePointe(Contexte& ctx, Passe& p) {
 void DecouperMots(Contexte& ctx, Passe& p) {
     EtatProgramme& e = ctx.etat;
     p.texte = e.TextePointe;
-    p.mots = QStringView(p.texte).split(u'+');
+    Decouper(p.texte, u'+', p.mots);
     e.DernierMot = static_cast<int>(p.mots.size()) - 1;
     e.TexteAffiche = e.TextePointe;
     e.MotSigne.clear();
@@ -144,7 +145,7 @@ bool ExecuterMarqueur(Contexte& ctx, QStringView mot) {
 }
 
 // The width the word will take, from its glyphs' widths and the spaces between them.
-double LargeurPrevue(const Contexte& ctx, const QList<QStringView>& syllabes) {
+double LargeurPrevue(const Contexte& ctx, std::span<const QStringView> syllabes) {
     const EtatProgramme& e = ctx.etat;
     double l = 0;
     for (const QStringView s : syllabes) {
@@ -156,7 +157,7 @@ double LargeurPrevue(const Contexte& ctx, const QList<QStringView>& syllabes) {
 }
 
 // Breaks the line before a word that would cross the right limit.
-void ControlerLigne(Contexte& ctx, const QList<QStringView>& syllabes) {
+void ControlerLigne(Contexte& ctx, std::span<const QStringView> syllabes) {
     EtatProgramme& e = ctx.etat;
     ControleFinLigne(ctx);
     e.LimiteDroite = LimiteDroiteVisible(ctx);
@@ -178,12 +179,14 @@ void DessinerMot(Contexte& ctx, const Passe& p, QStringView pointe, bool suiviDe
     PlaceMarque(ctx);
     // A copy that the drawing cannot change under the syllables' views.
     const QString mot = e.Ecriture == 1 ? e.TextePointe.toLower() : e.TextePointe;
-    QList<QStringView> syllabes = QStringView(mot).split(u'.');
+    Morceaux syllabes;
+    Decouper(mot, u'.', syllabes);
     // The digits were drawn by the digit drawer.
     qsizetype chiffres = 0;
     while (chiffres < syllabes[0].size() && syllabes[0][chiffres].isDigit()) ++chiffres;
     syllabes[0] = syllabes[0].sliced(chiffres);
-    syllabes.removeIf([](QStringView s) { return s.isEmpty(); });
+    syllabes.erase(std::remove_if(syllabes.begin(), syllabes.end(), [](QStringView s) { return s.isEmpty(); }),
+                   syllabes.end());
     if (syllabes.isEmpty()) return;
     ControlerLigne(ctx, syllabes);
     const int dessines = DessinerSyllabes(ctx, syllabes);
@@ -234,8 +237,8 @@ void Mot(Contexte& ctx, Passe& p) {
     EtatProgramme& e = ctx.etat;
     const int i = e.IndiceMot;
     const QStringView mot = p.mots.value(i);
-    const bool suiviDeX = i + 1 < p.mots.size() && p.mots[i + 1].contains(u"!X");
-    if (mot.contains(u"!X")) return;
+    const bool suiviDeX = i + 1 < p.mots.size() && ContientPaire(p.mots[i + 1], u'!', u'X');
+    if (ContientPaire(mot, u'!', u'X')) return;
     if (ExecuterMarqueur(ctx, mot)) return;
     if (e.Ecriture == 2 || e.Ecriture == 3) {
         QString lettres = mot.toString();
@@ -309,7 +312,7 @@ QStringList MotsATracer(Contexte& ctx, const QString& texte) {
     DecouperMots(ctx, p);
     QStringList r;
     for (const QStringView vue : p.mots) {
-        if (vue.contains(u"!X") || vue.contains(u'%')) continue;
+        if (ContientPaire(vue, u'!', u'X') || vue.contains(u'%')) continue;
         QString mot = vue.toString();
         if (mot.startsWith(u'.')) mot.remove(0, 1);
         if (mot.endsWith(u'.')) mot.chop(1);
