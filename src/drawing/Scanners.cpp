@@ -3,17 +3,59 @@
 #include "app/Contexte.h"
 #include "layout/Lignes.h"
 
+#include <bit>
 #include <cmath>
-
-int PixelProche(double v) {
-    if (!(v > -1e8)) return -100000000;
-    if (v > 1e8) return 100000000;
-    return static_cast<int>(std::floor(v + 0.5));
-}
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
 constexpr QRgb kMasque = 0x00FFFFFFu;
+constexpr int kBloc = 16;  // columns read together
+
+// Bit k set when pixel l[k] (k < 16) differs from `f` in its colour (alpha ignored).
+unsigned MasqueBloc(const QRgb* l, QRgb f) {
+#if defined(__SSE2__)
+    const __m128i masque = _mm_set1_epi32(static_cast<int>(kMasque));
+    const __m128i fond = _mm_set1_epi32(static_cast<int>(f & kMasque));
+    unsigned bits = 0;
+    for (int q = 0; q < 4; ++q) {
+        const __m128i v = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(l + 4 * q)), masque);
+        const int egaux = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, fond)));
+        bits |= static_cast<unsigned>(~egaux & 0xF) << (4 * q);
+    }
+    return bits;
+#else
+    unsigned bits = 0;
+    for (int k = 0; k < kBloc; ++k)
+        if ((l[k] ^ f) & kMasque) bits |= 1u << k;
+    return bits;
+#endif
+}
+
+// Bit k set when pixel l[k] (k < n <= 16) differs from `f`.
+unsigned MasqueCourt(const QRgb* l, int n, QRgb f) {
+    unsigned bits = 0;
+    for (int k = 0; k < n; ++k)
+        if ((l[k] ^ f) & kMasque) bits |= 1u << k;
+    return bits;
+}
+
+// From the right, a block of columns at a time: the rows' ink masks of the block are merged, and
+// the first block holding ink gives the answer, its highest bit.
+template <typename Rangs>
+int DernierEncre(const Rangs& rangs, int nombre, int x0, int xMin, QRgb f) {
+    for (int droite = x0; droite >= xMin; droite -= kBloc) {
+        const int gauche = qMax(xMin, droite - kBloc + 1);
+        const int largeur = droite - gauche + 1;
+        unsigned bits = 0;
+        for (int r = 0; r < nombre; ++r)
+            bits |= largeur == kBloc ? MasqueBloc(rangs(r) + gauche, f) : MasqueCourt(rangs(r) + gauche, largeur, f);
+        if (bits) return gauche + (31 - std::countl_zero(bits));
+    }
+    return -1;
+}
 
 // The first column to scan: PosX + 30 × Taille, kept inside the picture.
 int PremiereColonne(const Contexte& ctx) {
@@ -29,32 +71,10 @@ int ColonneEncree(const QImage& image, int x0, int haut, int bas, unsigned fond,
     x0 = qMin(x0, image.width() - 1);
     xMin = qMax(xMin, 0);
     if (haut > bas || x0 < xMin) return -1;
-    const QRgb f = Surface::VersRgb(fond) & kMasque;
-    // From the right, as the text ends on its rightmost stroke: a block of columns at a time, each
-    // row of it read whole along its scan line; the first block that holds ink holds the answer.
-    constexpr int kBloc = 16;
-    const uchar* const bits = image.constBits();
+    const uchar* const bits = image.constBits() + haut * image.bytesPerLine();
     const qsizetype pas = image.bytesPerLine();
-    const auto ligne = [bits, pas](int y) { return reinterpret_cast<const QRgb*>(bits + y * pas); };
-    for (int droite = x0; droite >= xMin; droite -= kBloc) {
-        const int gauche = qMax(xMin, droite - kBloc + 1);
-        const bool entier = droite - gauche + 1 == kBloc;
-        bool encre = false;
-        for (int y = haut; y <= bas && !encre; ++y) {
-            const QRgb* l = ligne(y) + gauche;
-            QRgb difference = 0;
-            if (entier)
-                for (int k = 0; k < kBloc; ++k) difference |= l[k] ^ f;
-            else
-                for (int k = 0; k <= droite - gauche; ++k) difference |= l[k] ^ f;
-            encre = difference & kMasque;
-        }
-        if (!encre) continue;
-        for (int x = droite; x >= gauche; --x)
-            for (int y = haut; y <= bas; ++y)
-                if ((ligne(y)[x] ^ f) & kMasque) return x;
-    }
-    return -1;
+    const auto rang = [bits, pas](int r) { return reinterpret_cast<const QRgb*>(bits + r * pas); };
+    return DernierEncre(rang, bas - haut + 1, x0, xMin, Surface::VersRgb(fond));
 }
 
 int ColonneEncree(const QImage& image, int x0, std::initializer_list<int> lignes, unsigned fond, int xMin) {
@@ -64,12 +84,9 @@ int ColonneEncree(const QImage& image, int x0, std::initializer_list<int> lignes
         if (y >= 0 && y < image.height() && n < 8) rangs[n++] = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     x0 = qMin(x0, image.width() - 1);
     xMin = qMax(xMin, 0);
-    if (n == 0) return -1;
-    const QRgb f = Surface::VersRgb(fond) & kMasque;
-    for (int x = x0; x >= xMin; --x)
-        for (int k = 0; k < n; ++k)
-            if ((rangs[k][x] ^ f) & kMasque) return x;
-    return -1;
+    if (n == 0 || x0 < xMin) return -1;
+    const auto rang = [&rangs](int r) { return rangs[r]; };
+    return DernierEncre(rang, n, x0, xMin, Surface::VersRgb(fond));
 }
 
 bool Encre(const QImage& image, int x, int y, unsigned fond) {

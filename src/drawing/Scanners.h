@@ -32,8 +32,15 @@ double LimiteDroiteVisible(Contexte& ctx);
 
 // --- Scan primitives, reading the picture's scan lines directly ------------------------------
 
-// The nearest whole pixel of a coordinate, as the surface rounds it.
-int PixelProche(double v);
+// The nearest whole pixel of a coordinate, as the surface rounds it (halves upwards); far values
+// are held at +-100000000.
+inline int PixelProche(double v) {
+    if (!(v > -1e8)) return -100000000;
+    if (v > 1e8) return 100000000;
+    const double a = v + 0.5;
+    const int i = static_cast<int>(a);  // towards zero
+    return a < i ? i - 1 : i;
+}
 
 // The last column x in [xMin, x0] where one of the rows haut..bas holds a pixel that differs from
 // `fond` (0x00BBGGRR), or -1. Rows and columns outside the picture hold no text.

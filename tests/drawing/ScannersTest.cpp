@@ -1,7 +1,10 @@
 #include "drawing/Scanners.h"
 #include "support/Banc.h"
 
+#include <QImage>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -107,6 +110,43 @@ TEST(CalculeMargeLimite, BySizeWindowStateReliefAndFixedWidth) {
         CalculeMargeLimite(*b.ctx);
         EXPECT_EQ(b.etat().MargeLimite, c.marge) << c.taille << c.maximisee << c.relief << c.fixee;
     }
+}
+
+// The scans read blocks of columns at once: they must find what a pixel-by-pixel reading finds,
+// wherever the ink, the block edges and the picture edges fall.
+TEST(ColonneEncree, MatchesAPixelByPixelReading) {
+    std::mt19937 alea(11);
+    const unsigned fond = 0x00F0E0D0;  // 0x00BBGGRR
+    for (int essai = 0; essai < 400; ++essai) {
+        const int l = 1 + static_cast<int>(alea() % 70), h = 1 + static_cast<int>(alea() % 12);
+        QImage image(l, h, QImage::Format_RGB32);
+        image.fill(QColor(0xD0, 0xE0, 0xF0));
+        for (int k = static_cast<int>(alea() % 4); k > 0; --k)
+            image.setPixel(static_cast<int>(alea() % l), static_cast<int>(alea() % h), qRgb(0xD0, 0xE0, 0xF1));
+        const auto encre = [&](int x, int y) {
+            return x >= 0 && y >= 0 && x < l && y < h && image.pixel(x, y) != qRgb(0xD0, 0xE0, 0xF0);
+        };
+        const int x0 = static_cast<int>(alea() % (l + 20)) - 5, xMin = static_cast<int>(alea() % 30) - 5;
+        const int haut = static_cast<int>(alea() % (h + 4)) - 2, bas = haut + static_cast<int>(alea() % 8);
+        int attendu = -1;
+        for (int x = std::min(x0, l - 1); x >= std::max(xMin, 0) && attendu < 0; --x)
+            for (int y = haut; y <= bas; ++y)
+                if (encre(x, y)) attendu = x;
+        ASSERT_EQ(ColonneEncree(image, x0, haut, bas, fond, xMin), attendu) << essai;
+        const int a = static_cast<int>(alea() % h), b2 = static_cast<int>(alea() % (h + 3)) - 1;
+        attendu = -1;
+        for (int x = std::min(x0, l - 1); x >= std::max(xMin, 0) && attendu < 0; --x)
+            if (encre(x, a) || encre(x, b2)) attendu = x;
+        ASSERT_EQ(ColonneEncree(image, x0, {a, b2}, fond, xMin), attendu) << essai;
+    }
+}
+
+TEST(PixelProche, RoundsHalvesUpAndHoldsFarValues) {
+    for (double v : {-3.5, -2.5, -0.5, -0.49, 0.0, 0.49, 0.5, 1.5, 2.4999, 7.0, -7.0, 123456.5})
+        EXPECT_EQ(PixelProche(v), static_cast<int>(std::floor(v + 0.5))) << v;
+    EXPECT_EQ(PixelProche(1e12), 100000000);
+    EXPECT_EQ(PixelProche(-1e12), -100000000);
+    EXPECT_EQ(PixelProche(std::nan("")), -100000000);
 }
 
 }  // namespace
