@@ -74,32 +74,38 @@ bool MarqueurSeul(Contexte& ctx) {
     return false;
 }
 
-// Step 5: syllables and words, then the normalised dotted text. They depend on the coded text,
-// the markers and Langue alone: a text without markers is kept in the context's memory.
+// Step 5: syllables and words, then the normalised dotted text.
 QString CouperEtNormaliser(Contexte& ctx, const QString& w, const QStringList& marqueurs) {
-    const int langue = ctx.etat.Langue;
-    const bool memorisable = marqueurs.isEmpty();
-    if (memorisable)
-        if (const QString* connu = ctx.memoireSyllabes.Trouver(langue, w)) return *connu;
     QString pointe = CouperSyllabes(ctx, w, marqueurs);
     if (!pointe.isEmpty() && pointe != u".+") {
         const bool deuxFois = pointe.contains(u".ou.+.");
         Normaliser(ctx, pointe);
         if (deuxFois) Normaliser(ctx, pointe);
     }
-    if (memorisable) ctx.memoireSyllabes.Garder(langue, w, pointe);
     return pointe;
 }
 
-// Steps 4 and 5: signs coded, suffixes cut, syllables and words, the normalised dotted text.
+// Steps 4 and 5: signs coded, suffixes cut, syllables and words, the normalised dotted text. Without
+// markers or "#", they depend on the lower-case text and the reading alone: such a text is kept in
+// the context's memory.
 void ConstruireTextePointe(Contexte& ctx, Passe& p) {
     EtatProgramme& e = ctx.etat;
     QStringList marqueurs;
-    QString w = ProtegerMarqueurs(e.Tampon.toLower(), marqueurs);
-    w = CoderSignes(ctx, w, p.finDiese);
+    const QString minuscule = ProtegerMarqueurs(e.Tampon.toLower(), marqueurs);
+    e.Tampon.clear();
+    const bool memorisable = marqueurs.isEmpty() && !minuscule.contains(u'#');
+    const int lecture = MemoireSyllabes::Lecture(e.Langue, e.Langue == 0 && e.ModeSon != 2);
+    if (memorisable)
+        if (const MemoireSyllabes::Texte* connu = ctx.memoireSyllabes.Trouver(lecture, minuscule)) {
+            p.finDiese = false;
+            e.SautPermis = connu->sautPermis;
+            e.TextePointe = connu->pointe;
+            return;
+        }
+    QString w = CoderSignes(ctx, minuscule, p.finDiese);
     if (e.Langue == 0) SepareSuffixe(ctx, w);
     e.TextePointe = CouperEtNormaliser(ctx, w, marqueurs);
-    e.Tampon.clear();
+    if (memorisable) ctx.memoireSyllabes.Garder(lecture, minuscule, {e.TextePointe, e.SautPermis});
 }
 
 // Step 7: the words.

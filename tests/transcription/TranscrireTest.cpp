@@ -203,18 +203,23 @@ TEST(DessinerSyllabes, MissingGlyphsAreReported) {
                                                "Le caractère ''jh'' n'existe pas en Velmor..."}));
 }
 
-// The transcriber keeps the dotted texts it built: a text met again, in another input language or
-// after other texts, gives what a fresh start gives.
+// The transcriber keeps the dotted texts it built: a text met again, in another input language,
+// suffix mode or after other texts, gives what a fresh start gives, line break allowance included.
 TEST(Transcrire, TextsMetAgainGiveTheSameWords) {
-    const QStringList textes = {"bonjour", "l'ami", "ba.", "ami a,", "aha'ba", "'ba", "%saut", "fh'ab", "ouba"};
+    const QStringList textes = {"bonjour", "l'ami", "ba.", "ami a,", "aha'ba", "'ba", "%saut", "fh'ab",
+                                "ouba",    "ba?",   "ba`", "ba__da", "# 3",    "ba#", "Bato", "ba-"};
     Editeur deja;
     for (int tour = 0; tour < 2; ++tour)
-        for (int langue : {3, 1, 0})
+        for (int langue : {3, 1, 0, 4})
             for (const QString& t : textes) {
-                deja.etat().Langue = static_cast<int16_t>(langue);
+                const int16_t l = static_cast<int16_t>(langue == 4 ? 0 : langue), son = langue == 4 ? 2 : 0;
+                deja.etat().Langue = l;
+                deja.etat().ModeSon = son;
                 Editeur neuf;
-                neuf.etat().Langue = static_cast<int16_t>(langue);
+                neuf.etat().Langue = l;
+                neuf.etat().ModeSon = son;
                 EXPECT_EQ(MotsATracer(*deja.ctx, t), MotsATracer(*neuf.ctx, t)) << t.toStdString() << " " << langue;
+                EXPECT_EQ(deja.etat().SautPermis, neuf.etat().SautPermis) << t.toStdString() << " " << langue;
             }
 }
 
