@@ -119,9 +119,9 @@ void PrepareMot(Contexte& ctx, QString& tampon) {
     if (w.contains(u'*')) {
         e.MotsEnAttente += w.replace(u'*', u'\'');
         w.clear();
-    } else {
+    } else if (!e.MotsEnAttente.isEmpty()) {
         w.prepend(e.MotsEnAttente);
         e.MotsEnAttente.clear();
     }
-    tampon = w;
+    tampon = std::move(w);
 }

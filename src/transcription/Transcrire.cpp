@@ -32,20 +32,37 @@ struct Passe {
 
 const char16_t* const kScripts[] = {u"%ev", u"%od", u"%la", u"%ai"};
 
+bool CommenceParH(const QString& t) { return !t.isEmpty() && (t[0] == u'h' || t[0] == u'H'); }
+
 // Step 1: the prepared text, copied for the spacing and the batch, then the pronunciation rules.
 void PreparerTampon(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     QString t = e.Tampon;
-    t.replace(QChar(0x2019), QChar(u'\''));  // the typographic apostrophe is an apostrophe
-    if (t.contains(u" * ")) t.replace(QStringLiteral(" * "), QStringLiteral("ù"));
-    if (QStringView(t).trimmed() == u"*") t = QStringLiteral("ù");
-    if (e.Langue == 3 && t.contains(u'\'')) t.replace(QStringLiteral("'"), QStringLiteral("'_"));
-    // Only "F", "f", "H" and "h" have "f" and "h" as lower case: no lower-case copy is needed.
-    if (e.Langue == 0 && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = u'h' + t.mid(3);
-    if (e.Langue > 0 && t.startsWith(u'h', Qt::CaseInsensitive)) t = QStringLiteral("ph") + t.mid(1);
-    if (e.Langue > 0 && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = QStringLiteral("fh") + t.mid(3);
-    e.Tampon = t;
-    e.TamponOriginal = e.TamponSon = t;
+    // Only apostrophes, "*" and a leading "h" change the text here: one reading finds the first two.
+    bool typographique = false, apostrophe = false, etoile = false;
+    for (const QChar c : std::as_const(t)) {
+        typographique |= c.unicode() == 0x2019;
+        apostrophe |= c == u'\'';
+        etoile |= c == u'*';
+    }
+    if (typographique) {
+        t.replace(QChar(0x2019), QChar(u'\''));  // the typographic apostrophe is an apostrophe
+        apostrophe = true;
+    }
+    if (etoile) {
+        if (t.contains(u" * ")) t.replace(QStringLiteral(" * "), QStringLiteral("ù"));
+        if (QStringView(t).trimmed() == u"*") t = QStringLiteral("ù");
+    }
+    if (apostrophe) {
+        if (e.Langue == 3) t.replace(QStringLiteral("'"), QStringLiteral("'_"));
+        // Only "F", "f", "H" and "h" have "f" and "h" as lower case: no lower-case copy is needed.
+        if (e.Langue == 0 && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = u'h' + t.mid(3);
+    }
+    if (e.Langue > 0 && CommenceParH(t)) t = QStringLiteral("ph") + t.mid(1);
+    if (apostrophe && e.Langue > 0 && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = QStringLiteral("fh") + t.mid(3);
+    e.TamponOriginal = t;
+    e.TamponSon = t;
+    e.Tampon = std::move(t);
     PrepareMot(ctx, e.Tampon);
 }
 
