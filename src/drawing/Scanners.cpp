@@ -148,7 +148,10 @@ double LimiteDroiteVisible(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     const int tpp = ctx.fenetre.TwipsParPixelX();
     e.TwipsParPixelX = static_cast<int16_t>(qBound(1, tpp, 32767));
-    return std::floor(static_cast<double>(ctx.fenetre.ZoneTravail().width()) / e.TwipsParPixelX) + e.MargeLimite;
+    // Whole pixels, rounded down.
+    const qint64 largeur = ctx.fenetre.ZoneTravail().width(), pas = e.TwipsParPixelX;
+    const qint64 pixels = largeur >= 0 ? largeur / pas : -((pas - 1 - largeur) / pas);
+    return static_cast<double>(pixels) + e.MargeLimite;
 }
 
 void ControleFinLigne(Contexte& ctx) {

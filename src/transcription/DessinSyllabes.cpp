@@ -110,8 +110,8 @@ const QString kPhaseB = QStringLiteral("B"), kPhaseEC = QStringLiteral("EC"), kP
               kPhaseD6 = QStringLiteral("D6"), kPhaseG1 = QStringLiteral("G1");
 
 void ChangerPhase(EtatProgramme& e, const QString& phase) {
-    e.PhaseDessinPrecedente = e.PhaseDessin;
-    e.PhaseDessin = phase;
+    e.PhaseDessinPrecedente.swap(e.PhaseDessin);
+    e.PhaseDessin = QString(phase);
 }
 
 class Dessinateur {
