@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -125,31 +127,33 @@ QString CoderSignes(Contexte& ctx, const QString& texteMinuscule, bool& finDiese
         finDiese = true;
         w.prepend(u' ');
     }
-    QString code;
-    code.reserve(w.size() * 2);
+    // At most four characters for one read: written straight into a buffer of that size.
     const qsizetype n = w.size();
+    QString code(4 * n, Qt::Uninitialized);
+    QChar* d = code.data();
+    const auto poser = [&d](std::u16string_view t) {
+        for (const char16_t c : t) *d++ = QChar(c);
+    };
+    const QChar* const lu = w.constData();
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = std::as_const(w)[i];
+        const QChar c = lu[i];
         if (c == u'-') {
-            if (i == n - 1) {
-                code += QStringLiteral("!-!_");
-            } else if (std::as_const(w)[i + 1] == u' ' && n - 1 - i > 2) {
-                code += QStringLiteral("-!-");
-            } else {
-                code += c;
-            }
+            if (i == n - 1) poser(u"!-!_");
+            else if (lu[i + 1] == u' ' && n - 1 - i > 2) poser(u"-!-");
+            else *d++ = c;
             continue;
         }
         const Signe* s = TrouverSigne(c);
         if (!s) {
-            code += c;
+            *d++ = c;
             continue;
         }
         if (c == u'#') NumeroterDiese(e, w);
-        code += u'!';
-        code += QChar(s->code);
-        code += QStringLiteral("!_");
+        *d++ = u'!';
+        *d++ = QChar(s->code);
+        poser(u"!_");
     }
+    code.truncate(d - code.constData());
     const Signe* dernier = w.isEmpty() ? nullptr : TrouverSigne(std::as_const(w).back());
     e.SautPermis = !(dernier && dernier->finDePhrase);
     return code;
@@ -275,20 +279,20 @@ public:
     QString Construire() {
         d_.reserve(s_.size() * 2);
         for (i_ = 0; i_ < s_.size(); ++i_) Caractere(s_[i_]);
-        return d_;
+        return QString(reinterpret_cast<const QChar*>(d_.data()), static_cast<qsizetype>(d_.size()));
     }
 
 private:
     void Separer() {
-        if (!d_.isEmpty()) d_ += u'.';
+        if (!d_.empty()) d_ += u'.';
     }
-    bool FinitParMajuscule() const { return !d_.isEmpty() && Majuscule(d_.back()); }
-    void Ecrire(const QString& t, bool voyelle) {
-        d_ += t;
+    bool FinitParMajuscule() const { return !d_.empty() && Majuscule(d_.back()); }
+    void Ecrire(QStringView t, bool voyelle) {
+        d_.append(reinterpret_cast<const char16_t*>(t.data()), static_cast<std::size_t>(t.size()));
         derniereVoyelle_ = voyelle;
     }
     void Ecrire(QChar c, bool voyelle) {
-        d_ += c;
+        d_ += c.unicode();
         derniereVoyelle_ = voyelle;
     }
 
@@ -302,20 +306,20 @@ private:
             return;
         }
         if (c.isDigit() && c.unicode() < 128) {
-            if (!(avant.isDigit() && avant.unicode() < 128)) Ecrire(QStringLiteral(".+."), false);
+            if (!(avant.isDigit() && avant.unicode() < 128)) Ecrire(u".+.", false);
             Ecrire(c, false);
             return;
         }
         if (EstMarqueur(c)) {
             const int n = c.unicode() - kPremierMarqueur;
             Separer();
-            Ecrire(n < marqueurs_.size() ? marqueurs_[n] : QString(), false);
+            Ecrire(n < marqueurs_.size() ? QStringView(marqueurs_[n]) : QStringView(), false);
             voyelleDepuisConsonne_ = false;
             return;
         }
         switch (c.unicode()) {
-        case u'+': Ecrire(QStringLiteral(".+."), false); return;
-        case u'|': Ecrire(QStringLiteral(".|."), false); return;
+        case u'+': Ecrire(u".+.", false); return;
+        case u'|': Ecrire(u".|.", false); return;
         case u'-': Ecrire(QChar(u'_'), false); return;
         case u'*': Ecrire(QChar(u'*'), false); return;
         case u'h': Ecrire(FinitParMajuscule() ? QChar(u'H') : QChar(u'h'), false); return;
@@ -334,9 +338,9 @@ private:
             return;
         case u'\'':
             if (!voyelleVue_) {
-                d_.prepend(QStringLiteral("{."));
+                d_.insert(0, u"{.");
             } else if (i_ > 0) {
-                Ecrire(tumeli_ ? QStringLiteral("_.{") : QStringLiteral(".{"), false);
+                Ecrire(tumeli_ ? u"_.{" : u".{", false);
             }
             return;
         default: break;
@@ -367,7 +371,7 @@ private:
     const QString& s_;
     const QStringList& marqueurs_;
     const bool tumeli_;
-    QString d_;
+    std::u16string d_;
     qsizetype i_ = 0;
     bool derniereVoyelle_ = false;
     bool voyelleDepuisConsonne_ = false;
