@@ -283,11 +283,32 @@ void AvancerMarques(QString& texte) {
     texte = faite;
 }
 
+namespace {
+
+// The characters the last rules of the normaliser look for.
+struct Presence {
+    bool accolade = false;  // "{"
+    bool signe = false;     // "!"
+    bool o = false;         // "o"
+};
+
+Presence Lire(const QString& t) {
+    Presence p;
+    for (const QChar c : t) {
+        p.accolade |= c == u'{';
+        p.signe |= c == u'!';
+        p.o |= c == u'o';
+    }
+    return p;
+}
+
+}  // namespace
+
 void Normaliser(Contexte& ctx, QString& textePointe) {
     EtatProgramme& e = ctx.etat;
     QString t = std::move(textePointe);  // rewritten below in any case
     ReparerMarqueurs(t);
-    if (t.contains(u".{."_s)) {
+    if (t.contains(u'{') && t.contains(u".{."_s)) {
         if (e.Langue == 3) RegleAccentPhonetique(t);
         if (e.Langue == 0 || e.Langue == 3) RegleAccentTumeli(t);
     }
@@ -299,11 +320,16 @@ void Normaliser(Contexte& ctx, QString& textePointe) {
         AvancerMarques(travail);
         NettoyerSeparateurs(travail);
     }
-    const qsizetype points = travail.indexOf(u"!P.+.!P.+.!P"_s);
-    if (points >= 0) travail.replace(points, 12, u"!3.+.!0.+.!0"_s);
-    if (travail.contains(u"+{"_s)) travail.replace(u"+{"_s, u"+.{"_s);
-    RecrireFH(travail);
-    if (travail.contains(u"+.ou."_s)) travail.remove(u"+.ou."_s);
+    const Presence p = Lire(travail);
+    if (p.signe) {
+        const qsizetype points = travail.indexOf(u"!P.+.!P.+.!P"_s);
+        if (points >= 0) travail.replace(points, 12, u"!3.+.!0.+.!0"_s);
+    }
+    if (p.accolade) {
+        if (travail.contains(u"+{"_s)) travail.replace(u"+{"_s, u"+.{"_s);
+        RecrireFH(travail);
+    }
+    if (p.o && travail.contains(u"+.ou."_s)) travail.remove(u"+.ou."_s);
     textePointe.swap(travail);
     travail.clear();
 }
