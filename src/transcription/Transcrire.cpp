@@ -195,9 +195,11 @@ void DessinerMot(Contexte& ctx, const Passe& p, QStringView pointe, bool suiviDe
     EtatProgramme& e = ctx.etat;
     if (pointe.startsWith(u'.')) pointe = pointe.sliced(1);
     if (pointe.endsWith(u'.')) pointe.chop(1);
-    // The word goes into the state's own buffer, which keeps its room from one word to the next.
-    e.TextePointe.resize(0);
-    e.TextePointe.append(pointe);
+    // The word goes into TextePointe, which holds it already when it is the whole dotted text.
+    if (pointe.data() != e.TextePointe.constData() || pointe.size() != e.TextePointe.size()) {
+        e.TextePointe.resize(0);
+        e.TextePointe.append(pointe);
+    }
     if (!p.finDiese) DessineChiffres(ctx, e.TextePointe);
     PlaceMarque(ctx);
     // A copy that the drawing cannot change under the syllables' views.
