@@ -94,7 +94,7 @@ bool MarqueurSeul(Contexte& ctx) {
 // Step 5: syllables and words, then the normalised dotted text.
 QString CouperEtNormaliser(Contexte& ctx, const QString& w, const QStringList& marqueurs) {
     QString pointe = CouperSyllabes(ctx, w, marqueurs);
-    if (!pointe.isEmpty() && pointe != u".+") {
+    if (!pointe.isEmpty() && QStringView(pointe) != u".+") {
         const bool deuxFois = pointe.contains(u".ou.+.");
         Normaliser(ctx, pointe);
         if (deuxFois) Normaliser(ctx, pointe);
