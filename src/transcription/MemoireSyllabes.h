@@ -4,9 +4,9 @@
 // else for a text without markers or "#", so a text typed again is not built again.
 // Bounded: the memory of a reading is emptied when it is full.
 
-#include <QHash>
 #include <QString>
 #include <array>
+#include <unordered_map>
 
 class MemoireSyllabes {
 public:
@@ -21,19 +21,22 @@ public:
     // What was kept for `texte` in `lecture`, or null.
     const Texte* Trouver(int lecture, const QString& texte) const {
         if (lecture < 0 || lecture >= kLectures) return nullptr;
-        const auto it = parLecture_[lecture].constFind(texte);
-        return it == parLecture_[lecture].cend() ? nullptr : &it.value();
+        const auto it = parLecture_[lecture].find(texte);
+        return it == parLecture_[lecture].end() ? nullptr : &it->second;
     }
 
     void Garder(int lecture, const QString& texte, const Texte& construit) {
         if (lecture < 0 || lecture >= kLectures) return;
         auto& m = parLecture_[lecture];
         if (m.size() >= kTaille) m.clear();
-        m.insert(texte, construit);
+        m.emplace(texte, construit);
     }
 
 private:
+    struct Hachage {
+        size_t operator()(const QString& s) const { return qHash(s); }
+    };
     static constexpr int kLectures = 8;
-    static constexpr qsizetype kTaille = 4096;
-    std::array<QHash<QString, Texte>, kLectures> parLecture_;
+    static constexpr size_t kTaille = 4096;
+    std::array<std::unordered_map<QString, Texte, Hachage>, kLectures> parLecture_;
 };

@@ -3,6 +3,7 @@
 #include "transcription/Normaliseur.h"
 #include "transcription/Prononciation.h"
 
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -106,10 +107,18 @@ void AppliquerDictionnaires(Contexte& ctx, QString& w) {
     if (valeur) w = prefixe + *valeur + queue;
 }
 
+// Nothing in the text that the rules below change, for a phonetic text with no word waiting.
+bool Intact(const EtatProgramme& e, const QString& t) {
+    if (e.Langue != 3 || !e.MotsEnAttente.isEmpty()) return false;
+    if (t.size() > 1 && t.back() == u'-') return false;
+    return std::none_of(t.cbegin(), t.cend(), [](QChar c) { return c == u'*' || c.unicode() == 0x2019 || c == u'`'; });
+}
+
 }  // namespace
 
 void PrepareMot(Contexte& ctx, QString& tampon) {
     EtatProgramme& e = ctx.etat;
+    if (Intact(e, tampon)) return;
     QString w = tampon;
     w.replace(QChar(0x2019), u'\'');
     if (e.Langue != 3) AppliquerDictionnaires(ctx, w);

@@ -108,8 +108,9 @@ QString CouperEtNormaliser(Contexte& ctx, const QString& w, const QStringList& m
 void ConstruireTextePointe(Contexte& ctx, Passe& p) {
     EtatProgramme& e = ctx.etat;
     QStringList marqueurs;
-    const QString minuscule = ProtegerMarqueurs(e.Tampon.toLower(), marqueurs);
+    QString minuscule = e.Tampon.toLower();
     e.Tampon.clear();
+    if (minuscule.contains(u'%')) minuscule = ProtegerMarqueurs(minuscule, marqueurs);
     const bool memorisable = marqueurs.isEmpty() && !minuscule.contains(u'#');
     const int lecture = MemoireSyllabes::Lecture(e.Langue, e.Langue == 0 && e.ModeSon != 2);
     if (memorisable)
