@@ -37,7 +37,7 @@ bool CommenceParH(const QString& t) { return !t.isEmpty() && (t[0] == u'h' || t[
 // Step 1: the prepared text, copied for the spacing and the batch, then the pronunciation rules.
 void PreparerTampon(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
-    QString t = e.Tampon;
+    QString t = std::move(e.Tampon);
     // Only apostrophes, "*" and a leading "h" change the text here: one reading finds the first two.
     bool typographique = false, apostrophe = false, etoile = false;
     for (const QChar c : std::as_const(t)) {
@@ -108,7 +108,7 @@ QString CouperEtNormaliser(Contexte& ctx, const QString& w, const QStringList& m
 void ConstruireTextePointe(Contexte& ctx, Passe& p) {
     EtatProgramme& e = ctx.etat;
     QStringList marqueurs;
-    QString minuscule = e.Tampon.toLower();
+    QString minuscule = std::move(e.Tampon).toLower();
     e.Tampon.clear();
     if (minuscule.contains(u'%')) minuscule = ProtegerMarqueurs(minuscule, marqueurs);
     const bool memorisable = marqueurs.isEmpty() && !minuscule.contains(u'#');
