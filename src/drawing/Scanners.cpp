@@ -14,44 +14,53 @@ namespace {
 constexpr QRgb kMasque = 0x00FFFFFFu;
 constexpr int kBloc = 16;  // columns read together
 
-// Bit k set when pixel l[k] (k < 16) differs from `f` in its colour (alpha ignored).
-unsigned MasqueBloc(const QRgb* l, QRgb f) {
-#if defined(__SSE2__)
-    const __m128i masque = _mm_set1_epi32(static_cast<int>(kMasque));
-    const __m128i fond = _mm_set1_epi32(static_cast<int>(f & kMasque));
+// Bit k set when pixel l[k] (k < n <= 16) of one of the `nombre` rows differs from `f` in its
+// colour (alpha ignored).
+template <typename Rangs>
+unsigned MasqueCourt(const Rangs& rangs, int nombre, int gauche, int n, QRgb f) {
     unsigned bits = 0;
-    for (int q = 0; q < 4; ++q) {
-        const __m128i v = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(l + 4 * q)), masque);
-        const int egaux = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, fond)));
-        bits |= static_cast<unsigned>(~egaux & 0xF) << (4 * q);
+    for (int r = 0; r < nombre; ++r) {
+        const QRgb* l = rangs(r) + gauche;
+        for (int k = 0; k < n; ++k)
+            if ((l[k] ^ f) & kMasque) bits |= 1u << k;
     }
     return bits;
+}
+
+// The same for a whole block of 16 columns: each column's differences are merged over the rows,
+// and the merged columns are compared once.
+template <typename Rangs>
+unsigned MasqueBloc(const Rangs& rangs, int nombre, int gauche, QRgb f) {
+#if defined(__SSE2__)
+    const __m128i fond = _mm_set1_epi32(static_cast<int>(f));
+    __m128i d0 = _mm_setzero_si128(), d1 = d0, d2 = d0, d3 = d0;
+    for (int r = 0; r < nombre; ++r) {
+        const __m128i* l = reinterpret_cast<const __m128i*>(rangs(r) + gauche);
+        d0 = _mm_or_si128(d0, _mm_xor_si128(_mm_loadu_si128(l), fond));
+        d1 = _mm_or_si128(d1, _mm_xor_si128(_mm_loadu_si128(l + 1), fond));
+        d2 = _mm_or_si128(d2, _mm_xor_si128(_mm_loadu_si128(l + 2), fond));
+        d3 = _mm_or_si128(d3, _mm_xor_si128(_mm_loadu_si128(l + 3), fond));
+    }
+    const __m128i masque = _mm_set1_epi32(static_cast<int>(kMasque)), zero = _mm_setzero_si128();
+    const auto quatre = [&](__m128i d) {
+        const __m128i vierge = _mm_cmpeq_epi32(_mm_and_si128(d, masque), zero);
+        return static_cast<unsigned>(~_mm_movemask_ps(_mm_castsi128_ps(vierge)) & 0xF);
+    };
+    return quatre(d0) | quatre(d1) << 4 | quatre(d2) << 8 | quatre(d3) << 12;
 #else
-    unsigned bits = 0;
-    for (int k = 0; k < kBloc; ++k)
-        if ((l[k] ^ f) & kMasque) bits |= 1u << k;
-    return bits;
+    return MasqueCourt(rangs, nombre, gauche, kBloc, f);
 #endif
 }
 
-// Bit k set when pixel l[k] (k < n <= 16) differs from `f`.
-unsigned MasqueCourt(const QRgb* l, int n, QRgb f) {
-    unsigned bits = 0;
-    for (int k = 0; k < n; ++k)
-        if ((l[k] ^ f) & kMasque) bits |= 1u << k;
-    return bits;
-}
-
-// From the right, a block of columns at a time: the rows' ink masks of the block are merged, and
-// the first block holding ink gives the answer, its highest bit.
+// From the right, a block of columns at a time: the first block holding ink gives the answer,
+// its highest bit.
 template <typename Rangs>
 int DernierEncre(const Rangs& rangs, int nombre, int x0, int xMin, QRgb f) {
     for (int droite = x0; droite >= xMin; droite -= kBloc) {
         const int gauche = qMax(xMin, droite - kBloc + 1);
         const int largeur = droite - gauche + 1;
-        unsigned bits = 0;
-        for (int r = 0; r < nombre; ++r)
-            bits |= largeur == kBloc ? MasqueBloc(rangs(r) + gauche, f) : MasqueCourt(rangs(r) + gauche, largeur, f);
+        const unsigned bits = largeur == kBloc ? MasqueBloc(rangs, nombre, gauche, f)
+                                               : MasqueCourt(rangs, nombre, gauche, largeur, f);
         if (bits) return gauche + (31 - std::countl_zero(bits));
     }
     return -1;
