@@ -9,6 +9,7 @@
 #include "transcription/Casse.h"
 #include "transcription/Morceaux.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -137,7 +138,7 @@ private:
         e_.DecalageY = 0;
         QStringView s = syllabes_[i_];
         FixerTouche(s);
-        if (s.trimmed().isEmpty()) {
+        if (std::all_of(s.begin(), s.end(), [](QChar c) { return c.isSpace(); })) {
             ctx_.fenetre.Information(QStringLiteral("Caractère vide dans ") + e_.TextePointe);
             return;
         }
@@ -425,7 +426,7 @@ qsizetype FinConsonneDecomposee(QStringView s) {
 }
 
 void Decomposer(std::span<const QStringView> syllabes, Morceaux& r) {
-    r.clear();
+    if (!r.isEmpty()) r.clear();
     for (const QStringView s : syllabes) {
         if (const qsizetype n = FinConsonneDecomposee(s)) {
             r.append(s.first(n));

@@ -110,8 +110,8 @@ void ConstruireTextePointe(Contexte& ctx, Passe& p) {
     QStringList marqueurs;
     QString minuscule = std::move(e.Tampon).toLower();
     e.Tampon.clear();
-    if (minuscule.contains(u'%')) minuscule = ProtegerMarqueurs(minuscule, marqueurs);
-    const bool memorisable = marqueurs.isEmpty() && !minuscule.contains(u'#');
+    if (Contient(minuscule, u'%')) minuscule = ProtegerMarqueurs(minuscule, marqueurs);
+    const bool memorisable = marqueurs.isEmpty() && !Contient(minuscule, u'#');
     const int lecture = MemoireSyllabes::Lecture(e.Langue, e.Langue == 0 && e.ModeSon != 2);
     if (memorisable)
         if (const MemoireSyllabes::Texte* connu = ctx.memoireSyllabes.Trouver(lecture, minuscule)) {
@@ -139,7 +139,7 @@ void DecouperMots(Contexte& ctx, Passe& p) {
 // An inline marker in a word: runs it; false when the word holds none.
 bool ExecuterMarqueur(Contexte& ctx, QStringView mot) {
     EtatProgramme& e = ctx.etat;
-    if (!mot.contains(u'%')) return false;
+    if (!Contient(mot, u'%')) return false;
     for (int k = 0; k < 4; ++k)
         if (mot.contains(QStringView(kScripts[k]))) {
             e.Ecriture = static_cast<int16_t>(k);
@@ -273,7 +273,7 @@ void Mot(Contexte& ctx, Passe& p) {
         else EcritAPI(ctx, lettres);
         return;
     }
-    if (mot.contains(u'!')) {
+    if (Contient(mot, u'!')) {
         e.MotSigne = mot.toString();
         const qsizetype p1 = mot.indexOf(u'!');
         e.CodeSigne = p1 + 1 < mot.size() ? mot.mid(p1 + 1, 1).toString().toUpper() : QString();
