@@ -170,8 +170,8 @@ private:
 
     // The syllable being drawn, copied into the state's own buffer.
     void FixerTouche(QStringView s) {
-        e_.Touche.resize(0);
-        e_.Touche.append(s);
+        if (e_.Touche.size() != s.size()) e_.Touche.resize(s.size());
+        std::copy(s.begin(), s.end(), e_.Touche.data());
     }
 
     void Manquant(QStringView s, bool capitale) {

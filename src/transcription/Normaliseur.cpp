@@ -2,6 +2,7 @@
 
 #include "app/Contexte.h"
 #include "transcription/Casse.h"
+#include "transcription/Morceaux.h"
 
 #include <utility>
 
@@ -32,8 +33,8 @@ bool EstMinusculeVoyelle(QChar c) {
 // Replacing each form everywhere, in the order of the table, comes to trying the table at each "%":
 // a form's letters are never "%", so no replacement can make or break a match at another "%".
 void ReparerMarqueurs(QString& t) {
+    if (!Contient(t, u'%')) return;
     qsizetype p = t.indexOf(u'%');
-    if (p < 0) return;
     QString r;
     r.reserve(t.size());
     qsizetype copie = 0;
@@ -108,8 +109,8 @@ bool PasseElements(const QString& t, QString& sortie) {
     qsizetype debut = 0;
     const qsizetype n = t.size();
     while (debut <= n) {
-        qsizetype fin = t.indexOf(u'.', debut);
-        if (fin < 0) fin = n;
+        qsizetype fin = debut;
+        while (fin < n && t[fin] != u'.') ++fin;
         QStringView e = QStringView(t).mid(debut, fin - debut);
         debut = fin + 1;
         if (sauter) {
@@ -184,7 +185,7 @@ bool EstVoyelle(QChar c) {
 bool EstVoyelle(QStringView texte) { return texte.size() == 1 && EstVoyelle(texte[0]); }
 
 void NettoyerSeparateurs(QString& texte) {
-    if (texte.contains(u'@')) texte.replace(u"@"_s, u"+.!X."_s);
+    if (Contient(texte, u'@')) texte.replace(u"@"_s, u"+.!X."_s);
     // Each run of "." and "+" reduces by itself: ".." and "++" merge, "+.+" becomes ".+".
     // What is left depends only on the run's kinds of separator, its ends and its "+" groups,
     // and is never longer than the run.
@@ -308,7 +309,7 @@ void Normaliser(Contexte& ctx, QString& textePointe) {
     EtatProgramme& e = ctx.etat;
     QString t = std::move(textePointe);  // rewritten below in any case
     ReparerMarqueurs(t);
-    if (t.contains(u'{') && t.contains(u".{."_s)) {
+    if (Contient(t, u'{') && t.contains(u".{."_s)) {
         if (e.Langue == 3) RegleAccentPhonetique(t);
         if (e.Langue == 0 || e.Langue == 3) RegleAccentTumeli(t);
     }

@@ -2,6 +2,7 @@
 
 #include "app/Contexte.h"
 #include "config/Texte8Bits.h"
+#include "transcription/Morceaux.h"
 
 #include <algorithm>
 #include <array>
@@ -82,7 +83,7 @@ void NumeroterDiese(EtatProgramme& e, const QString& w) {
 // Apostrophes of the prepared text: "h'" prefixes of Tumeli, the stress apostrophe, the backquote.
 QString TraiterApostrophes(const EtatProgramme& e, QString w) {
     const bool tumeli = e.Langue == 0;
-    if (w.contains(u"__") && !w.contains(u"%la__")) w.replace(QStringLiteral("__"), QStringLiteral("_@_"));
+    if (Contient(w, u'_') && w.contains(u"__") && !w.contains(u"%la__")) w.replace(QStringLiteral("__"), QStringLiteral("_@_"));
     if (tumeli && w.size() > 2 && (w.startsWith(u"h'") || w.startsWith(u"h`"))) w = QStringLiteral("''fh") + w.mid(2);
     if (tumeli && w.size() > 4 && (w.startsWith(u"'fh'") || w.startsWith(u"'fh`"))) w = QStringLiteral("''fh") + w.mid(4);
     bool prefixe = false;
@@ -94,14 +95,13 @@ QString TraiterApostrophes(const EtatProgramme& e, QString w) {
         w = QStringLiteral("'fh") + w.mid(1);
         prefixe = true;
     }
-    const qsizetype bq = w.indexOf(u'`');
-    if (bq >= 0) w[bq] = u'§';
+    if (Contient(w, u'`')) w[w.indexOf(u'`')] = u'§';
     if (prefixe) return w;
     if (tumeli && w.startsWith(u"''fh")) {
         w.replace(QStringLiteral("''fh"), QStringLiteral("$'fh"));
     } else if (tumeli && w.startsWith(u'\'')) {
         w[0] = u'$';
-    } else if (!tumeli && !w.startsWith(u'\'')) {
+    } else if (!tumeli && !w.startsWith(u'\'') && Contient(w, u'\'')) {
         const qsizetype esp = w.indexOf(u" '");
         if (esp >= 0) w[esp + 1] = u'$';
         const qsizetype p = w.indexOf(u'\'');
@@ -260,6 +260,7 @@ QString MarcheArriere(QStringView w0) {
 
 // Each "-h" becomes "h-", left to right.
 void TiretApresH(QString& s) {
+    if (!Contient(s, u'-')) return;
     const qsizetype p = s.indexOf(u"-h");
     if (p < 0) return;
     QChar* c = s.data();

@@ -95,7 +95,7 @@ bool MarqueurSeul(Contexte& ctx) {
 QString CouperEtNormaliser(Contexte& ctx, const QString& w, const QStringList& marqueurs) {
     QString pointe = CouperSyllabes(ctx, w, marqueurs);
     if (!pointe.isEmpty() && QStringView(pointe) != u".+") {
-        const bool deuxFois = pointe.contains(u".ou.+.");
+        const bool deuxFois = Contient(pointe, u'o') && pointe.contains(u".ou.+.");
         Normaliser(ctx, pointe);
         if (deuxFois) Normaliser(ctx, pointe);
     }
@@ -108,7 +108,10 @@ QString CouperEtNormaliser(Contexte& ctx, const QString& w, const QStringList& m
 void ConstruireTextePointe(Contexte& ctx, Passe& p) {
     EtatProgramme& e = ctx.etat;
     QStringList marqueurs;
-    QString minuscule = std::move(e.Tampon).toLower();
+    QString minuscule = std::move(e.Tampon);
+    // Only capitals and letters beyond ASCII can change case.
+    if (std::any_of(minuscule.cbegin(), minuscule.cend(), [](QChar c) { return c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z'); }))
+        minuscule = std::move(minuscule).toLower();
     e.Tampon.clear();
     if (Contient(minuscule, u'%')) minuscule = ProtegerMarqueurs(minuscule, marqueurs);
     const bool memorisable = marqueurs.isEmpty() && !Contient(minuscule, u'#');
