@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <string>
 #include <string_view>
 #include <utility>
 
@@ -277,23 +276,35 @@ public:
     MarcheAvant(const QString& s, const QStringList& marqueurs, bool tumeli)
         : s_(s), marqueurs_(marqueurs), tumeli_(tumeli) {}
 
+    // Written into one buffer: a character read writes at most four (a marker, its text and a
+    // separator), and each apostrophe may put "{." in front, for which room is left.
     QString Construire() {
-        d_.reserve(s_.size() * 2);
+        qsizetype devant = 0, corps = 0;
+        for (const QChar c : s_) {
+            if (c == u'\'') devant += 2;
+            const int n = c.unicode() - kPremierMarqueur;
+            corps += EstMarqueur(c) ? 1 + (n < marqueurs_.size() ? marqueurs_[n].size() : 0) : 4;
+        }
+        QString r(devant + corps, Qt::Uninitialized);
+        debut_ = fin_ = r.data() + devant;
         for (i_ = 0; i_ < s_.size(); ++i_) Caractere(s_[i_]);
-        return QString(reinterpret_cast<const QChar*>(d_.data()), static_cast<qsizetype>(d_.size()));
+        const qsizetype longueur = fin_ - debut_;
+        std::copy(debut_, fin_, r.data());
+        r.truncate(longueur);
+        return r;
     }
 
 private:
     void Separer() {
-        if (!d_.empty()) d_ += u'.';
+        if (fin_ != debut_) *fin_++ = u'.';
     }
-    bool FinitParMajuscule() const { return !d_.empty() && Majuscule(d_.back()); }
+    bool FinitParMajuscule() const { return fin_ != debut_ && Majuscule(fin_[-1]); }
     void Ecrire(QStringView t, bool voyelle) {
-        d_.append(reinterpret_cast<const char16_t*>(t.data()), static_cast<std::size_t>(t.size()));
+        fin_ = std::copy(t.begin(), t.end(), fin_);
         derniereVoyelle_ = voyelle;
     }
     void Ecrire(QChar c, bool voyelle) {
-        d_ += c.unicode();
+        *fin_++ = c;
         derniereVoyelle_ = voyelle;
     }
 
@@ -339,7 +350,8 @@ private:
             return;
         case u'\'':
             if (!voyelleVue_) {
-                d_.insert(0, u"{.");
+                *--debut_ = u'.';
+                *--debut_ = u'{';
             } else if (i_ > 0) {
                 Ecrire(tumeli_ ? u"_.{" : u".{", false);
             }
@@ -372,7 +384,8 @@ private:
     const QString& s_;
     const QStringList& marqueurs_;
     const bool tumeli_;
-    std::u16string d_;
+    QChar* debut_ = nullptr;  // the text written so far
+    QChar* fin_ = nullptr;
     qsizetype i_ = 0;
     bool derniereVoyelle_ = false;
     bool voyelleDepuisConsonne_ = false;

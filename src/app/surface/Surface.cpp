@@ -45,6 +45,8 @@ Qt::BrushStyle MotifQt(int style) {
 Surface::Surface(int largeur, int hauteur, Couleur fond)
     : image_(qMax(1, largeur), qMax(1, hauteur), QImage::Format_RGB32), couleurFond_(fond) {
     image_.fill(VersRgb(fond));
+    largeur_ = image_.width();
+    hauteur_ = image_.height();
     police_.setStyleStrategy(QFont::NoAntialias);
 }
 
@@ -190,6 +192,8 @@ void Surface::Redimensionner(int largeur, int hauteur) {
     for (int y = 0; y < h; ++y)
         memcpy(nouvelle.scanLine(y), image_.constScanLine(y), static_cast<size_t>(w) * 4);
     image_ = std::move(nouvelle);
+    largeur_ = image_.width();
+    hauteur_ = image_.height();
 }
 
 bool Surface::ChargerBmp(const QString& fichier) {
@@ -217,6 +221,8 @@ void Surface::Coller(const QImage& image, double x, double y) {
 void Surface::RemplacerImage(const QImage& image) {
     FinirPeinture();
     image_ = image.convertToFormat(QImage::Format_RGB32);
+    largeur_ = image_.width();
+    hauteur_ = image_.height();
 }
 
 QImage Surface::Image() const {

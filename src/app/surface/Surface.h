@@ -76,8 +76,8 @@ public:
     bool Persistant() const { return persistant_; }
 
     // Size: growing keeps the drawing and fills the new area with the background.
-    int Largeur() const { return image_.width(); }
-    int Hauteur() const { return image_.height(); }
+    int Largeur() const { return largeur_; }
+    int Hauteur() const { return hauteur_; }
     void FixerLargeur(int largeur) { Redimensionner(largeur, Hauteur()); }
     void FixerHauteur(int hauteur) { Redimensionner(Largeur(), hauteur); }
     void Redimensionner(int largeur, int hauteur);
@@ -105,6 +105,7 @@ private:
     };
 
     mutable QImage image_;
+    int largeur_ = 0, hauteur_ = 0;  // the picture's size, kept with it
     mutable std::unique_ptr<QPainter> peintre_;
     mutable EtatPeintre etatPeintre_{};
     mutable bool peintrePret_ = false;
