@@ -54,7 +54,11 @@ struct Poste {
 struct Bilan {
     int surfaces = 0;
     int manquants = 0;
+    double secondes = 0;  // writing alone, the starts of the program left out
 };
+
+using Horloge = std::chrono::steady_clock;
+double Secondes(Horloge::duration d) { return std::chrono::duration<double>(d).count(); }
 
 // Writes the words, starting a fresh surface when the text limit stops the drawing. Starting the
 // program (tables loaded, surface made) is left out of the timing.
@@ -65,13 +69,16 @@ Bilan Ecrire(const QString& tables, const QStringList& mots, std::vector<AppelDe
     const auto finir = [&] {
         if (poste) bilan.manquants += static_cast<int>(poste->ctx->etat.MessagesManquants.count(u'\n'));
     };
+    Horloge::time_point debut;
     const auto demarrer = [&] {
         ++bilan.surfaces;
         if (state) state->PauseTiming();
+        if (poste) bilan.secondes += Secondes(Horloge::now() - debut);
         finir();
         poste = std::make_unique<Poste>(tables);
         poste->ctx->journalDessin = journal;
         if (state) state->ResumeTiming();
+        debut = Horloge::now();
     };
     demarrer();
     for (const QString& m : mots) {
@@ -79,6 +86,7 @@ Bilan Ecrire(const QString& tables, const QStringList& mots, std::vector<AppelDe
         poste->ctx->etat.Tampon = m;
         Transcrire(*poste->ctx);
     }
+    bilan.secondes += Secondes(Horloge::now() - debut);
     if (state) state->PauseTiming();
     finir();
     poste.reset();
@@ -97,20 +105,52 @@ void BM_Transcription2000Mots(benchmark::State& state, const QString& tables) {
 BENCHMARK_CAPTURE(BM_Transcription2000Mots, livrees, kLivrees)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Transcription2000Mots, essai, kEssai)->Unit(benchmark::kMillisecond);
 
-void BM_PlancherDessin(benchmark::State& state, const QString& tables) {
+// The paths the text draws, where it draws them.
+std::vector<AppelDessin> Journal(const QString& tables, const QStringList& mots) {
     std::vector<AppelDessin> journal;
-    Ecrire(tables, Texte(2000), &journal);
-    Poste poste(tables, 2100);  // the height the text grows the surface to
-    for (auto _ : state) {
-        for (const AppelDessin& a : journal) {
-            double x = a.x, y = a.y;
-            Dessin(*poste.ctx, a.chemin, x, y, a.premier, a.couleur, QString());
-        }
+    Ecrire(tables, mots, &journal);
+    return journal;
+}
+
+double DessinerJournal(Poste& poste, const std::vector<AppelDessin>& journal) {
+    const Horloge::time_point debut = Horloge::now();
+    for (const AppelDessin& a : journal) {
+        double x = a.x, y = a.y;
+        Dessin(*poste.ctx, a.chemin, x, y, a.premier, a.couleur, QString());
     }
+    return Secondes(Horloge::now() - debut);
+}
+
+void BM_PlancherDessin(benchmark::State& state, const QString& tables) {
+    const std::vector<AppelDessin> journal = Journal(tables, Texte(2000));
+    Poste poste(tables, 2100);  // the height the text grows the surface to
+    for (auto _ : state) DessinerJournal(poste, journal);
     state.counters["appels"] = static_cast<double>(journal.size());
 }
 BENCHMARK_CAPTURE(BM_PlancherDessin, livrees, kLivrees)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_PlancherDessin, essai, kEssai)->Unit(benchmark::kMillisecond);
+
+// The ratio itself, the text and the floor taking turns so that both see the machine in the same
+// state: the sums of their times, and their ratio.
+void BM_RapportAuPlancher(benchmark::State& state, const QString& tables) {
+    const QStringList mots = Texte(2000);
+    const std::vector<AppelDessin> journal = Journal(tables, mots);
+    Poste poste(tables, 2100);
+    double texte = 0, plancher = 0;
+    for (auto _ : state) {
+        const double t = Ecrire(tables, mots, nullptr, &state).secondes;
+        const double p = DessinerJournal(poste, journal);
+        texte += t;
+        plancher += p;
+        state.SetIterationTime(t + p);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["texte_ms"] = 1000 * texte / n;
+    state.counters["plancher_ms"] = 1000 * plancher / n;
+    state.counters["rapport"] = texte / plancher;
+}
+BENCHMARK_CAPTURE(BM_RapportAuPlancher, livrees, kLivrees)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_RapportAuPlancher, essai, kEssai)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // One word handed to Transcrire as the typing path does: median and 99th percentile.
 void BM_LatenceMot(benchmark::State& state, const QString& tables) {
