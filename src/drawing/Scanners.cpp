@@ -157,10 +157,12 @@ double LimiteDroiteVisible(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     const int tpp = ctx.fenetre.TwipsParPixelX();
     e.TwipsParPixelX = static_cast<int16_t>(qBound(1, tpp, 32767));
-    // Whole pixels, rounded down.
-    const qint64 largeur = ctx.fenetre.ZoneTravail().width(), pas = e.TwipsParPixelX;
-    const qint64 pixels = largeur >= 0 ? largeur / pas : -((pas - 1 - largeur) / pas);
-    return static_cast<double>(pixels) + e.MargeLimite;
+    // Whole pixels, rounded down (the quotient of two ints is never within rounding of the next
+    // whole number).
+    const double q = static_cast<double>(ctx.fenetre.ZoneTravail().width()) / e.TwipsParPixelX;
+    double pixels = static_cast<double>(static_cast<qint64>(q));
+    if (pixels > q) pixels -= 1;
+    return pixels + e.MargeLimite;
 }
 
 void ControleFinLigne(Contexte& ctx) {
