@@ -44,5 +44,12 @@ struct Contexte {
 
     std::vector<AppelDessin>* journalDessin = nullptr;  // when set, every Dessin call is recorded
 
+    // The last work-area width read, in twips, and its whole pixels: the scans read it for every
+    // glyph, and it changes only with the window.
+    struct {
+        int twips = -1, twipsParPixel = 0;
+        double pixels = 0;
+    } largeurVisible;
+
     QString Fichier(const QString& nom) const { return dossier + u'/' + nom; }
 };

@@ -157,12 +157,18 @@ double LimiteDroiteVisible(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     const int tpp = ctx.fenetre.TwipsParPixelX();
     e.TwipsParPixelX = static_cast<int16_t>(qBound(1, tpp, 32767));
-    // Whole pixels, rounded down (the quotient of two ints is never within rounding of the next
-    // whole number).
-    const double q = static_cast<double>(ctx.fenetre.ZoneTravail().width()) / e.TwipsParPixelX;
-    double pixels = static_cast<double>(static_cast<qint64>(q));
-    if (pixels > q) pixels -= 1;
-    return pixels + e.MargeLimite;
+    auto& l = ctx.largeurVisible;
+    const int twips = ctx.fenetre.ZoneTravail().width();
+    if (twips != l.twips || e.TwipsParPixelX != l.twipsParPixel) {
+        // Whole pixels, rounded down (the quotient of two ints is never within rounding of the
+        // next whole number).
+        const double q = static_cast<double>(twips) / e.TwipsParPixelX;
+        l.pixels = static_cast<double>(static_cast<qint64>(q));
+        if (l.pixels > q) l.pixels -= 1;
+        l.twips = twips;
+        l.twipsParPixel = e.TwipsParPixelX;
+    }
+    return l.pixels + e.MargeLimite;
 }
 
 void ControleFinLigne(Contexte& ctx) {
