@@ -4,6 +4,7 @@
 #include "transcription/Casse.h"
 #include "transcription/Morceaux.h"
 
+#include <algorithm>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -103,11 +104,14 @@ void RegleAccentTumeli(QString& t) {
 // Classes every element and rebuilds the text with its word breaks. Returns true when a "{" mark
 // was met.
 bool PasseElements(const QString& t, QString& sortie) {
-    sortie.clear();
-    sortie.reserve(t.size() + t.size() / 2 + 8);
+    // An element of L characters (and its separator) writes at most L + 5: written straight into a
+    // buffer of that size, kept from one call to the next.
+    const qsizetype n = t.size();
+    sortie.resize(5 * n + 8);
+    QChar* d = sortie.data();
+    const auto poser = [&d](QStringView v) { d = std::copy(v.begin(), v.end(), d); };
     bool debutMot = true, marqueVue = false, sauter = false;
     qsizetype debut = 0;
-    const qsizetype n = t.size();
     while (debut <= n) {
         qsizetype fin = debut;
         while (fin < n && t[fin] != u'.') ++fin;
@@ -120,41 +124,42 @@ bool PasseElements(const QString& t, QString& sortie) {
         if (e.isEmpty()) continue;
         const QChar c = e[0];
         if (c == u'%') {
-            sortie += e;
-            sortie += u".+."_s;
+            poser(e);
+            poser(u".+.");
             continue;
         }
         if (c == u'!') {
-            sortie += e.left(2);
-            sortie += u".+."_s;
+            poser(e.left(2));
+            poser(u".+.");
             sauter = true;
             continue;
         }
         const bool egal = c == u'=';
         if (egal) e = e.mid(1);
-        if (e == u"+"_s) {
-            sortie += u"+."_s;
+        if (e == u"+") {
+            poser(u"+.");
             debutMot = true;
             continue;
         }
         if (egal || (c >= u'A' && c <= u'Z')) {
-            if (!debutMot) sortie += u".+."_s;
-            if (egal) sortie += u'=';
-            sortie += e;
-            sortie += u'.';
+            if (!debutMot) poser(u".+.");
+            if (egal) *d++ = u'=';
+            poser(e);
+            *d++ = u'.';
             debutMot = false;
         } else if ((c >= u'a' && c <= u'z') || c == u'|') {
-            AjouterMinuscules(sortie, e);
-            sortie += u'.';
+            for (const QChar x : e) *d++ = Minuscule(x);
+            *d++ = u'.';
         } else if (c >= u'0' && c <= u'9') {
-            sortie += e;
-        } else if (e == u"-"_s) {
-            sortie += u"-."_s;
-        } else if (e == u"{"_s) {
-            sortie += u"{."_s;
+            poser(e);
+        } else if (e == u"-") {
+            poser(u"-.");
+        } else if (e == u"{") {
+            poser(u"{.");
             marqueVue = true;
         }
     }
+    sortie.truncate(d - sortie.constData());
     return marqueVue;
 }
 
@@ -222,17 +227,18 @@ void NettoyerSeparateurs(QString& texte) {
     texte.truncate(d - s);
     // Then the ends, one rule at a time in the order of the list; none of them can make a new
     // match inside the text.
+    const QChar* const t = texte.constData();
     qsizetype deb = 0, fin = texte.size();
     for (;;) {
-        const QStringView v = QStringView(texte).mid(deb, fin - deb);
-        if (v.endsWith(u'.')) --fin;
-        else if (v.endsWith(u".+"_s)) fin -= 2;
-        else if (v.startsWith(u'.') || v.startsWith(u'+')) ++deb;
-        else if (v.startsWith(u"{.{."_s)) deb += 2;
+        const qsizetype n = fin - deb;
+        if (n >= 1 && t[fin - 1] == u'.') fin -= 1;
+        else if (n >= 2 && t[fin - 2] == u'.' && t[fin - 1] == u'+') fin -= 2;
+        else if (n >= 1 && (t[deb] == u'.' || t[deb] == u'+')) deb += 1;
+        else if (n >= 4 && t[deb] == u'{' && t[deb + 1] == u'.' && t[deb + 2] == u'{' && t[deb + 3] == u'.') deb += 2;
         else break;
     }
-    texte.truncate(fin);
-    texte.remove(0, deb);
+    if (fin < texte.size()) texte.truncate(fin);
+    if (deb > 0) texte.remove(0, deb);
 }
 
 void AvancerMarques(QString& texte) {
@@ -332,5 +338,7 @@ void Normaliser(Contexte& ctx, QString& textePointe) {
     }
     if (p.o && travail.contains(u"+.ou."_s)) travail.remove(u"+.ou."_s);
     textePointe.swap(travail);
-    travail.clear();
+    // The text read keeps its room as the next scratch.
+    travail = std::move(t);
+    travail.resize(0);
 }
