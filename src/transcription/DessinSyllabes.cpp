@@ -38,8 +38,10 @@ bool EgalSansCasse(QStringView s, std::u16string_view minuscules) {
 
 // Vowel form of a syllable by its ending; `defaut` when none applies.
 int FormeVoyelle(QStringView s, int defaut) {
-    if (EgalSansCasse(s, u"yyh")) return 9;
-    if (s.size() == 3 && EgalSansCasse(s.sliced(1), u"eh")) return 4;
+    if (s.size() == 3) {
+        if (EgalSansCasse(s, u"yyh")) return 9;
+        return EgalSansCasse(s.sliced(1), u"eh") ? 4 : defaut;
+    }
     if (s.size() != 2) return defaut;
     switch (Minuscule(s[1]).unicode()) {
     case u'h': return 2;

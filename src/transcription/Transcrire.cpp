@@ -12,6 +12,7 @@
 #include "layout/PagesRappel.h"
 #include "outputs/LotPrononciation.h"
 #include "outputs/RenduAPI.h"
+#include "transcription/Casse.h"
 #include "transcription/DessinSyllabes.h"
 #include "transcription/Morceaux.h"
 #include "transcription/Normaliseur.h"
@@ -177,7 +178,7 @@ double LargeurPrevue(const Contexte& ctx, std::span<const QStringView> syllabes)
     double l = 0;
     for (const QStringView s : syllabes) {
         if (s.isEmpty()) continue;
-        const QString& entree = EntreeGlyphe(ctx.tables, s[0].toLower().unicode(), 1);
+        const QString& entree = EntreeGlyphe(ctx.tables, Minuscule(s[0]).unicode(), 1);
         l += e.Taille * ChiffreEntree(entree, 1) + e.LargeurBlanc;
     }
     return l;
