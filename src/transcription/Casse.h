@@ -11,6 +11,13 @@ inline QChar Minuscule(QChar c) {
     return c.toLower();
 }
 
+// ASCII without capitals: a text that lower-casing leaves as it is, told without a Unicode lookup.
+inline bool MinusculesAscii(QStringView texte) {
+    for (const QChar c : texte)
+        if (c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z')) return false;
+    return true;
+}
+
 inline void AjouterMinuscules(QString& sortie, QStringView texte) {
     const qsizetype debut = sortie.size();
     sortie.resize(debut + texte.size());

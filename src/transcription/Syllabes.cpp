@@ -82,7 +82,8 @@ void NumeroterDiese(EtatProgramme& e, const QString& w) {
 // Apostrophes of the prepared text: "h'" prefixes of Tumeli, the stress apostrophe, the backquote.
 QString TraiterApostrophes(const EtatProgramme& e, QString w) {
     const bool tumeli = e.Langue == 0;
-    if (Contient(w, u'_') && w.contains(u"__") && !w.contains(u"%la__")) w.replace(QStringLiteral("__"), QStringLiteral("_@_"));
+    if (Contient(w, u'_') && w.contains(u"__") && !w.contains(u"%la__"))
+        w.replace(QStringLiteral("__"), QStringLiteral("_@_"));
     if (tumeli && w.size() > 2 && (w.startsWith(u"h'") || w.startsWith(u"h`"))) w = QStringLiteral("''fh") + w.mid(2);
     if (tumeli && w.size() > 4 && (w.startsWith(u"'fh'") || w.startsWith(u"'fh`"))) w = QStringLiteral("''fh") + w.mid(4);
     bool prefixe = false;

@@ -110,9 +110,7 @@ void ConstruireTextePointe(Contexte& ctx, Passe& p) {
     EtatProgramme& e = ctx.etat;
     QStringList marqueurs;
     QString minuscule = std::move(e.Tampon);
-    // Only capitals and letters beyond ASCII can change case.
-    if (std::any_of(minuscule.cbegin(), minuscule.cend(), [](QChar c) { return c.unicode() >= 0x80 || (c >= u'A' && c <= u'Z'); }))
-        minuscule = std::move(minuscule).toLower();
+    if (!MinusculesAscii(minuscule)) minuscule = std::move(minuscule).toLower();
     e.Tampon.clear();
     if (Contient(minuscule, u'%')) minuscule = ProtegerMarqueurs(minuscule, marqueurs);
     const bool memorisable = marqueurs.isEmpty() && !Contient(minuscule, u'#');
