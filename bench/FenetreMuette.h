@@ -1,8 +1,8 @@
 #pragma once
 // A window interface that does nothing, for benchmarks.
 
-#include "app/FenetreInterface.h"
-#include "app/Horloge.h"
+#include "base/FenetreInterface.h"
+#include "base/Horloge.h"
 
 class FenetreMuette : public FenetreInterface {
 public:

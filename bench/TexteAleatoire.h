@@ -2,7 +2,7 @@
 // Glyph-like text for the layout benchmarks: words of 2 to 5 glyphs, each glyph a random path of
 // 5 to 9 strokes inside a 10 × 12 cell at size 1, drawn with Dessin on the current line.
 
-#include "app/Contexte.h"
+#include "base/Contexte.h"
 #include "drawing/Dessin.h"
 
 #include <QString>

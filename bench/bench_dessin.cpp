@@ -2,7 +2,7 @@
 // straight with one QPainter on the same kind of QImage.
 
 #include "FenetreMuette.h"
-#include "app/Contexte.h"
+#include "app/ContexteProgramme.h"
 #include "drawing/Dessin.h"
 
 #include <QGuiApplication>
@@ -41,7 +41,7 @@ void BM_Dessin(benchmark::State& state) {
     Surface surface(1600, 1200);
     FenetreMuette fenetre;
     HorlogeMuette horloge;
-    auto ctx = std::make_unique<Contexte>(surface, fenetre, horloge, QString());
+    auto ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, QString());
     ctx->etat.Relief = false;
     ctx->etat.MargeGauche = 15;
     int i = 0;

@@ -2,7 +2,7 @@
 // against the floors of reading the file into memory, as bytes and as text decoded the way every
 // data file is read; and one lookup in the largest.
 
-#include "config/Texte8Bits.h"
+#include "base/Texte8Bits.h"
 #include "transcription/Dictionnaires.h"
 
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 
 #include "FenetreMuette.h"
 #include "TexteAleatoire.h"
-#include "app/Contexte.h"
+#include "app/ContexteProgramme.h"
 #include "drawing/Scanners.h"
 #include "layout/Lignes.h"
 
@@ -18,7 +18,7 @@ struct Page {
     Surface surface{1600, 1200};
     FenetreMuette fenetre;
     HorlogeMuette horloge;
-    Contexte ctx{surface, fenetre, horloge, QString()};
+    ContexteProgramme ctx{surface, fenetre, horloge, QString()};
     std::vector<std::pair<double, double>> fins;  // (PosX after the last word, YLigne) per line
 
     Page() {

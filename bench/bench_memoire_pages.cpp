@@ -11,7 +11,7 @@
 
 #include "FenetreMuette.h"
 #include "TexteAleatoire.h"
-#include "app/Contexte.h"
+#include "app/ContexteProgramme.h"
 #include "drawing/Scanners.h"
 #include "layout/Ecrans.h"
 #include "layout/Lignes.h"
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     Surface surface(1600, 2040);
     FenetreBanc fenetre;
     HorlogeMuette horloge;
-    Contexte ctx(surface, fenetre, horloge, QString());
+    ContexteProgramme ctx(surface, fenetre, horloge, QString());
     EtatProgramme& e = ctx.etat;
     GeometrieTaille1(e);
     e.PagesRappelables = 30;

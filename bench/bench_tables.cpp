@@ -1,7 +1,7 @@
 // ChargeTables on a 200 KB tables file, against the floor: reading the same file line by line.
 
 #include "FenetreMuette.h"
-#include "app/Contexte.h"
+#include "app/ContexteProgramme.h"
 #include "config/ChargeTables.h"
 
 #include <QFile>
@@ -60,7 +60,7 @@ void BM_ChargeTables(benchmark::State& state) {
     HorlogeMuette horloge;
     Surface surface(10, 10);
     for (auto _ : state) {
-        auto ctx = std::make_unique<Contexte>(surface, fenetre, horloge, Dossier().path());
+        auto ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, Dossier().path());
         ChargeTables(*ctx);
         benchmark::DoNotOptimize(ctx->tables.TableGlyphes[0][1][0]);
     }
@@ -86,8 +86,8 @@ BENCHMARK(BM_PlancherLectureLignes)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 
+#include "base/Texte8Bits.h"
 #include "config/LecteurChamps.h"
-#include "config/Texte8Bits.h"
 namespace {
 void BM_Champs(benchmark::State& state) {
     QString t;

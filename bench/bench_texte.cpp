@@ -7,8 +7,8 @@
 // - Normaliser on dotted texts of 2,000 and 20,000 words.
 
 #include "FenetreMuette.h"
-#include "app/Contexte.h"
-#include "config/Texte8Bits.h"
+#include "app/ContexteProgramme.h"
+#include "base/Texte8Bits.h"
 #include "transcription/Dictionnaires.h"
 #include "transcription/Normaliseur.h"
 
@@ -100,7 +100,7 @@ void BM_DictionnairesAvecDate(benchmark::State& state) {
     FenetreMuette fenetre;
     HorlogeMuette horloge;
     Surface surface(1, 1);
-    Contexte ctx(surface, fenetre, horloge, D().dir.path());
+    ContexteProgramme ctx(surface, fenetre, horloge, D().dir.path());
     const QString nom = QStringLiteral("Fohms_FR.TXT");
     const QStringList r = Recherches();
     qsizetype i = 0;
@@ -156,7 +156,7 @@ void BM_Normaliser(benchmark::State& state) {
     FenetreMuette fenetre;
     HorlogeMuette horloge;
     Surface surface(1, 1);
-    Contexte ctx(surface, fenetre, horloge, QString());
+    ContexteProgramme ctx(surface, fenetre, horloge, QString());
     ctx.etat.Langue = 0;
     const QString texte = TextePointe(static_cast<int>(state.range(0)));
     for (auto _ : state) {

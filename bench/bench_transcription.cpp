@@ -4,7 +4,7 @@
 // (tests/data/tables), whose short paths make the floor lower.
 
 #include "FenetreMuette.h"
-#include "app/Contexte.h"
+#include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
 #include "drawing/Dessin.h"
 #include "transcription/Transcrire.h"
@@ -37,7 +37,7 @@ QStringList Texte(int mots) {
 
 struct Poste {
     explicit Poste(const QString& tables, int hauteur = 200)
-        : surface(1000, hauteur), ctx(std::make_unique<Contexte>(surface, fenetre, horloge, tables)) {
+        : surface(1000, hauteur), ctx(std::make_unique<ContexteProgramme>(surface, fenetre, horloge, tables)) {
         Main(*ctx);
         ctx->etat.Relief = false;
         ctx->etat.ProfondeurRelief = 0;
@@ -47,7 +47,7 @@ struct Poste {
     Surface surface;
     FenetreMuette fenetre;
     HorlogeMuette horloge;
-    std::unique_ptr<Contexte> ctx;
+    std::unique_ptr<ContexteProgramme> ctx;
 };
 
 // What writing the text left: surfaces started and missing-glyph lines.

@@ -5,6 +5,3 @@ struct Contexte;
 // Start-up, in order: the fixed fields, the settings, the program tables, the first line, the
 // cursor at X 0. The caller then shows the main window.
 void Main(Contexte& ctx);
-
-// Empties the per-page state when a new page begins.
-void ReinitialiserPage(Contexte& ctx);

@@ -1,9 +1,10 @@
 #include "config/ChargeTables.h"
 
-#include "app/Contexte.h"
+#include "base/Contexte.h"
+#include "base/Texte8Bits.h"
 #include "config/LecteurChamps.h"
-#include "config/Texte8Bits.h"
-#include "transcription/Selection.h"
+#include "config/Legendes.h"
+#include "config/Tables.h"
 
 #include <QFile>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "config/Parametres.h"
 
-#include "app/Contexte.h"
-#include "transcription/Selection.h"
+#include "base/Contexte.h"
+#include "config/Legendes.h"
 
 #include <QDir>
 

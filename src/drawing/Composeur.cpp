@@ -1,7 +1,7 @@
 #include "drawing/Composeur.h"
 
-#include "app/Contexte.h"
-#include "config/Texte8Bits.h"
+#include "base/Contexte.h"
+#include "base/Texte8Bits.h"
 #include "drawing/Dessin.h"
 #include "drawing/Entrees.h"
 #include "drawing/Scanners.h"

@@ -1,9 +1,7 @@
 #include "drawing/Dessin.h"
 
-#include "app/Contexte.h"
-#include "config/Texte8Bits.h"
-#include "layout/AffichageEtat.h"
-#include "layout/ChangementEcriture.h"
+#include "base/Contexte.h"
+#include "base/Texte8Bits.h"
 
 namespace {
 
@@ -83,7 +81,7 @@ bool Dessin(Contexte& ctx, const QString& chemin, double& x, double& y, int prem
     if (e.Ecriture != e.EcritureAvantDerniere) {
         e.EcritureAvantLatin = e.EcritureAvantDerniere;
         e.EcritureNouvelle = e.Ecriture;
-        ChangementEcriture(ctx);
+        if (ctx.crochets.ChangementEcriture) ctx.crochets.ChangementEcriture(ctx);
     }
 
     const int t = e.Taille;
@@ -162,7 +160,7 @@ bool Dessin(Contexte& ctx, const QString& chemin, double& x, double& y, int prem
         y = y0;
         e.RetourForce = false;
         e.PageEntamee = true;
-        if (!e.CollageEnCours || e.RythmeColler > 1) AfficheEtat(ctx);
+        if ((!e.CollageEnCours || e.RythmeColler > 1) && ctx.crochets.AfficheEtat) ctx.crochets.AfficheEtat(ctx);
     }
     e.DernierCode = code;
     return true;

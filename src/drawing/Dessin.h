@@ -1,7 +1,7 @@
 #pragma once
 // The path-drawing language: one interpreter for every glyph, digit, sign and mark.
 
-#include "app/EtatProgramme.h"
+#include "base/EtatProgramme.h"
 
 #include <QString>
 

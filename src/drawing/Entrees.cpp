@@ -1,7 +1,7 @@
 #include "drawing/Entrees.h"
 
-#include "app/Contexte.h"
-#include "config/Texte8Bits.h"
+#include "base/Contexte.h"
+#include "base/Texte8Bits.h"
 
 double DecalageAttache(const Contexte& ctx) {
     const EtatProgramme& e = ctx.etat;

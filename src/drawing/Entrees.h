@@ -2,8 +2,8 @@
 // Fixed positions of the table entries: digits read as character code - 48, and the "°" that marks
 // a part a glyph does not have.
 
+#include "base/Texte8Bits.h"
 #include "config/Tables.h"
-#include "config/Texte8Bits.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "drawing/Etendue.h"
 
-#include "config/Texte8Bits.h"
+#include "base/Texte8Bits.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "drawing/MarqueFinMot.h"
 
-#include "app/Contexte.h"
+#include "base/Contexte.h"
 #include "drawing/Dessin.h"
 #include "drawing/Scanners.h"
 

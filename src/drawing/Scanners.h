@@ -1,6 +1,6 @@
 #pragma once
 // The line scanners: where the written text of the current line ends, read from the surface's
-// pixels, and the word spacing and right-edge check built on them.
+// pixels, and the word spacing built on them.
 
 #include <QImage>
 #include <initializer_list>
@@ -19,16 +19,6 @@ void ScanFinTexte(Contexte& ctx, Bande bande);
 
 // One word-space pair beyond the text: PosX := XFinGlyphe + 2 × LargeurBlanc; XDebutMot := PosX.
 void EspaceMot(Contexte& ctx);
-
-// Right-edge check before a word: recomputes LimiteDroite, measures the line and starts a new line
-// when the text has reached the right limit and a line break is allowed.
-void ControleFinLigne(Contexte& ctx);
-
-// MargeLimite, the allowance added to the visible width to give LimiteDroite.
-void CalculeMargeLimite(Contexte& ctx);
-
-// The visible width of the work area in pixels plus MargeLimite.
-double LimiteDroiteVisible(Contexte& ctx);
 
 // --- Scan primitives, reading the picture's scan lines directly ------------------------------
 

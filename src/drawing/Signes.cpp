@@ -1,11 +1,10 @@
 #include "drawing/Signes.h"
 
-#include "app/Contexte.h"
-#include "config/Texte8Bits.h"
+#include "base/Contexte.h"
+#include "base/Texte8Bits.h"
 #include "drawing/Dessin.h"
 #include "drawing/Entrees.h"
 #include "drawing/Scanners.h"
-#include "layout/AffichageEtat.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "drawing/Specimen.h"
 
-#include "app/Contexte.h"
+#include "base/Contexte.h"
+#include "config/Tables.h"
 #include "drawing/Dessin.h"
 
 #include <QFont>
@@ -24,8 +25,8 @@ int Chiffre(const QString& e, int position) { return e.size() < position ? 0 : e
 // A context of its own over a picture of its own, with the tables and settings of `source`.
 struct Atelier {
     Atelier(const Contexte& source, int largeur, int hauteur)
-        : surface(largeur, hauteur), ctx(surface, source.fenetre, source.horloge, source.dossier) {
-        ctx.tables = source.tables;
+        : surface(largeur, hauteur), ctx(surface, source.fenetre, source.horloge, source.dossier, source.Parties()) {
+        ctx.crochets = source.crochets;
         ctx.etat = source.etat;
         ctx.etat.CouleurFond = surface.CouleurFond();
         ctx.etat.TexteMulticolore = false;

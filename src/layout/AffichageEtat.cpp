@@ -1,11 +1,7 @@
 #include "layout/AffichageEtat.h"
 
-#include "app/Contexte.h"
-
-QString NombreAvecSigne(double v) {
-    QString n = QString::number(v, 'g', 12);
-    return v >= 0 ? u' ' + n : n;
-}
+#include "base/Contexte.h"
+#include "base/Texte8Bits.h"
 
 void AfficheEtat(Contexte& ctx) {
     const EtatProgramme& e = ctx.etat;

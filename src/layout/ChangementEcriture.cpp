@@ -1,6 +1,6 @@
 #include "layout/ChangementEcriture.h"
 
-#include "app/Contexte.h"
+#include "base/Contexte.h"
 #include "drawing/Entrees.h"
 #include "drawing/Scanners.h"
 #include "layout/Lignes.h"

@@ -1,7 +1,8 @@
 #include "layout/Ecrans.h"
 
-#include "app/Contexte.h"
-#include "config/Texte8Bits.h"
+#include "base/Contexte.h"
+#include "base/Texte8Bits.h"
+#include "layout/MagasinImages.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
 #include "layout/Lignes.h"
 
-#include "app/Contexte.h"
-#include "app/Demarrage.h"
+#include "base/Contexte.h"
+#include "base/Texte8Bits.h"
 #include "drawing/Dessin.h"
 #include "drawing/Scanners.h"
 #include "layout/AffichageEtat.h"
 #include "layout/Ecrans.h"
+#include "layout/Page.h"
 #include "layout/PagesRappel.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include "layout/PagesRappel.h"
 
-#include "app/Contexte.h"
+#include "base/Contexte.h"
+#include "layout/MagasinImages.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
 #include "outputs/RenduAPI.h"
 
-#include "app/Contexte.h"
+#include "base/Contexte.h"
 #include "drawing/Dessin.h"
 #include "drawing/Scanners.h"
 #include "layout/ChangementEcriture.h"
 #include "layout/Lignes.h"
+#include "layout/LimiteDroite.h"
 
 #include <QImage>
 

@@ -1,11 +1,12 @@
 #include "transcription/DessinSyllabes.h"
 
-#include "app/Contexte.h"
+#include "base/Contexte.h"
 #include "drawing/Dessin.h"
 #include "drawing/Entrees.h"
 #include "drawing/Etendue.h"
 #include "drawing/Scanners.h"
 #include "drawing/Signes.h"
+#include "layout/LimiteDroite.h"
 #include "transcription/Casse.h"
 #include "transcription/Morceaux.h"
 

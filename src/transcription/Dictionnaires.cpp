@@ -1,7 +1,7 @@
 #include "transcription/Dictionnaires.h"
 
-#include "app/Contexte.h"
-#include "config/Texte8Bits.h"
+#include "base/Contexte.h"
+#include "base/Texte8Bits.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "transcription/Normaliseur.h"
 
-#include "app/Contexte.h"
+#include "base/Contexte.h"
 #include "transcription/Casse.h"
 #include "transcription/Morceaux.h"
 

@@ -1,4 +1,4 @@
-#include "app/Contexte.h"
+#include "base/Contexte.h"
 #include "transcription/Normaliseur.h"
 
 using namespace Qt::StringLiterals;

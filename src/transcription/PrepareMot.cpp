@@ -1,5 +1,6 @@
-#include "app/Contexte.h"
-#include "config/Texte8Bits.h"
+#include "base/Contexte.h"
+#include "base/Texte8Bits.h"
+#include "transcription/Dictionnaires.h"
 #include "transcription/Normaliseur.h"
 #include "transcription/Prononciation.h"
 

@@ -1,27 +1,20 @@
 #include "transcription/Selection.h"
 
-#include "app/Contexte.h"
-#include "config/Texte8Bits.h"
+#include "base/Contexte.h"
+#include "base/Texte8Bits.h"
+#include "config/Legendes.h"
 #include "drawing/Dessin.h"
 #include "drawing/Scanners.h"
 #include "layout/AffichageEtat.h"
 #include "layout/ChangementEcriture.h"
 #include "layout/Lignes.h"
+#include "layout/LimiteDroite.h"
 
 #include <QFont>
 
 namespace {
 
-const char16_t* const kEcritures[] = {u"Velmor", u"Dorvane", u"Latine", u"A.P.I."};
-const char16_t* const kLangues[] = {u"Tumeli", u"Français", u"English", u"P H O N"};
-
 constexpr int kTailleMaxi = 50;  // 600-pixel glyphs: larger sizes only break the layout
-
-int CodeEcriture(const QString& legende) {
-    for (int i = 0; i < 4; ++i)
-        if (legende == QString::fromUtf16(kEcritures[i])) return i;
-    return -1;
-}
 
 // The surface font: 8 + 4 × Taille points of the metric-compatible sans-serif.
 void PoliceSurface(Contexte& ctx) {
@@ -31,10 +24,6 @@ void PoliceSurface(Contexte& ctx) {
 }
 
 }  // namespace
-
-QString LegendeEcriture(int ecriture) {
-    return ecriture >= 0 && ecriture < 4 ? QString::fromUtf16(kEcritures[ecriture]) : QString();
-}
 
 void ChoisirEcriture(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
@@ -71,13 +60,6 @@ void ChoisirLangue(Contexte& ctx, QString& marqueur) {
     for (int i = 0; i < 4; ++i)
         if (marqueur == QString::fromUtf16(kCodes[i])) ctx.etat.Langue = static_cast<int16_t>(i);
     AfficherLangue(ctx);
-}
-
-void AfficherLangue(Contexte& ctx) {
-    const int l = ctx.etat.Langue;
-    QString legende = l >= 0 && l < 4 ? QString::fromUtf16(kLangues[l]) : QString();
-    if (ctx.etat.ModeSon == 2) legende = QStringLiteral("MP3");
-    ctx.fenetre.FixerTexte(QStringLiteral("CmdLihg"), legende);
 }
 
 void FixerCouleur(Contexte& ctx, double n) { ctx.etat.NumCouleur = n; }

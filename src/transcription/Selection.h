@@ -14,9 +14,6 @@ void ChoisirEcriture(Contexte& ctx);
 // Sets Langue from a marker ("%FR", "FR", ...) and shows it; anything else leaves Langue as it is.
 void ChoisirLangue(Contexte& ctx, QString& marqueur);
 
-// Sets the caption of "CmdLihg" from Langue, or "MP3" when ModeSon is 2.
-void AfficherLangue(Contexte& ctx);
-
 void FixerCouleur(Contexte& ctx, double n);     // NumCouleur
 void FixerInterligne(Contexte& ctx, double n);  // line spacing, through the "TxtHauteurLigne" box
 void FixerBlanc(Contexte& ctx, double n);       // word space in size units
@@ -28,6 +25,3 @@ void HauteurLigneSaisie(Contexte& ctx, const QString& texte);
 
 // Prints a text in Latin letters at the cursor, executing the markers it contains.
 void ImprimerLatin(Contexte& ctx, const QString& texte);
-
-// The caption of a script code 0..3 ("Velmor", "Dorvane", "Latine", "A.P.I.").
-QString LegendeEcriture(int ecriture);

@@ -1,4 +1,5 @@
-#include "app/Contexte.h"
+#include "base/Contexte.h"
+#include "config/Tables.h"
 #include "transcription/Prononciation.h"
 
 #include <algorithm>

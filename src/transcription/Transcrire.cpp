@@ -1,7 +1,7 @@
 #include "transcription/Transcrire.h"
 
-#include "app/Contexte.h"
-#include "config/Texte8Bits.h"
+#include "base/Contexte.h"
+#include "base/Texte8Bits.h"
 #include "drawing/Chiffres.h"
 #include "drawing/Composeur.h"
 #include "drawing/Entrees.h"
@@ -9,11 +9,11 @@
 #include "drawing/Scanners.h"
 #include "drawing/Signes.h"
 #include "layout/Lignes.h"
+#include "layout/LimiteDroite.h"
 #include "layout/PagesRappel.h"
-#include "outputs/LotPrononciation.h"
-#include "outputs/RenduAPI.h"
 #include "transcription/Casse.h"
 #include "transcription/DessinSyllabes.h"
+#include "transcription/MemoireSyllabes.h"
 #include "transcription/Morceaux.h"
 #include "transcription/Normaliseur.h"
 #include "transcription/Prononciation.h"
@@ -272,7 +272,7 @@ void Mot(Contexte& ctx, Passe& p) {
         QString lettres = mot.toString();
         lettres.remove(u'.');
         if (e.Ecriture == 2) ImprimerLatin(ctx, lettres);
-        else EcritAPI(ctx, lettres);
+        else if (ctx.crochets.EcritAPI) ctx.crochets.EcritAPI(ctx, lettres);
         return;
     }
     if (Contient(mot, u'!')) {
@@ -303,7 +303,7 @@ void UnePasse(Contexte& ctx) {
     }
     if (!e.CollageEnCours) MemorisePage(ctx);
     ConstruireTextePointe(ctx, p);
-    if (e.ModeSon > 0) EcrireLotPrononciation(ctx);
+    if (e.ModeSon > 0 && ctx.crochets.EcrireLotPrononciation) ctx.crochets.EcrireLotPrononciation(ctx);
     DecouperMots(ctx, p);
     for (e.IndiceMot = 0; e.IndiceMot <= e.DernierMot; ++e.IndiceMot) Mot(ctx, p);
     e.SautPermis = true;

@@ -39,21 +39,4 @@ TEST(Demarrage, WithoutSettingsOrTables) {
     EXPECT_TRUE(b.fenetre.messages.empty());
 }
 
-TEST(Demarrage, PageResetKeepsTheOldCursorAsWordStart) {
-    Banc b;
-    b.etat().PasLigne = 40;
-    b.etat().MargeGauche = 15;
-    b.etat().PosX = 230;
-    b.etat().Tampon = "mot";
-    b.etat().PageEntamee = true;
-    b.fenetre.defilementV = 120;
-    ReinitialiserPage(*b.ctx);
-    EXPECT_EQ(b.etat().XDebutMot, 230);
-    EXPECT_EQ(b.etat().PosX, 15);
-    EXPECT_EQ(b.etat().PosY, 40);
-    EXPECT_TRUE(b.etat().Tampon.isEmpty());
-    EXPECT_FALSE(b.etat().PageEntamee);
-    EXPECT_EQ(b.fenetre.defilementV, 0);
-}
-
 }  // namespace

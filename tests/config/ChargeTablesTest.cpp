@@ -1,6 +1,6 @@
 #include "config/ChargeTables.h"
+#include "base/Texte8Bits.h"
 #include "config/LecteurChamps.h"
-#include "config/Texte8Bits.h"
 #include "support/Banc.h"
 
 #include <QDir>

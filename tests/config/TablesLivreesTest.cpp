@@ -1,8 +1,8 @@
 // The data files shipped in data/: every syllable, digit and sign the program can be asked to draw
 // has a glyph, every path of the tables runs without the path error, and the headers read right.
 #include "app/Demarrage.h"
+#include "base/Texte8Bits.h"
 #include "config/ChargeTables.h"
-#include "config/Texte8Bits.h"
 #include "drawing/Dessin.h"
 #include "drawing/Specimen.h"
 #include "support/Banc.h"

@@ -75,43 +75,6 @@ TEST(EspaceMot, TwoWordSpacesAfterTheTextEnd) {
     EXPECT_EQ(bord.etat().XFinGlyphe, 59);
 }
 
-TEST(ControleFinLigne, BreaksOnlyPastTheLimitAndWhenAllowed) {
-    BancLigne b;
-    b.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 1000 * 15);
-    b.etat().MargeLimite = 0;
-    b.etat().PosX = 280;
-    b.surface.Point(295, 94, 0);
-    b.etat().SautPermis = true;
-    ControleFinLigne(*b.ctx);
-    EXPECT_EQ(b.etat().LimiteDroite, 300);
-    EXPECT_EQ(b.etat().YLigne, 100);  // the text ends before the limit
-
-    b.surface.Point(305, 94, 0);
-    b.etat().SautPermis = false;
-    ControleFinLigne(*b.ctx);
-    EXPECT_EQ(b.etat().XFinGlyphe, 305);
-    EXPECT_EQ(b.etat().YLigne, 100);  // not allowed
-
-    b.etat().SautPermis = true;
-    ControleFinLigne(*b.ctx);
-    EXPECT_EQ(b.etat().YLigne, 138);
-    EXPECT_EQ(b.etat().PosX, 15);
-}
-
-TEST(CalculeMargeLimite, BySizeWindowStateReliefAndFixedWidth) {
-    struct Cas { int taille; bool maximisee, relief, fixee; double marge; };
-    for (const Cas& c : {Cas{1, false, false, false, 20}, Cas{3, false, false, false, -33}, Cas{1, true, true, false, 13},
-                         Cas{1, true, false, false, 24}, Cas{1, true, false, true, -5}}) {
-        Banc b;
-        b.etat().Taille = c.taille;
-        b.fenetre.maximisee = c.maximisee;
-        b.etat().Relief = c.relief;
-        b.etat().LargeurImageFixee = c.fixee;
-        CalculeMargeLimite(*b.ctx);
-        EXPECT_EQ(b.etat().MargeLimite, c.marge) << c.taille << c.maximisee << c.relief << c.fixee;
-    }
-}
-
 // The scans read blocks of columns at once: they must find what a pixel-by-pixel reading finds,
 // wherever the ink, the block edges and the picture edges fall.
 TEST(ColonneEncree, MatchesAPixelByPixelReading) {

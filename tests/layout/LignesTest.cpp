@@ -1,6 +1,7 @@
 #include "drawing/Dessin.h"
 #include "layout/Ecrans.h"
 #include "layout/Lignes.h"
+#include "layout/Page.h"
 #include "support/Banc.h"
 
 #include <gtest/gtest.h>
@@ -164,6 +165,23 @@ TEST(NouvelleLigne, ScreensWhilePastingStopAtTheTwentyFirst) {
         EXPECT_EQ(e.EtatEcrans[static_cast<size_t>(n)][6], 300);
     }
     EXPECT_FALSE(AfficherEcran(*b.ctx, 0));
+}
+
+TEST(ReinitialiserPage, KeepsTheOldCursorAsWordStart) {
+    Banc b;
+    b.etat().PasLigne = 40;
+    b.etat().MargeGauche = 15;
+    b.etat().PosX = 230;
+    b.etat().Tampon = "mot";
+    b.etat().PageEntamee = true;
+    b.fenetre.defilementV = 120;
+    ReinitialiserPage(*b.ctx);
+    EXPECT_EQ(b.etat().XDebutMot, 230);
+    EXPECT_EQ(b.etat().PosX, 15);
+    EXPECT_EQ(b.etat().PosY, 40);
+    EXPECT_TRUE(b.etat().Tampon.isEmpty());
+    EXPECT_FALSE(b.etat().PageEntamee);
+    EXPECT_EQ(b.fenetre.defilementV, 0);
 }
 
 }  // namespace

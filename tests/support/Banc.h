@@ -1,7 +1,7 @@
 #pragma once
 // A test bench: a surface, the recording window, a counting clock and a context over them.
 
-#include "app/Contexte.h"
+#include "app/ContexteProgramme.h"
 #include "support/FenetreFactice.h"
 #include "support/ImpressionQt.h"
 
@@ -20,13 +20,13 @@ public:
 
 struct Banc {
     explicit Banc(int largeur = 400, int hauteur = 300, QString dossier = {})
-        : surface(largeur, hauteur), ctx(std::make_unique<Contexte>(surface, fenetre, horloge, std::move(dossier))) {
+        : surface(largeur, hauteur), ctx(std::make_unique<ContexteProgramme>(surface, fenetre, horloge, std::move(dossier))) {
         ctx->etat.CouleurFond = surface.CouleurFond();
     }
     Surface surface;
     FenetreFactice fenetre;
     HorlogeComptee horloge;
-    std::unique_ptr<Contexte> ctx;
+    std::unique_ptr<ContexteProgramme> ctx;
 
     EtatProgramme& etat() { return ctx->etat; }
     Tables& tables() { return ctx->tables; }

@@ -2,7 +2,7 @@
 // Recording fake of the window interface: records every message and caption, answers questions
 // from a script (Oui once the script is used up), counts repaints.
 
-#include "app/FenetreInterface.h"
+#include "base/FenetreInterface.h"
 
 #include <QHash>
 #include <QSet>

@@ -2,7 +2,7 @@
 // as typed text would be (key looked up, value cut into syllables), and every syllable it gives
 // has a glyph in the shipped tables.
 #include "app/Demarrage.h"
-#include "config/Texte8Bits.h"
+#include "base/Texte8Bits.h"
 #include "support/Banc.h"
 #include "transcription/DessinSyllabes.h"
 #include "transcription/Prononciation.h"

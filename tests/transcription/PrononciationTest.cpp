@@ -1,5 +1,5 @@
 #include "config/ChargeTables.h"
-#include "config/Texte8Bits.h"
+#include "base/Texte8Bits.h"
 #include "support/Banc.h"
 #include "transcription/Dictionnaires.h"
 #include "transcription/Prononciation.h"

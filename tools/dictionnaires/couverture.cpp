@@ -7,7 +7,7 @@
 // and the typographic apostrophe becomes "'") holds a letter; it is found when the language's
 // dictionary or the fallback "Fohms_NP.TXT" has that key. Prints the figures per text and in all,
 // then the most frequent words not found.
-#include "config/Texte8Bits.h"
+#include "base/Texte8Bits.h"
 #include "transcription/Dictionnaires.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "app/cli/Editeur.h"
 #include "app/cli/Options.h"
 #include "app/cli/SousCommandes.h"
-#include "config/Texte8Bits.h"
+#include "base/Texte8Bits.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -2,7 +2,7 @@
 // A context for the headless subcommands: a fresh white surface, the console window interface and a
 // clock that does not wait.
 
-#include "app/Contexte.h"
+#include "app/ContexteProgramme.h"
 #include "app/cli/FenetreConsole.h"
 
 #include <memory>
@@ -10,13 +10,13 @@
 
 struct ContexteConsole {
     ContexteConsole(int largeur, int hauteur, const QString& dossier, QTextStream& erreurs)
-        : surface(largeur, hauteur), fenetre(erreurs), ctx(std::make_unique<Contexte>(surface, fenetre, horloge, dossier)) {
+        : surface(largeur, hauteur), fenetre(erreurs), ctx(std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier)) {
         ctx->etat.CouleurFond = surface.CouleurFond();
     }
     Surface surface;
     FenetreConsole fenetre;
     HorlogeMuette horloge;
-    std::unique_ptr<Contexte> ctx;
+    std::unique_ptr<ContexteProgramme> ctx;
 };
 
 // Saves the surface as BMP or PNG, by the file's extension.

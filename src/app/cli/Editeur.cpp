@@ -2,6 +2,7 @@
 
 #include "app/Demarrage.h"
 #include "app/cli/Options.h"
+#include "config/Legendes.h"
 #include "layout/Lignes.h"
 #include "outputs/RenduAPI.h"
 #include "transcription/Selection.h"

@@ -2,7 +2,7 @@
 // The window interface of the headless subcommands: every message goes to the error stream, one per
 // line; questions get their default answer; captions are kept and read back.
 
-#include "app/FenetreInterface.h"
+#include "base/FenetreInterface.h"
 
 #include <QHash>
 #include <QTextStream>

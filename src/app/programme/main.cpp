@@ -1,6 +1,6 @@
 // velmor: the editor, or a headless subcommand ("velmor chemin ...").
 
-#include "app/Contexte.h"
+#include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
 #include "app/cli/Commandes.h"
 #include "app/windows/FenetrePrincipale.h"
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     Surface surface(1600, 1200);
     FenetrePrincipale fenetre(surface);
     HorlogeReelle horloge;
-    auto ctx = std::make_unique<Contexte>(surface, fenetre, horloge, dossier);
+    auto ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier);
     Main(*ctx);
     fenetre.Relier(*ctx);
     if (ctx->etat.EtatFenetre == 2)

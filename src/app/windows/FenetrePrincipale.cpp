@@ -1,7 +1,7 @@
 #include "app/windows/FenetrePrincipale.h"
 
-#include "app/Contexte.h"
-#include "app/surface/Surface.h"
+#include "base/Contexte.h"
+#include "base/Surface.h"
 #include "layout/Lignes.h"
 #include "transcription/Transcrire.h"
 

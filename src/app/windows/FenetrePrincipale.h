@@ -1,7 +1,7 @@
 #pragma once
 // The main window: the writing surface in a scrolled view. It is the core's window interface.
 
-#include "app/FenetreInterface.h"
+#include "base/FenetreInterface.h"
 
 #include <QHash>
 #include <QMainWindow>

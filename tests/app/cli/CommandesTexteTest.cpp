@@ -1,5 +1,5 @@
 #include "app/cli/Commandes.h"
-#include "config/Texte8Bits.h"
+#include "base/Texte8Bits.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "config/Texte8Bits.h"
+#include "base/Texte8Bits.h"
 
 #include <QFile>
 
@@ -62,4 +62,9 @@ double Val(const QString& texte) {
             v += (texte[i].unicode() - u'0') * echelle;
     }
     return negatif ? -v : v;
+}
+
+QString NombreAvecSigne(double v) {
+    QString n = QString::number(v, 'g', 12);
+    return v >= 0 ? u' ' + n : n;
 }

@@ -1,4 +1,4 @@
-#include "app/surface/Surface.h"
+#include "base/Surface.h"
 
 #include <QFile>
 #include <QTemporaryDir>

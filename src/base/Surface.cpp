@@ -1,6 +1,6 @@
-#include "app/surface/Surface.h"
+#include "base/Surface.h"
 
-#include "app/surface/Bmp.h"
+#include "base/Bmp.h"
 
 #include <QFontMetrics>
 #include <QImageReader>

@@ -8,7 +8,7 @@
 // 4 upward diagonal, 5 downward diagonal, 6 cross, 7 diagonal cross. Draw modes: 13 copy pen,
 // 6 invert (drawing the same figure twice restores the pixels).
 
-#include "app/EtatProgramme.h"
+#include "base/EtatProgramme.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "app/surface/Bmp.h"
+#include "base/Bmp.h"
 
 #include <QFile>
 #include <QtEndian>

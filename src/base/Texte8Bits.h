@@ -18,3 +18,7 @@ bool LireFichier1252(const QString& chemin, QString& texte);
 // The usual reading of a decimal number at the start of a text (spaces skipped, optional sign,
 // digits, optional point and digits); 0 when there is none.
 double Val(const QString& texte);
+
+// A number as the program writes it into captions and messages: a leading space when it is not
+// negative.
+QString NombreAvecSigne(double v);

@@ -1,4 +1,4 @@
-#include "app/Horloge.h"
+#include "base/Horloge.h"
 
 #include <QThread>
 

@@ -1,0 +1,10 @@
+#include "layout/Branchements.h"
+
+#include "base/Contexte.h"
+#include "layout/AffichageEtat.h"
+#include "layout/ChangementEcriture.h"
+
+void BrancherMiseEnPage(Contexte& ctx) {
+    ctx.crochets.AfficheEtat = &AfficheEtat;
+    ctx.crochets.ChangementEcriture = &ChangementEcriture;
+}
