@@ -36,6 +36,7 @@ struct Crochets {
     void (*ChangementEcriture)(Contexte&) = nullptr;           // drawing → layout: script-change spacing
     void (*EcritAPI)(Contexte&, const QString&) = nullptr;     // transcription → outputs: IPA words
     void (*EcrireLotPrononciation)(Contexte&) = nullptr;       // transcription → outputs: "FON.bat"
+    void (*RapportMesures)(Contexte&) = nullptr;               // transcription → outputs: "Donnees.TXT"
 };
 
 // The parts of a context that belong to the upper folders.

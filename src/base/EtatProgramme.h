@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtNumeric>
 #include <array>
 #include <cstdint>
 
@@ -53,6 +54,11 @@ struct EtatProgramme {
     double SommetFenetre = 0, GaucheFenetre = 0, HauteurFenetre = 0, LargeurFenetre = 0;
     bool LargeurImageFixee = true;
     double LargeurImage = 0;
+    // The entry window's left and top edges (NaN: never placed) and its own layout: cells 0 to 10
+    // are its width and height, its text box's height and width, the buttons' width and left edge,
+    // the text box's top and its four buttons' tops; cell 11 holds 9 when cells 0 to 10 are set.
+    double EntreeX = qQNaN(), EntreeY = qQNaN();
+    std::array<double, 12> DispositionEntree{};
 
     // --- Text in transit ------------------------------------------------------------------
     QString Touche;

@@ -45,4 +45,9 @@ public:
     virtual void ColorerControle(const QString& controle, std::uint32_t fond) { (void)controle, (void)fond; }
     // The main window is maximised.
     virtual bool EstMaximisee() const { return false; }
+    // The picture number shown by a tool button ("Relief", "A4", "Rythme d'affichage", ...).
+    virtual void FixerImage(const QString& controle, int image) { (void)controle, (void)image; }
+    virtual int Image(const QString& controle) const { (void)controle; return 0; }
+    // Progress of a long re-transcription: `faits` words written of `total`; a total of 0 ends it.
+    virtual void Progression(int faits, int total) { (void)faits, (void)total; }
 };
