@@ -1,9 +1,11 @@
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // no test reads or writes the user's own folders
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,16 +5,28 @@
 #include "config/Parametres.h"
 #include "layout/Lignes.h"
 
-void Main(Contexte& ctx) {
+namespace {
+
+void Demarrer(Contexte& ctx, bool lireParametres) {
     EtatProgramme& e = ctx.etat;
     e.StyleRemplissage = 1;
     e.PageEntamee = false;
     e.UniteHauteur = 12;
     e.TitreFenetre = ctx.fenetre.Texte(QStringLiteral("frmEdit")) + QStringLiteral("   ");
-    AppliquerParametresParDefaut(ctx);
-    CompleterParametres(ctx);
+    if (lireParametres) {
+        LireParametres(ctx);
+    } else {
+        AppliquerParametresParDefaut(ctx);
+        CompleterParametres(ctx);
+    }
     ChargeTables(ctx);
     NouvelleLigne(ctx);
     e.PosX = 0;
     e.CollageEnCours = false;
 }
+
+}  // namespace
+
+void Main(Contexte& ctx) { Demarrer(ctx, true); }
+
+void MainParDefaut(Contexte& ctx) { Demarrer(ctx, false); }

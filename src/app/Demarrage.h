@@ -2,6 +2,10 @@
 
 struct Contexte;
 
-// Start-up, in order: the fixed fields, the settings, the program tables, the first line, the
-// cursor at X 0. The caller then shows the main window.
+// Start-up, in order: the fixed fields, the settings ("Velmor.ini" or the defaults), the program
+// tables, the first line, the cursor at X 0. The caller then shows the main window.
 void Main(Contexte& ctx);
+
+// The same start-up on the built-in settings, leaving any settings file unread: the headless
+// commands draw the same whatever a user's settings hold.
+void MainParDefaut(Contexte& ctx);

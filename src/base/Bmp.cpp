@@ -1,6 +1,9 @@
 #include "base/Bmp.h"
 
-#include <QFile>
+#include "base/EcritureSure.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
 #include <QtEndian>
 
 namespace {
@@ -11,7 +14,7 @@ void Ajouter(QByteArray& b, T v) {
 }
 }  // namespace
 
-bool EcrireBmp(const QImage& source, const QString& fichier) {
+QByteArray OctetsBmp(const QImage& source) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     const int w = image.width(), h = image.height();
     const quint32 pas = (static_cast<quint32>(w) * 3 + 3) & ~3u;
@@ -44,6 +47,14 @@ bool EcrireBmp(const QImage& source, const QString& fichier) {
         }
         b.append(ligne);
     }
-    QFile f(fichier);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(b) == b.size();
+    return b;
+}
+
+bool EcrireBmp(const QImage& image, const QString& fichier) { return EcrireFichierSur(fichier, OctetsBmp(image)); }
+
+bool EnregistrerImage(const QImage& image, const QString& fichier) {
+    const QByteArray format = QFileInfo(fichier).suffix().toLower().toLatin1();
+    if (format.isEmpty() || format == "bmp") return EcrireBmp(image, fichier);
+    if (!QImageWriter::supportedImageFormats().contains(format)) return false;
+    return EcrireFichierSur(fichier, [&](QIODevice& d) { return image.save(&d, format.constData()); });
 }

@@ -2,5 +2,12 @@
 #include <QImage>
 #include <QString>
 
-// Writes a 24-bit BMP with zeroed row padding, so the same picture always gives the same bytes.
+// A 24-bit BMP with zeroed row padding, so the same picture always gives the same bytes.
+QByteArray OctetsBmp(const QImage& image);
+
+// Writes the picture as that BMP, replacing the file only when the whole picture was written.
 bool EcrireBmp(const QImage& image, const QString& fichier);
+
+// Saves a picture by the file's extension: BMP for ".bmp" or no extension, otherwise the image
+// format of the extension (".png", ...). The previous file stays whole when the save fails.
+bool EnregistrerImage(const QImage& image, const QString& fichier);

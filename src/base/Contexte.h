@@ -37,6 +37,7 @@ struct Crochets {
     void (*EcritAPI)(Contexte&, const QString&) = nullptr;     // transcription → outputs: IPA words
     void (*EcrireLotPrononciation)(Contexte&) = nullptr;       // transcription → outputs: "FON.bat"
     void (*RapportMesures)(Contexte&) = nullptr;               // transcription → outputs: "Donnees.TXT"
+    void (*RecreerPages)(Contexte&) = nullptr;                 // config → layout: empty ring of PagesRappelables + 1
 };
 
 // The parts of a context that belong to the upper folders.

@@ -211,6 +211,11 @@ bool Surface::SauverBmp(const QString& fichier) const {
     return EcrireBmp(image_, fichier);
 }
 
+bool Surface::Enregistrer(const QString& fichier) const {
+    FinirPeinture();
+    return EnregistrerImage(image_, fichier);
+}
+
 void Surface::Coller(const QImage& image, double x, double y) {
     PreparerPeintre(false);
     Peintre().setCompositionMode(QPainter::CompositionMode_SourceOver);

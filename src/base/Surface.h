@@ -85,6 +85,9 @@ public:
     // Pictures.
     bool ChargerBmp(const QString& fichier);  // false (picture unchanged) when unreadable
     bool SauverBmp(const QString& fichier) const;
+    // Saves the picture by the file's extension (BMP by default, PNG, ...), keeping the previous
+    // file whole when the save fails.
+    bool Enregistrer(const QString& fichier) const;
     void Coller(const QImage& image, double x, double y);
     void RemplacerImage(const QImage& image);  // takes the picture whole, size included
     QImage Image() const;                      // a copy of the picture

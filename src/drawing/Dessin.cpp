@@ -67,11 +67,12 @@ bool Dessin(Contexte& ctx, const QString& chemin, double& x, double& y, int prem
         return false;
     };
 
-    if (e.TexteMulticolore && !e.Repositionnement) {
-        const int i = code.isEmpty() ? -1 : Argument(code.back());
-        if (i < 0 || i > 10) return erreur();
+    // Multicolour applies to the codes that name a cell of the table (the glyphs' vowel forms);
+    // marks, digits and signs, drawn without such a code, keep the colour given.
+    const int cellule = code.isEmpty() ? -1 : Argument(code.back());
+    if (e.TexteMulticolore && !e.Repositionnement && cellule >= 0 && cellule <= 10) {
         bool nombre = false;
-        const qlonglong c = e.CouleursMulticolores[static_cast<size_t>(i)].trimmed().toLongLong(&nombre);
+        const qlonglong c = e.CouleursMulticolores[static_cast<size_t>(cellule)].trimmed().toLongLong(&nombre);
         if (!nombre) return erreur();
         s.FixerCouleurTrait(static_cast<Couleur>(c));
     } else {

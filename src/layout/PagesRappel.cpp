@@ -1,13 +1,14 @@
 #include "layout/PagesRappel.h"
 
 #include "base/Contexte.h"
+#include "config/Bornes.h"
 #include "layout/MagasinImages.h"
 
 namespace {
 
 // The last slot of the ring; the page store holds at most 31 snapshots.
 int DernierePlace(Contexte& ctx) {
-    const int n = qBound(0, ctx.etat.PagesRappelables, 30);
+    const int n = BornePagesRappelables(ctx.etat.PagesRappelables);
     if (n > 0 && ctx.pages.Places() != n + 1) ctx.pages.FixerPlaces(n + 1);
     return n;
 }
@@ -26,6 +27,12 @@ void Restaurer(Contexte& ctx, int place) {
 }
 
 }  // namespace
+
+void RecreerPages(Contexte& ctx) {
+    ctx.pages.Vider();
+    ctx.pages.FixerPlaces(BornePagesRappelables(ctx.etat.PagesRappelables) + 1);
+    ctx.etat.IndicePageRappel = 0;
+}
 
 void MemorisePage(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;

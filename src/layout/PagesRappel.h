@@ -4,6 +4,9 @@
 
 struct Contexte;
 
+// Empties the ring and gives it PagesRappelables + 1 slots.
+void RecreerPages(Contexte& ctx);
+
 // Stores the surface in the next slot of the ring (nothing when PagesRappelables is 0).
 void MemorisePage(Contexte& ctx);
 

@@ -65,6 +65,9 @@ struct Glyphe {
     bool consonne = false;
 };
 
+// The code that gives a glyph its multicolour colour: its vowel form.
+QString CodeCouleur(const Glyphe& g) { return QString(QChar(u'0' + g.forme)); }
+
 Glyphe ConsonneSeule(QStringView s) {
     Glyphe g;
     g.lettre = Minuscule(s[0]).unicode();
@@ -320,7 +323,7 @@ private:
         if (composantes.isEmpty()) {
             ChangerPhase(e_, kPhaseB);
             double x = e_.XTrace, y = e_.PosY;
-            if (!entree.contains(u'*')) Dessin(ctx_, entree, x, y, 2, e_.CouleurTexte, QString());
+            if (!entree.contains(u'*')) Dessin(ctx_, entree, x, y, 2, e_.CouleurTexte, CodeCouleur(g));
             return;
         }
         QStringList pile = {QString(QChar(g.lettre))};
@@ -353,7 +356,7 @@ private:
                 x = e_.XAttache;
                 y = bas + 2 * t + pas + e_.ProfondeurRelief - etendue.haut;
             }
-            if (!chemin.contains(u'*')) Dessin(ctx_, chemin, x, y, 2, e_.CouleurTexte, QString());
+            if (!chemin.contains(u'*')) Dessin(ctx_, chemin, x, y, 2, e_.CouleurTexte, CodeCouleur(g));
             bas = qMax(bas, y + etendue.bas);
             if (c > 0 || nombre > 1) e_.TigeInterdite = true;
             c += nombre;
@@ -397,7 +400,7 @@ private:
         }
         if (second->isEmpty()) return;
         double x = e_.PosX, y = e_.PosY;
-        Dessin(ctx_, *second, x, y, 1, e_.CouleurTexte, QString());
+        Dessin(ctx_, *second, x, y, 1, e_.CouleurTexte, CodeCouleur(g));
     }
 
     Contexte& ctx_;

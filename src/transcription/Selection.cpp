@@ -2,6 +2,7 @@
 
 #include "base/Contexte.h"
 #include "base/Texte8Bits.h"
+#include "config/Bornes.h"
 #include "config/Legendes.h"
 #include "drawing/Dessin.h"
 #include "drawing/Scanners.h"
@@ -13,8 +14,6 @@
 #include <QFont>
 
 namespace {
-
-constexpr int kTailleMaxi = 50;  // 600-pixel glyphs: larger sizes only break the layout
 
 // The surface font: 8 + 4 × Taille points of the metric-compatible sans-serif.
 void PoliceSurface(Contexte& ctx) {
@@ -77,14 +76,14 @@ void FixerBlanc(Contexte& ctx, double n) {
 
 void TailleSaisie(Contexte& ctx, const QString& texte) {
     EtatProgramme& e = ctx.etat;
-    e.Taille = std::clamp(static_cast<int>(Val(texte)), 1, kTailleMaxi);
+    e.Taille = BorneTaille(Val(texte));
     e.LargeurBlanc = e.Blanc * e.Taille;
     e.PasLigne = e.HauteurLigne * e.Taille;
 }
 
 void HauteurLigneSaisie(Contexte& ctx, const QString& texte) {
     EtatProgramme& e = ctx.etat;
-    e.HauteurLigne = std::clamp(static_cast<int>(Val(texte)), 1, 1000);
+    e.HauteurLigne = BorneHauteurLigne(Val(texte));
     e.PasLigne = e.HauteurLigne * e.Taille;
 }
 

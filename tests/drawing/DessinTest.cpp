@@ -160,13 +160,19 @@ TEST(Dessin, MulticolourPicksTheColourByTheCodesLastCharacter) {
     EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFF00);
     EXPECT_EQ(b.etat().DernierCode, "ba8");
 
-    // An empty code, or a character beyond the table, is an error; the repositioning mark ignores it.
-    EXPECT_FALSE(Dessin(*b.ctx, "R0", x, y, 1, 0, ""));
-    EXPECT_FALSE(Dessin(*b.ctx, "R0", x, y, 1, 0, "b;"));
-    EXPECT_EQ(b.fenetre.messages.size(), 2u);
+    // A code that names no cell keeps the colour given; so does the repositioning mark.
+    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF0000, ""));
+    EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFF0000);
+    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF00FF, "b;"));
+    EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFF00FF);
     b.etat().Repositionnement = true;
-    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF, ""));
+    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF, "8"));
     EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFF);
+    // A cell that holds no number is an error.
+    b.etat().Repositionnement = false;
+    b.etat().CouleursMulticolores[3] = "bleu";
+    EXPECT_FALSE(Dessin(*b.ctx, "R0", x, y, 1, 0, "3"));
+    EXPECT_EQ(b.fenetre.messages.size(), 1u);
 }
 
 TEST(Dessin, GuardsDrawNothingAndKeepTheCode) {

@@ -3,13 +3,8 @@
 #include "app/cli/SousCommandes.h"
 #include "drawing/Dessin.h"
 
-#include <QFileInfo>
-#include <QImage>
 
-bool SauverImage(const Surface& s, const QString& fichier) {
-    if (QFileInfo(fichier).suffix().compare(u"bmp", Qt::CaseInsensitive) == 0) return s.SauverBmp(fichier);
-    return s.Image().save(fichier);
-}
+bool SauverImage(const Surface& s, const QString& fichier) { return s.Enregistrer(fichier); }
 
 // velmor chemin PATH [--taille N] [--x X --y Y] [--largeur W --hauteur H] [--relief] [--couleur C] -o FILE
 int CommandeChemin(const QStringList& args, const QString& dossier, QTextStream&, QTextStream& erreurs) {

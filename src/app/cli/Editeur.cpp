@@ -57,7 +57,7 @@ Editeur::Editeur(const ChoixEditeur& choix, const QString& dossier, QTextStream&
     console_.fenetre.largeurTravail = qMax(50, choix.largeur - 20);
     Contexte& c = *console_.ctx;
     EtatProgramme& e = c.etat;
-    Main(c);
+    MainParDefaut(c);
     e.Relief = choix.relief;
     FixerTaille(c, choix.taille);
     e.Ecriture = static_cast<int16_t>(choix.ecriture);

@@ -1,0 +1,18 @@
+#include "base/EcritureSure.h"
+
+#include <QSaveFile>
+
+bool EcrireFichierSur(const QString& fichier, const std::function<bool(QIODevice&)>& ecrire) {
+    QSaveFile f(fichier);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    if (!ecrire(f)) {
+        f.cancelWriting();
+        f.commit();  // removes the temporary file
+        return false;
+    }
+    return f.commit();
+}
+
+bool EcrireFichierSur(const QString& fichier, const QByteArray& contenu) {
+    return EcrireFichierSur(fichier, [&](QIODevice& d) { return d.write(contenu) == contenu.size(); });
+}

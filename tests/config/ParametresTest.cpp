@@ -1,0 +1,267 @@
+#include "base/EcritureSure.h"
+#include "base/Texte8Bits.h"
+#include "config/Parametres.h"
+#include "support/Banc.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList kCles = {
+    "* TAILLE = ",           "* RELIEF = ",          "* ECRITURE = ",          "* LANGUE = ",
+    "* COULEUR TEXTE = ",    "* TEXTE MULTICOLORE = ", "* COULEUR FOND  = ",   "* LARGEUR TRAIT = ",
+    "* HAUTEUR LIGNE = ",    "* RYTHME COLLER = ",   "* FORMAT PAGE A4 = ",    "* UNE/PLUSIEURS PAGES = ",
+    "* CHEMIN = ",           "* ENTREEX = ",         "* ENTREEY = ",           "* PAGES RAPPELABLES = ",
+    "* ETAT FENETRE = ",     "* SOMMET  FENETRE = ", "* GAUCHE  FENETRE = ",   "* HAUTEUR FENETRE = ",
+    "* LARGEUR FENETRE = ",  "* LARGEUR IMAGE FIXEE = ", "* LARGEUR IMAGE = "};
+
+// A bench whose program folder is a fresh temporary folder.
+struct BancParametres : Banc {
+    explicit BancParametres(const QString& dossier) : Banc(400, 300, dossier) {}
+    QString Ini() const { return ctx->Fichier("Velmor.ini"); }
+    void Ecrire(const QByteArray& contenu) const {
+        QFile f(Ini());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(contenu);
+    }
+    QByteArray Contenu() const {
+        QFile f(Ini());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QString Valeur(const QString& cle) const {
+        for (const QString& l : Depuis1252(Contenu()).split("\r\n"))
+            if (l.startsWith(cle)) return l.mid(cle.size());
+        return "<absent>";
+    }
+};
+
+TEST(Parametres, WithoutAFileTheDefaultsApplyAndNothingIsWritten) {
+    QTemporaryDir dir;
+    BancParametres b(dir.path());
+    b.etat().PagesRappelables = 3;
+    LireParametres(*b.ctx);
+    const EtatProgramme& e = b.etat();
+    EXPECT_EQ(e.Taille, 1);
+    EXPECT_EQ(e.PasLigne, 38);
+    EXPECT_TRUE(e.Relief);
+    EXPECT_EQ(e.ProfondeurRelief, 1);
+    EXPECT_EQ(e.PagesRappelables, 30);
+    EXPECT_EQ(e.EtatFenetre, 2);
+    EXPECT_TRUE(e.LargeurImageFixee);
+    EXPECT_FALSE(e.FormatA4);
+    EXPECT_EQ(b.surface.CouleurTrait(), 0u);
+    EXPECT_EQ(b.surface.CouleurFond(), 0xFFFFFFu);
+    EXPECT_EQ(b.surface.LargeurTrait(), 1);
+    EXPECT_EQ(b.fenetre.textes["CmdWajPaq"], ">");
+    EXPECT_EQ(b.fenetre.textes["TxtHauteurLigne"], "38");
+    EXPECT_EQ(b.fenetre.images[kBoutonRelief], 38);
+    EXPECT_EQ(b.fenetre.images[kBoutonA4], 33);
+    EXPECT_EQ(b.fenetre.images[kBoutonRythme], 28);
+    EXPECT_EQ(e.Chemin, QDir::toNativeSeparators(dir.path() + "/*.BMP"));
+    EXPECT_EQ(b.fenetre.textes["AFFICHE"], "     Dernier : ''" + e.Chemin + "''     ");
+    EXPECT_EQ(b.ctx->pages.Places(), 31);
+    EXPECT_FALSE(QFile::exists(b.Ini()));
+}
+
+TEST(Parametres, LinesAreReadByTheirExactKeyAndLeadingNumber) {
+    QTemporaryDir dir;
+    BancParametres b(dir.path());
+    b.Ecrire("\"Velmor.exe\"\r\n\r\n"
+             "* TAILLE = 3\r\n*  TAILLE = 7\r\n* taille = 8\r\n"
+             "* RELIEF = vrai\r\n"
+             "* UNE/PLUSIEURS PAGES = 2\r\n"
+             "* HAUTEUR LIGNE = 40 xyz\r\n"
+             "* PAGES RAPPELABLES = 45\r\n"
+             "* RYTHME COLLER = 3\r\n"
+             "* COULEUR TEXTE = 255\r\n"
+             "* LARGEUR IMAGE = 640\r\n");
+    b.etat().Chemin = "C:\\avant.bmp";
+    b.etat().EtatFenetre = 0;
+    LireParametres(*b.ctx);
+    const EtatProgramme& e = b.etat();
+    EXPECT_EQ(e.Taille, 3);
+    EXPECT_TRUE(e.Relief);
+    EXPECT_EQ(e.ProfondeurRelief, 3);
+    EXPECT_EQ(b.fenetre.textes["CmdWajPaq"], "2");
+    EXPECT_FALSE(e.PlusieursPages);
+    EXPECT_EQ(e.HauteurLigne, 40);
+    EXPECT_EQ(e.PasLigne, 120);
+    EXPECT_EQ(e.PagesRappelables, 30);
+    EXPECT_EQ(b.fenetre.images[kBoutonRythme], 30);
+    EXPECT_EQ(e.CouleurTexte, 255u);
+    EXPECT_EQ(b.surface.Largeur(), 640);
+    // Absent keys leave their fields as they were.
+    EXPECT_EQ(e.Chemin, "C:\\avant.bmp");
+    EXPECT_EQ(e.EtatFenetre, 0);
+
+    b.Ecrire("* PAGES RAPPELABLES = 5\r\n* RELIEF = Faux\r\n* TAILLE = 0\r\n* HAUTEUR LIGNE = 0\r\n"
+             "* UNE/PLUSIEURS PAGES = 1\r\n* LARGEUR IMAGE = -4\r\n");
+    LireParametres(*b.ctx);
+    EXPECT_EQ(e.PagesRappelables, 5);
+    EXPECT_EQ(b.ctx->pages.Places(), 6);
+    EXPECT_FALSE(e.Relief);
+    EXPECT_EQ(b.fenetre.images[kBoutonRelief], 37);
+    EXPECT_TRUE(e.PlusieursPages);
+    // Zero sizes would write every line over the first: kept within the markers' ranges.
+    EXPECT_EQ(e.Taille, 1);
+    EXPECT_EQ(e.HauteurLigne, 1);
+    EXPECT_GT(e.PasLigne, 0);
+    EXPECT_EQ(b.surface.Largeur(), 640);
+    EXPECT_TRUE(b.fenetre.messages.empty());
+}
+
+TEST(Parametres, AWriteAfterAResetHoldsThe23KeysAndReadsBack) {
+    QTemporaryDir dir;
+    BancParametres b(dir.path());
+    b.Ecrire("* TAILLE = 4\r\n* LARGEUR IMAGE FIXEE = Faux\r\n");
+    LireParametres(*b.ctx);
+    EXPECT_FALSE(b.etat().LargeurImageFixee);
+    EcrireParametres(*b.ctx);
+    EXPECT_EQ(b.Valeur("* LARGEUR IMAGE FIXEE = "), "Faux");
+
+    b.fenetre.reponses = {Reponse::Oui};
+    MNU_Defaut_Click(*b.ctx);
+    EXPECT_FALSE(QFile::exists(b.Ini()));
+    EXPECT_EQ(b.etat().Taille, 1);
+    EXPECT_EQ(b.fenetre.messages.back().texte,
+              "Voulez-vous vraiment réinitialiser les paramètres ?\n\n(Nouveaux paramètres par défaut: Noir sur Blanc, etc.)");
+    EtatProgramme& e = b.etat();
+    e.EtatFenetre = 0, e.SommetFenetre = -8, e.GaucheFenetre = 120.5, e.HauteurFenetre = 9000, e.LargeurFenetre = 12000;
+    e.Chemin = "C:\\Dessins\\été.bmp";
+    e.EntreeX = 300;  // EntreeY never placed
+    EcrireParametres(*b.ctx);
+
+    const QByteArray octets = b.Contenu();
+    EXPECT_TRUE(octets.contains("\xe9t\xe9.bmp"));  // 8-bit text
+    const QStringList lignes = Depuis1252(octets).split("\r\n");
+    ASSERT_EQ(lignes.size(), 3 + 23 + 1);
+    EXPECT_TRUE(lignes[0].startsWith("\"Velmor.exe\""));
+    EXPECT_TRUE(lignes[1].startsWith("\"Velmor.ini\" : créé le "));
+    EXPECT_EQ(lignes[2], "");
+    for (int i = 0; i < 23; ++i) EXPECT_TRUE(lignes[3 + i].startsWith(kCles[i])) << lignes[3 + i].toStdString();
+    EXPECT_EQ(lignes.last(), "");
+    EXPECT_EQ(lignes.mid(3, 23).join("|").remove("* "),
+              "TAILLE = 1|RELIEF = Vrai|ECRITURE = 0|LANGUE = 0|COULEUR TEXTE = 0|TEXTE MULTICOLORE = Faux|"
+              "COULEUR FOND  = 16777215|LARGEUR TRAIT = 1|HAUTEUR LIGNE = 38|RYTHME COLLER = 1|"
+              "FORMAT PAGE A4 = Faux|UNE/PLUSIEURS PAGES = >|CHEMIN = C:\\Dessins\\été.bmp|ENTREEX = 300|"
+              "ENTREEY = |PAGES RAPPELABLES = 30|ETAT FENETRE = 0|SOMMET  FENETRE = -8|GAUCHE  FENETRE = 120.5|"
+              "HAUTEUR FENETRE = 9000|LARGEUR FENETRE = 12000|LARGEUR IMAGE FIXEE = Vrai|LARGEUR IMAGE = 400");
+
+    // Another run reads back what was written.
+    BancParametres relu(dir.path());
+    LireParametres(*relu.ctx);
+    EXPECT_EQ(relu.etat().Chemin, e.Chemin);
+    EXPECT_EQ(relu.etat().GaucheFenetre, 120.5);
+    EXPECT_EQ(relu.etat().EntreeX, 300);
+    EXPECT_TRUE(qIsNaN(relu.etat().EntreeY));
+    EXPECT_TRUE(relu.etat().LargeurImageFixee);
+    EXPECT_EQ(relu.etat().DispositionEntree[11], 0);
+}
+
+TEST(Parametres, ResetAnsweredNoOrCancelChangesNothing) {
+    QTemporaryDir dir;
+    BancParametres b(dir.path());
+    b.Ecrire("* TAILLE = 5\r\n");
+    LireParametres(*b.ctx);
+    for (Reponse r : {Reponse::Non, Reponse::Annuler}) {
+        b.fenetre.reponses = {r};
+        MNU_Defaut_Click(*b.ctx);
+        EXPECT_EQ(b.Contenu(), "* TAILLE = 5\r\n");
+        EXPECT_EQ(b.etat().Taille, 5);
+    }
+}
+
+TEST(Parametres, TheEntryWindowLayoutTravelsWhenItIsSet) {
+    QTemporaryDir dir;
+    BancParametres b(dir.path());
+    LireParametres(*b.ctx);
+    for (int i = 0; i < 11; ++i) b.etat().DispositionEntree[i] = 100 + i;
+    b.etat().DispositionEntree[11] = 9;
+    EcrireParametres(*b.ctx);
+    EXPECT_EQ(b.Valeur("* LARGEUR ENTREE = "), "100");
+    EXPECT_EQ(b.Valeur("* POSITION BOUTON ENTREE 4 = "), "110");
+
+    BancParametres relu(dir.path());
+    LireParametres(*relu.ctx);
+    EXPECT_EQ(relu.etat().DispositionEntree, b.etat().DispositionEntree);
+
+    // A partial layout is not applied.
+    b.Ecrire("* LARGEUR ENTREE = 100\r\n");
+    BancParametres partiel(dir.path());
+    LireParametres(*partiel.ctx);
+    EXPECT_EQ(partiel.etat().DispositionEntree[11], 0);
+}
+
+TEST(Parametres, AFailedWriteKeepsThePreviousFileWhole) {
+    QTemporaryDir dir;
+    BancParametres b(dir.path());
+    LireParametres(*b.ctx);
+    EcrireParametres(*b.ctx);
+    const QByteArray avant = b.Contenu();
+    ASSERT_FALSE(avant.isEmpty());
+
+    // A write that dies halfway through.
+    EXPECT_FALSE(EcrireFichierSur(b.Ini(), [&](QIODevice& d) {
+        d.write(avant.left(avant.size() / 2));
+        return false;
+    }));
+    EXPECT_EQ(b.Contenu(), avant);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Velmor.ini"});
+
+    // Pictures likewise: a save in an unknown format leaves the old file.
+    const QString bmp = dir.filePath("dessin.bmp"), png = dir.filePath("dessin.png");
+    b.surface.Ligne(10, 10, 50, 50);
+    ASSERT_TRUE(b.surface.Enregistrer(bmp));
+    ASSERT_TRUE(b.surface.Enregistrer(png));
+    EXPECT_EQ(QImage(bmp).convertToFormat(QImage::Format_RGB32), b.surface.Image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), b.surface.Image().convertToFormat(QImage::Format_RGB32));
+    QFile::copy(bmp, dir.filePath("dessin.xyz"));
+    EXPECT_FALSE(b.surface.Enregistrer(dir.filePath("dessin.xyz")));
+    EXPECT_EQ(QImage(dir.filePath("dessin.xyz"), "BMP").size(), b.surface.Image().size());
+}
+
+TEST(Parametres, AFolderThatCannotBeWrittenSendsTheSettingsToTheUserFolder) {
+    QTemporaryDir dir;
+    QFile fichier(dir.filePath("fichier"));
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.close();
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    ASSERT_TRUE(config.contains(".qttest"));  // test mode: never the user's own folder
+    QFile::remove(config + "/Velmor.ini");
+
+    BancParametres b(dir.filePath("fichier/programme"));  // nothing can be created there
+    LireParametres(*b.ctx);
+    b.etat().HauteurLigne = 44;
+    b.fenetre.textes.remove("TxtHauteurLigne");
+    EcrireParametres(*b.ctx);
+    EXPECT_TRUE(QFile::exists(config + "/Velmor.ini"));
+
+    BancParametres relu(dir.filePath("fichier/programme"));
+    LireParametres(*relu.ctx);
+    EXPECT_EQ(relu.etat().HauteurLigne, 44);
+    QFile::remove(config + "/Velmor.ini");
+}
+
+TEST(Parametres, TheA4SwitchSetsTheMarginLimitSurfaceAndPicture) {
+    QTemporaryDir dir;
+    BancParametres b(dir.path());
+    b.Ecrire("* FORMAT PAGE A4 = Vrai\r\n");
+    LireParametres(*b.ctx);
+    EXPECT_EQ(b.etat().MargeDroite, 775);
+    EXPECT_EQ(b.etat().LimiteDroite, 775);
+    EXPECT_EQ(b.etat().HauteurPageA4, 1130);
+    EXPECT_EQ(b.surface.Largeur(), 775);
+    EXPECT_EQ(b.surface.Hauteur(), 1130);
+    EXPECT_EQ(b.fenetre.images[kBoutonA4], 34);
+    b.etat().FormatA4 = false;
+    AppliquerFormatA4(*b.ctx);
+    EXPECT_EQ(b.etat().MargeDroite, 0);
+    EXPECT_EQ(b.etat().HauteurPageA4, 0);
+    EXPECT_EQ(b.fenetre.images[kBoutonA4], 33);
+}
+
+}  // namespace
