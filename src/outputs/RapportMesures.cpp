@@ -195,15 +195,13 @@ bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage
     fichier.close();
     ctx.fenetre.Progression(0, 0);
 
-    // The user's picture, pen and state come back as they were.
-    const QString entree = ctx.fenetre.Texte(QStringLiteral("TxtEntree"));
+    // The user's picture, pen and state come back as they were; the entry keeps the last line.
     e = sauve;
     ctx.surface.RemplacerImage(image);
     ctx.surface.FixerLargeurTrait(largeurTrait);
     ctx.surface.FixerCouleurTrait(couleurTrait);
     AjusteDefilement(ctx);
     ctx.fenetre.Rafraichir();
-    ctx.fenetre.FixerTexte(QStringLiteral("TxtEntree"), entree);
     return ecrit;
 }
 
