@@ -22,7 +22,7 @@ const char* const kListes[] = {
 
 // The report's own drawing conditions: size 1, probe margin 3, Velmor script, phonetic input (the
 // syllables are drawn as written), flat ink that differs from the background, no step mode, no page
-// snapshots.
+// snapshots, nothing added to the pronunciation batch.
 void Preparer(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     e.Taille = 1;
@@ -34,6 +34,7 @@ void Preparer(Contexte& ctx) {
     e.Ecriture = 0;
     e.EcriturePrecedente = e.EcritureAvantDerniere = 0;
     e.Langue = 3;
+    e.ModeSon = 0;
     e.Relief = false;
     e.ProfondeurRelief = 0;
     e.TexteMulticolore = false;

@@ -2,6 +2,7 @@
 // file kept open from start-up with every line on disk at once.
 #include "app/Demarrage.h"
 #include "outputs/LotPrononciation.h"
+#include "outputs/RapportMesures.h"
 #include "support/Banc.h"
 #include "transcription/Transcrire.h"
 
@@ -52,6 +53,8 @@ TEST(LotPrononciation, ModeTwoWritesTheCommentAndTheCommandOfEachWord) {
     s.Ecrire("123");
     EXPECT_EQ(s.Fichier().count("REM :  bato\r\n"), 2);
     EXPECT_EQ(s.Fichier().count("MOTS\\bato.MP3 /B\r\n"), 2);
+    EXPECT_EQ(s.Fichier().count("\r\n"), 4);
+    RapportMesures(*s.b->ctx);  // the report's syllables are no words of the user's
     EXPECT_EQ(s.Fichier().count("\r\n"), 4);
 }
 
