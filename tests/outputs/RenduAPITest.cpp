@@ -152,6 +152,26 @@ TEST(RenduAPI, ASymbolPastTheRightLimitIsDrawnWhereItStartedThenTheLineBreaks) {
     EXPECT_EQ(e.PosX, 15);  // the margin of a new line
 }
 
+TEST(RenduAPI, TheSampleLineStandsAtItsPlaceAndLeavesTheCursor) {
+    Banc b(400, 260, kDonnees);
+    b.etat().PosX = 33;
+    EchantillonAPI(*b.ctx);
+    int largeur = 0;
+    for (const char* nom : {"blahg", "cwot", "ea", "m", "qespon", "dk"})
+        largeur += QImage(kDonnees + QStringLiteral("/API/") + QLatin1String(nom) + QStringLiteral(".BMP")).width();
+    const auto encre = b.Encre();
+    ASSERT_FALSE(encre.empty());
+    int droite = 0;
+    for (const auto& [x, y] : encre) {
+        EXPECT_GE(x, 100);
+        EXPECT_LT(x, 100 + largeur);
+        EXPECT_GE(y, 200);
+        droite = std::max(droite, x);
+    }
+    EXPECT_GT(droite, 100 + largeur - 20);  // "dk" ends the line
+    EXPECT_EQ(b.etat().PosX, 33);
+}
+
 TEST(RenduAPI, BitmapsAreReadOnceAndKept) {
     QTemporaryDir dossier;
     const QString fichier = dossier.filePath("_API_a.BMP");
