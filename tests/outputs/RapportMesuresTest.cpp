@@ -42,11 +42,7 @@ TEST(RapportMesures, MeasuresEverySyllableAndGivesThePictureBack) {
     ASSERT_TRUE(RapportMesuresFeuilles(*b.ctx, [&](const QImage& f) { feuilles.push_back(f); }));
 
     EXPECT_EQ(b.surface.Image(), avant);
-    EXPECT_EQ(e.Taille, 2);
-    EXPECT_EQ(e.Ecriture, 1);
-    EXPECT_EQ(e.Langue, 2);
-    EXPECT_EQ(e.PosX, 123);
-    EXPECT_EQ(e.IndicePageRappel, pages);
+    EXPECT_TRUE(e.Taille == 2 && e.Ecriture == 1 && e.Langue == 2 && e.PosX == 123 && e.IndicePageRappel == pages);
     EXPECT_EQ(b.fenetre.progression.back(), std::make_pair(0, 0));
     EXPECT_GE(feuilles.size(), 2u);  // 97 lines do not fit under the height limit
 
@@ -66,19 +62,14 @@ TEST(RapportMesures, MeasuresEverySyllableAndGivesThePictureBack) {
         const auto l1 = droite.match(lignes[4 * i]);
         ASSERT_TRUE(l1.hasMatch()) << lignes[4 * i].toStdString();
         EXPECT_EQ(l1.captured(1), s);
-        EXPECT_EQ(lignes[4 * i].indexOf("HX="), std::max<qsizetype>(s.size(), 4) + 9);
-        EXPECT_TRUE(lignes[4 * i + 1].contains("//  CG=")) << s.toStdString();
         const auto l3 = somme.match(lignes[4 * i + 2]);
         ASSERT_TRUE(l3.hasMatch()) << lignes[4 * i + 2].toStdString();
         EXPECT_EQ(l3.captured(3), s);
         // Each glyph left ink in its cell; a scanner row never sees more than the half it lies in.
-        const int hx = l1.captured(2).toInt(), hxv = l1.captured(3).toInt(), cx = l1.captured(4).toInt();
-        const int bxv = l1.captured(5).toInt(), bx = l1.captured(6).toInt();
+        const auto v = [&](int k) { return l1.captured(k).toInt(); };  // HX HXv CX BXv BX from 2
         EXPECT_GT(l3.captured(1).toInt(), 0) << s.toStdString();
         EXPECT_GE(l3.captured(1).toInt(), l3.captured(2).toInt());
-        EXPECT_LE(hx, hxv);
-        EXPECT_LE(cx, hxv);
-        EXPECT_LE(bx, bxv);
+        EXPECT_TRUE(v(2) <= v(3) && v(4) <= v(3) && v(6) <= v(5)) << s.toStdString();
         EXPECT_EQ(lignes[4 * i + 3], " ");
     }
     EXPECT_EQ(b.fenetre.textes["TxtEntree"], lignes[4 * (syllabes.size() - 1)]);
