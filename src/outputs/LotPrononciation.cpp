@@ -3,6 +3,8 @@
 #include "base/Contexte.h"
 #include "base/Texte8Bits.h"
 
+#include <algorithm>
+
 namespace {
 
 bool Ascii(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'); }
