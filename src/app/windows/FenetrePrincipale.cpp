@@ -87,7 +87,11 @@ int IndexParNom(const QString& nom) {
 
 }  // namespace
 
+// The icons are compiled into the window library: a static library registers them by hand.
+static void ChargerIcones() { Q_INIT_RESOURCE(velmor); }
+
 FenetrePrincipale::FenetrePrincipale(Surface& surface) : surface_(surface) {
+    ChargerIcones();
     setObjectName(QStringLiteral("frmEdit"));
     setWindowIcon(Icone(QStringLiteral("velmor")));
     textes_[QStringLiteral("frmEdit")] = Caption();
@@ -188,13 +192,13 @@ void FenetrePrincipale::ConstruireReglages() {
         b->setObjectName(nom);
         b->setToolTip(bulle);
         b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QPushButton::clicked, this, [f = std::move(f)] { f(); });
         controles_[nom] = b;
         actionsControles_[nom] = reglages_->addWidget(b);
-        // The button's command as an action too, for the tests and the shortcuts.
+        // The button's command is an action, as every command of the window.
         auto* a = new QAction(texte, this);
         a->setObjectName(nom);
-        connect(a, &QAction::triggered, b, &QPushButton::click);
+        connect(a, &QAction::triggered, this, [f = std::move(f)] { f(); });
+        connect(b, &QPushButton::clicked, a, &QAction::trigger);
         actions_[nom] = a;
         return b;
     };
