@@ -498,9 +498,15 @@ void FenetrePrincipale::ColorerControle(const QString& controle, std::uint32_t f
     couleurs_[controle] = fond;
     if (QWidget* w = controles_.value(controle)) {
         QPalette p = w->palette();
-        p.setColor(QPalette::Base, QColor::fromRgb(Surface::VersRgb(fond)));
+        const bool etiquette = qobject_cast<QLabel*>(w) != nullptr;  // the colour read-outs
+        p.setColor(etiquette ? QPalette::Window : QPalette::Base, QColor::fromRgb(Surface::VersRgb(fond)));
+        w->setAutoFillBackground(etiquette);
         w->setPalette(p);
     }
+}
+
+void FenetrePrincipale::FixerSaisieOuverte(bool ouverte) {
+    actionsControles_.value(QStringLiteral("CmdZSaisie"))->setVisible(!ouverte);
 }
 
 QString FenetrePrincipale::CleImage(const QString& controle) const {

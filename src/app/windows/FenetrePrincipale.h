@@ -64,6 +64,9 @@ public:
     void ImprimerSur(QPrinter& imprimante);
     bool ImageModifiee() const;
 
+    // The entry window opened or closed: "Saisie" (CmdZSaisie) is shown only while it is closed.
+    void FixerSaisieOuverte(bool ouverte);
+
     int Zoom() const { return zoom_; }
     void FixerZoom(int zoom);
     int OutilCourant() const { return outilCourant_; }
