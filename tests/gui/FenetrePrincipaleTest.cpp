@@ -114,6 +114,15 @@ TEST(FenetrePrincipale, OptionButtonsCycleWithTheirPictures) {
     EXPECT_EQ(e.fenetre.Image("Toolbar2.19"), 11);
     EXPECT_EQ(e.fenetre.OutilCourant(), 19);
     EXPECT_TRUE(e.fenetre.Action("Toolbar2.1")->isChecked());
+    e.Declencher("Toolbar2.21");
+    EXPECT_FALSE(e.ctx->etat.LargeurImageFixee);
+    EXPECT_EQ(e.fenetre.Image("Toolbar2.21"), 31);
+    e.Declencher("Toolbar2.14");  // A4 screens keep their size whatever the window does
+    EXPECT_EQ(e.fenetre.Image("A4"), 34);
+    e.Declencher("Toolbar2.21");
+    e.fenetre.resize(1300, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(e.surface.Largeur(), 775);
     e.Declencher("CmdTaille_Moins");
     EXPECT_EQ(e.ctx->etat.Taille, 1);
     e.Declencher("CmdTaille_Plus");

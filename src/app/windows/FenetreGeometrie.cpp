@@ -49,11 +49,12 @@ void FenetrePrincipale::Montrer() {
 // Room kept on the surface right of the work area: a word begun at the limit runs into it.
 int FenetrePrincipale::MargeSurface() const {
     const double h = ctx_ ? ctx_->etat.HauteurCaractere : 12;
-    return qMax(160, static_cast<int>(10 * h));
+    return qMax(96, static_cast<int>(8 * h));
 }
 
 // Grows the surface to the work area and its allowance; the drawing is kept, nothing shrinks.
 void FenetrePrincipale::AjusterSurface() {
+    if (ctx_ && ctx_->etat.FormatA4) return;  // A4 screens keep their size
     const int barre = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, defilement_);
     const QSize place = (defilement_->maximumViewportSize() - QSize(barre, barre)) / zoom_;
     const int largeur = qMax(surface_.Largeur(), place.width() + MargeSurface());
