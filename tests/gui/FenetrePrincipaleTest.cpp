@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
@@ -147,6 +148,33 @@ TEST(FenetrePrincipale, QuittingWithNoWritesNothingAndTheFrameAsksFirst) {
     e.fenetre.close();
     EXPECT_FALSE(e.fenetre.isVisible());
     EXPECT_EQ(e.ecritures, 1);
+}
+
+TEST(FenetrePrincipale, NewAsksThenWritesAndStartsAgain) {
+    Editeur e;
+    int lancements = 0;
+    e.fenetre.FixerLanceur([&] { ++lancements; });
+    e.reponses = {Reponse::Non};
+    e.Declencher("Toolbar1.1");
+    EXPECT_TRUE(e.fenetre.isVisible());
+    EXPECT_EQ(e.ecritures + lancements, 0);
+    e.Declencher("MNU_FileNew");
+    EXPECT_EQ(e.ecritures, 1);
+    EXPECT_EQ(lancements, 1);
+    EXPECT_FALSE(e.fenetre.isVisible());
+    EXPECT_EQ(e.ctx->etat.EtatFenetre, 0);
+    EXPECT_EQ(e.ctx->etat.LargeurFenetre, 1000 * e.fenetre.TwipsParPixelX());
+}
+
+TEST(FenetrePrincipale, ProgressShowsWhileAPasteRuns) {
+    Editeur e;
+    auto* barre = e.fenetre.findChild<QProgressBar*>();
+    ASSERT_NE(barre, nullptr);
+    e.fenetre.Progression(3, 10);
+    EXPECT_TRUE(barre->isVisible());
+    EXPECT_EQ(barre->value(), 3);
+    e.fenetre.Progression(0, 0);
+    EXPECT_FALSE(barre->isVisible());
 }
 
 TEST(FenetrePrincipale, UnchangedPictureClosesWithoutQuestion) {
