@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     const QString dossier = DossierProgramme(args);
-    Surface surface(800, 600);
+    Surface surface(640, 400);  // grows to the window once it is shown
     FenetrePrincipale fenetre(surface);
     HorlogeReelle horloge;
     auto ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier);
