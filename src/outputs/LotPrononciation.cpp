@@ -1,7 +1,85 @@
 #include "outputs/LotPrononciation.h"
 
 #include "base/Contexte.h"
+#include "base/Texte8Bits.h"
 
-void EcrireLotPrononciation(Contexte&) {
-    // The command lines come with the pronunciation batch; the transcriber already calls it here.
+#include <algorithm>
+
+namespace {
+
+bool Ascii(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'); }
+
+// A name the command interpreter reads as plain text: accents taken off, ASCII letters and digits
+// kept, every other run of characters one "_", none at either end.
+QString NomSur(const QString& texte) {
+    QString r;
+    for (const QChar c : texte.normalized(QString::NormalizationForm_D)) {
+        if (Ascii(c)) r += c;
+        else if (c.category() == QChar::Mark_NonSpacing) continue;
+        else if (!r.isEmpty() && !r.endsWith(u'_')) r += u'_';
+    }
+    while (r.endsWith(u'_')) r.chop(1);
+    return r;
 }
+
+bool ContientLettre(const QString& t) {
+    return std::any_of(t.begin(), t.end(), [](QChar c) { return c.isLetter(); });
+}
+
+bool Voyelle(QChar c) { return QStringView(u"aeiouy").contains(c); }
+
+// The typed word trimmed: no space around it, no leading quote, no trailing character that is not a
+// letter.
+QString MotNettoye(const QString& tampon) {
+    QString w = tampon.trimmed();
+    if (w.startsWith(u'\'') || w.startsWith(u'`')) w.remove(0, 1);
+    while (!w.isEmpty() && !EstLettre(w.right(1))) w.chop(1);
+    return w;
+}
+
+void Ecrire(Contexte& ctx, const QString& ligne) {
+    QFile* f = ctx.FichierSon.get();
+    if (!f || !f->isOpen()) return;
+    f->write(Vers1252(ligne) + "\r\n");
+    f->flush();  // the file is complete whenever the user runs it
+}
+
+}  // namespace
+
+bool EstLettre(const QString& texte) {
+    if (texte.isEmpty()) return false;
+    const QChar c = texte[0].toLower();
+    return c >= u'a' && c <= u'z';
+}
+
+QStringList LignesSon(const QString& syllabes, const QString& mot) {
+    QString c, s;
+    for (const QString& element : syllabes.split(u'.')) {
+        if (element.isEmpty() || element == u"+" || element.startsWith(u'!')) continue;
+        // Signs, stress marks and bars name no recording.
+        const QString e = NomSur(element);
+        if (e.isEmpty()) continue;
+        c += (Voyelle(e[0]) ? QString() : QStringLiteral(".mp3 /B + ")) + e;
+        s += e;
+    }
+    c = c.toLower();
+    if (c.startsWith(u".mp3 /b + ")) c.remove(0, 10);
+    const QString w = NomSur(MotNettoye(mot));
+    if (s.trimmed().isEmpty() || !ContientLettre(w)) return {};
+    c = QStringLiteral("COPY ") + c + QStringLiteral(".mp3 /b + Sig0.mp3 /b ") + u' ' +
+        QStringLiteral("C:\\kestr\\Fohms\\MOTS\\") + w + QStringLiteral(".mp3 /b");
+    c.replace(QStringLiteral(".mp3 /b"), QStringLiteral(".MP3 /B"));
+    return {QStringLiteral("REM :  ") + w, c};
+}
+
+void EcritLigneSon(Contexte& ctx, const QString& syllabes) {
+    const int mode = ctx.etat.ModeSon;
+    if (mode <= 0) return;
+    if (mode == 1) {
+        Ecrire(ctx, ctx.etat.TextePointe);
+        return;
+    }
+    for (const QString& ligne : LignesSon(syllabes, ctx.etat.TamponSon)) Ecrire(ctx, ligne);
+}
+
+void EcrireLotPrononciation(Contexte& ctx) { EcritLigneSon(ctx, ctx.etat.TextePointe); }

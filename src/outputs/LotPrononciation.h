@@ -1,7 +1,22 @@
 #pragma once
+// The pronunciation batch "FON.bat": for every transcribed word, a command that joins the word's
+// per-syllable MP3 recordings and the closing signal into one MP3 named after the word. Lines are
+// Windows-1252 with CR LF, written to the file the program keeps open (Contexte::FichierSon).
+
+#include <QString>
+#include <QStringList>
 
 struct Contexte;
 
-// Appends the lines of the transcribed word (TamponSon, TextePointe) to the pronunciation command
-// file "FON.bat" when sound output is on.
+// The hook the transcriber calls after the normaliser: EcritLigneSon on TextePointe.
 void EcrireLotPrononciation(Contexte& ctx);
+
+// ModeSon 1: TextePointe as one line. ModeSon 2 or more: "REM :  " + word and the "COPY" line,
+// nothing when the word or its syllables hold no letter.
+void EcritLigneSon(Contexte& ctx, const QString& syllabes);
+
+// The lines EcritLigneSon writes for a dotted text and a typed word in mode 2 (empty: none).
+QStringList LignesSon(const QString& syllabes, const QString& mot);
+
+// True when the lower-cased first character is one of a..z.
+bool EstLettre(const QString& texte);

@@ -7,9 +7,19 @@
 #include "layout/Lignes.h"
 #include "layout/LimiteDroite.h"
 
+#include <QHash>
 #include <QImage>
 
 namespace {
+
+// The symbol bitmaps, read once per file and kept; a file that cannot be read is remembered as
+// a null picture, so that a missing symbol is not looked for again at every word.
+QImage Bitmap(const QString& chemin) {
+    static QHash<QString, QImage> lus;
+    auto it = lus.constFind(chemin);
+    if (it == lus.constEnd()) it = lus.insert(chemin, QImage(chemin));
+    return *it;
+}
 
 bool Voyelle(QChar c) {
     switch (c.unicode()) {
@@ -143,7 +153,7 @@ void DessineSymboleAPI(Contexte& ctx, const QString& nom) {
         e.EcritureNouvelle = e.Ecriture;
         ChangementEcriture(ctx);
     }
-    const QImage image(ctx.Fichier(QStringLiteral("_API_") + nom + QStringLiteral(".BMP")));
+    const QImage image = Bitmap(ctx.Fichier(QStringLiteral("_API_") + nom + QStringLiteral(".BMP")));
     if (image.isNull()) return;
     if (e.PosX < e.MargeGauche) e.PosX = e.MargeGauche;
     ctx.surface.Coller(image, e.PosX, e.PosY - 21);
@@ -157,7 +167,7 @@ void DessineSymboleAPI(Contexte& ctx, const QString& nom) {
 void EchantillonAPI(Contexte& ctx) {
     double x = 100;
     for (const char* nom : {"blahg", "cwot", "ea", "m", "qespon", "dk"}) {
-        const QImage image(ctx.Fichier(QStringLiteral("API/") + QLatin1String(nom) + QStringLiteral(".BMP")));
+        const QImage image = Bitmap(ctx.Fichier(QStringLiteral("API/") + QLatin1String(nom) + QStringLiteral(".BMP")));
         if (image.isNull()) continue;
         ctx.surface.Coller(image, x, 200);
         x += image.width();

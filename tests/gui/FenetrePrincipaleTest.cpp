@@ -1,23 +1,283 @@
 #include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
 #include "app/windows/FenetrePrincipale.h"
+#include "base/Bmp.h"
+#include "layout/MagasinImages.h"
+#include "transcription/Transcrire.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
 #include <QTemporaryDir>
+#include <deque>
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(FenetrePrincipale, StartsOverAFreshSurface) {
+// The window started over the test tables in a folder of its own, phonetic input, relief off.
+struct Editeur {
+    explicit Editeur(QSize taille = {1000, 700}) {
+        for (const char* n : {"APABDIDS.TXT", "Suffixes.TXT"})
+            QFile::copy(QStringLiteral(VELMOR_TEST_DATA "/tables/") + QLatin1String(n), dossier.filePath(QLatin1String(n)));
+        ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier.path());
+        fenetre.FixerRepondeur([this](const QString& texte) {
+            messages << texte;
+            if (reponses.empty()) return Reponse::Oui;
+            const Reponse r = reponses.front();
+            reponses.pop_front();
+            return r;
+        });
+        fenetre.FixerChoixFichier([this](bool, const QString&, const QString&) { return fichierChoisi; });
+        QObject::connect(&fenetre, &FenetrePrincipale::AvantEcritureParametres, [this] { ++ecritures; });
+        Main(*ctx);
+        ctx->etat.Relief = false;
+        ctx->etat.ProfondeurRelief = 0;
+        ctx->etat.Langue = 3;
+        ctx->etat.EtatFenetre = 0;
+        fenetre.Relier(*ctx);
+        fenetre.resize(taille);
+        fenetre.show();
+        QApplication::processEvents();
+    }
+    void Ecrire(const QString& texte) {
+        ctx->etat.Tampon = texte;
+        Transcrire(*ctx);
+    }
+    void Declencher(const char* nom) {
+        QAction* a = fenetre.Action(QLatin1String(nom));
+        ASSERT_NE(a, nullptr) << nom;
+        a->trigger();
+    }
+    int EncreMaxX() const {
+        int m = -1;
+        const QImage i = surface.Image();
+        for (int y = 0; y < i.height(); ++y)
+            for (int x = i.width() - 1; x > m; --x)
+                if (i.pixel(x, y) != surface.FondRgb()) m = x;
+        return m;
+    }
+
     QTemporaryDir dossier;
-    Surface surface(800, 600);
-    FenetrePrincipale fenetre(surface);
+    Surface surface{640, 400};
+    FenetrePrincipale fenetre{surface};
     HorlogeMuette horloge;
-    ContexteProgramme ctx(surface, fenetre, horloge, dossier.path());
-    Main(ctx);
-    fenetre.Relier(ctx);
-    fenetre.show();
-    EXPECT_EQ(ctx.etat.Taille, 1);
-    EXPECT_TRUE(fenetre.isVisible());
+    std::unique_ptr<ContexteProgramme> ctx;
+    QStringList messages;
+    std::deque<Reponse> reponses;
+    QString fichierChoisi;
+    int ecritures = 0;
+};
+
+TEST(FenetrePrincipale, CaptionAndToolTipsAsTheProgramGivesThem) {
+    Editeur e;
+    EXPECT_TRUE(e.fenetre.Texte("frmEdit").startsWith(" Velmor  V."));
+    EXPECT_EQ(e.fenetre.Action("Toolbar1.3")->toolTip(), "Enregistrer");
+    EXPECT_EQ(e.fenetre.Action("Toolbar2.19")->toolTip(), "Carré qui efface");
+    EXPECT_EQ(e.fenetre.Action("MNU_End")->shortcut(), QKeySequence("Ctrl+Q"));
+    EXPECT_EQ(e.fenetre.Action("Toolbar1.6")->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(e.fenetre.Texte("AFFICHE"), "     Dernier : ''" + e.ctx->etat.Chemin + "''     ");
+}
+
+TEST(FenetrePrincipale, ScreenButtonsWrapRound) {
+    Editeur e;
+    for (int n = 1; n <= 3; ++n) {
+        QImage i(200, 100, QImage::Format_RGB32);
+        i.fill(qRgb(n * 60, 0, 0));
+        e.ctx->ecrans.Ranger(n, i, QPointF(20 * n, 38));
+        e.ctx->etat.EtatEcrans[static_cast<size_t>(n)] = {20.0 * n, 38, 0, 0, 0, 0, 200};
+    }
+    e.ctx->etat.DernierEcran = 3;
+    e.fenetre.FixerTexte("TxtPaq", "1");
+    e.Declencher("CmdPaqAht");
+    EXPECT_EQ(e.fenetre.Texte("TxtPaq"), "3");
+    EXPECT_EQ(e.surface.Image().pixel(5, 5), qRgb(180, 0, 0));
+    EXPECT_EQ(e.ctx->etat.PosX, 60);
+    e.Declencher("CmdPaqPos");
+    EXPECT_EQ(e.fenetre.Texte("TxtPaq"), "1");
+    EXPECT_EQ(e.surface.Image().pixel(5, 5), qRgb(60, 0, 0));
+}
+
+TEST(FenetrePrincipale, OptionButtonsCycleWithTheirPictures) {
+    Editeur e;
+    e.ctx->etat.RythmeColler = 1;
+    for (int attendu : {2, 3, 0, 1}) {
+        e.Declencher("Toolbar2.17");
+        EXPECT_EQ(e.ctx->etat.RythmeColler, attendu);
+        EXPECT_EQ(e.fenetre.Image("Rythme d'affichage"), 27 + attendu);
+    }
+    e.Declencher("Toolbar2.20");
+    EXPECT_TRUE(e.ctx->etat.Relief);
+    EXPECT_EQ(e.fenetre.Image("Relief"), 38);
+    e.Declencher("Toolbar2.19");
+    EXPECT_EQ(e.ctx->etat.StyleRemplissage, 0);
+    EXPECT_EQ(e.fenetre.Image("Toolbar2.19"), 11);
+    EXPECT_EQ(e.fenetre.OutilCourant(), 19);
+    EXPECT_TRUE(e.fenetre.Action("Toolbar2.1")->isChecked());
+    e.Declencher("Toolbar2.21");
+    EXPECT_FALSE(e.ctx->etat.LargeurImageFixee);
+    EXPECT_EQ(e.fenetre.Image("Toolbar2.21"), 31);
+    e.Declencher("Toolbar2.14");  // A4 screens keep their size whatever the window does
+    EXPECT_EQ(e.fenetre.Image("A4"), 34);
+    e.Declencher("Toolbar2.21");
+    e.fenetre.resize(1300, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(e.surface.Largeur(), 775);
+    e.Declencher("CmdTaille_Moins");
+    EXPECT_EQ(e.ctx->etat.Taille, 1);
+    e.Declencher("CmdTaille_Plus");
+    EXPECT_EQ(e.fenetre.Texte("TxtTaille"), "2");
+    EXPECT_EQ(e.ctx->etat.PasLigne, 76);
+}
+
+TEST(FenetrePrincipale, QuittingWithNoWritesNothingAndTheFrameAsksFirst) {
+    Editeur e;
+    e.Ecrire("ba");
+    e.reponses = {Reponse::Non};
+    e.Declencher("MNU_End");
+    EXPECT_TRUE(e.fenetre.isVisible());
+    EXPECT_EQ(e.ecritures, 0);
+    EXPECT_FALSE(QFile::exists(e.dossier.filePath("Velmor.ini")));
+    e.reponses = {Reponse::Non};
+    e.fenetre.close();  // by the frame: the changed picture is not lost without a word
+    EXPECT_TRUE(e.fenetre.isVisible());
+    EXPECT_EQ(e.messages.size(), 2);
+    EXPECT_EQ(e.ecritures, 0);
+    e.reponses = {Reponse::Oui};
+    e.fenetre.close();
+    EXPECT_FALSE(e.fenetre.isVisible());
+    EXPECT_EQ(e.ecritures, 1);
+}
+
+TEST(FenetrePrincipale, NewAsksThenWritesAndStartsAgain) {
+    Editeur e;
+    int lancements = 0;
+    e.fenetre.FixerLanceur([&] { ++lancements; });
+    e.reponses = {Reponse::Non};
+    e.Declencher("Toolbar1.1");
+    EXPECT_TRUE(e.fenetre.isVisible());
+    EXPECT_EQ(e.ecritures + lancements, 0);
+    e.Declencher("MNU_FileNew");
+    EXPECT_EQ(e.ecritures, 1);
+    EXPECT_EQ(lancements, 1);
+    EXPECT_FALSE(e.fenetre.isVisible());
+    EXPECT_EQ(e.ctx->etat.EtatFenetre, 0);
+    EXPECT_EQ(e.ctx->etat.LargeurFenetre, 1000 * e.fenetre.TwipsParPixelX());
+}
+
+TEST(FenetrePrincipale, ProgressShowsWhileAPasteRuns) {
+    Editeur e;
+    auto* barre = e.fenetre.findChild<QProgressBar*>();
+    ASSERT_NE(barre, nullptr);
+    e.fenetre.Progression(3, 10);
+    EXPECT_TRUE(barre->isVisible());
+    EXPECT_EQ(barre->value(), 3);
+    e.fenetre.Progression(0, 0);
+    EXPECT_FALSE(barre->isVisible());
+}
+
+TEST(FenetrePrincipale, UnchangedPictureClosesWithoutQuestion) {
+    Editeur e;
+    e.fenetre.close();
+    EXPECT_TRUE(e.messages.isEmpty());
+    EXPECT_EQ(e.ecritures, 1);
+}
+
+TEST(FenetrePrincipale, NarrowWindowBreaksLinesWithinIt) {
+    Editeur e({900, 600});
+    ASSERT_EQ(e.fenetre.width(), 900);
+    for (int i = 0; i < 120; ++i) e.Ecrire("ba");
+    EXPECT_GT(e.ctx->etat.NombreLignes, 1);
+    EXPECT_LT(e.EncreMaxX(), 900);
+    EXPECT_LE(e.ctx->etat.LimiteDroite, e.surface.Largeur());
+    Editeur large({1400, 600});  // the lines follow the window, not the screen
+    for (int i = 0; i < 120; ++i) large.Ecrire("ba");
+    EXPECT_GT(large.EncreMaxX(), 1000);
+    EXPECT_LT(large.EncreMaxX(), 1400);
+}
+
+TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
+    Editeur e;
+    QImage depart(300, 200, QImage::Format_RGB32);
+    depart.fill(Qt::white);
+    for (int x = 200; x < 260; ++x) depart.setPixel(x, 150, qRgb(0, 0, 255));
+    const QString bmp = e.dossier.filePath("depart.bmp");
+    ASSERT_TRUE(EcrireBmp(depart, bmp));
+    e.fichierChoisi = bmp;
+    e.Declencher("Toolbar1.2");
+    EXPECT_TRUE(e.fenetre.Texte("frmEdit").startsWith("Bitmap Paint ["));
+    EXPECT_EQ(e.surface.Image(), depart.convertToFormat(QImage::Format_RGB32));
+    EXPECT_FALSE(e.fenetre.ImageModifiee());
+
+    e.Ecrire("ba");
+    const QImage ba = e.surface.Image();
+    e.Ecrire("bo");
+    const QImage bo = e.surface.Image();
+    EXPECT_NE(ba, depart);
+    EXPECT_NE(bo, ba);
+    e.Declencher("Toolbar1.6");  // Annuler: the picture before the last word
+    EXPECT_EQ(e.surface.Image(), ba);
+    e.Declencher("Toolbar1.6");
+    EXPECT_EQ(e.surface.Image(), depart);
+    e.Declencher("Toolbar1.7");  // Reaffiche steps forward, then shows: the slot just shown first
+    EXPECT_EQ(e.surface.Image(), depart);
+    e.Declencher("Toolbar1.7");
+    EXPECT_EQ(e.surface.Image(), ba);
+    const QImage ecrit = e.surface.Image();
+
+    for (const char* nom : {"fin.png", "fin.BMP"}) {
+        e.fichierChoisi = e.dossier.filePath(QLatin1String(nom));
+        e.Declencher("Toolbar1.3");
+        EXPECT_FALSE(e.fenetre.ImageModifiee());
+        EXPECT_EQ(QImage(e.fichierChoisi).convertToFormat(QImage::Format_RGB32), ecrit) << nom;
+    }
+    e.Declencher("Toolbar1.2");
+    EXPECT_EQ(e.surface.Image(), ecrit);
+}
+
+TEST(FenetrePrincipale, BadFilesGiveAMessageAndKeepThePicture) {
+    Editeur e;
+    e.Ecrire("ba");
+    const QImage avant = e.surface.Image();
+    QFile abime(e.dossier.filePath("abime.bmp"));
+    ASSERT_TRUE(abime.open(QIODevice::WriteOnly));
+    abime.write("BM\x10\x00garbage");
+    abime.close();
+    EXPECT_FALSE(e.fenetre.Ouvrir(abime.fileName()));
+    EXPECT_EQ(e.surface.Image(), avant);
+    EXPECT_FALSE(e.fenetre.Enregistrer(e.dossier.filePath("absent/x.bmp")));
+    EXPECT_EQ(e.messages.size(), 2);
+}
+
+TEST(FenetrePrincipale, PrintsToPdfWithoutWritingAPicture) {
+    Editeur e;
+    e.Ecrire("ba");
+    const QString ici = QDir::currentPath();
+    QDir::setCurrent(e.dossier.path());
+    e.fichierChoisi = e.dossier.filePath("page.pdf");
+    e.Declencher("MNU_PrintPdf");
+    QDir::setCurrent(ici);
+    QFile pdf(e.fichierChoisi);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(4) == "%PDF");
+    EXPECT_FALSE(QFile::exists(e.dossier.filePath("DERNIERE.BMP")));
+}
+
+TEST(FenetrePrincipale, ZoomScalesTheViewOnly) {
+    Editeur e;
+    e.Ecrire("ba");
+    const QImage avant = e.surface.Image();
+    const int visible = e.fenetre.ZoneVisible().width();
+    e.Declencher("ZoomPlus");
+    e.Declencher("ZoomPlus");
+    EXPECT_EQ(e.fenetre.Zoom(), 3);
+    EXPECT_NEAR(e.fenetre.ZoneVisible().width(), visible / 3, 1);
+    for (int i = 0; i < 10; ++i) e.Declencher("ZoomPlus");
+    EXPECT_EQ(e.fenetre.Zoom(), 8);
+    e.Declencher("Zoom100");
+    EXPECT_EQ(e.fenetre.Zoom(), 1);
+    EXPECT_EQ(e.surface.Image().copy(avant.rect()), avant);
 }
 
 }  // namespace

@@ -130,3 +130,62 @@ TEST(RenduAPI, AMissingBitmapDrawsNothingAndTheTextGoesOn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RenduAPI, ASymbolPastTheRightLimitIsDrawnWhereItStartedThenTheLineBreaks) {
+    BancAPI b;
+    b.surface.Redimensionner(400, 120);
+    b.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 120 * 15);
+    EtatProgramme& e = b.etat();
+    e.YLigne = e.PosY = 40;
+    e.SautPermis = true;
+    e.PosX = 295;  // the work area is 300 pixels wide
+    DessineSymboleAPI(*b.ctx, QStringLiteral("m"));
+    const auto encre = b.Encre();
+    ASSERT_FALSE(encre.empty());
+    for (const auto& [x, y] : encre) {
+        EXPECT_GE(x, 295);
+        EXPECT_LT(y, 40 + 7);
+    }
+    EXPECT_EQ(e.YLigne, 40 + e.PasLigne);
+    EXPECT_EQ(e.PosX, 15);  // the margin of a new line
+}
+
+TEST(RenduAPI, TheSampleLineStandsAtItsPlaceAndLeavesTheCursor) {
+    Banc b(400, 260, kDonnees);
+    b.etat().PosX = 33;
+    EchantillonAPI(*b.ctx);
+    int largeur = 0;
+    for (const char* nom : {"blahg", "cwot", "ea", "m", "qespon", "dk"})
+        largeur += QImage(kDonnees + QStringLiteral("/API/") + QLatin1String(nom) + QStringLiteral(".BMP")).width();
+    const auto encre = b.Encre();
+    ASSERT_FALSE(encre.empty());
+    int droite = 0;
+    for (const auto& [x, y] : encre) {
+        EXPECT_GE(x, 100);
+        EXPECT_LT(x, 100 + largeur);
+        EXPECT_GE(y, 200);
+        droite = std::max(droite, x);
+    }
+    EXPECT_GT(droite, 100 + largeur - 20);  // "dk" ends the line
+    EXPECT_EQ(b.etat().PosX, 33);
+}
+
+TEST(RenduAPI, BitmapsAreReadOnceAndKept) {
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath("_API_a.BMP");
+    ASSERT_TRUE(QFile::copy(kDonnees + QStringLiteral("/_API_a.BMP"), fichier));
+    const int largeur = Symbole(QStringLiteral("a")).width();
+    for (int passe = 0; passe < 2; ++passe) {
+        Banc b(300, 120, dossier.path());
+        b.etat().PosX = 20;
+        b.etat().PosY = 40;
+        DessineSymboleAPI(*b.ctx, QStringLiteral("a"));
+        EXPECT_EQ(b.etat().PosX, 20 + largeur);
+        // Changed on disk after the first use: the symbol drawn stays the one read first.
+        QImage(60, 28, QImage::Format_RGB32).save(fichier, "BMP");
+    }
+}
+
+}  // namespace

@@ -16,6 +16,7 @@ constexpr Entree kCommandes[] = {
     {"syllabes", CommandeSyllabes},
     {"render", CommandeRendu},
     {"specimen", CommandeSpecimen},
+    {"rapport", CommandeRapport},
 };
 
 }  // namespace

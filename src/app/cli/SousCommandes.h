@@ -14,3 +14,4 @@ int CommandePrepare(const QStringList& args, const QString& dossier, QTextStream
 int CommandeSyllabes(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
 int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
 int CommandeSpecimen(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);
+int CommandeRapport(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs);

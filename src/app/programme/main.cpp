@@ -7,13 +7,39 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 
 namespace {
 
-// The program folder: "--dossier DIR", else VELMOR_DOSSIER, else the executable's folder.
+#ifndef VELMOR_DONNEES_INSTALLEES
+#define VELMOR_DONNEES_INSTALLEES "../share/velmor"
+#endif
+
+bool DossierInscriptible(const QString& dossier) {
+    QTemporaryFile essai(dossier + QStringLiteral("/.velmor-XXXXXX"));
+    return essai.open();
+}
+
+// An installed copy cannot write its own folder: the settings and the files the program writes live
+// in the user's configuration folder, which is read first; the data files it lacks are linked there.
+QString DossierUtilisateur(const QString& donnees) {
+    const QString dossier = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (dossier.isEmpty() || !QDir().mkpath(dossier)) return donnees;
+    const QDir source(donnees);
+    for (const QString& nom : source.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString cible = dossier + u'/' + nom;
+        if (!QFileInfo::exists(cible)) QFile::link(source.filePath(nom), cible);
+    }
+    return dossier;
+}
+
+// The program folder: "--dossier DIR", else VELMOR_DOSSIER, else the executable's folder (or the
+// data folder of an installed copy).
 QString DossierProgramme(QStringList& args) {
     const qsizetype i = args.indexOf(QStringLiteral("--dossier"));
     if (i >= 0 && i + 1 < args.size()) {
@@ -23,12 +49,18 @@ QString DossierProgramme(QStringList& args) {
     }
     const QString env = qEnvironmentVariable("VELMOR_DOSSIER");
     if (!env.isEmpty()) return QDir(env).absolutePath();
-    return QCoreApplication::applicationDirPath();
+    QString dossier = QCoreApplication::applicationDirPath();
+    const QString installe = QDir::cleanPath(dossier + QStringLiteral("/" VELMOR_DONNEES_INSTALLEES));
+    if (!QFileInfo::exists(dossier + QStringLiteral("/APABDIDS.TXT")) &&
+        QFileInfo::exists(installe + QStringLiteral("/APABDIDS.TXT")))
+        dossier = installe;
+    return DossierInscriptible(dossier) ? dossier : DossierUtilisateur(dossier);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("velmor"));
     const bool sousCommande = argc > 1 && EstSousCommande({QString::fromLocal8Bit(argv[1])});
     if (sousCommande) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -47,15 +79,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     const QString dossier = DossierProgramme(args);
-    Surface surface(1600, 1200);
+    Surface surface(640, 400);  // grows to the window once it is shown
     FenetrePrincipale fenetre(surface);
     HorlogeReelle horloge;
     auto ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier);
     Main(*ctx);
     fenetre.Relier(*ctx);
-    if (ctx->etat.EtatFenetre == 2)
-        fenetre.showMaximized();
-    else
-        fenetre.show();
+    fenetre.Montrer();
     return app.exec();
 }

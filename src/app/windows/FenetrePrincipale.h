@@ -1,13 +1,25 @@
 #pragma once
-// The main window: the writing surface in a scrolled view. It is the core's window interface.
+// The main window "frmEdit": the writing surface in a scrolled, zoomable view, the file tool bar
+// "Toolbar1", the tool and option bar "Toolbar2", the row of settings controls, the menus and the
+// read-outs. It is the core's window interface.
 
 #include "base/FenetreInterface.h"
 
 #include <QHash>
+#include <QImage>
 #include <QMainWindow>
+#include <QPrinter>
+#include <array>
+#include <functional>
 
+class QAction;
+class QActionGroup;
+class QLabel;
 class QLineEdit;
+class QProgressBar;
+class QPushButton;
 class QScrollArea;
+class QToolBar;
 class Surface;
 class VueSurface;
 struct Contexte;
@@ -16,7 +28,9 @@ class FenetrePrincipale : public QMainWindow, public FenetreInterface {
     Q_OBJECT
 public:
     explicit FenetrePrincipale(Surface& surface);
+    ~FenetrePrincipale() override;
 
+    // --- Window interface -----------------------------------------------------------------
     void Information(const QString& texte, const QString& titre = {}) override;
     Reponse Question(const QString& texte, Boutons boutons, const QString& titre = {}) override;
     void FixerTexte(const QString& controle, const QString& valeur) override;
@@ -32,22 +46,132 @@ public:
     void MontrerControle(const QString& controle) override;
     void ColorerControle(const QString& controle, std::uint32_t fond) override;
     bool EstMaximisee() const override { return isMaximized(); }
+    void FixerImage(const QString& controle, int image) override;
+    int Image(const QString& controle) const override;
+    void Progression(int faits, int total) override;
 
-    // The context the entry line writes through, once start-up has made it.
-    void Relier(Contexte& ctx) { ctx_ = &ctx; }
+    // Load: ties the window to the context start-up made, applies the stored geometry and shows it.
+    void Relier(Contexte& ctx);
+    void Montrer();
+
+    // Actions by name: the menu entries ("MNU_FileOpen", ...), the tool bar buttons ("Toolbar1.3",
+    // "Toolbar2.17") and the controls' buttons ("CmdPaqAht", "CmdTaille_Plus", ...).
+    QAction* Action(const QString& nom) const;
+
+    // File commands without their dialogs.
+    bool Ouvrir(const QString& fichier);
+    bool Enregistrer(const QString& fichier);
+    void ImprimerSur(QPrinter& imprimante);
+    bool ImageModifiee() const;
+
+    // The entry window opened or closed: "Saisie" (CmdZSaisie) is shown only while it is closed.
+    void FixerSaisieOuverte(bool ouverte);
+
+    int Zoom() const { return zoom_; }
+    void FixerZoom(int zoom);
+    int OutilCourant() const { return outilCourant_; }
+
+    // Dialog and message-box seams, replaced by the tests.
+    using ChoixFichier = std::function<QString(bool enregistrer, const QString& titre, const QString& depart)>;
+    void FixerChoixFichier(ChoixFichier f) { choixFichier_ = std::move(f); }
+    using Repondeur = std::function<Reponse(const QString& texte)>;
+    void FixerRepondeur(Repondeur r) { repondeur_ = std::move(r); }
+    void FixerLanceur(std::function<void()> f) { lanceur_ = std::move(f); }
+
+signals:
+    void SaisieDemandee();            // "Saisie" (CmdZSaisie): show the entry window
+    void RappelDemande();             // "Rappel" (CmdEfface): put the entry window at the top left
+    void SaisieAuPremierPlan();       // after a command while the entry window is open: raise it
+    void AvantEcritureParametres();   // the settings are about to be written
+    void RepositionnementDemande();   // "Repositionnement": the repositioning dialog
+    void OutilChoisi(int index);      // a Toolbar2 button was pressed (paint tools, dialogs)
+
+protected:
+    void closeEvent(QCloseEvent* ev) override;
+    bool eventFilter(QObject* objet, QEvent* ev) override;
 
 private:
-    void AppliquerTitre();
-    void SaisieModifiee(const QString& texte);
-    void SaisieValidee();
+    // Construction.
+    QAction* NouvelleAction(const QString& nom, const QString& texte, const QString& icone,
+                            const QString& bulle, std::function<void()> commande);
+    void ConstruireMenus();
+    void ConstruireBarreFichiers();
+    void ConstruireBarreOutils();
+    void ConstruireReglages();
+    void ConstruireEtat();
+    QAction* ActionImage(const QString& controle) const;
+    QString CleImage(const QString& controle) const;
+
+    // Commands (CommandesFichier.cpp).
+    void MNU_FileNew_Click();
+    void MNU_FileOpen_Click();
+    void MNU_FileSave_Click();
+    void MNU_FileSaveAs_Click();
+    void MNU_Print_Click();
+    void ImprimerPdf();
+    void MNU_PrinterConfig_Click();
+    void PleinEcran();
+    void MNU_End_Click();
+    void MNU_About_Click();
+    void AfficherChemin();
+    void Sortir();
+    QString ChoisirFichier(bool enregistrer, const QString& titre, const QString& depart);
+
+    // Commands (CommandesOptions.cpp).
+    void CommandeBarre1(int index);
+    void CommandeBarre2(int index);
+    void MNU_FillStyle_Click();
+    void BasculerA4();
+    void BasculerLargeurFixee();
+    void AppliquerLargeurFixee();
+    void CyclerRythme();
+    void BasculerCarreEfface();
+    void BasculerRelief();
+    void Taille(int pas);
+    void EcranPrecedentSuivant(int pas);
+    void CmdWajPaq_Click();
+    void ReduireImageCommande();
+    void ChangerZoom(int pas);
+
+    // Geometry and the surface.
+    void Redimensionner();
+    void RafraichirTailleSurface();
+    void AjusterSurface();
+    void StockerGeometrie();
+    int MargeSurface() const;
+    void MarquerEnregistree();
+    void MettreAJourDimensions();
 
     Surface& surface_;
+    Contexte* ctx_ = nullptr;
     QScrollArea* defilement_;
     VueSurface* vue_;
-    QLineEdit* saisie_;
-    Contexte* ctx_ = nullptr;
+    QToolBar* barre1_ = nullptr;
+    QToolBar* barre2_ = nullptr;
+    QToolBar* reglages_ = nullptr;
+    std::array<QAction*, 22> boutons2_{};  // Toolbar2 by index, 1 to 21
+    QActionGroup* outils_ = nullptr;
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QWidget*> controles_;
+    QHash<QString, QAction*> actionsControles_;  // tool bar slots of controls that can be hidden
     QHash<QString, QString> textes_;
-    QHash<QString, bool> visibles_;         // controls the window does not build yet keep their state
     QHash<QString, std::uint32_t> couleurs_;
+    QHash<QString, int> images_;
+    QLabel* zoomLu_ = nullptr;
+    QLabel* progressionLue_ = nullptr;
+    QProgressBar* progression_ = nullptr;
+    QAction* affiche_ = nullptr;
+    QPrinter imprimante_;
+    QImage reference_;             // the picture as last opened or saved
+    QString nomDialogue_;          // the file name the dialogs hold
+    int zoom_ = 1;
+    int outilCourant_ = 0;
+    int compteTaille_ = 0;
+    QSize tailleSurfaceVue_;
+    bool sortieConfirmee_ = false;
     bool titreEnAttente_ = false;
+    bool redimensionnement_ = false;
+    ChoixFichier choixFichier_;
+    Repondeur repondeur_;
+    std::function<void()> lanceur_;
 };

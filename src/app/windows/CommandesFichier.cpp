@@ -1,0 +1,267 @@
+// The main window's file commands: new, open, save, print, full screen, quit and unload.
+#include "app/windows/FenetrePrincipale.h"
+
+#include "app/windows/ParametresAttente.h"
+#include "app/windows/Version.h"
+#include "app/windows/VueSurface.h"
+#include "base/Bmp.h"
+#include "base/Contexte.h"
+#include "base/Surface.h"
+#include "layout/Lignes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QMessageBox>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QProcess>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QTemporaryFile>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kFiltreImages = QStringLiteral("Bitmap (*.BMP *.bmp);;PNG (*.png *.PNG);;Tous les fichiers (*)");
+
+bool EstPng(const QString& fichier) { return QFileInfo(fichier).suffix().compare(u"png", Qt::CaseInsensitive) == 0; }
+
+// The same pixels, a part one picture lacks counting as background.
+bool MemeDessin(const QImage& a, const QImage& b, QRgb fond) {
+    if (a.size() == b.size()) return a == b;
+    const int l = qMax(a.width(), b.width()), h = qMax(a.height(), b.height());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < l; ++x) {
+            const QRgb pa = a.valid(x, y) ? a.pixel(x, y) : fond;
+            const QRgb pb = b.valid(x, y) ? b.pixel(x, y) : fond;
+            if ((pa & 0xFFFFFF) != (pb & 0xFFFFFF)) return false;
+        }
+    return true;
+}
+
+}  // namespace
+
+QString FenetrePrincipale::ChoisirFichier(bool enregistrer, const QString& titre, const QString& depart) {
+    if (choixFichier_) return choixFichier_(enregistrer, titre, depart);
+    QString dossier = depart;
+    if (dossier.contains(u'*')) dossier = QFileInfo(dossier).path();
+    return enregistrer ? QFileDialog::getSaveFileName(this, titre, dossier, kFiltreImages)
+                       : QFileDialog::getOpenFileName(this, titre, dossier, kFiltreImages);
+}
+
+void FenetrePrincipale::AfficherChemin() {
+    const QString cinq(5, u' ');
+    const QString chemin = ctx_ ? ctx_->etat.Chemin : QString();
+    FixerTexte(QStringLiteral("AFFICHE"), cinq + QStringLiteral("Dernier : ''") + chemin + QStringLiteral("''") + cinq);
+}
+
+void FenetrePrincipale::MarquerEnregistree() { reference_ = surface_.Image(); }
+
+bool FenetrePrincipale::ImageModifiee() const {
+    return !MemeDessin(reference_, surface_.Image(), surface_.FondRgb());
+}
+
+bool FenetrePrincipale::Ouvrir(const QString& fichier) {
+    QImageReader lecteur(fichier);
+    lecteur.setDecideFormatFromContent(true);
+    const QSize taille = lecteur.size();
+    QImage image;
+    if (!taille.isValid() || taille.width() > 32767 || taille.height() > 32767 || !lecteur.read(&image) ||
+        image.isNull()) {
+        Information(QStringLiteral("Impossible d'ouvrir l'image :") + QChar(13) + fichier);
+        return false;
+    }
+    if (ctx_) ctx_->etat.Chemin = QDir::toNativeSeparators(fichier);
+    const QRgb coin = image.pixel(0, 0);
+    surface_.FixerCouleurFond(Surface::DepuisRgb(coin));  // the background is the top-left pixel
+    surface_.RemplacerImage(image);
+    if (ctx_) ctx_->etat.CouleurFond = Surface::DepuisRgb(coin);
+    FixerTexte(QStringLiteral("frmEdit"), QStringLiteral("Bitmap Paint [") + QDir::toNativeSeparators(fichier) +
+                                              QStringLiteral("]"));
+    Rafraichir();
+    if (ctx_) AjusteDefilement(*ctx_);
+    AfficherChemin();
+    MarquerEnregistree();
+    return true;
+}
+
+// Writes to a temporary file beside the target and replaces the target only when all went well.
+bool FenetrePrincipale::Enregistrer(const QString& fichier) {
+    const QImage image = surface_.Image();
+    QByteArray octets;
+    if (EstPng(fichier)) {
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::WriteOnly);
+        if (!image.save(&tampon, "PNG")) octets.clear();
+    } else {
+        QTemporaryFile brouillon;
+        if (brouillon.open()) {
+            brouillon.close();
+            if (EcrireBmp(image, brouillon.fileName()) && brouillon.open()) octets = brouillon.readAll();
+        }
+    }
+    QSaveFile sortie(fichier);
+    const bool ok = !octets.isEmpty() && sortie.open(QIODevice::WriteOnly) && sortie.write(octets) == octets.size() &&
+                    sortie.commit();
+    if (!ok) {
+        Information(QStringLiteral("Impossible d'enregistrer l'image :") + QChar(13) + fichier);
+        return false;
+    }
+    MarquerEnregistree();
+    return true;
+}
+
+void FenetrePrincipale::MNU_FileNew_Click() {
+    if (Question(QStringLiteral("Voulez-vous véritablement commencer un nouveau dessin et perdre le dessin actuel ?"),
+                 Boutons::OuiNon, QStringLiteral("Nouveau dessin")) != Reponse::Oui)
+        return;
+    Sortir();
+    if (lanceur_)
+        lanceur_();
+    else
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
+    close();
+    QCoreApplication::quit();
+}
+
+void FenetrePrincipale::MNU_FileOpen_Click() {
+    if (!ctx_) return;
+    EtatProgramme& e = ctx_->etat;
+    if (e.Chemin.trimmed().isEmpty()) e.Chemin = QDir::toNativeSeparators(ctx_->dossier + QStringLiteral("/*.BMP"));
+    const QString choisi = ChoisirFichier(false, QStringLiteral("Ouvrir"), e.Chemin);
+    if (!choisi.isEmpty()) {
+        nomDialogue_ = choisi;
+        Ouvrir(choisi);
+    }
+    AfficherChemin();
+}
+
+void FenetrePrincipale::MNU_FileSave_Click() {
+    if (!ctx_) return;
+    ctx_->etat.Chemin = nomDialogue_.isEmpty() ? QStringLiteral("DERNIERE.BMP") : nomDialogue_;
+    AfficherChemin();
+    Enregistrer(ctx_->etat.Chemin);
+}
+
+void FenetrePrincipale::MNU_FileSaveAs_Click() {
+    if (!ctx_) return;
+    const QString depart = nomDialogue_.isEmpty() ? ctx_->dossier : nomDialogue_;
+    ctx_->etat.Chemin.clear();
+    QString choisi = ChoisirFichier(true, QStringLiteral("Enregistrer le fichier"), depart);
+    if (!choisi.isEmpty()) {
+        if (QFileInfo(choisi).suffix().isEmpty()) choisi += QStringLiteral(".BMP");
+        nomDialogue_ = choisi;
+        ctx_->etat.Chemin = QDir::toNativeSeparators(choisi);
+        Enregistrer(choisi);
+    }
+    AfficherChemin();
+}
+
+// The picture stretched to the printable page, its proportions kept.
+void FenetrePrincipale::ImprimerSur(QPrinter& imprimante) {
+    const QImage image = surface_.Image();
+    QPainter p;
+    if (!p.begin(&imprimante)) {
+        Information(QStringLiteral("Impression impossible."));
+        return;
+    }
+    const QRect page = p.viewport();
+    const QSize taille = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    p.setViewport(page.x(), page.y(), taille.width(), taille.height());
+    p.setWindow(image.rect());
+    p.drawImage(0, 0, image);
+    p.end();
+}
+
+void FenetrePrincipale::MNU_Print_Click() {
+    QPrintPreviewDialog apercu(&imprimante_, this);
+    apercu.setWindowTitle(QStringLiteral("Aperçu avant impression"));
+    connect(&apercu, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { ImprimerSur(*p); });
+    apercu.exec();
+}
+
+void FenetrePrincipale::ImprimerPdf() {
+    QString nom = choixFichier_ ? choixFichier_(true, QStringLiteral("Imprimer en PDF"), QString())
+                                : QFileDialog::getSaveFileName(this, QStringLiteral("Imprimer en PDF"),
+                                                               ctx_ ? ctx_->dossier : QString(),
+                                                               QStringLiteral("PDF (*.pdf)"));
+    if (nom.isEmpty()) return;
+    if (QFileInfo(nom).suffix().isEmpty()) nom += QStringLiteral(".pdf");
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageLayout(imprimante_.pageLayout());
+    pdf.setOutputFileName(nom);
+    ImprimerSur(pdf);
+}
+
+void FenetrePrincipale::MNU_PrinterConfig_Click() {
+    QPageSetupDialog reglage(&imprimante_, this);
+    reglage.exec();
+}
+
+void FenetrePrincipale::PleinEcran() {
+    QDialog frmBild(this);
+    frmBild.setWindowTitle(QStringLiteral("Velmor"));
+    auto* zone = new QScrollArea(&frmBild);
+    auto* image = new QLabel;
+    image->setPixmap(QPixmap::fromImage(surface_.Image()));
+    zone->setWidget(image);
+    zone->setAlignment(Qt::AlignCenter);
+    auto* disposition = new QVBoxLayout(&frmBild);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->addWidget(zone);
+    frmBild.showFullScreen();  // Esc closes it
+    frmBild.exec();
+}
+
+void FenetrePrincipale::MNU_About_Click() {
+    QMessageBox::about(this, QStringLiteral("Velmor"),
+                       QStringLiteral(" Programme Velmor  V.") + QStringLiteral(VELMOR_VERSION) + u'\n' +
+                           QStringLiteral("Tous droits réservés aux auteurs de Velmor."));
+}
+
+void FenetrePrincipale::MNU_End_Click() {
+    if (Question(QStringLiteral("Voulez-vous réellement quitter le programme sans enregistrer les modifications ?"),
+                 Boutons::OuiNon, QStringLiteral("Quitter le programme")) != Reponse::Oui)
+        return;
+    Sortir();
+    close();
+    QCoreApplication::quit();
+}
+
+// Every way out: the surface-size refresh, the geometry, the settings, the files closed.
+void FenetrePrincipale::Sortir() {
+    if (sortieConfirmee_ || !ctx_) return;
+    sortieConfirmee_ = true;
+    if (ctx_->FichierSon) ctx_->FichierSon->close();
+    RafraichirTailleSurface();
+    StockerGeometrie();
+    emit AvantEcritureParametres();
+    EcrireParametres(*ctx_);
+}
+
+void FenetrePrincipale::closeEvent(QCloseEvent* ev) {
+    if (!sortieConfirmee_ && ctx_ && ImageModifiee() &&
+        Question(QStringLiteral("Voulez-vous réellement quitter le programme sans enregistrer les modifications ?"),
+                 Boutons::OuiNon, QStringLiteral("Quitter le programme")) != Reponse::Oui) {
+        ev->ignore();
+        return;
+    }
+    Sortir();
+    if (ctx_) {
+        QDir dossier(ctx_->dossier);
+        for (const QString& f : dossier.entryList({QStringLiteral("_~EjgSaf*.BMP")}, QDir::Files)) dossier.remove(f);
+    }
+    ev->accept();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,14 @@
+#pragma once
+// Shrinking the surface to its drawing.
+
+#include <QSize>
+
+struct Contexte;
+class Surface;
+
+// The size that keeps every pixel differing from `fond` plus `marge` pixels to the right and below,
+// within the picture; the picture's own size when nothing is drawn.
+QSize TailleReduite(const Surface& surface, unsigned fond, int marge);
+
+// Announces the shrink, shrinks the surface to its drawing and reports the new size.
+QSize ReduireImage(Contexte& ctx);
