@@ -2,6 +2,7 @@
 
 #include "base/EcritureSure.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QtEndian>
@@ -50,11 +51,15 @@ QByteArray OctetsBmp(const QImage& source) {
     return b;
 }
 
-bool EcrireBmp(const QImage& image, const QString& fichier) { return EcrireFichierSur(fichier, OctetsBmp(image)); }
+bool EcrireBmp(const QImage& image, const QString& fichier) {
+    const QByteArray octets = OctetsBmp(image);
+    QFile f(fichier);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(octets) == octets.size();
+}
 
 bool EnregistrerImage(const QImage& image, const QString& fichier) {
     const QByteArray format = QFileInfo(fichier).suffix().toLower().toLatin1();
-    if (format.isEmpty() || format == "bmp") return EcrireBmp(image, fichier);
+    if (format.isEmpty() || format == "bmp") return EcrireFichierSur(fichier, OctetsBmp(image));
     if (!QImageWriter::supportedImageFormats().contains(format)) return false;
     return EcrireFichierSur(fichier, [&](QIODevice& d) { return image.save(&d, format.constData()); });
 }

@@ -5,7 +5,7 @@
 // A 24-bit BMP with zeroed row padding, so the same picture always gives the same bytes.
 QByteArray OctetsBmp(const QImage& image);
 
-// Writes the picture as that BMP, replacing the file only when the whole picture was written.
+// Writes the picture as that BMP, straight into the file.
 bool EcrireBmp(const QImage& image, const QString& fichier);
 
 // Saves a picture by the file's extension: BMP for ".bmp" or no extension, otherwise the image

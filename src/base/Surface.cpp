@@ -1,6 +1,7 @@
 #include "base/Surface.h"
 
 #include "base/Bmp.h"
+#include "base/EcritureSure.h"
 
 #include <QFontMetrics>
 #include <QImageReader>
@@ -208,7 +209,7 @@ bool Surface::ChargerBmp(const QString& fichier) {
 
 bool Surface::SauverBmp(const QString& fichier) const {
     FinirPeinture();
-    return EcrireBmp(image_, fichier);
+    return EcrireFichierSur(fichier, OctetsBmp(image_));
 }
 
 bool Surface::Enregistrer(const QString& fichier) const {

@@ -84,7 +84,7 @@ public:
 
     // Pictures.
     bool ChargerBmp(const QString& fichier);  // false (picture unchanged) when unreadable
-    bool SauverBmp(const QString& fichier) const;
+    bool SauverBmp(const QString& fichier) const;  // whole or not at all, as Enregistrer
     // Saves the picture by the file's extension (BMP by default, PNG, ...), keeping the previous
     // file whole when the save fails.
     bool Enregistrer(const QString& fichier) const;

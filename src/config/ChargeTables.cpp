@@ -2,6 +2,7 @@
 
 #include "base/Contexte.h"
 #include "base/Texte8Bits.h"
+#include "config/Dossiers.h"
 #include "config/LecteurChamps.h"
 #include "config/Legendes.h"
 #include "config/Tables.h"
@@ -120,7 +121,7 @@ void LireReglage(Contexte& ctx, const QString& ligne) {
         if (auto d = ChiffreA(ligne, 5)) {
             e.ModeSon = *d;
             if (e.ModeSon > 0) {
-                ctx.FichierSon = std::make_unique<QFile>(ctx.Fichier(QStringLiteral("FON.bat")));
+                ctx.FichierSon = std::make_unique<QFile>(FichierEcrit(ctx, QStringLiteral("FON.bat")));
                 if (!ctx.FichierSon->open(QIODevice::WriteOnly | QIODevice::Truncate)) ctx.FichierSon.reset();
             }
         }

@@ -2,6 +2,7 @@
 
 #include "base/Contexte.h"
 #include "base/Texte8Bits.h"
+#include "config/Dossiers.h"
 #include "drawing/Scanners.h"
 #include "layout/Lignes.h"
 #include "layout/LimiteDroite.h"
@@ -160,7 +161,7 @@ bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage
     const Couleur couleurTrait = ctx.surface.CouleurTrait();
 
     Preparer(ctx);
-    QFile fichier(ctx.Fichier(QStringLiteral("Donnees.TXT")));
+    QFile fichier(FichierEcrit(ctx, QStringLiteral("Donnees.TXT")));
     const bool ouvert = fichier.open(QIODevice::WriteOnly | QIODevice::Truncate);
     const QStringList syllabes = SyllabesRapport();
     NouvelleFeuille(ctx);

@@ -2,6 +2,7 @@
 #include "app/cli/ContexteConsole.h"
 #include "app/cli/Options.h"
 #include "app/cli/SousCommandes.h"
+#include "config/Dossiers.h"
 #include "outputs/RapportMesures.h"
 
 #include <QFileInfo>
@@ -17,14 +18,14 @@ int CommandeRapport(const QStringList& args, const QString& dossier, QTextStream
         return 2;
     }
     ContexteConsole c(1000, 200, dossier, erreurs);
-    Main(*c.ctx);
+    MainParDefaut(*c.ctx);
     const QString prefixe = o->Valeur(QStringLiteral("--images"));
     int feuilles = 0;
     bool images = true;
     auto feuille = [&](const QImage& image) {
         if (!prefixe.isEmpty()) images &= image.save(prefixe + QString::number(++feuilles) + QStringLiteral(".png"));
     };
-    const QString fichier = c.ctx->Fichier(QStringLiteral("Donnees.TXT"));
+    const QString fichier = FichierEcrit(*c.ctx, QStringLiteral("Donnees.TXT"));
     if (!RapportMesuresFeuilles(*c.ctx, feuille)) {
         erreurs << "velmor: cannot write " << fichier << Qt::endl;
         return 1;
