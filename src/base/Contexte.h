@@ -61,7 +61,7 @@ struct Contexte {
     Surface& surface;
     FenetreInterface& fenetre;
     Horloge& horloge;
-    QString dossier;                    // the program folder: data files and "Velmor.ini"
+    QString dossier;                    // the program folder: data files (written files: config/Dossiers.h)
     std::unique_ptr<QFile> FichierSon;  // "FON.bat", open while ModeSon > 0
     Dictionnaires& dictionnaires;       // pronunciation dictionaries, loaded on first use
     MemoireSyllabes& memoireSyllabes;   // dotted texts already built by the transcriber
