@@ -1,7 +1,7 @@
 // The main window's file commands: new, open, save, print, full screen, quit and unload.
 #include "app/windows/FenetrePrincipale.h"
 
-#include "app/windows/ParametresAttente.h"
+#include "config/Parametres.h"
 #include "app/windows/Version.h"
 #include "app/windows/VueSurface.h"
 #include "base/Bmp.h"
@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QMessageBox>
 #include <QCloseEvent>
 #include <QDialog>
@@ -25,16 +24,12 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QProcess>
-#include <QSaveFile>
 #include <QScrollArea>
-#include <QTemporaryFile>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString kFiltreImages = QStringLiteral("Bitmap (*.BMP *.bmp);;PNG (*.png *.PNG);;Tous les fichiers (*)");
-
-bool EstPng(const QString& fichier) { return QFileInfo(fichier).suffix().compare(u"png", Qt::CaseInsensitive) == 0; }
 
 // The same pixels, a part one picture lacks counting as background.
 bool MemeDessin(const QImage& a, const QImage& b, QRgb fond) {
@@ -95,25 +90,9 @@ bool FenetrePrincipale::Ouvrir(const QString& fichier) {
     return true;
 }
 
-// Writes to a temporary file beside the target and replaces the target only when all went well.
+// The surface writes to a temporary file beside the target and replaces it only when all went well.
 bool FenetrePrincipale::Enregistrer(const QString& fichier) {
-    const QImage image = surface_.Image();
-    QByteArray octets;
-    if (EstPng(fichier)) {
-        QBuffer tampon(&octets);
-        tampon.open(QIODevice::WriteOnly);
-        if (!image.save(&tampon, "PNG")) octets.clear();
-    } else {
-        QTemporaryFile brouillon;
-        if (brouillon.open()) {
-            brouillon.close();
-            if (EcrireBmp(image, brouillon.fileName()) && brouillon.open()) octets = brouillon.readAll();
-        }
-    }
-    QSaveFile sortie(fichier);
-    const bool ok = !octets.isEmpty() && sortie.open(QIODevice::WriteOnly) && sortie.write(octets) == octets.size() &&
-                    sortie.commit();
-    if (!ok) {
+    if (!surface_.Enregistrer(fichier)) {
         Information(QStringLiteral("Impossible d'enregistrer l'image :") + QChar(13) + fichier);
         return false;
     }

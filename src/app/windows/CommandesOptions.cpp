@@ -1,7 +1,7 @@
 // The main window's tool bar commands, the option toggles, the size buttons and the screen memory.
 #include "app/windows/FenetrePrincipale.h"
 
-#include "app/windows/ParametresAttente.h"
+#include "config/Parametres.h"
 #include "app/windows/VueSurface.h"
 #include "base/Contexte.h"
 #include "base/Surface.h"
