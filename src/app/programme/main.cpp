@@ -3,6 +3,7 @@
 #include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
 #include "app/cli/Commandes.h"
+#include "app/windows/FenetreEntree.h"
 #include "app/windows/FenetrePrincipale.h"
 
 #include <QApplication>
@@ -57,5 +58,7 @@ int main(int argc, char* argv[]) {
         fenetre.showMaximized();
     else
         fenetre.show();
+    FrmEntree entree(*ctx, &fenetre);
+    entree.Afficher();
     return app.exec();
 }
