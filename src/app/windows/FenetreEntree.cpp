@@ -65,6 +65,7 @@ void ZoneEntree::keyPressEvent(QKeyEvent* ev) {
     }
     const int16_t code = entree ? kToucheEntree : static_cast<int16_t>(Code1252(t[0]));
     ToucheSaisie(ctx_, boite, code);
+    ctx_.fenetre.Rafraichir();
     if (code == kToucheRapport) return;  // a command, not text
     QPlainTextEdit::keyPressEvent(ev);
 }
