@@ -43,6 +43,8 @@ public:
         }
         EcrireMot();
         if (e_.LimiteAtteinte && motsPerdus_) return Arret(FinRetranscrire::Limite);
+        faits_ = total_;
+        Progresser();
         e_.PositionReprise = 0;
         e_.EcritureReprise = -1;
         Situer();
@@ -55,6 +57,10 @@ private:
         const QChar c = t_[i_];
         e_.CodeCaractere = Code1252(c);
         if (c == u'%' && Marqueur()) return !e_.ChangementEcran;
+        if (Blanc(c) && i_ > 0 && !Blanc(t_[i_ - 1])) {
+            ++faits_;
+            Progresser();
+        }
         if (Entree(c)) return Retour();
         if (Blanc(c)) {
             ++i_;
@@ -181,8 +187,6 @@ private:
             Transcrire(ctx_);
             break;
         }
-        ++faits_;
-        Progresser();
     }
 
     void Progresser() {
