@@ -194,6 +194,7 @@ void FrmEntree::Charger() {
 void FrmEntree::Afficher() {
     Charger();
     show();
+    AppliquerDisposition();  // again with the frame the shown window has
     raise();
     activateWindow();
     FixerTexte(ctx_.etat.TexteZoneSaisie);
