@@ -89,7 +89,7 @@ void ToucheLatin(Contexte& ctx, QChar c) {
         e.ModeBaliseAPI = true;
         e.BaliseEnCours = QStringLiteral("%");
     } else if (e.ModeBaliseAPI && c != u' ') {
-        e.BaliseEnCours += c;
+        if (c.unicode() > 32) e.BaliseEnCours += c;
     } else if (e.ModeBaliseAPI) {
         FinirBalise(ctx);
     } else {
@@ -107,8 +107,8 @@ void ToucheAPI(Contexte& ctx, QChar c, int16_t code) {
         return;
     }
     if (e.ModeBaliseAPI) {
-        if (c != u' ') e.BaliseEnCours += c;
-        else FinirBalise(ctx);
+        if (c == u' ') FinirBalise(ctx);
+        else if (code > 32) e.BaliseEnCours += c;
         return;
     }
     if (c != u' ') {

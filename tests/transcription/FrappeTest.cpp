@@ -126,6 +126,15 @@ TEST(RetranscrireTexte, MarkersNumbersAndTheScriptRestored) {
     EXPECT_EQ(b.fenetre.progression[b.fenetre.progression.size() - 2], std::make_pair(7, 7));
 }
 
+TEST(RetranscrireTexte, PacedDrawingStaysVisibleStrokeByStroke) {
+    Saisie b;
+    b.etat().CollageEnCours = true;
+    b.etat().RythmeColler = 3;
+    RetranscrireTexte(*b.ctx, "ba bo ");
+    EXPECT_GT(b.horloge.attentes, 10);
+    EXPECT_GE(b.fenetre.rafraichissements, b.horloge.attentes / 2);
+}
+
 TEST(RetranscrireTexte, DigitsBeforeAHashGoToTheSign) {
     Saisie b;
     b.etat().CollageEnCours = true;
