@@ -8,6 +8,7 @@
 #include "layout/LimiteDroite.h"
 
 #include <QImage>
+#include <QImageReader>
 
 namespace {
 
@@ -111,11 +112,34 @@ void EcritLettresAPI(Contexte& ctx, const QString& lettres) {
     }
 }
 
+namespace {
+
+int LargeurSymbole(const Contexte& ctx, const QString& nom) {
+    const QSize taille = QImageReader(ctx.Fichier(QStringLiteral("_API_") + nom + QStringLiteral(".BMP"))).size();
+    return taille.isValid() ? taille.width() : 0;
+}
+
+// A new line before a symbol or a word `largeur` pixels wide that would cross the right limit.
+bool Deborde(Contexte& ctx, double largeur) {
+    EtatProgramme& e = ctx.etat;
+    e.LimiteDroite = LimiteDroiteVisible(ctx);
+    const double fin = e.PosX + largeur;
+    if (e.PosX <= e.MargeGauche || (fin <= e.LimiteDroite && (e.MargeDroite == 0 || fin <= e.MargeDroite))) return false;
+    e.SautPermis = true;
+    return true;
+}
+
+}  // namespace
+
 void EcritAPI(Contexte& ctx, const QString& texte) {
     EtatProgramme& e = ctx.etat;
     auto vider = [&]() {
         if (!e.LettresEnAttente) return;
         const QString lettres = e.LettresAPI;
+        // A word that would cross the right limit starts a new line.
+        double largeur = 0;
+        for (const QString& nom : SymbolesAPI(lettres)) largeur += LargeurSymbole(ctx, nom);
+        if (Deborde(ctx, largeur)) NouvelleLigne(ctx);
         EcritLettresAPI(ctx, lettres);
         e.LettresAPI.clear();
         e.LettresEnAttente = false;
@@ -146,12 +170,15 @@ void DessineSymboleAPI(Contexte& ctx, const QString& nom) {
     const QImage image(ctx.Fichier(QStringLiteral("_API_") + nom + QStringLiteral(".BMP")));
     if (image.isNull()) return;
     if (e.PosX < e.MargeGauche) e.PosX = e.MargeGauche;
+    // A symbol that would cross the right limit goes to a new line; a blank there is not drawn.
+    if (Deborde(ctx, image.width())) {
+        NouvelleLigne(ctx);
+        if (nom == u"blahg") return;
+    }
     ctx.surface.Coller(image, e.PosX, e.PosY - 21);
     e.PosX += image.width();
     e.EcritureAvantDerniere = e.EcriturePrecedente;
     e.EcriturePrecedente = e.Ecriture;
-    e.LimiteDroite = LimiteDroiteVisible(ctx);
-    if (e.PosX >= e.LimiteDroite || (e.MargeDroite != 0 && e.PosX > e.MargeDroite)) NouvelleLigne(ctx);
 }
 
 void EchantillonAPI(Contexte& ctx) {

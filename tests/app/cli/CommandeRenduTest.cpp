@@ -109,19 +109,22 @@ TEST(CommandeRendu, TypedTextStopsAtTheHeightLimitWithTheMessageOnThreeLines) {
     EXPECT_EQ(s.out.trimmed(), dir.filePath("r.png"));
 }
 
-TEST(CommandeRendu, LatinWordsWrapWithinTheWidth) {
-    QTemporaryDir dir;
-    Sortie s;
-    ASSERT_EQ(s.Lancer({"render",
-                        "one two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen "
-                        "sixteen seventeen eighteen nineteen twenty",
-                        "--ecriture", "latine", "--langue", "EN", "--largeur", "400", "-o", dir.filePath("l.png")}, kDonnees), 0);
-    const QImage im(dir.filePath("l.png"));
-    EXPECT_GE(LignesDeTexte(im, 6), 3);
-    // Nothing runs into the right edge.
-    const QImage bord = im.copy(im.width() - 3, 0, 3, im.height()).convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < bord.height(); ++y)
-        for (int x = 0; x < 3; ++x) ASSERT_EQ(bord.pixel(x, y), qRgb(255, 255, 255));
+TEST(CommandeRendu, LatinAndIpaWordsWrapWithinTheWidth) {
+    for (const char* ecriture : {"latine", "api"}) {
+        QTemporaryDir dir;
+        Sortie s;
+        ASSERT_EQ(s.Lancer({"render",
+                            "one two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen "
+                            "sixteen seventeen eighteen nineteen twenty",
+                            "--ecriture", ecriture, "--langue", "PH", "--largeur", "400", "-o", dir.filePath("l.png")},
+                           kDonnees), 0);
+        const QImage im(dir.filePath("l.png"));
+        EXPECT_GE(LignesDeTexte(im, 6), 3) << ecriture;
+        // Nothing runs into the right edge.
+        const QImage bord = im.copy(im.width() - 3, 0, 3, im.height()).convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < bord.height(); ++y)
+            for (int x = 0; x < 3; ++x) ASSERT_EQ(bord.pixel(x, y), qRgb(255, 255, 255)) << ecriture;
+    }
 }
 
 TEST(CommandeRendu, MarkersRunInTheIpaScript) {
