@@ -187,6 +187,7 @@ private:
             Transcrire(ctx_);
             break;
         }
+        e_.RetourForce = false;  // the line holds a word: the next Enter starts a new one
     }
 
     void Progresser() {

@@ -126,6 +126,16 @@ TEST(RetranscrireTexte, MarkersNumbersAndTheScriptRestored) {
     EXPECT_EQ(b.fenetre.progression[b.fenetre.progression.size() - 2], std::make_pair(7, 7));
 }
 
+TEST(RetranscrireTexte, EveryLineEndStartsALineInEveryScript) {
+    for (int ecriture = 0; ecriture < 4; ++ecriture) {
+        Saisie b(ecriture, kDonnees, 600);
+        b.etat().CollageEnCours = true;
+        const double y = b.etat().YLigne;
+        RetranscrireTexte(*b.ctx, "ba bo\nda\n\nni\n");
+        EXPECT_EQ(b.etat().YLigne, y + 3 * b.etat().PasLigne) << ecriture;
+    }
+}
+
 TEST(RetranscrireTexte, PacedDrawingStaysVisibleStrokeByStroke) {
     Saisie b;
     b.etat().CollageEnCours = true;
