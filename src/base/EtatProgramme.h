@@ -167,6 +167,22 @@ struct EtatProgramme {
     QString PhaseDessin;             // two-character phase code ("I5", "D6", "G1", "EC", ...)
     QString PhaseDessinPrecedente;
 
+    // --- Keystroke driver and whole-text re-transcription ----------------------------------
+    QString BaliseEnCours;           // the marker being typed in the Latin or A.P.I. script
+    QString TexteAvant, TexteApres;  // trimmed text before and after IndiceTexte
+    QString DernierCaractereAvant;
+    int CodeCaractere = 0;
+    int EcritureAvantCollage = 0;    // script when the re-transcription started, restored at its end
+    int EcritureReprise = -1;        // script of a walk stopped by a full screen, for its resume
+
+    // --- Entry window ---------------------------------------------------------------------
+    QString TexteSauve;              // last non-empty content of the entry box
+    QString TexteZoneSaisie;         // the entry box's content when its window was closed
+    QString TexteAvantRecherche;
+    QString TexteColle;
+    bool CurseurVisible = true;
+    bool FocusRepris = false;
+
     // --- IPA rendering --------------------------------------------------------------------
     QString LettresAPI;              // letters collected and not yet drawn
     bool LettresEnAttente = false;

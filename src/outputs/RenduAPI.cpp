@@ -121,11 +121,33 @@ void EcritLettresAPI(Contexte& ctx, const QString& lettres) {
     }
 }
 
+namespace {
+
+int LargeurSymbole(const Contexte& ctx, const QString& nom) {
+    return Bitmap(ctx.Fichier(QStringLiteral("_API_") + nom + QStringLiteral(".BMP"))).width();
+}
+
+// A new line before a word `largeur` pixels wide that would cross the right limit.
+bool Deborde(Contexte& ctx, double largeur) {
+    EtatProgramme& e = ctx.etat;
+    e.LimiteDroite = LimiteDroiteVisible(ctx);
+    const double fin = e.PosX + largeur;
+    if (e.PosX <= e.MargeGauche || (fin <= e.LimiteDroite && (e.MargeDroite == 0 || fin <= e.MargeDroite))) return false;
+    e.SautPermis = true;
+    return true;
+}
+
+}  // namespace
+
 void EcritAPI(Contexte& ctx, const QString& texte) {
     EtatProgramme& e = ctx.etat;
     auto vider = [&]() {
         if (!e.LettresEnAttente) return;
         const QString lettres = e.LettresAPI;
+        // A word that would cross the right limit starts a new line.
+        double largeur = 0;
+        for (const QString& nom : SymbolesAPI(lettres)) largeur += LargeurSymbole(ctx, nom);
+        if (Deborde(ctx, largeur)) NouvelleLigne(ctx);
         EcritLettresAPI(ctx, lettres);
         e.LettresAPI.clear();
         e.LettresEnAttente = false;

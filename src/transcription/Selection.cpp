@@ -12,6 +12,7 @@
 #include "layout/LimiteDroite.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 
 namespace {
 
@@ -105,23 +106,33 @@ void FixerTaille(Contexte& ctx, double n) {
     }
 }
 
+MarqueurNumerique LireMarqueurNumerique(QStringView v) {
+    static const struct { const char16_t* nom; void (*fixer)(Contexte&, double); } kNumeriques[] = {
+        {u"%COL", FixerCouleur}, {u"%LIN", FixerInterligne}, {u"%BLA", FixerBlanc}, {u"%TAI", FixerTaille}};
+    for (const auto& m : kNumeriques)
+        if (v.startsWith(QStringView(m.nom))) {
+            int n = 0;
+            while (n < 3 && 4 + n < v.size() && v[4 + n].isDigit()) ++n;
+            return {4 + n, m.fixer, Val(v.mid(4, n).toString())};
+        }
+    return {};
+}
+
 namespace {
 
 // A marker at position i of the text: its length, after running it; 0 when there is none.
 int MarqueurLatin(Contexte& ctx, const QString& t, qsizetype i) {
     EtatProgramme& e = ctx.etat;
     const QStringView v = QStringView(t).mid(i);
+    if (!v.startsWith(u'%')) return 0;
     if (v.startsWith(u"%saut")) {
         NouvelleLigne(ctx);
         return 5;
     }
-    static const struct { const char16_t* nom; void (*fixer)(Contexte&, double); } kNumeriques[] = {
-        {u"%COL", FixerCouleur}, {u"%LIN", FixerInterligne}, {u"%BLA", FixerBlanc}, {u"%TAI", FixerTaille}};
-    for (const auto& m : kNumeriques)
-        if (v.startsWith(QStringView(m.nom)) && v.size() >= 7) {
-            m.fixer(ctx, Val(v.mid(4, 3).toString()));
-            return 7;
-        }
+    if (const MarqueurNumerique m = LireMarqueurNumerique(v); m.longueur > 0) {
+        m.fixer(ctx, m.valeur);
+        return m.longueur;
+    }
     static const char16_t* const kScripts[] = {u"%ev", u"%od", u"%la", u"%ai"};
     for (int k = 0; k < 4; ++k)
         if (v.startsWith(QStringView(kScripts[k]))) {
@@ -136,6 +147,21 @@ int MarqueurLatin(Contexte& ctx, const QString& t, qsizetype i) {
             return 3;
         }
     return 0;
+}
+
+// Before the first letter of a word: a new line when the word would cross the right limit.
+void ControlerMotLatin(Contexte& ctx, const QString& t, qsizetype i) {
+    EtatProgramme& e = ctx.etat;
+    if (i > 0 && t[i - 1] != u' ' && t[i - 1] != u'\r') return;
+    qsizetype fin = i;
+    while (fin < t.size() && t[fin] != u' ' && t[fin] != u'\r') ++fin;
+    const double largeur = QFontMetricsF(ctx.surface.Police()).horizontalAdvance(t.mid(i, fin - i));
+    e.LimiteDroite = LimiteDroiteVisible(ctx);
+    const double finMot = e.PosX + 3 * e.Taille + largeur;
+    if (e.PosX > 2 * e.MargeGauche && (finMot >= e.LimiteDroite || (e.MargeDroite != 0 && finMot > e.MargeDroite))) {
+        e.SautPermis = true;
+        NouvelleLigne(ctx);
+    }
 }
 
 }  // namespace
@@ -163,6 +189,7 @@ void ImprimerLatin(Contexte& ctx, const QString& texte) {
             e.PosX += s.Police().pointSizeF() * 1.9;
             e.ApresEspaceLatin = true;
         } else if (c.unicode() >= 32) {
+            ControlerMotLatin(ctx, texte, i - 1);
             if (!e.ApresEspaceLatin) {
                 ScanFinTexte(ctx, Bande::Ligne);
                 e.PosX = e.XFinGlyphe + 3 * e.Taille;

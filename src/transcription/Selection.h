@@ -23,5 +23,15 @@ void FixerTaille(Contexte& ctx, double n);      // character size, 1 to 50
 void TailleSaisie(Contexte& ctx, const QString& texte);
 void HauteurLigneSaisie(Contexte& ctx, const QString& texte);
 
-// Prints a text in Latin letters at the cursor, executing the markers it contains.
+// A numeric marker ("%COL", "%LIN", "%BLA", "%TAI") at the start of `v`: its length, with the
+// digits after it (at most three), its setter and its value; a length of 0 when there is none.
+struct MarqueurNumerique {
+    int longueur = 0;
+    void (*fixer)(Contexte&, double) = nullptr;
+    double valeur = 0;
+};
+MarqueurNumerique LireMarqueurNumerique(QStringView v);
+
+// Prints a text in Latin letters at the cursor, executing the markers it contains. A word that
+// would cross the right limit starts a new line first.
 void ImprimerLatin(Contexte& ctx, const QString& texte);

@@ -1,20 +1,41 @@
 #include "app/cli/Editeur.h"
 #include "app/cli/Options.h"
 #include "app/cli/SousCommandes.h"
+#include "base/Bmp.h"
 #include "base/Texte8Bits.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
-// velmor render TEXT|-f FILE --ecriture ... --langue ... [--taille N] [--relief] [--largeur W] -o FILE
-int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream&, QTextStream& erreurs) {
-    const auto o = LireOptions(args, {QStringLiteral("--relief")}, erreurs);
+namespace {
+
+bool SauverEcran(const QImage& image, const QString& fichier) {
+    if (QFileInfo(fichier).suffix().compare(u"bmp", Qt::CaseInsensitive) == 0) return EcrireBmp(image, fichier);
+    return image.save(fichier);
+}
+
+// FILE for one screen; FILE-01.EXT, FILE-02.EXT, ... for several.
+QString NomEcran(const QString& sortie, int numero, int nombre) {
+    if (nombre == 1) return sortie;
+    const QFileInfo f(sortie);
+    const QString suffixe = f.suffix().isEmpty() ? QString() : u'.' + f.suffix();
+    const QString base = suffixe.isEmpty() ? sortie : sortie.left(sortie.size() - suffixe.size());
+    return base + QStringLiteral("-%1").arg(numero, 2, 10, QChar(u'0')) + suffixe;
+}
+
+}  // namespace
+
+// velmor render TEXT|-f FILE --ecriture ... --langue ... [--taille N] [--relief] [--largeur W]
+// [--hauteur H] [--frappe] -o FILE
+int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs) {
+    const auto o = LireOptions(args, {QStringLiteral("--relief"), QStringLiteral("--frappe")}, erreurs);
     if (!o) return 2;
     ChoixEditeur choix;
     const bool fichier = o->Drapeau(QStringLiteral("-f"));
     if (o->positions.size() != (fichier ? 0 : 1) || !o->Drapeau(QStringLiteral("-o")) || !LireChoix(*o, choix, erreurs)) {
         erreurs << "usage: velmor render TEXT|-f FILE --ecriture velmor|dorvane|latine|api --langue TU|FR|EN|PH "
-                   "[--taille N] [--relief] [--largeur W] -o FILE.png|.bmp"
+                   "[--taille N] [--relief] [--largeur W] [--hauteur H] [--frappe] -o FILE.png|.bmp"
                 << Qt::endl;
         return 2;
     }
@@ -34,13 +55,18 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream&,
         texte = o->positions[0];
     }
     Editeur editeur(choix, dossier, erreurs);
-    editeur.Taper(texte);
+    const bool entier = o->Drapeau(QStringLiteral("--frappe")) ? editeur.Taper(texte) : editeur.Coller(texte);
     for (const QString& ligne : editeur.ctx().etat.MessagesManquants.split(u'\n', Qt::SkipEmptyParts))
         erreurs << ligne << Qt::endl;
-    const QString sortie = o->Valeur(QStringLiteral("-o"));
-    if (!SauverImage(editeur.surface(), sortie)) {
-        erreurs << "velmor: cannot write " << sortie << Qt::endl;
-        return 1;
+    const QString destination = o->Valeur(QStringLiteral("-o"));
+    const QList<QImage> ecrans = editeur.Ecrans();
+    for (int i = 0; i < ecrans.size(); ++i) {
+        const QString nom = NomEcran(destination, i + 1, static_cast<int>(ecrans.size()));
+        if (!SauverEcran(ecrans[i], nom)) {
+            erreurs << "velmor: cannot write " << nom << Qt::endl;
+            return 1;
+        }
+        sortie << nom << Qt::endl;
     }
-    return 0;
+    return entier ? 0 : 3;
 }

@@ -2,10 +2,13 @@
 
 #include "app/Demarrage.h"
 #include "app/cli/Options.h"
+#include "base/Texte8Bits.h"
 #include "config/Legendes.h"
 #include "layout/Lignes.h"
 #include "outputs/RenduAPI.h"
 #include "transcription/Selection.h"
+#include "transcription/Frappe.h"
+#include "transcription/Retranscription.h"
 #include "transcription/Transcrire.h"
 
 std::optional<int> CodeEcritureOption(const QString& nom) {
@@ -43,21 +46,49 @@ bool LireChoix(const Options& o, ChoixEditeur& choix, QTextStream& erreurs) {
         }
         choix.langue = *l;
     }
-    double taille, largeur;
+    double taille, largeur, hauteur;
     if (!OptionNombre(o, QStringLiteral("--taille"), 1, 1, 50, taille, erreurs)) return false;
     if (!OptionNombre(o, QStringLiteral("--largeur"), 1000, 100, 32767, largeur, erreurs)) return false;
+    if (!OptionNombre(o, QStringLiteral("--hauteur"), 0, 100, 4000, hauteur, erreurs)) return false;
+    choix.hauteur = static_cast<int>(hauteur);
     choix.taille = static_cast<int>(taille);
     choix.largeur = static_cast<int>(largeur);
     choix.relief = o.Drapeau(QStringLiteral("--relief"));
     return true;
 }
 
+namespace {
+
+// The box of the headless typing: the text typed so far.
+class BoiteTexte : public BoiteSaisie {
+public:
+    QString Texte() const override { return texte; }
+    void Vider() override { texte.clear(); }
+    QString texte;
+};
+
+bool SurfaceEncree(const Surface& s) {
+    const QRgb fond = s.FondRgb();
+    for (int y = 0; y < s.Hauteur(); ++y) {
+        const QRgb* ligne = s.LigneBrute(y);
+        for (int x = 0; x < s.Largeur(); ++x)
+            if (ligne[x] != fond) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 Editeur::Editeur(const ChoixEditeur& choix, const QString& dossier, QTextStream& erreurs)
-    : console_(choix.largeur, 200, dossier, erreurs) {
-    console_.fenetre.largeurTravail = qMax(50, choix.largeur - 20);
+    : console_(choix.largeur, qMax(100, choix.hauteur), dossier, erreurs) {
     Contexte& c = *console_.ctx;
     EtatProgramme& e = c.etat;
+    console_.fenetre.largeurTravail = choix.largeur;
     MainParDefaut(c);
+    // The surface is the work area: the A4 height of the tables unless a height is given.
+    const int hauteur = choix.hauteur > 0 ? choix.hauteur : (e.YMaxiA4 >= 100 ? qMin(2000, qRound(e.YMaxiA4)) : 1040);
+    console_.fenetre.hauteurTravail = hauteur;
+    surface().Redimensionner(choix.largeur, hauteur);
     e.Relief = choix.relief;
     FixerTaille(c, choix.taille);
     e.Ecriture = static_cast<int16_t>(choix.ecriture);
@@ -65,41 +96,48 @@ Editeur::Editeur(const ChoixEditeur& choix, const QString& dossier, QTextStream&
     e.EcritureAvantDerniere = e.EcriturePrecedente = e.Ecriture;
     e.Langue = static_cast<int16_t>(choix.langue);
     AfficherLangue(c);
-    e.CollageEnCours = true;  // a whole text: no page snapshot per word, full screens stored
 }
 
-void Editeur::Taper(const QString& texte) {
+bool Editeur::Coller(const QString& texte) {
+    EtatProgramme& e = ctx().etat;
+    e.CollageEnCours = true;  // a whole text: no page snapshot per word, full screens stored
+    e.PositionReprise = 0;
+    FinRetranscrire fin = RetranscrireTexte(ctx(), texte);
+    // Each run stops at a new screen; the next one resumes there, as a new paste would.
+    while (fin == FinRetranscrire::EcranPlein && !e.LimiteAtteinte) fin = RetranscrireTexte(ctx(), texte);
+    if (fin == FinRetranscrire::Fini) return true;
+    // A stop with nothing but blanks left loses nothing.
+    return QStringView(texte).mid(qMin<qsizetype>(qMax(0, e.PositionReprise - 1), texte.size())).trimmed().isEmpty();
+}
+
+bool Editeur::Taper(const QString& texte) {
+    EtatProgramme& e = ctx().etat;
+    BoiteTexte boite;
     QString t = texte;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QStringList lignes = t.split(u'\n');
-    for (qsizetype i = 0; i < lignes.size(); ++i) {
-        if (ctx().etat.LimiteAtteinte) return;
-        for (const QString& mot : lignes[i].split(u' ', Qt::SkipEmptyParts)) {
-            if (ctx().etat.LimiteAtteinte) return;  // the surface is full: the walk stops, as a paste does
-            Mot(mot);
-        }
-        if (i + 1 < lignes.size()) Entree();
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar c = t[i];
+        // A limit reached with a word still to come: that word is lost.
+        if (e.LimiteAtteinte && !c.isSpace()) return false;
+        const int16_t code = c == u'\n' ? kToucheEntree : static_cast<int16_t>(Code1252(c));
+        ToucheSaisie(ctx(), boite, code);
+        if (code != kToucheRapport) boite.texte += c;
     }
+    // The last word, when the text does not end with a blank.
+    if (!t.isEmpty() && !t.back().isSpace()) {
+        ToucheSaisie(ctx(), boite, 32);
+        boite.texte += u' ';
+    }
+    return true;
 }
 
-void Editeur::Mot(const QString& mot) {
-    EtatProgramme& e = ctx().etat;
-    if (e.Ecriture == 2) {
-        ImprimerLatin(ctx(), mot + u' ');
-        return;
+QList<QImage> Editeur::Ecrans() {
+    const EtatProgramme& e = ctx().etat;
+    QList<QImage> r;
+    for (int n = 1; n <= e.DernierEcran; ++n) {
+        const QImage image = ctx().ecrans.Image(n);
+        if (!image.isNull()) r << image;
     }
-    if (e.Ecriture == 3) {
-        EcritAPI(ctx(), mot + u' ');
-        return;
-    }
-    e.Tampon = mot;
-    Transcrire(ctx());
-}
-
-void Editeur::Entree() {
-    EtatProgramme& e = ctx().etat;
-    e.SautPermis = true;
-    e.RetourForce = true;
-    NouvelleLigne(ctx());
-    e.RetourForce = true;
+    if (r.isEmpty() || (!e.EcransPleins && SurfaceEncree(surface()))) r << surface().Vue().copy();
+    return r;
 }

@@ -1,9 +1,12 @@
 #pragma once
-// A headless editor for the subcommands: the program started on a fresh surface with the tables of
-// the program folder, a script and a language chosen, and text typed into it word by word.
+// A headless editor for the subcommands: the program started on a fresh surface the size of its
+// work area, with the tables of the program folder, a script and a language chosen; a text is
+// pasted into it (re-transcribed screen after screen) or typed key by key.
 
 #include "app/cli/ContexteConsole.h"
 
+#include <QImage>
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -13,13 +16,15 @@ struct ChoixEditeur {
     int taille = 1;
     bool relief = false;
     int largeur = 1000;
+    int hauteur = 0;  // 0: the A4 height of the tables ("YMaxi_A4")
 };
 
 // "velmor", "dorvane", "latine", "api" and "TU", "FR", "EN", "PH" (case ignored); nothing if unknown.
 std::optional<int> CodeEcritureOption(const QString& nom);
 std::optional<int> CodeLangueOption(const QString& nom);
 
-// Reads --ecriture, --langue, --taille, --relief and --largeur; false (with a message) on a bad one.
+// Reads --ecriture, --langue, --taille, --relief, --largeur and --hauteur; false (with a message) on
+// a bad one.
 struct Options;
 bool LireChoix(const Options& o, ChoixEditeur& choix, QTextStream& erreurs);
 
@@ -29,13 +34,17 @@ public:
     Contexte& ctx() { return *console_.ctx; }
     Surface& surface() { return console_.surface; }
 
-    // Types a text as a user would: each word with its punctuation written when its space comes,
-    // a new line at each line end.
-    void Taper(const QString& texte);
+    // Pastes a text as the entry window does, resuming after every full screen; true when every
+    // word was written.
+    bool Coller(const QString& texte);
+
+    // Types a text key by key through the keystroke driver (a line end is Enter); true when every
+    // word was written.
+    bool Taper(const QString& texte);
+
+    // The pictures of the text: the stored screens in order, then the surface when it holds more.
+    QList<QImage> Ecrans();
 
 private:
-    void Mot(const QString& mot);
-    void Entree();
-
     ContexteConsole console_;
 };

@@ -1,9 +1,9 @@
 #include "app/cli/FenetreConsole.h"
 
 void FenetreConsole::Information(const QString& texte, const QString&) {
-    QString ligne = texte;
-    ligne.replace(u'\n', u' ').remove(u'\r');
-    erreurs_ << ligne << Qt::endl;
+    QString t = texte;
+    t.replace(u'\r', u'\n');
+    for (const QString& ligne : t.split(u'\n', Qt::SkipEmptyParts)) erreurs_ << ligne << Qt::endl;
 }
 
 Reponse FenetreConsole::Question(const QString& texte, Boutons, const QString& titre) {

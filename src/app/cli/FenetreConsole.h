@@ -1,6 +1,7 @@
 #pragma once
-// The window interface of the headless subcommands: every message goes to the error stream, one per
-// line; questions get their default answer; captions are kept and read back.
+// The window interface of the headless subcommands: every message goes to the error stream, each of
+// its parts (lines, or parts joined by carriage returns) on a line of its own; questions get their
+// default answer; captions are kept and read back. The work area is the surface's size.
 
 #include "base/FenetreInterface.h"
 
@@ -15,10 +16,10 @@ public:
     Reponse Question(const QString& texte, Boutons boutons, const QString& titre = {}) override;
     void FixerTexte(const QString& controle, const QString& valeur) override { textes_[controle] = valeur; }
     QString Texte(const QString& controle) const override { return textes_.value(controle); }
-    QRect ZoneTravail() const override { return {0, 0, largeurTravail * 15, 1040 * 15}; }
+    QRect ZoneTravail() const override { return {0, 0, largeurTravail * 15, hauteurTravail * 15}; }
     int TwipsParPixelX() const override { return 15; }
     int TwipsParPixelY() const override { return 15; }
-    QRect ZoneVisible() const override { return {0, 0, largeurTravail, 1000}; }
+    QRect ZoneVisible() const override { return {0, 0, largeurTravail, hauteurTravail}; }
     void FixerDefilement(Barre, int, int) override {}
     int ValeurDefilement(Barre) const override { return 0; }
     int MaximumDefilement(Barre) const override { return 0; }
@@ -28,6 +29,7 @@ public:
     bool EstMaximisee() const override { return false; }
 
     int largeurTravail = 1920;  // pixels
+    int hauteurTravail = 1040;
 
 private:
     QTextStream& erreurs_;

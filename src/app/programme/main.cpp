@@ -3,14 +3,15 @@
 #include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
 #include "app/cli/Commandes.h"
+#include "app/windows/FenetreEntree.h"
 #include "app/windows/FenetrePrincipale.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QGuiApplication>
+#include <QTemporaryFile>
 #include <QTextStream>
 #include <cstdio>
 
@@ -57,6 +58,24 @@ QString DossierProgramme(QStringList& args) {
     return DossierInscriptible(dossier) ? dossier : DossierUtilisateur(dossier);
 }
 
+// The main window's commands that show, recall and raise the entry window, and the entry window's
+// layout stored before the settings are written.
+void RelierFenetres(FenetrePrincipale& fenetre, FrmEntree& entree) {
+    QObject::connect(&fenetre, &FenetrePrincipale::SaisieDemandee, &entree, [&] {
+        fenetre.FixerSaisieOuverte(true);
+        entree.Afficher();
+    });
+    QObject::connect(&entree, &FrmEntree::Fermee, &fenetre, [&] { fenetre.FixerSaisieOuverte(false); });
+    QObject::connect(&fenetre, &FenetrePrincipale::RappelDemande, &entree, [&] { entree.move(0, 0); });
+    QObject::connect(&fenetre, &FenetrePrincipale::SaisieAuPremierPlan, &entree, [&] {
+        entree.show();
+        entree.raise();
+    });
+    QObject::connect(&fenetre, &FenetrePrincipale::AvantEcritureParametres, &entree, [&] {
+        if (entree.isVisible()) entree.MemoriserDisposition();
+    });
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -86,5 +105,9 @@ int main(int argc, char* argv[]) {
     Main(*ctx);
     fenetre.Relier(*ctx);
     fenetre.Montrer();
+    FrmEntree entree(*ctx, &fenetre);
+    RelierFenetres(fenetre, entree);
+    fenetre.FixerSaisieOuverte(true);
+    entree.Afficher();
     return app.exec();
 }

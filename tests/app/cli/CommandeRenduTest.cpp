@@ -9,12 +9,13 @@
 namespace {
 
 const QString kTables = QStringLiteral(VELMOR_TEST_DATA "/tables");
+const QString kDonnees = QStringLiteral(VELMOR_PROGRAM_DATA);
 
 struct Sortie {
     QString out, err;
     QTextStream so{&out}, se{&err};
-    int Lancer(const QStringList& args) {
-        const int r = ExecuterSousCommande(args, kTables, so, se);
+    int Lancer(const QStringList& args, const QString& dossier = kTables) {
+        const int r = ExecuterSousCommande(args, dossier, so, se);
         so.flush();
         se.flush();
         return r;
@@ -41,15 +42,98 @@ TEST(CommandeRendu, FilesThatCannotBeReadOrWritten) {
     EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "PH"}), 2);
 }
 
-TEST(CommandeRendu, AFullSurfaceStopsTheTextWithOneMessage) {
+// Lines of text on a picture: bands of inked rows, bands closer than `ecart` rows counted as one.
+int LignesDeTexte(const QImage& image, int ecart) {
+    const QImage im = image.convertToFormat(QImage::Format_RGB32);
+    int lignes = 0, blancs = ecart;
+    for (int y = 0; y < im.height(); ++y) {
+        bool encre = false;
+        for (int x = 0; x < im.width() && !encre; ++x) encre = im.pixel(x, y) != qRgb(255, 255, 255);
+        if (encre && blancs >= ecart) ++lignes;
+        blancs = encre ? 0 : blancs + 1;
+    }
+    return lignes;
+}
+
+QString Fichier(const QTemporaryDir& dir, const QString& ligne, int fois) {
+    QFile f(dir.filePath("texte.txt"));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    for (int i = 0; i < fois; ++i) f.write((ligne + u'\n').toUtf8());
+    return f.fileName();
+}
+
+TEST(CommandeRendu, EveryLineOfALongTextIsOnTheScreensItWrites) {
+    for (int taille : {1, 3}) {
+        QTemporaryDir dir;
+        Sortie s;
+        const QString texte = Fichier(dir, "tama vira lum", 60);
+        ASSERT_EQ(s.Lancer({"render", "-f", texte, "--langue", "TU", "--taille", QString::number(taille), "-o",
+                            dir.filePath("r.png")}, kDonnees), 0)
+            << s.err.toStdString();
+        const QStringList fichiers = s.out.split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_GT(fichiers.size(), 1);
+        EXPECT_EQ(fichiers[0], dir.filePath("r-01.png"));
+        EXPECT_FALSE(QFile::exists(dir.filePath("r.png")));
+        int lignes = 0;
+        for (const QString& f : fichiers) {
+            const QImage im(f);
+            ASSERT_FALSE(im.isNull()) << f.toStdString();
+            EXPECT_EQ(im.height(), 1050);  // the tables' A4 height
+            lignes += LignesDeTexte(im, 10 * taille);
+        }
+        EXPECT_EQ(lignes, 60) << "size " << taille;
+    }
+}
+
+TEST(CommandeRendu, TextBeyondTwentyScreensIsReportedWithStatus3) {
     QTemporaryDir dir;
-    QFile f(dir.filePath("long.txt"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    for (int i = 0; i < 4000; ++i) f.write("%TAI9 ba bo %saut\n");
-    f.close();
     Sortie s;
-    EXPECT_EQ(s.Lancer({"render", "-f", f.fileName(), "--langue", "PH", "-o", dir.filePath("x.png")}), 0);
-    EXPECT_EQ(s.err.count(u'\n'), 1) << s.err.toStdString();
+    const QString texte = Fichier(dir, "tama vira lum", 700);
+    EXPECT_EQ(s.Lancer({"render", "-f", texte, "--langue", "TU", "--taille", "3", "-o", dir.filePath("r.bmp")}, kDonnees), 3);
+    EXPECT_EQ(s.err.trimmed(), "Texte trop important, doit occuper 20 écrans maxi !");
+    EXPECT_EQ(s.out.count(u'\n'), 20);
+    EXPECT_TRUE(QFile::exists(dir.filePath("r-20.bmp")));
+}
+
+TEST(CommandeRendu, TypedTextStopsAtTheHeightLimitWithTheMessageOnThreeLines) {
+    QTemporaryDir dir;
+    Sortie s;
+    const QString texte = Fichier(dir, "ba bo", 200);
+    EXPECT_EQ(s.Lancer({"render", "-f", texte, "--langue", "PH", "--taille", "2", "--frappe", "-o",
+                        dir.filePath("r.png")}), 3);
+    const QStringList lignes = s.err.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 3) << s.err.toStdString();
+    EXPECT_EQ(lignes[0], "Hauteur maximum de l'image atteinte.");
+    EXPECT_TRUE(lignes[1].startsWith("Elle est ici de "));
+    EXPECT_TRUE(lignes[2].startsWith("Nombre de Lignes Velmor atteint : "));
+    EXPECT_EQ(s.out.trimmed(), dir.filePath("r.png"));
+}
+
+TEST(CommandeRendu, LatinAndIpaWordsWrapWithinTheWidth) {
+    for (const char* ecriture : {"latine", "api"}) {
+        QTemporaryDir dir;
+        Sortie s;
+        ASSERT_EQ(s.Lancer({"render",
+                            "one two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen "
+                            "sixteen seventeen eighteen nineteen twenty",
+                            "--ecriture", ecriture, "--langue", "PH", "--largeur", "400", "-o", dir.filePath("l.png")},
+                           kDonnees), 0);
+        const QImage im(dir.filePath("l.png"));
+        EXPECT_GE(LignesDeTexte(im, 6), 3) << ecriture;
+        // Nothing runs into the right edge.
+        const QImage bord = im.copy(im.width() - 3, 0, 3, im.height()).convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < bord.height(); ++y)
+            for (int x = 0; x < 3; ++x) ASSERT_EQ(bord.pixel(x, y), qRgb(255, 255, 255)) << ecriture;
+    }
+}
+
+TEST(CommandeRendu, MarkersRunInTheIpaScript) {
+    QTemporaryDir dir;
+    Sortie avec, sans;
+    ASSERT_EQ(avec.Lancer({"render", "%TAI1 dia %ev", "--ecriture", "api", "--langue", "PH", "-o",
+                           dir.filePath("a.png")}, kDonnees), 0);
+    ASSERT_EQ(sans.Lancer({"render", "dia", "--ecriture", "api", "--langue", "PH", "-o", dir.filePath("b.png")}, kDonnees), 0);
+    EXPECT_EQ(QImage(dir.filePath("a.png")), QImage(dir.filePath("b.png")));
 }
 
 TEST(CommandeSyllabes, OneDottedWordALine) {

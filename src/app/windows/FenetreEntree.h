@@ -1,0 +1,82 @@
+#pragma once
+// The entry window "  Zone  de  saisie": the text box whose keys go to the keystroke driver, and
+// the next-line, search, copy, clear and paste-and-transcribe commands around it.
+
+#include <QPlainTextEdit>
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+struct Contexte;
+
+// The entry text box: its keys reach the keystroke driver before they enter the text.
+class ZoneEntree : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    ZoneEntree(Contexte& ctx, QWidget* parent);
+
+    // Text that the box held before the paste under way and that was already written.
+    int dejaEcrits = 0;
+
+signals:
+    void FocusPerdu();
+
+protected:
+    void keyPressEvent(QKeyEvent* ev) override;
+    void focusOutEvent(QFocusEvent* ev) override;
+
+private:
+    Contexte& ctx_;
+};
+
+class FrmEntree : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmEntree(Contexte& ctx, QWidget* parent = nullptr);
+
+    // Places the window at EntreeX, EntreeY (twips; the bottom-right corner of the screen when that
+    // is off the screen) and applies the stored layout when cell 11 of DispositionEntree holds 9.
+    void AppliquerDisposition();
+    // Writes the left and top edges into EntreeX, EntreeY and the layout into DispositionEntree
+    // (cells 0 to 10, in twips; cell 11 := 9).
+    void MemoriserDisposition();
+
+    // Load and show: what the main window's "Saisie" command does; the text kept at the last
+    // closing comes back into the box.
+    void Afficher();
+
+    ZoneEntree* TxtEntree;
+    QLineEdit* TxtTX;
+    QPushButton* CmdAlaLigne;
+    QPushButton* CmdChercher;
+    QPushButton* CmdCopie;
+    QPushButton* CmdEfface;
+    QPushButton* CmdColle;
+
+    void CmdAlaLigne_Click();
+    void CmdChercher_Click();
+    void CmdCopie_Click();
+    void CmdEfface_Click();
+    void CmdColle_Click();
+
+signals:
+    // The window was closed: the main window shows its "Saisie" button again.
+    void Fermee();
+
+protected:
+    void resizeEvent(QResizeEvent* ev) override;
+    void closeEvent(QCloseEvent* ev) override;
+
+private:
+    void Charger();
+    void Disposer();
+    void TxtEntree_Change();
+    void TxtEntree_LostFocus();
+    void FixerTexte(const QString& texte);  // a change made by the window itself, not a paste
+    int Twips(int pixels, bool vertical) const;
+    int Pixels(double twips, bool vertical) const;
+
+    Contexte& ctx_;
+    bool interne_ = false;
+    bool enCours_ = false;
+};

@@ -1,0 +1,153 @@
+#include "app/Demarrage.h"
+#include "app/windows/FenetreEntree.h"
+#include "support/Banc.h"
+#include "support/Golden.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The program on its own data folder, phonetic input, relief off, with its entry window.
+struct Poste : Banc {
+    Poste() : Banc(700, 200, VELMOR_PROGRAM_DATA) {
+        Main(*ctx);
+        etat().Relief = false;
+        etat().ProfondeurRelief = 0;
+        etat().Langue = 3;
+        etat().PosX = etat().MargeGauche;
+        entree = std::make_unique<FrmEntree>(*ctx);
+    }
+    // Real key events to the text box: Enter for a line end, Ctrl+V for a paste.
+    void Taper(const QString& texte) {
+        for (const QChar c : texte) {
+            const int touche = c == u'\n' ? Qt::Key_Return : c == u' ' ? Qt::Key_Space : Qt::Key_unknown;
+            QKeyEvent ev(QEvent::KeyPress, touche, Qt::NoModifier, c == u'\n' ? QStringLiteral("\r") : QString(c));
+            QCoreApplication::sendEvent(entree->TxtEntree, &ev);
+        }
+    }
+    void Coller() {
+        QKeyEvent ev(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+        QCoreApplication::sendEvent(entree->TxtEntree, &ev);
+    }
+    std::unique_ptr<FrmEntree> entree;
+};
+
+TEST(FrmEntree, CaptionsAndToolTips) {
+    Poste p;
+    EXPECT_EQ(p.entree->windowTitle(), "  Zone  de  saisie");
+    EXPECT_EQ(p.entree->CmdAlaLigne->text(), "<--");
+    EXPECT_EQ(p.entree->CmdAlaLigne->toolTip(), "Ligne suivante...");
+    EXPECT_EQ(p.entree->CmdChercher->toolTip(), "Chaîne dans texte déjà entré");
+    EXPECT_EQ(p.entree->CmdColle->toolTip(), "Coller et transcrire un texte copié ici ou à l'extérieur");
+}
+
+TEST(FrmEntree, TypingWritesVelmorLatinAndIpa) {
+    Poste p;
+    p.Taper("tama vira lum \n%la hello world \n%ai dia %ev sol ");
+    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "tama vira lum \n%la hello world \n%ai dia %ev sol ");
+    EXPECT_EQ(p.etat().Ecriture, 0);
+    EXPECT_TRUE(p.etat().MessagesManquants.isEmpty()) << p.etat().MessagesManquants.toStdString();
+    ComparerImageGolden(p.surface.Vue(), QStringLiteral("frappe_entree"));
+}
+
+TEST(FrmEntree, CtrlVTranscribesThePastedText) {
+    Poste p;
+    p.Taper("ba ");
+    const auto avant = p.Encre();
+    QGuiApplication::clipboard()->setText(QStringLiteral("bo da"));
+    p.Coller();
+    EXPECT_TRUE(p.etat().CollageEnCours);
+    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "ba bo da");
+    EXPECT_GT(p.Encre().size(), avant.size());
+    // Typing again ends the paste.
+    p.Taper(" ");
+    EXPECT_FALSE(p.etat().CollageEnCours);
+}
+
+TEST(FrmEntree, SearchMarksCountsAndRestores) {
+    Poste p;
+    p.entree->TxtEntree->setPlainText(QStringLiteral("Le lapin est le"));
+    p.entree->TxtTX->setText(QStringLiteral("le"));
+    p.entree->CmdChercher_Click();
+    EXPECT_EQ(p.entree->TxtEntree->toPlainText(),
+              "  !  !  !  !  (1 )  !  !  !  !  Le lapin est   !  !  !  !  (2 )  !  !  !  !  le");
+    EXPECT_TRUE(p.etat().ModeRecherche);
+    EXPECT_EQ(p.entree->CmdChercher->text(), "Rétablir");
+    ASSERT_EQ(p.fenetre.messages.size(), 1u);
+    EXPECT_EQ(p.fenetre.messages[0].texte,
+              "''le''  trouvé 2 fois...\r\r( Eléments trouvés précédés par '' ! ! ! ! ( numéro ) ! ! ! ! '' dans texte "
+              "maintenant...)");
+    p.entree->CmdChercher_Click();
+    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "Le lapin est le");
+    EXPECT_FALSE(p.etat().ModeRecherche);
+    EXPECT_EQ(p.entree->CmdChercher->text(), "Chercher");
+
+    p.entree->TxtTX->setText(QStringLiteral("zz"));
+    p.entree->CmdChercher_Click();
+    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "Le lapin est le");
+    EXPECT_EQ(p.fenetre.messages.back().texte, "''zz''  absent...");
+    EXPECT_EQ(p.entree->CmdChercher->text(), "Rétablir");
+    EXPECT_TRUE(p.Encre().empty());
+}
+
+TEST(FrmEntree, CopyWithABlankSelectionCopiesEverything) {
+    Poste p;
+    p.entree->TxtEntree->setPlainText(QStringLiteral("ab   cd"));
+    QTextCursor c = p.entree->TxtEntree->textCursor();
+    c.setPosition(2);
+    c.setPosition(5, QTextCursor::KeepAnchor);
+    p.entree->TxtEntree->setTextCursor(c);
+    p.entree->CmdCopie_Click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "ab   cd");
+    c.setPosition(0);
+    c.setPosition(2, QTextCursor::KeepAnchor);
+    p.entree->TxtEntree->setTextCursor(c);
+    p.entree->CmdCopie_Click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "ab");
+}
+
+TEST(FrmEntree, PasteWithAnEmptyClipboardAfterClearPastesTheClearedText) {
+    Poste p;
+    p.entree->TxtEntree->setPlainText(QStringLiteral("ba bo"));
+    p.entree->CmdEfface_Click();
+    EXPECT_TRUE(p.entree->TxtEntree->toPlainText().isEmpty());
+    EXPECT_TRUE(p.etat().EntreeVidee);
+    QGuiApplication::clipboard()->clear();
+    p.entree->CmdColle_Click();
+    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), " ba bo ");
+    EXPECT_FALSE(p.etat().EntreeVidee);
+    EXPECT_TRUE(p.etat().CollageEnCours);
+    EXPECT_FALSE(p.Encre().empty());
+}
+
+TEST(FrmEntree, PlacementMinimumSizeAndStoredLayout) {
+    Poste p;
+    p.etat().EntreeX = 1e6;
+    p.etat().EntreeY = 50;
+    p.entree->Afficher();
+    const QRect ecran = p.entree->screen()->geometry();
+    const int tpp = 1440 / p.entree->logicalDpiX();
+    EXPECT_EQ(p.entree->frameGeometry().right() + 1, ecran.right() + 1);
+    EXPECT_NEAR(p.etat().EntreeX, (ecran.width() - p.entree->frameGeometry().width()) * tpp, 1);
+    p.entree->resize(40, 40);
+    EXPECT_GE(p.entree->width() * tpp, 2000 - tpp);
+    EXPECT_GE(p.entree->height() * tpp, 1840 - tpp);
+    // The layout kept at closing comes back in the next window.
+    p.entree->resize(520, 260);
+    p.entree->TxtEntree->setPlainText(QStringLiteral("reste"));
+    p.entree->close();
+    EXPECT_EQ(p.etat().DispositionEntree[11], 9);
+    EXPECT_EQ(p.etat().TexteZoneSaisie, "reste");
+    FrmEntree autre(*p.ctx);
+    autre.Afficher();
+    EXPECT_EQ(autre.size(), QSize(520, 260));
+    EXPECT_EQ(autre.TxtEntree->toPlainText(), "reste");
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+#include "app/Demarrage.h"
+#include "base/Texte8Bits.h"
+#include "support/Banc.h"
+#include "transcription/Frappe.h"
+#include "transcription/Retranscription.h"
+#include "transcription/Selection.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Boite : public BoiteSaisie {
+public:
+    QString Texte() const override { return texte; }
+    void Vider() override { texte.clear(); }
+    QString texte;
+};
+
+// The program started on a folder's tables, relief off, phonetic input, script `ecriture`.
+struct Saisie : Banc {
+    explicit Saisie(int ecriture = 0, QString dossier = VELMOR_TEST_DATA "/tables", int hauteur = 300)
+        : Banc(900, hauteur, std::move(dossier)) {
+        Main(*ctx);
+        etat().Relief = false;
+        etat().ProfondeurRelief = 0;
+        etat().Langue = 3;
+        etat().Ecriture = static_cast<int16_t>(ecriture);
+        ChoisirEcriture(*ctx);
+        etat().EcriturePrecedente = etat().EcritureAvantDerniere = etat().Ecriture;
+    }
+    // Keys as the entry box sends them: each reaches the driver, then enters the box.
+    void Taper(const QString& touches) {
+        for (const QChar c : touches) {
+            const int16_t code = c == u'\n' ? kToucheEntree : static_cast<int16_t>(Code1252(c));
+            ToucheSaisie(*ctx, boite, code);
+            boite.texte += c;
+        }
+    }
+    Boite boite;
+};
+
+const QString kDonnees = QStringLiteral(VELMOR_PROGRAM_DATA);
+
+TEST(TraiterTouche, AWordIsWrittenWhenItsSpaceComes) {
+    Saisie b;
+    b.Taper("ba");
+    EXPECT_TRUE(b.Encre().empty());
+    b.Taper(" ");
+    EXPECT_FALSE(b.Encre().empty());
+    // Punctuation waits with its word; a line end in the box is a word boundary.
+    Saisie p;
+    p.Taper("ba,");
+    EXPECT_TRUE(p.Encre().empty());
+    p.Taper("\nbo ");
+    EXPECT_EQ(p.etat().TextePointe, "bo");
+}
+
+TEST(TraiterTouche, EnterMakesANewLineInEveryScript) {
+    for (int ecriture = 0; ecriture < 4; ++ecriture) {
+        Saisie b(ecriture, kDonnees);
+        const double y = b.etat().YLigne;
+        b.Taper("\n");
+        EXPECT_EQ(b.etat().YLigne, y + b.etat().PasLigne) << ecriture;
+    }
+}
+
+TEST(TraiterTouche, CtrlVMarksThePasteAndNothingElse) {
+    Saisie b;
+    b.Taper("ba");
+    b.etat().Touche.clear();
+    ToucheSaisie(*b.ctx, b.boite, kToucheColler);
+    EXPECT_TRUE(b.etat().CollageEnCours);
+    EXPECT_TRUE(b.etat().Touche.isEmpty());
+    b.Taper("x");
+    EXPECT_FALSE(b.etat().CollageEnCours);
+    EXPECT_EQ(b.etat().Touche, "x");
+}
+
+TEST(TraiterTouche, MarkersTypedInTheIpaScript) {
+    Saisie b(3, kDonnees);
+    const double x = b.etat().PosX;
+    b.Taper("%TAI3 ");
+    EXPECT_EQ(b.etat().Taille, 3);
+    EXPECT_TRUE(b.Encre().empty());  // only the blank symbol
+    EXPECT_GT(b.etat().PosX, x);
+    const double y = b.etat().YLigne;
+    b.Taper("%sautx ");
+    EXPECT_EQ(b.etat().YLigne, y);
+    EXPECT_FALSE(b.Encre().empty());
+    b.Taper("%la ");
+    EXPECT_EQ(b.etat().Ecriture, 2);
+}
+
+TEST(TraiterTouche, LatinLettersArePrintedAtOnceAndMarkersRun) {
+    Saisie b(2, kDonnees);
+    b.Taper("%TAI2 ");
+    EXPECT_EQ(b.etat().Taille, 2);
+    EXPECT_TRUE(b.Encre().empty());
+    b.Taper("a");
+    EXPECT_FALSE(b.Encre().empty());
+    b.Taper(" %ev ");
+    EXPECT_EQ(b.etat().Ecriture, 0);
+}
+
+TEST(TraiterTouche, IpaWordsOfALanguageAreDrawnFromTheirPronunciation) {
+    Saisie anglais(3, kDonnees), phonetique(3, kDonnees);
+    anglais.etat().Langue = 2;
+    anglais.Taper("dear ");
+    phonetique.Taper("dia ");
+    EXPECT_FALSE(anglais.Encre().empty());
+    EXPECT_EQ(anglais.Encre(), phonetique.Encre());
+}
+
+TEST(RetranscrireTexte, MarkersNumbersAndTheScriptRestored) {
+    Saisie b;
+    b.etat().CollageEnCours = true;
+    EXPECT_EQ(RetranscrireTexte(*b.ctx, "%TAI2 ba 12 %od bo %saut ba"), FinRetranscrire::Fini);
+    EXPECT_EQ(b.etat().Taille, 2);
+    EXPECT_EQ(b.etat().Ecriture, 0);
+    EXPECT_EQ(b.etat().PositionReprise, 0);
+    EXPECT_FALSE(b.Encre().empty());
+    EXPECT_TRUE(b.etat().MessagesManquants.isEmpty()) << b.etat().MessagesManquants.toStdString();
+    // Progress in words, ended by a total of 0.
+    ASSERT_FALSE(b.fenetre.progression.empty());
+    EXPECT_EQ(b.fenetre.progression.back(), std::make_pair(0, 0));
+    EXPECT_EQ(b.fenetre.progression[b.fenetre.progression.size() - 2], std::make_pair(7, 7));
+}
+
+TEST(RetranscrireTexte, EveryLineEndStartsALineInEveryScript) {
+    for (int ecriture = 0; ecriture < 4; ++ecriture) {
+        Saisie b(ecriture, kDonnees, 600);
+        b.etat().CollageEnCours = true;
+        const double y = b.etat().YLigne;
+        RetranscrireTexte(*b.ctx, "ba bo\nda\n\nni\n");
+        EXPECT_EQ(b.etat().YLigne, y + 3 * b.etat().PasLigne) << ecriture;
+    }
+}
+
+TEST(RetranscrireTexte, PacedDrawingStaysVisibleStrokeByStroke) {
+    Saisie b;
+    b.etat().CollageEnCours = true;
+    b.etat().RythmeColler = 3;
+    RetranscrireTexte(*b.ctx, "ba bo ");
+    EXPECT_GT(b.horloge.attentes, 10);
+    EXPECT_GE(b.fenetre.rafraichissements, b.horloge.attentes / 2);
+}
+
+TEST(RetranscrireTexte, DigitsBeforeAHashGoToTheSign) {
+    Saisie b;
+    b.etat().CollageEnCours = true;
+    RetranscrireTexte(*b.ctx, "ba 7# ");
+    EXPECT_EQ(b.etat().NumeroDiese, 7);
+    EXPECT_TRUE(b.etat().NumeroDieseSaisi.isEmpty());
+}
+
+TEST(RetranscrireTexte, TextAlreadyWrittenIsNotWrittenAgain) {
+    Saisie deux, un;
+    deux.etat().CollageEnCours = un.etat().CollageEnCours = true;
+    RetranscrireTexte(*deux.ctx, "ba bo ", 3);
+    RetranscrireTexte(*un.ctx, "bo ");
+    EXPECT_EQ(deux.Encre(), un.Encre());
+}
+
+TEST(RetranscrireTexte, AFullScreenStopsTheWalkAndTheNextRunResumesThere) {
+    Saisie b(0, VELMOR_TEST_DATA "/tables", 1100);
+    b.etat().CollageEnCours = true;
+    QString texte;
+    for (int i = 0; i < 40; ++i) texte += QStringLiteral("ba bo\n");
+    ASSERT_EQ(RetranscrireTexte(*b.ctx, texte), FinRetranscrire::EcranPlein);
+    const int reprise = b.etat().PositionReprise;
+    EXPECT_EQ(texte.left(reprise - 1).count(u'\n'), 28);  // the test tables' "YMaxi_A4" is 1100
+    EXPECT_EQ(b.etat().DernierEcran, 1);
+    EXPECT_TRUE(b.Encre().empty());  // the new screen
+    EXPECT_EQ(RetranscrireTexte(*b.ctx, texte), FinRetranscrire::Fini);
+    EXPECT_FALSE(b.Encre().empty());
+    EXPECT_EQ(b.etat().DernierEcran, 1);
+    EXPECT_EQ(b.etat().PositionReprise, 0);
+}
+
+TEST(ImprimerLatin, WordsBreakAtTheRightEdgeAndOneDigitMarkersRun) {
+    Saisie b(2, kDonnees);
+    b.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 1040 * 15);
+    const double y = b.etat().YLigne;
+    ImprimerLatin(*b.ctx, "%TAI1 one two three four five six seven eight nine ten eleven twelve ");
+    EXPECT_EQ(b.etat().Taille, 1);
+    EXPECT_GE(b.etat().YLigne, y + 2 * b.etat().PasLigne);
+    int droite = 0;
+    for (const auto& [x, yy] : b.Encre()) droite = std::max(droite, x);
+    EXPECT_LT(droite, 300);
+    ImprimerLatin(*b.ctx, "%TAI3 x");
+    EXPECT_EQ(b.etat().Taille, 3);
+}
+
+}  // namespace
