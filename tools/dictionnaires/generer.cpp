@@ -104,13 +104,12 @@ bool VoyelleEcrite(char32_t u) {
     return kVoyelles.find(Minuscule(u)) != std::u32string::npos;
 }
 
-// The key as the program compares it: lower case, and a word that begins with "h" is looked up
-// with "ph" in front of the rest (the transcriber rewrites a leading "h" so before the lookup).
-// None when the word has a character the program's letter run stops at.
+// The key as the program compares it: lower case (a word that begins with "h" keeps its own
+// spelling; the program looks it up so first). None when the word has a character the program's
+// letter run stops at.
 std::optional<std::string> Cle(const std::u32string& mot) {
-    std::u32string m = EnMinuscules(mot);
+    const std::u32string m = EnMinuscules(mot);
     if (m.size() < 1) return std::nullopt;
-    if (m[0] == U'h') m = U"ph" + m.substr(1);
     std::string r;
     for (char32_t u : m) {
         const auto code = Code1252(u);
@@ -365,7 +364,7 @@ private:
 };
 
 // The same French word written so that espeak-ng keeps to its French rules: a final "th" is "te",
-// any other "th" is "t", "y" is "i", "k" is "c", "w" is "v", and a final "ons" is "ont" (both
+// any other "th" is "t", "y" is "i", "k" is "c" or "qu", "w" is "v", and a final "ons" is "ont" (both
 // sound alike).
 std::string Respeller(const std::string& mot) {
     std::string r = mot;
@@ -377,7 +376,14 @@ std::string Respeller(const std::string& mot) {
     remplacer("th", "t");
     remplacer("Th", "T");
     remplacer("y", "i");
-    remplacer("k", "c");
+    // "k" is a hard "c": "qu" before "e" and "i" (and their accented forms), "c" elsewhere.
+    for (std::size_t p = 0; (p = r.find('k', p)) != std::string::npos;) {
+        const char n = p + 1 < r.size() ? r[p + 1] : '\0';
+        const bool doux = n == 'e' || n == 'i' ||
+                          (n == '\xC3' && p + 2 < r.size() && std::string("\xA8\xA9\xAA\xAB\xAE\xAF").find(r[p + 2]) != std::string::npos);
+        r.replace(p, 1, doux ? "qu" : "c");
+        p += doux ? 2 : 1;
+    }
     remplacer("w", "v");
     remplacer("W", "V");
     return r;
@@ -401,14 +407,14 @@ public:
         if (!cle) return std::nullopt;
         if (entrees_.count(*cle)) return lectures_[*cle];
         const std::string v = voix.empty() ? voix_ : voix;
-        Lecture l = Transcrire(table_, lecteur_.Ipa(v, mot), mot, v == "fr");
+        Lecture l = Transcrire(table_, Ipa(v, mot), mot, v == "fr");
         if (l.bascule && v == "fr") {
             // espeak-ng takes many French words for English ones ("rythme", "versons", "Nancy"):
             // they are read once more respelled the French way, and that reading is kept when it
             // stays French.
             const std::string autre = Respeller(mot);
             if (autre != mot) {
-                const Lecture l2 = Transcrire(table_, lecteur_.Ipa(v, autre), mot, true);
+                const Lecture l2 = Transcrire(table_, Ipa(v, autre), mot, true);
                 if (!l2.bascule && !l2.orthographe.empty()) l = l2;
             }
         }
@@ -418,6 +424,52 @@ public:
         lectures_[*cle] = l;
         return l;
     }
+    // espeak-ng's IPA of a word, mended: in French, a "gn" inside the word read /nj/ is /ɲ/; in
+    // English, the vowel the southern British reading gives long in BATH words (/ɑː/ where the
+    // voice has /a/) is taken from that reading, so that bath, dance and half agree.
+    std::string Ipa(const std::string& v, const std::string& mot) {
+        std::string ipa = lecteur_.Ipa(v, mot);
+        if (v == "fr") {
+            const std::string bas = Encoder(EnMinuscules(Decoder(mot)));
+            std::size_t gn = 0;
+            for (std::size_t p = 1; (p = bas.find("gn", p)) != std::string::npos; p += 2) ++gn;
+            for (std::size_t p = 0; gn > 0 && (p = ipa.find("n_j", p)) != std::string::npos; --gn)
+                ipa.replace(p, 3, "\xC9\xB2");  // ɲ
+        } else if (v == "en" && ipa.find("a_") != std::string::npos) {
+            ipa = Bath(ipa, lecteur_.Ipa("en-gb-x-rp", mot));
+        }
+        return ipa;
+    }
+    // `ipa` with each "a" that the other reading has as "ɑː" at the same place, when both readings
+    // have as many phonemes.
+    static std::string Bath(const std::string& ipa, const std::string& rp) {
+        auto couper = [](const std::string& t) {
+            std::vector<std::string> r(1);
+            for (char c : t) {
+                if (c == '_' || c == ' ') r.emplace_back();
+                else r.back() += c;
+            }
+            return r;
+        };
+        std::vector<std::string> a = couper(ipa);
+        const std::vector<std::string> b = couper(rp);
+        if (a.size() != b.size()) return ipa;
+        const std::string kLong = "\xC9\x91\xCB\x90";  // ɑː
+        bool change = false;
+        for (std::size_t k = 0; k < a.size(); ++k) {
+            if (a[k] == b[k]) continue;
+            std::string x = a[k], y = b[k];
+            const std::size_t p = x.rfind('a');
+            if (p == std::string::npos || x.substr(0, p) + kLong + x.substr(p + 1) != y) continue;
+            a[k] = y;
+            change = true;
+        }
+        if (!change) return ipa;
+        std::string r;
+        for (std::size_t k = 0; k < a.size(); ++k) r += (k ? "_" : "") + a[k];
+        return r;
+    }
+
     // The reading espeak-ng gave a word, if it was read.
     std::optional<Lecture> LectureDe(const std::string& mot) const {
         const auto cle = Cle(Decoder(mot));
@@ -573,6 +625,34 @@ std::vector<std::string> Noms(const std::unordered_map<std::string, long>& compt
     return noms;
 }
 
+// Every word of a list, sorted (the lower-case words first, so that one wins over a capitalised
+// word of the same key), leaving out the English possessives: the program reads those from the
+// word.
+std::vector<std::string> Tous(const std::unordered_set<std::string>& liste) {
+    std::vector<std::string> r;
+    for (const std::string& m : liste)
+        if (!FinitPar(m, "'s")) r.push_back(m);
+    auto bas = [](const std::string& m) { return Encoder(EnMinuscules(Decoder(m))) == m; };
+    std::sort(r.begin(), r.end(), [&](const std::string& a, const std::string& b) {
+        const bool ba = bas(a), bb = bas(b);
+        return ba != bb ? ba : a < b;
+    });
+    return r;
+}
+
+// An English word's spelling with "'s": /s/ after a voiceless consonant, /ɪz/ after a sibilant,
+// /z/ elsewhere (as the program reads a possessive that is not an entry).
+std::string Possessif(const std::string& v) {
+    std::string b = v;
+    while (!b.empty() && b.back() == '\'') b.pop_back();
+    auto fin = [&](const std::string& f) { return b.size() >= f.size() && b.compare(b.size() - f.size(), f.size(), f) == 0; };
+    for (const char* f : {"sh", "zh", "tk", "dk", "s", "z"})
+        if (fin(f)) return v + "ihz";
+    for (const char* f : {"th", "p", "t", "c", "f"})
+        if (fin(f) && !fin("dh")) return v + "s";
+    return v + "z";
+}
+
 std::string Nettoyer(const std::string& mot) {
     // The French lists write "œ" as "oe" at times: a ligature word is looked up both ways.
     return SansLigature(mot);
@@ -628,6 +708,7 @@ int main(int argc, char** argv) {
         if (f.find_first_of("'-") == std::string::npos && fr.Ajouter(f)) simples.push_back(f);
     ordreFr.insert(ordreFr.begin(), simples.begin(), simples.end());
     for (const std::string& m : Noms(comptesFr, kMinimumNoms)) fr.Ajouter(m);
+    for (const std::string& m : Tous(listeFr)) fr.Ajouter(m);
     for (const std::string& m : ordreFr)
         if (m.find("\xC5\x93") != std::string::npos) fr.Ajouter(Nettoyer(m));
     fr.Corriger(sources + "/corrections_fr.txt");
@@ -672,12 +753,14 @@ int main(int argc, char** argv) {
     LireMots(en, ParFrequence(comptesEn, listeEn, false), formesEn, listeEn, ordreEn, flechisEn);
     const std::size_t motsEn = en.Taille();
     for (const std::string& m : Noms(comptesEn, kMinimumNoms)) en.Ajouter(m);
+    for (const std::string& m : Tous(listeEn)) en.Ajouter(m);
     {
         long pris = 0;
         for (const std::string& m : ordreEn) {
             if (formesEn.possessifs >= 0 && pris >= formesEn.possessifs) break;
-            if (!listeEn.count(m + "'s")) continue;
-            en.Ajouter(m + "'s");
+            const auto valeur = en.Valeur(m);
+            if (!listeEn.count(m + "'s") || !valeur) continue;
+            en.AjouterValeur(m + "'s", Possessif(*valeur));
             ++pris;
         }
         for (const std::string& f : formesEn.litterales) en.Ajouter(f);
