@@ -245,6 +245,7 @@ struct Lecture {
     std::string orthographe;  // the phonetic spelling, empty when nothing was read
     bool bascule = false;     // espeak-ng switched to another language's rules
     bool muet = false;        // the reading begins with a silent phoneme (no elision before it)
+    std::string inconnu;      // an IPA phoneme api.txt does not map (nothing else is set then)
 };
 
 const std::string kAccent = "\xCB\x88";     // ˈ
@@ -255,7 +256,7 @@ const std::string kAccent2 = "\xCB\x8C";    // ˌ
 // apart, nor after the stress mark); in French "y" before a vowel is the glide of the grid's
 // "y" row. The last primary stress becomes "'" after its vowel group; a word of one vowel group
 // has none.
-Lecture Transcrire(const TableApi& table, const std::string& ipa, const std::string& mot, bool francais) {
+Lecture Transcrire(const TableApi& table, const std::string& ipa, bool francais) {
     Lecture r;
     r.muet = !ipa.empty() && ipa[0] == '_';
     struct Phoneme {
@@ -284,7 +285,10 @@ Lecture Transcrire(const TableApi& table, const std::string& ipa, const std::str
             return;
         }
         const std::vector<Groupe>* g = table.Chercher(j);
-        if (!g) Echec("IPA \"" + j + "\" of \"" + mot + "\" is not in api.txt");
+        if (!g) {
+            if (r.inconnu.empty()) r.inconnu = j;
+            return;
+        }
         phonemes.push_back({*g, accent});
     };
     for (char c : ipa) {
@@ -292,6 +296,7 @@ Lecture Transcrire(const TableApi& table, const std::string& ipa, const std::str
         else jeton += c;
     }
     finir();
+    if (!r.inconnu.empty()) return r;
 
     // The groups, each vowel with the syllable nucleus it belongs to: a French glide "y" and the
     // vowel after it make one nucleus. The stressed nucleus is the first one at or after the last
@@ -402,20 +407,26 @@ public:
         : voix_(voix), table_(table), lecteur_(lecteur) {}
 
     // Reads a word and adds it under its key, unless the key is already there. Returns the reading.
-    std::optional<Lecture> Ajouter(const std::string& mot, const std::string& voix = {}) {
+    // A phoneme api.txt does not map stops the run, or with `souple` leaves the word out (noted).
+    std::optional<Lecture> Ajouter(const std::string& mot, const std::string& voix = {}, bool souple = false) {
         const auto cle = Cle(Decoder(mot));
         if (!cle) return std::nullopt;
         if (entrees_.count(*cle)) return lectures_[*cle];
         const std::string v = voix.empty() ? voix_ : voix;
-        Lecture l = Transcrire(table_, Ipa(v, mot), mot, v == "fr");
+        Lecture l = Transcrire(table_, Ipa(v, mot), v == "fr");
+        if (!l.inconnu.empty()) {
+            if (!souple) Echec("IPA \"" + l.inconnu + "\" of \"" + mot + "\" is not in api.txt");
+            inconnus_.push_back(mot + " /" + l.inconnu + "/");
+            return std::nullopt;
+        }
         if (l.bascule && v == "fr") {
             // espeak-ng takes many French words for English ones ("rythme", "versons", "Nancy"):
             // they are read once more respelled the French way, and that reading is kept when it
             // stays French.
             const std::string autre = Respeller(mot);
             if (autre != mot) {
-                const Lecture l2 = Transcrire(table_, Ipa(v, autre), mot, true);
-                if (!l2.bascule && !l2.orthographe.empty()) l = l2;
+                const Lecture l2 = Transcrire(table_, Ipa(v, autre), true);
+                if (!l2.bascule && l2.inconnu.empty() && !l2.orthographe.empty()) l = l2;
             }
         }
         if (l.orthographe.empty()) return std::nullopt;
@@ -530,6 +541,7 @@ public:
         if (!f) Echec("cannot write " + chemin);
     }
     std::size_t Taille() const { return entrees_.size(); }
+    const std::vector<std::string>& Inconnus() const { return inconnus_; }
 
 private:
     std::string voix_;
@@ -539,6 +551,7 @@ private:
     std::map<std::string, Lecture> lectures_;
     std::set<std::string> corriges_;
     std::vector<std::string> bascules_;
+    std::vector<std::string> inconnus_;
     long rang_ = 0;
 };
 
@@ -708,7 +721,7 @@ int main(int argc, char** argv) {
         if (f.find_first_of("'-") == std::string::npos && fr.Ajouter(f)) simples.push_back(f);
     ordreFr.insert(ordreFr.begin(), simples.begin(), simples.end());
     for (const std::string& m : Noms(comptesFr, kMinimumNoms)) fr.Ajouter(m);
-    for (const std::string& m : Tous(listeFr)) fr.Ajouter(m);
+    for (const std::string& m : Tous(listeFr)) fr.Ajouter(m, {}, true);
     for (const std::string& m : ordreFr)
         if (m.find("\xC5\x93") != std::string::npos) fr.Ajouter(Nettoyer(m));
     fr.Corriger(sources + "/corrections_fr.txt");
@@ -753,7 +766,7 @@ int main(int argc, char** argv) {
     LireMots(en, ParFrequence(comptesEn, listeEn, false), formesEn, listeEn, ordreEn, flechisEn);
     const std::size_t motsEn = en.Taille();
     for (const std::string& m : Noms(comptesEn, kMinimumNoms)) en.Ajouter(m);
-    for (const std::string& m : Tous(listeEn)) en.Ajouter(m);
+    for (const std::string& m : Tous(listeEn)) en.Ajouter(m, {}, true);
     {
         long pris = 0;
         for (const std::string& m : ordreEn) {
@@ -806,11 +819,14 @@ int main(int argc, char** argv) {
     std::cerr << "Fohms_FR.TXT: " << fr.Taille() << " entries (" << motsFr << " words)\n"
               << "Fohms_EN.TXT: " << en.Taille() << " entries (" << motsEn << " words)\n"
               << "Fohms_NP.TXT: " << np.Taille() << " entries\n"
+              << fr.Inconnus().size() + en.Inconnus().size() << " listed words left out (unmapped IPA)\n"
               << lecteur.Lectures() << " readings in " << secondes << " s\n";
     if (!rapport.empty()) {
         std::ofstream f(rapport);
         for (const std::string& m : fr.BasculesRestantes()) f << "FR " << m << '\n';
         for (const std::string& m : np.BasculesRestantes()) f << "NP " << m << '\n';
+        for (const std::string& m : fr.Inconnus()) f << "FR left out " << m << '\n';
+        for (const std::string& m : en.Inconnus()) f << "EN left out " << m << '\n';
     }
     return 0;
 }
