@@ -7,6 +7,8 @@
 // corrections_*.txt (hand-kept readings, applied last). DIR default to the Debian places of the
 // onboard-data counts and of the word lists. Each word is read alone by espeak-ng with "_" between
 // phonemes; every phoneme goes through api.txt, and one the table does not know stops the run.
+#include "transcription/OrthographeApi.h"
+
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
@@ -23,6 +25,8 @@
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+using namespace orthographe_api;
 
 namespace {
 
@@ -205,135 +209,15 @@ std::vector<Candidat> ParFrequence(const std::unordered_map<std::string, long>& 
     return r;
 }
 
-// ---- IPA to the phonetic spelling ---------------------------------------------------------------
+// ---- IPA to the phonetic spelling: transcription/OrthographeApi.h ---------------------------
 
-// One letter group of the spelling: a vowel group or a consonant.
-struct Groupe {
-    std::string lettres;
-    bool voyelle = false;
-};
-
-bool LettreVoyelle(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y'; }
-
-class TableApi {
-public:
-    explicit TableApi(const std::string& chemin) {
-        for (const std::string& l : Lignes(chemin)) {
-            if (l.empty() || l[0] == '#') continue;
-            const std::size_t tab = l.find('\t');
-            if (tab == std::string::npos) Echec(chemin + ": no tab in \"" + l + "\"");
-            std::vector<Groupe> groupes;
-            for (const std::string& g : Mots(l.substr(tab + 1))) {
-                for (char c : g)
-                    if (c < 'a' || c > 'z') Echec(chemin + ": spelling \"" + g + "\" is not in a..z");
-                groupes.push_back({g, LettreVoyelle(g[0])});
-            }
-            if (groupes.empty()) Echec(chemin + ": no spelling for \"" + l.substr(0, tab) + "\"");
-            table_[l.substr(0, tab)] = groupes;
-        }
-    }
-    const std::vector<Groupe>* Chercher(const std::string& ipa) const {
-        const auto it = table_.find(ipa);
-        return it == table_.end() ? nullptr : &it->second;
-    }
-
-private:
-    std::map<std::string, std::vector<Groupe>> table_;
-};
-
-struct Lecture {
-    std::string orthographe;  // the phonetic spelling, empty when nothing was read
-    bool bascule = false;     // espeak-ng switched to another language's rules
-    bool muet = false;        // the reading begins with a silent phoneme (no elision before it)
-    std::string inconnu;      // an IPA phoneme api.txt does not map (nothing else is set then)
-};
-
-const std::string kAccent = "\xCB\x88";     // ˈ
-const std::string kAccent2 = "\xCB\x8C";    // ˌ
-
-// Joins the phonemes of a reading into the spelling: two vowel groups that meet are kept apart by
-// "k" (not needed after a group ending with "h", whose next vowel the syllable cut already sets
-// apart, nor after the stress mark); in French "y" before a vowel is the glide of the grid's
-// "y" row. The last primary stress becomes "'" after its vowel group; a word of one vowel group
-// has none.
-Lecture Transcrire(const TableApi& table, const std::string& ipa, bool francais) {
-    Lecture r;
-    r.muet = !ipa.empty() && ipa[0] == '_';
-    struct Phoneme {
-        std::vector<Groupe> groupes;
-        bool accent = false;
-    };
-    std::vector<Phoneme> phonemes;
-    std::string jeton;
-    auto finir = [&]() {
-        std::string j = jeton;
-        jeton.clear();
-        for (std::size_t p; (p = j.find('(')) != std::string::npos;) {
-            const std::size_t q = j.find(')', p);
-            j.erase(p, q == std::string::npos ? std::string::npos : q - p + 1);
-            r.bascule = true;
-        }
-        bool accent = false;
-        for (std::size_t p; (p = j.find(kAccent)) != std::string::npos;) {
-            j.erase(p, kAccent.size());
-            accent = true;
-        }
-        for (std::size_t p; (p = j.find(kAccent2)) != std::string::npos;) j.erase(p, kAccent2.size());
-        j.erase(std::remove(j.begin(), j.end(), '-'), j.end());
-        if (j.empty()) {
-            if (accent) phonemes.push_back({{}, true});
-            return;
-        }
-        const std::vector<Groupe>* g = table.Chercher(j);
-        if (!g) {
-            if (r.inconnu.empty()) r.inconnu = j;
-            return;
-        }
-        phonemes.push_back({*g, accent});
-    };
-    for (char c : ipa) {
-        if (c == '_' || c == ' ' || c == '\n') finir();
-        else jeton += c;
-    }
-    finir();
-    if (!r.inconnu.empty()) return r;
-
-    // The groups, each vowel with the syllable nucleus it belongs to: a French glide "y" and the
-    // vowel after it make one nucleus. The stressed nucleus is the first one at or after the last
-    // primary stress mark.
-    std::vector<Groupe> groupes;
-    std::vector<int> noyau;  // per group: its nucleus, -1 for a consonant
-    bool attente = false;
-    int noyaux = 0, dernierAccent = -1;
-    for (const Phoneme& p : phonemes) {
-        if (p.accent) attente = true;
-        for (const Groupe& g : p.groupes) {
-            int n = -1;
-            if (g.voyelle) {
-                const bool glisse = francais && !groupes.empty() && groupes.back().lettres == "y" &&
-                                    (g.lettres == "a" || g.lettres == "e" || g.lettres == "eh" ||
-                                     g.lettres == "i" || g.lettres == "o");
-                n = glisse ? noyau.back() : noyaux++;
-                if (attente) dernierAccent = n;
-                attente = false;
-            }
-            groupes.push_back(g);
-            noyau.push_back(n);
-        }
-    }
-    std::string s;
-    for (std::size_t k = 0; k < groupes.size(); ++k) {
-        const Groupe& g = groupes[k];
-        if (k > 0 && g.voyelle && groupes[k - 1].voyelle && noyau[k] != noyau[k - 1]) {
-            const bool accent = s.back() == '\'';
-            if (!accent && groupes[k - 1].lettres.back() != 'h') s += 'k';
-        }
-        s += g.lettres;
-        const bool finNoyau = g.voyelle && (k + 1 == groupes.size() || noyau[k + 1] != noyau[k]);
-        if (finNoyau && noyau[k] == dernierAccent && noyaux > 1) s += '\'';
-    }
-    r.orthographe = s;
-    return r;
+TableApi LireTable(const std::string& chemin) {
+    std::string texte;
+    for (const std::string& l : Lignes(chemin)) texte += l + '\n';
+    TableApi t;
+    const std::string erreur = t.Lire(texte);
+    if (!erreur.empty()) Echec(chemin + ": " + erreur);
+    return t;
 }
 
 // ---- espeak-ng ------------------------------------------------------------------------------------
@@ -696,7 +580,7 @@ int main(int argc, char** argv) {
     const std::string sources = positions[0], sortie = positions[1];
     const auto debut = std::chrono::steady_clock::now();
 
-    const TableApi table(sources + "/api.txt");
+    const TableApi table = LireTable(sources + "/api.txt");
     Lecteur lecteur;
 
     std::unordered_map<std::string, long> comptesFr, comptesEn;
