@@ -72,6 +72,8 @@ void DecalerApostrophes(QString& w) {
 
 std::optional<QString> Chercher(Contexte& ctx, QStringView k) {
     if (ctx.etat.ModeSon == 2) return ctx.dictionnaires.Chercher(ctx, kFichierCommun, k);
+    if (ctx.crochets.ConsulterLus)
+        if (auto v = ctx.crochets.ConsulterLus(ctx, k)) return v;
     const QString fichier = FichierLangue(ctx.etat.Langue);
     std::optional<QString> valeur;
     if (!fichier.isEmpty()) valeur = ctx.dictionnaires.Chercher(ctx, fichier, k);
@@ -208,8 +210,12 @@ void AppliquerDictionnaires(Contexte& ctx, QString& w, bool h) {
     DecalerApostrophes(w);
 
     const QStringView k = QStringView(cle).mid(debutCle);
-    const auto valeur = ChercherCle(k, h && prefixe.isEmpty(), ctx.etat.Langue,
-                                    [&](QStringView c) { return Chercher(ctx, c); });
+    auto valeur = ChercherCle(k, h && prefixe.isEmpty(), ctx.etat.Langue,
+                              [&](QStringView c) { return Chercher(ctx, c); });
+    if (!valeur && prefixe.isEmpty() && ctx.crochets.LireInconnu && ctx.etat.ModeSon != 2) {
+        const bool propre = h && k.size() >= 2 && k.startsWith(u"ph", Qt::CaseInsensitive);
+        valeur = ctx.crochets.LireInconnu(ctx, propre ? QString(u'h') + k.mid(2).toString() : k.toString());
+    }
     if (valeur) w = prefixe + *valeur + queue;
 }
 

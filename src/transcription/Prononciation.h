@@ -14,7 +14,9 @@ struct Contexte;
 // "'") and hyphens move next to the vowel they belong to, a leading "h'" is recoded, and the word's
 // letters are looked up, case ignored, in the dictionary of the input language ("Fohms_TU.TXT",
 // "Fohms_FR.TXT", "Fohms_EN.TXT") and then in "Fohms_NP.TXT" (that one alone when ModeSon is 2); a
-// match replaces them and keeps what followed them. Phonetic input skips all that. A result
+// match replaces them and keeps what followed them. Where the program has them, the user dictionary
+// of words read at run time is consulted before each file, and a word found nowhere is read
+// (ctx.crochets). Phonetic input skips all that. A result
 // containing "*" is held back in MotsEnAttente and `tampon` is emptied; otherwise the held-back text
 // goes in front of the word.
 // Reads Langue and ModeSon; reads and writes MotsEnAttente; may show the message of a malformed
