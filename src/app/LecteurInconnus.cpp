@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStandardPaths>
 #include <map>
 
@@ -27,6 +28,7 @@ QString NomLus(int langue) { return langue == 1 ? QStringLiteral("Fohms_Lus_FR.T
 
 struct FichierLus {
     Dictionnaire dico;
+    QHash<QString, QString> ajouts;  // words written here since the file was read
     qint64 date = -2, taille = -2;
 };
 
@@ -59,8 +61,8 @@ struct Lecteur {
         }
         return r;
     }
-    // The file's dictionary, read again when its date or size changed; none when it is missing.
-    const Dictionnaire* Fichier(const QString& chemin) {
+    // The file, read again when its date or size changed; none when it is missing.
+    const FichierLus* Fichier(const QString& chemin) {
         const QFileInfo fi(chemin);
         FichierLus& f = fichiers[chemin];
         if (!fi.exists()) {
@@ -71,10 +73,26 @@ struct Lecteur {
         if (date != f.date || taille != f.taille) {
             QFile q(chemin);
             f.dico.Charger(q.open(QIODevice::ReadOnly) ? q.readAll() : QByteArray());
+            f.ajouts.clear();
             f.date = date;
             f.taille = taille;
         }
-        return &f.dico;
+        return &f;
+    }
+    // Appends an entry; what the file held stays loaded, the entry is added beside it.
+    bool Ajouter(const QString& chemin, const QString& mot, const QString& valeur) {
+        QFile q(chemin);
+        if (!q.open(QIODevice::WriteOnly | QIODevice::Append) ||
+            q.write(Vers1252(mot + u';' + valeur + QStringLiteral("\r\n"))) <= 0)
+            return false;
+        q.close();
+        // The lookup before the reading brought the loaded copy up to date: it stays so.
+        FichierLus& f = fichiers[chemin];
+        const QFileInfo fi(chemin);
+        f.date = fi.lastModified().toMSecsSinceEpoch();
+        f.taille = fi.size();
+        f.ajouts.insert(mot, valeur);
+        return true;
     }
 };
 
@@ -87,11 +105,14 @@ bool Langue(const Contexte& ctx) { return ctx.etat.Langue == 1 || ctx.etat.Langu
 
 std::optional<QString> ConsulterLus(Contexte& ctx, QStringView cle) {
     if (!gActif || !Langue(ctx)) return std::nullopt;
-    const Dictionnaire* d = LeLecteur().Fichier(CheminLus(ctx, ctx.etat.Langue));
-    if (!d) return std::nullopt;
-    const Dictionnaire::Resultat r = d->Chercher(cle);
-    if (!r.trouve || r.valeur.isEmpty()) return std::nullopt;
-    return r.valeur;
+    const FichierLus* f = LeLecteur().Fichier(CheminLus(ctx, ctx.etat.Langue));
+    if (!f) return std::nullopt;
+    const Dictionnaire::Resultat r = f->dico.Chercher(cle);
+    if (r.trouve && !r.valeur.isEmpty()) return r.valeur;
+    if (f->ajouts.isEmpty()) return std::nullopt;
+    const auto it = f->ajouts.constFind(cle.toString().toLower());
+    if (it == f->ajouts.cend()) return std::nullopt;
+    return *it;
 }
 
 // A word of letters only (an apostrophe or hyphen inside), 1 to 40 of them, that the dictionary
@@ -107,12 +128,6 @@ bool Lisible(QStringView mot) {
     return lettre;
 }
 
-bool Ajouter(const QString& chemin, const QString& ligne) {
-    QFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
-    return f.write(Vers1252(ligne)) > 0;
-}
-
 std::optional<QString> LireInconnu(Contexte& ctx, QStringView cle) {
     if (!gActif || !Langue(ctx) || !Lisible(cle)) return std::nullopt;
     Lecteur& l = LeLecteur();
@@ -122,12 +137,10 @@ std::optional<QString> LireInconnu(Contexte& ctx, QStringView cle) {
     const orthographe_api::Lecture lu = orthographe_api::Transcrire(l.table, l.Ipa(francais ? "fr" : "en", mot.toUtf8()), francais);
     if (!lu.inconnu.empty() || lu.orthographe.empty()) return std::nullopt;
     const QString valeur = QString::fromStdString(lu.orthographe);
-    const QString ligne = mot + u';' + valeur + QStringLiteral("\r\n");
-    const QString chemin = CheminLus(ctx, ctx.etat.Langue);
-    if (!Ajouter(chemin, ligne)) {
+    if (!l.Ajouter(CheminLus(ctx, ctx.etat.Langue), mot, valeur)) {
         // The program folder refused it after all: the configuration folder.
         const QString conf = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-        if (!conf.isEmpty() && QDir().mkpath(conf)) Ajouter(conf + u'/' + NomLus(ctx.etat.Langue), ligne);
+        if (!conf.isEmpty() && QDir().mkpath(conf)) l.Ajouter(conf + u'/' + NomLus(ctx.etat.Langue), mot, valeur);
     }
     return valeur;
 }
