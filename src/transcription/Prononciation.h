@@ -14,11 +14,10 @@ struct Contexte;
 // "'") and hyphens move next to the vowel they belong to, a leading "h'" is recoded, and the word's
 // letters are looked up, case ignored, in the dictionary of the input language ("Fohms_TU.TXT",
 // "Fohms_FR.TXT", "Fohms_EN.TXT") and then in "Fohms_NP.TXT" (that one alone when ModeSon is 2); a
-// match replaces them and keeps what followed them. Where the program has them, the user dictionary
-// of words read at run time is consulted before each file, and a word found nowhere is read
-// (ctx.crochets). Phonetic input skips all that. A result
-// containing "*" is held back in MotsEnAttente and `tampon` is emptied; otherwise the held-back text
-// goes in front of the word.
+// match replaces them and keeps what followed them. Where the program sets them (ctx.crochets), the
+// user dictionary of words read at run time is consulted before each file, and a word found nowhere
+// is read. Phonetic input skips all that. A result containing "*" is held back in MotsEnAttente and
+// `tampon` is emptied; otherwise the held-back text goes in front of the word.
 // Reads Langue and ModeSon; reads and writes MotsEnAttente; may show the message of a malformed
 // dictionary entry.
 void PrepareMot(Contexte& ctx, QString& tampon);
