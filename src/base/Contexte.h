@@ -12,7 +12,9 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringView>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct Tables;
@@ -38,6 +40,10 @@ struct Crochets {
     void (*EcrireLotPrononciation)(Contexte&) = nullptr;       // transcription → outputs: "FON.bat"
     void (*RapportMesures)(Contexte&) = nullptr;               // transcription → outputs: "Donnees.TXT"
     void (*RecreerPages)(Contexte&) = nullptr;                 // config → layout: empty ring of PagesRappelables + 1
+    // transcription → app: the user dictionary of words read at run time, consulted first, and the
+    // reader of a word no dictionary holds (French and English).
+    std::optional<QString> (*ConsulterLus)(Contexte&, QStringView) = nullptr;
+    std::optional<QString> (*LireInconnu)(Contexte&, QStringView) = nullptr;
 };
 
 // The parts of a context that belong to the upper folders.

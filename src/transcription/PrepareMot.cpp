@@ -5,6 +5,7 @@
 #include "transcription/Prononciation.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -69,7 +70,119 @@ void DecalerApostrophes(QString& w) {
     w = r;
 }
 
-void AppliquerDictionnaires(Contexte& ctx, QString& w) {
+std::optional<QString> Chercher(Contexte& ctx, QStringView k) {
+    if (ctx.etat.ModeSon == 2) return ctx.dictionnaires.Chercher(ctx, kFichierCommun, k);
+    if (ctx.crochets.ConsulterLus)
+        if (auto v = ctx.crochets.ConsulterLus(ctx, k)) return v;
+    const QString fichier = FichierLangue(ctx.etat.Langue);
+    std::optional<QString> valeur;
+    if (!fichier.isEmpty()) valeur = ctx.dictionnaires.Chercher(ctx, fichier, k);
+    if (!valeur) valeur = ctx.dictionnaires.Chercher(ctx, kFichierCommun, k);
+    return valeur;
+}
+
+bool VoyelleEpelee(QChar c) { return QStringView(u"aeiouy").contains(c); }
+
+// Spoken French elided prefixes.
+std::optional<QString> Elision(QStringView p) {
+    static const std::pair<const char16_t*, const char16_t*> kPrefixes[] = {
+        {u"l", u"l"},         {u"d", u"d"},         {u"j", u"zh"},         {u"m", u"m"},
+        {u"n", u"n"},         {u"s", u"s"},         {u"t", u"t"},          {u"c", u"s"},
+        {u"qu", u"c"},        {u"jusqu", u"zhysc"}, {u"lorsqu", u"lohrsc"}, {u"puisqu", u"pyisc"},
+        {u"quoiqu", u"coac"},
+    };
+    for (const auto& [ecrit, dit] : kPrefixes)
+        if (p.compare(QStringView(ecrit), Qt::CaseInsensitive) == 0) return QString::fromUtf16(dit);
+    return std::nullopt;
+}
+
+// The parts' spellings joined: the stress mark of the last part that has one is kept; a French
+// last part without one (one vowel group) takes it after its vowel group.
+QString Joindre(const QStringList& parties, int langue) {
+    qsizetype marque = -1;
+    QString r;
+    for (const QString& p : parties) {
+        const qsizetype m = p.lastIndexOf(u'\'');
+        if (m >= 0) marque = r.size() + m - p.left(m).count(u'\'');
+        QString sans = p;
+        sans.remove(u'\'');
+        r += sans;
+    }
+    const QString& derniere = parties.back();
+    if (langue == 1 && !derniere.contains(u'\'') && parties.size() > 1) {
+        qsizetype i = r.size() - 1;
+        while (i >= r.size() - derniere.size() && i >= 0 && !VoyelleEpelee(r[i])) --i;
+        if (i >= r.size() - derniere.size() && i >= 0) marque = i + 1 + (i + 1 < r.size() && r[i + 1] == u'h');
+    }
+    if (marque >= 0) r.insert(marque, u'\'');
+    return r;
+}
+
+// "'s" after a spelling: /s/ after a voiceless consonant, /ɪz/ after a sibilant, /z/ elsewhere.
+QString Possessif(const QString& v) {
+    QString b = v;
+    while (b.endsWith(u'\'')) b.chop(1);
+    for (const char16_t* s : {u"sh", u"zh", u"tk", u"dk", u"s", u"z"})
+        if (b.endsWith(QStringView(s))) return v + u"ihz"_s;
+    for (const char16_t* s : {u"th", u"p", u"t", u"c", u"f"})
+        if (b.endsWith(QStringView(s)) && !b.endsWith(u"dh")) return v + u's';
+    return v + u'z';
+}
+
+}  // namespace
+
+std::optional<QString> ChercherCle(QStringView cle, bool h, int langue,
+                                   const std::function<std::optional<QString>(QStringView)>& chercher) {
+    auto entier = [&](QStringView k, bool hk) -> std::optional<QString> {
+        std::optional<QString> v;
+        if (hk && k.size() >= 2 && k.startsWith(u"ph", Qt::CaseInsensitive)) v = chercher(QString(u'h') + k.mid(2).toString());
+        if (!v) v = chercher(k);
+        if (!v && k.size() > 1 && EstH(k[0])) v = chercher(u"ph"_s + k.mid(1).toString());
+        return v;
+    };
+    if (langue != 1 && langue != 2) return chercher(cle);
+    if (auto v = entier(cle, h)) return v;
+    auto utile = [](const std::optional<QString>& v) { return v && !v->contains(u'*') && !v->isEmpty(); };
+
+    const qsizetype a = cle.indexOf(u'\'');
+    if (langue == 2 && a > 1 && a + 1 == cle.size() && (cle[a - 1] == u's' || cle[a - 1] == u'S')) {
+        const auto v = ChercherCle(cle.left(a), h, langue, chercher);  // "residents'"
+        return utile(v) ? v : std::nullopt;
+    }
+    if (a > 0 && a + 1 < cle.size()) {
+        const QStringView reste = cle.mid(a + 1);
+        if (langue == 1) {
+            const auto p = Elision(cle.left(a));
+            if (!p) return std::nullopt;
+            const auto v = ChercherCle(reste, false, langue, chercher);
+            if (!utile(v)) return std::nullopt;
+            return *p + *v;
+        }
+        if (langue == 2 && reste.compare(u"s", Qt::CaseInsensitive) == 0) {
+            const auto v = ChercherCle(cle.left(a), h, langue, chercher);
+            if (!utile(v)) return std::nullopt;
+            return Possessif(*v);
+        }
+        return std::nullopt;
+    }
+    if (!cle.contains(u'-')) return std::nullopt;
+    QStringList valeurs;
+    bool premiere = true;
+    for (QStringView p : cle.split(u'-')) {
+        if (p.isEmpty()) return std::nullopt;
+        const auto v = ChercherCle(p, premiere && h, langue, chercher);
+        if (!utile(v)) return std::nullopt;
+        valeurs << *v;
+        premiere = false;
+    }
+    return Joindre(valeurs, langue);
+}
+
+namespace {
+
+// `h` is true when the word began with "h" before it was written "ph...": it is looked up under
+// its own spelling first, then under "ph..." (the key of older dictionaries).
+void AppliquerDictionnaires(Contexte& ctx, QString& w, bool h) {
     // The letter run is the key; what follows it is kept after the replacement.
     qsizetype fin = 0;
     while (fin < w.size() && DansLettres(w[fin])) ++fin;
@@ -97,13 +210,11 @@ void AppliquerDictionnaires(Contexte& ctx, QString& w) {
     DecalerApostrophes(w);
 
     const QStringView k = QStringView(cle).mid(debutCle);
-    std::optional<QString> valeur;
-    if (ctx.etat.ModeSon == 2) {
-        valeur = ctx.dictionnaires.Chercher(ctx, kFichierCommun, k);
-    } else {
-        const QString fichier = FichierLangue(ctx.etat.Langue);
-        if (!fichier.isEmpty()) valeur = ctx.dictionnaires.Chercher(ctx, fichier, k);
-        if (!valeur) valeur = ctx.dictionnaires.Chercher(ctx, kFichierCommun, k);
+    auto valeur = ChercherCle(k, h && prefixe.isEmpty(), ctx.etat.Langue,
+                              [&](QStringView c) { return Chercher(ctx, c); });
+    if (!valeur && prefixe.isEmpty() && ctx.crochets.LireInconnu && ctx.etat.ModeSon != 2) {
+        const bool propre = h && k.size() >= 2 && k.startsWith(u"ph", Qt::CaseInsensitive);
+        valeur = ctx.crochets.LireInconnu(ctx, propre ? QString(u'h') + k.mid(2).toString() : k.toString());
     }
     if (valeur) w = prefixe + *valeur + queue;
 }
@@ -119,10 +230,12 @@ bool Intact(const EtatProgramme& e, const QString& t) {
 
 void PrepareMot(Contexte& ctx, QString& tampon) {
     EtatProgramme& e = ctx.etat;
+    const bool h = e.Langue > 0 && !tampon.isEmpty() && EstH(tampon[0]);
+    if (h) tampon = u"ph"_s + tampon.mid(1);
     if (Intact(e, tampon)) return;
     QString w = tampon;
     w.replace(QChar(0x2019), u'\'');
-    if (e.Langue != 3) AppliquerDictionnaires(ctx, w);
+    if (e.Langue != 3) AppliquerDictionnaires(ctx, w, h);
 
     if (w.size() > 4 && w.startsWith(u"fh'`"_s)) w = u"''fh"_s + w.mid(4);
     if (w.size() > 1 && w.endsWith(u'-')) w += u'k';

@@ -2,19 +2,33 @@
 // Word preparation with the pronunciation dictionaries, and the Tumeli suffix separation.
 
 #include <QString>
+#include <QStringView>
+
+#include <functional>
+#include <optional>
 
 struct Contexte;
 
-// Prepares one typed word (Tampon) for the syllable cut. Apostrophes (a typographic one counts as
+// Prepares one typed word (Tampon) for the syllable cut. Outside Tumeli, a leading "h" is written
+// "ph" (/h/); such a word is looked up under its own spelling first, then as "ph...". Apostrophes (a typographic one counts as
 // "'") and hyphens move next to the vowel they belong to, a leading "h'" is recoded, and the word's
 // letters are looked up, case ignored, in the dictionary of the input language ("Fohms_TU.TXT",
 // "Fohms_FR.TXT", "Fohms_EN.TXT") and then in "Fohms_NP.TXT" (that one alone when ModeSon is 2); a
-// match replaces them and keeps what followed them. Phonetic input skips all that. A result
-// containing "*" is held back in MotsEnAttente and `tampon` is emptied; otherwise the held-back text
-// goes in front of the word.
+// match replaces them and keeps what followed them. Where the program sets them (ctx.crochets), the
+// user dictionary of words read at run time is consulted before each file, and a word found nowhere
+// is read. Phonetic input skips all that. A result containing "*" is held back in MotsEnAttente and
+// `tampon` is emptied; otherwise the held-back text goes in front of the word.
 // Reads Langue and ModeSon; reads and writes MotsEnAttente; may show the message of a malformed
 // dictionary entry.
 void PrepareMot(Contexte& ctx, QString& tampon);
+
+// The spelling of a lookup key through `chercher` (one dictionary lookup, case ignored). `h`: the key
+// is a word's "ph..." written for a leading "h", looked up as "h..." first. When the whole key is
+// not found: a hyphenated key is read through its parts, a French elided key ("t'écris") as its
+// spoken prefix and the rest, an English "...'s" as the word and its ending, "...s'" as the word;
+// every part must be found. `langue`: 1 French, 2 English; any other is a plain lookup.
+std::optional<QString> ChercherCle(QStringView cle, bool h, int langue,
+                                   const std::function<std::optional<QString>(QStringView)>& chercher);
 
 // Cuts known Tumeli suffixes off the words of a sign-coded text with "_", using TableSuffixes
 // (entries 1 to NombreSuffixes, in their order). Words with fewer than two vowels, or with two

@@ -59,10 +59,10 @@ void PreparerTampon(Contexte& ctx) {
         // Only "F", "f", "H" and "h" have "f" and "h" as lower case: no lower-case copy is needed.
         if (e.Langue == 0 && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = u'h' + t.mid(3);
     }
-    if (e.Langue > 0 && CommenceParH(t)) t = QStringLiteral("ph") + t.mid(1);
     if (apostrophe && e.Langue > 0 && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = QStringLiteral("fh") + t.mid(3);
-    e.TamponOriginal = t;
-    e.TamponSon = t;
+    // PrepareMot writes a leading "h" as "ph" itself, after looking the word up as it stands.
+    e.TamponOriginal = e.Langue > 0 && CommenceParH(t) ? QStringLiteral("ph") + t.mid(1) : t;
+    e.TamponSon = e.TamponOriginal;
     e.Tampon = std::move(t);
     PrepareMot(ctx, e.Tampon);
 }

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -131,21 +132,75 @@ TEST(DictionnairesLivres, RunningTextFindsItsEntries) {
     EXPECT_EQ(prepare(1, QStringLiteral("l'ami")), u'l' + ami);
     EXPECT_EQ(prepare(1, QStringLiteral("L’ami,")), u'l' + ami + u',');
     EXPECT_EQ(prepare(1, QStringLiteral("qu’il")), prepare(1, QStringLiteral("qu'il")));
-    EXPECT_EQ(prepare(1, QStringLiteral("phomme")), prepare(1, QStringLiteral("Phomme")));
+    EXPECT_EQ(prepare(1, QStringLiteral("homme")), prepare(1, QStringLiteral("Homme")));
+    EXPECT_NE(prepare(1, QStringLiteral("homme")), u"phomme");
     for (const char* fr : {"peux-tu", "dis-moi", "c'est-à-dire", "rendez-vous", "jusqu'à", "lorsqu'il", "puisqu'on",
                            "cœur", "coeur", "n'est-ce"}) {
         const QString mot = QString::fromUtf8(fr);
         EXPECT_NE(prepare(1, mot), mot) << fr;
     }
-    for (const char* en : {"don't", "I'm", "it's", "we're", "John's", "Phouse"}) {
+    for (const char* en : {"don't", "I'm", "it's", "we're", "John's", "House"}) {
         const QString mot = QString::fromUtf8(en);
         EXPECT_NE(prepare(2, mot), mot) << en;
     }
-    // A word that begins with "h" reaches the lookup as "ph...", in either case.
+    // A word that begins with "h" reaches its entry in either case.
     p.etat().Langue = 1;
     const QStringList homme = MotsATracer(*p.ctx, QStringLiteral("homme"));
     EXPECT_EQ(homme, MotsATracer(*p.ctx, QStringLiteral("Homme")));
     EXPECT_EQ(u'l' + homme.join(u' ').toLower(), MotsATracer(*p.ctx, QStringLiteral("l'homme")).join(u' ').toLower());
+}
+
+// Readings that were wrong or missing: h-words apart from ph-words, possessives, the BATH vowel,
+// French "k", "gn", single letters, inflected forms, and forms read through their parts.
+TEST(DictionnairesLivres, NamedWordsReadRight) {
+    Programme p;
+    auto prepare = [&](int langue, const char* mot) {
+        p.etat().Langue = static_cast<int16_t>(langue);
+        p.etat().Tampon = QString::fromUtf8(mot);
+        PrepareMot(*p.ctx, p.etat().Tampon);
+        return p.etat().Tampon;
+    };
+    for (const auto& [ph, h] : {std::pair{"phoned", "honed"}, {"phoning", "honing"}, {"phoney", "honey"},
+                                {"Phelps", "helps"}, {"Philly", "hilly"}, {"phone", "hone"}})
+        EXPECT_NE(prepare(2, ph), prepare(2, h)) << ph;
+    EXPECT_TRUE(prepare(2, "hone").startsWith(u"ph") && prepare(2, "hone") != u"phone");
+
+    EXPECT_TRUE(prepare(2, "academic's").endsWith(u"cs"));
+    EXPECT_TRUE(prepare(2, "cat's").endsWith(u"ts"));
+    EXPECT_TRUE(prepare(2, "dog's").endsWith(u'z'));
+    EXPECT_TRUE(prepare(2, "church's").endsWith(u"ihz"));
+    EXPECT_TRUE(prepare(2, "Smith's").endsWith(u"ths"));  // through the word when not an entry
+    for (const char* bath : {"bath", "dance", "answer", "laugh", "half", "rather", "calf", "path"})
+        EXPECT_TRUE(prepare(2, bath).contains(u"aa")) << bath << ' ' << prepare(2, bath).toStdString();
+
+    EXPECT_FALSE(prepare(1, "coke").contains(u's'));
+    EXPECT_TRUE(prepare(1, "whisky").contains(u"sc"));
+    for (const char* gn : {"montagne", "signer", "gagner", "agneau", "ignorer", "cognac"}) {
+        EXPECT_TRUE(prepare(1, gn).contains(u"nh")) << gn;
+        EXPECT_FALSE(prepare(1, gn).contains(u"nj")) << gn;
+    }
+    EXPECT_EQ(prepare(1, "fils"), u"fis");
+    EXPECT_EQ(prepare(1, "porc"), u"pohr");
+
+    for (const char* lettre : {"b", "c", "d", "n", "t"}) {
+        EXPECT_NE(prepare(1, lettre), QString::fromUtf8(lettre));
+        EXPECT_NE(prepare(2, lettre), QString::fromUtf8(lettre));
+    }
+    for (const char* fr : {"veuillez", "mettez", "lisez", "écrivez", "ouvrez", "devriez", "devrions", "virgules",
+                           "compresser", "initialiser", "accueillants"})
+        EXPECT_NE(prepare(1, fr), QString::fromUtf8(fr)) << fr;
+    // Read through their parts, with one stress mark at most.
+    auto parties = [&](int langue, const char* mot, const QString& attendu) {
+        QString r = prepare(langue, mot);
+        EXPECT_LE(r.count(u'\''), 1) << mot;
+        EXPECT_EQ(r.remove(u'\''), QString(attendu).remove(u'\'')) << mot;
+    };
+    parties(1, "deux-points", prepare(1, "deux") + prepare(1, "points"));
+    parties(1, "en-têtes", prepare(1, "en") + prepare(1, "têtes"));
+    parties(2, "non-free", prepare(2, "non") + prepare(2, "free"));
+    EXPECT_EQ(prepare(1, "t'écris"), u't' + prepare(1, "écris"));
+    EXPECT_FALSE(prepare(2, "peer-to-peer").contains(u'-'));
+    EXPECT_NE(prepare(2, "peer-to-peer"), u"peer-to-peerk");
 }
 
 }  // namespace

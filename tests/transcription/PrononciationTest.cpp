@@ -185,6 +185,21 @@ TEST(PrepareMot, KeysAfterApostrophesAndTheHPrefix) {
     EXPECT_EQ(d.Prepare("h'oko", 0), "''fhoko");
 }
 
+// An h-word is looked up under its own spelling, then as "ph..." (dictionaries written the old
+// way); a ph-word never reaches the h-word's entry.
+TEST(PrepareMot, HWordsAndPhWordsKeepTheirOwnEntries) {
+    BancDico d;
+    d.Ecrire("Fohms_EN.TXT", "hone;ohn\nphone;foon\nphoney;fohni\nphomme;ohm\n");
+    EXPECT_EQ(d.Prepare("hone", 2), "ohn");
+    EXPECT_EQ(d.Prepare("Hone", 2), "ohn");
+    EXPECT_EQ(d.Prepare("phone", 2), "foon");
+    EXPECT_EQ(d.Prepare("homme", 2), "ohm");          // old key
+    EXPECT_EQ(d.Prepare("hilly,", 2), "philly,");     // no entry: written "ph..." as before
+    EXPECT_EQ(d.Prepare("phoney", 2), "fohni");
+    EXPECT_EQ(d.Prepare("hone", 3), "phone");         // phonetic input: only the rewrite
+    EXPECT_EQ(d.Prepare("hone", 0), "hone");          // Tumeli keeps its "h"
+}
+
 TEST(PrepareMot, WordsHeldBackByTheirEntry) {
     BancDico d;
     d.Ecrire("Fohms_FR.TXT", "de;de*\nla;*la\n");

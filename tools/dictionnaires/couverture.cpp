@@ -3,12 +3,14 @@
 //   velmor_couverture --langue FR|EN DATA_DIR TEXT...
 //
 // Each text (UTF-8) is cut into words at white space, as the entry window hands them over. A word
-// is counted when its key (the letter run the lookup compares, after the leading "h" becomes "ph"
-// and the typographic apostrophe becomes "'") holds a letter; it is found when the language's
-// dictionary or the fallback "Fohms_NP.TXT" has that key. Prints the figures per text and in all,
-// then the most frequent words not found.
+// is counted when its key (the letter run the lookup compares, after the typographic apostrophe
+// becomes "'") holds a letter; it is found when the word preparation's lookup (ChercherCle: the
+// word, an h-word also as "ph...", or its parts) finds it in the language's dictionary or the
+// fallback "Fohms_NP.TXT". Prints the figures per text and in all, then the most frequent words
+// not found.
 #include "base/Texte8Bits.h"
 #include "transcription/Dictionnaires.h"
+#include "transcription/Prononciation.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -28,7 +30,6 @@ bool Charger(const QString& chemin, Dictionnaire& d) {
 
 // The lookup key of a word typed alone, as the transcriber and the word preparation take it.
 QString Cle(QString mot) {
-    if (mot.startsWith(u'h', Qt::CaseInsensitive)) mot = QStringLiteral("ph") + mot.mid(1);
     mot.replace(QChar(0x2019), u'\'');
     qsizetype fin = 0;
     while (fin < mot.size()) {
@@ -77,7 +78,14 @@ int main(int argc, char** argv) {
             const QString cle = Cle(mot);
             if (!cle.contains(lettre)) continue;
             ++mots;
-            if (dico.Chercher(cle).trouve || commun.Chercher(cle).trouve) ++trouves;
+            const bool h = cle.startsWith(u'h', Qt::CaseInsensitive);
+            const QString k = h ? QStringLiteral("ph") + cle.mid(1) : cle;
+            const auto valeur = ChercherCle(k, h, langue == u"FR" ? 1 : 2, [&](QStringView c) -> std::optional<QString> {
+                auto r = dico.Chercher(c);
+                if (!r.trouve) r = commun.Chercher(c);
+                return r.trouve ? std::optional<QString>(r.valeur) : std::nullopt;
+            });
+            if (valeur) ++trouves;
             else ++manquants[cle.toLower()];
         }
         out << chemin << ": " << trouves << " / " << mots << " words found ("

@@ -7,6 +7,8 @@
 // corrections_*.txt (hand-kept readings, applied last). DIR default to the Debian places of the
 // onboard-data counts and of the word lists. Each word is read alone by espeak-ng with "_" between
 // phonemes; every phoneme goes through api.txt, and one the table does not know stops the run.
+#include "transcription/OrthographeApi.h"
+
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
@@ -23,6 +25,8 @@
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+using namespace orthographe_api;
 
 namespace {
 
@@ -104,13 +108,12 @@ bool VoyelleEcrite(char32_t u) {
     return kVoyelles.find(Minuscule(u)) != std::u32string::npos;
 }
 
-// The key as the program compares it: lower case, and a word that begins with "h" is looked up
-// with "ph" in front of the rest (the transcriber rewrites a leading "h" so before the lookup).
-// None when the word has a character the program's letter run stops at.
+// The key as the program compares it: lower case (a word that begins with "h" keeps its own
+// spelling; the program looks it up so first). None when the word has a character the program's
+// letter run stops at.
 std::optional<std::string> Cle(const std::u32string& mot) {
-    std::u32string m = EnMinuscules(mot);
+    const std::u32string m = EnMinuscules(mot);
     if (m.size() < 1) return std::nullopt;
-    if (m[0] == U'h') m = U"ph" + m.substr(1);
     std::string r;
     for (char32_t u : m) {
         const auto code = Code1252(u);
@@ -206,130 +209,15 @@ std::vector<Candidat> ParFrequence(const std::unordered_map<std::string, long>& 
     return r;
 }
 
-// ---- IPA to the phonetic spelling ---------------------------------------------------------------
+// ---- IPA to the phonetic spelling: transcription/OrthographeApi.h ---------------------------
 
-// One letter group of the spelling: a vowel group or a consonant.
-struct Groupe {
-    std::string lettres;
-    bool voyelle = false;
-};
-
-bool LettreVoyelle(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y'; }
-
-class TableApi {
-public:
-    explicit TableApi(const std::string& chemin) {
-        for (const std::string& l : Lignes(chemin)) {
-            if (l.empty() || l[0] == '#') continue;
-            const std::size_t tab = l.find('\t');
-            if (tab == std::string::npos) Echec(chemin + ": no tab in \"" + l + "\"");
-            std::vector<Groupe> groupes;
-            for (const std::string& g : Mots(l.substr(tab + 1))) {
-                for (char c : g)
-                    if (c < 'a' || c > 'z') Echec(chemin + ": spelling \"" + g + "\" is not in a..z");
-                groupes.push_back({g, LettreVoyelle(g[0])});
-            }
-            if (groupes.empty()) Echec(chemin + ": no spelling for \"" + l.substr(0, tab) + "\"");
-            table_[l.substr(0, tab)] = groupes;
-        }
-    }
-    const std::vector<Groupe>* Chercher(const std::string& ipa) const {
-        const auto it = table_.find(ipa);
-        return it == table_.end() ? nullptr : &it->second;
-    }
-
-private:
-    std::map<std::string, std::vector<Groupe>> table_;
-};
-
-struct Lecture {
-    std::string orthographe;  // the phonetic spelling, empty when nothing was read
-    bool bascule = false;     // espeak-ng switched to another language's rules
-    bool muet = false;        // the reading begins with a silent phoneme (no elision before it)
-};
-
-const std::string kAccent = "\xCB\x88";     // ˈ
-const std::string kAccent2 = "\xCB\x8C";    // ˌ
-
-// Joins the phonemes of a reading into the spelling: two vowel groups that meet are kept apart by
-// "k" (not needed after a group ending with "h", whose next vowel the syllable cut already sets
-// apart, nor after the stress mark); in French "y" before a vowel is the glide of the grid's
-// "y" row. The last primary stress becomes "'" after its vowel group; a word of one vowel group
-// has none.
-Lecture Transcrire(const TableApi& table, const std::string& ipa, const std::string& mot, bool francais) {
-    Lecture r;
-    r.muet = !ipa.empty() && ipa[0] == '_';
-    struct Phoneme {
-        std::vector<Groupe> groupes;
-        bool accent = false;
-    };
-    std::vector<Phoneme> phonemes;
-    std::string jeton;
-    auto finir = [&]() {
-        std::string j = jeton;
-        jeton.clear();
-        for (std::size_t p; (p = j.find('(')) != std::string::npos;) {
-            const std::size_t q = j.find(')', p);
-            j.erase(p, q == std::string::npos ? std::string::npos : q - p + 1);
-            r.bascule = true;
-        }
-        bool accent = false;
-        for (std::size_t p; (p = j.find(kAccent)) != std::string::npos;) {
-            j.erase(p, kAccent.size());
-            accent = true;
-        }
-        for (std::size_t p; (p = j.find(kAccent2)) != std::string::npos;) j.erase(p, kAccent2.size());
-        j.erase(std::remove(j.begin(), j.end(), '-'), j.end());
-        if (j.empty()) {
-            if (accent) phonemes.push_back({{}, true});
-            return;
-        }
-        const std::vector<Groupe>* g = table.Chercher(j);
-        if (!g) Echec("IPA \"" + j + "\" of \"" + mot + "\" is not in api.txt");
-        phonemes.push_back({*g, accent});
-    };
-    for (char c : ipa) {
-        if (c == '_' || c == ' ' || c == '\n') finir();
-        else jeton += c;
-    }
-    finir();
-
-    // The groups, each vowel with the syllable nucleus it belongs to: a French glide "y" and the
-    // vowel after it make one nucleus. The stressed nucleus is the first one at or after the last
-    // primary stress mark.
-    std::vector<Groupe> groupes;
-    std::vector<int> noyau;  // per group: its nucleus, -1 for a consonant
-    bool attente = false;
-    int noyaux = 0, dernierAccent = -1;
-    for (const Phoneme& p : phonemes) {
-        if (p.accent) attente = true;
-        for (const Groupe& g : p.groupes) {
-            int n = -1;
-            if (g.voyelle) {
-                const bool glisse = francais && !groupes.empty() && groupes.back().lettres == "y" &&
-                                    (g.lettres == "a" || g.lettres == "e" || g.lettres == "eh" ||
-                                     g.lettres == "i" || g.lettres == "o");
-                n = glisse ? noyau.back() : noyaux++;
-                if (attente) dernierAccent = n;
-                attente = false;
-            }
-            groupes.push_back(g);
-            noyau.push_back(n);
-        }
-    }
-    std::string s;
-    for (std::size_t k = 0; k < groupes.size(); ++k) {
-        const Groupe& g = groupes[k];
-        if (k > 0 && g.voyelle && groupes[k - 1].voyelle && noyau[k] != noyau[k - 1]) {
-            const bool accent = s.back() == '\'';
-            if (!accent && groupes[k - 1].lettres.back() != 'h') s += 'k';
-        }
-        s += g.lettres;
-        const bool finNoyau = g.voyelle && (k + 1 == groupes.size() || noyau[k + 1] != noyau[k]);
-        if (finNoyau && noyau[k] == dernierAccent && noyaux > 1) s += '\'';
-    }
-    r.orthographe = s;
-    return r;
+TableApi LireTable(const std::string& chemin) {
+    std::string texte;
+    for (const std::string& l : Lignes(chemin)) texte += l + '\n';
+    TableApi t;
+    const std::string erreur = t.Lire(texte);
+    if (!erreur.empty()) Echec(chemin + ": " + erreur);
+    return t;
 }
 
 // ---- espeak-ng ------------------------------------------------------------------------------------
@@ -365,7 +253,7 @@ private:
 };
 
 // The same French word written so that espeak-ng keeps to its French rules: a final "th" is "te",
-// any other "th" is "t", "y" is "i", "k" is "c", "w" is "v", and a final "ons" is "ont" (both
+// any other "th" is "t", "y" is "i", "k" is "c" or "qu", "w" is "v", and a final "ons" is "ont" (both
 // sound alike).
 std::string Respeller(const std::string& mot) {
     std::string r = mot;
@@ -377,7 +265,14 @@ std::string Respeller(const std::string& mot) {
     remplacer("th", "t");
     remplacer("Th", "T");
     remplacer("y", "i");
-    remplacer("k", "c");
+    // "k" is a hard "c": "qu" before "e" and "i" (and their accented forms), "c" elsewhere.
+    for (std::size_t p = 0; (p = r.find('k', p)) != std::string::npos;) {
+        const char n = p + 1 < r.size() ? r[p + 1] : '\0';
+        const bool doux = n == 'e' || n == 'i' ||
+                          (n == '\xC3' && p + 2 < r.size() && std::string("\xA8\xA9\xAA\xAB\xAE\xAF").find(r[p + 2]) != std::string::npos);
+        r.replace(p, 1, doux ? "qu" : "c");
+        p += doux ? 2 : 1;
+    }
     remplacer("w", "v");
     remplacer("W", "V");
     return r;
@@ -396,20 +291,26 @@ public:
         : voix_(voix), table_(table), lecteur_(lecteur) {}
 
     // Reads a word and adds it under its key, unless the key is already there. Returns the reading.
-    std::optional<Lecture> Ajouter(const std::string& mot, const std::string& voix = {}) {
+    // A phoneme api.txt does not map stops the run, or with `souple` leaves the word out (noted).
+    std::optional<Lecture> Ajouter(const std::string& mot, const std::string& voix = {}, bool souple = false) {
         const auto cle = Cle(Decoder(mot));
         if (!cle) return std::nullopt;
         if (entrees_.count(*cle)) return lectures_[*cle];
         const std::string v = voix.empty() ? voix_ : voix;
-        Lecture l = Transcrire(table_, lecteur_.Ipa(v, mot), mot, v == "fr");
+        Lecture l = Transcrire(table_, Ipa(v, mot), v == "fr");
+        if (!l.inconnu.empty()) {
+            if (!souple) Echec("IPA \"" + l.inconnu + "\" of \"" + mot + "\" is not in api.txt");
+            inconnus_.push_back(mot + " /" + l.inconnu + "/");
+            return std::nullopt;
+        }
         if (l.bascule && v == "fr") {
             // espeak-ng takes many French words for English ones ("rythme", "versons", "Nancy"):
             // they are read once more respelled the French way, and that reading is kept when it
             // stays French.
             const std::string autre = Respeller(mot);
             if (autre != mot) {
-                const Lecture l2 = Transcrire(table_, lecteur_.Ipa(v, autre), mot, true);
-                if (!l2.bascule && !l2.orthographe.empty()) l = l2;
+                const Lecture l2 = Transcrire(table_, Ipa(v, autre), true);
+                if (!l2.bascule && l2.inconnu.empty() && !l2.orthographe.empty()) l = l2;
             }
         }
         if (l.orthographe.empty()) return std::nullopt;
@@ -418,6 +319,52 @@ public:
         lectures_[*cle] = l;
         return l;
     }
+    // espeak-ng's IPA of a word, mended: in French, a "gn" inside the word read /nj/ is /ɲ/; in
+    // English, the vowel the southern British reading gives long in BATH words (/ɑː/ where the
+    // voice has /a/) is taken from that reading, so that bath, dance and half agree.
+    std::string Ipa(const std::string& v, const std::string& mot) {
+        std::string ipa = lecteur_.Ipa(v, mot);
+        if (v == "fr") {
+            const std::string bas = Encoder(EnMinuscules(Decoder(mot)));
+            std::size_t gn = 0;
+            for (std::size_t p = 1; (p = bas.find("gn", p)) != std::string::npos; p += 2) ++gn;
+            for (std::size_t p = 0; gn > 0 && (p = ipa.find("n_j", p)) != std::string::npos; --gn)
+                ipa.replace(p, 3, "\xC9\xB2");  // ɲ
+        } else if (v == "en" && ipa.find("a_") != std::string::npos) {
+            ipa = Bath(ipa, lecteur_.Ipa("en-gb-x-rp", mot));
+        }
+        return ipa;
+    }
+    // `ipa` with each "a" that the other reading has as "ɑː" at the same place, when both readings
+    // have as many phonemes.
+    static std::string Bath(const std::string& ipa, const std::string& rp) {
+        auto couper = [](const std::string& t) {
+            std::vector<std::string> r(1);
+            for (char c : t) {
+                if (c == '_' || c == ' ') r.emplace_back();
+                else r.back() += c;
+            }
+            return r;
+        };
+        std::vector<std::string> a = couper(ipa);
+        const std::vector<std::string> b = couper(rp);
+        if (a.size() != b.size()) return ipa;
+        const std::string kLong = "\xC9\x91\xCB\x90";  // ɑː
+        bool change = false;
+        for (std::size_t k = 0; k < a.size(); ++k) {
+            if (a[k] == b[k]) continue;
+            std::string x = a[k], y = b[k];
+            const std::size_t p = x.rfind('a');
+            if (p == std::string::npos || x.substr(0, p) + kLong + x.substr(p + 1) != y) continue;
+            a[k] = y;
+            change = true;
+        }
+        if (!change) return ipa;
+        std::string r;
+        for (std::size_t k = 0; k < a.size(); ++k) r += (k ? "_" : "") + a[k];
+        return r;
+    }
+
     // The reading espeak-ng gave a word, if it was read.
     std::optional<Lecture> LectureDe(const std::string& mot) const {
         const auto cle = Cle(Decoder(mot));
@@ -478,6 +425,7 @@ public:
         if (!f) Echec("cannot write " + chemin);
     }
     std::size_t Taille() const { return entrees_.size(); }
+    const std::vector<std::string>& Inconnus() const { return inconnus_; }
 
 private:
     std::string voix_;
@@ -487,6 +435,7 @@ private:
     std::map<std::string, Lecture> lectures_;
     std::set<std::string> corriges_;
     std::vector<std::string> bascules_;
+    std::vector<std::string> inconnus_;
     long rang_ = 0;
 };
 
@@ -573,6 +522,34 @@ std::vector<std::string> Noms(const std::unordered_map<std::string, long>& compt
     return noms;
 }
 
+// Every word of a list, sorted (the lower-case words first, so that one wins over a capitalised
+// word of the same key), leaving out the English possessives: the program reads those from the
+// word.
+std::vector<std::string> Tous(const std::unordered_set<std::string>& liste) {
+    std::vector<std::string> r;
+    for (const std::string& m : liste)
+        if (!FinitPar(m, "'s")) r.push_back(m);
+    auto bas = [](const std::string& m) { return Encoder(EnMinuscules(Decoder(m))) == m; };
+    std::sort(r.begin(), r.end(), [&](const std::string& a, const std::string& b) {
+        const bool ba = bas(a), bb = bas(b);
+        return ba != bb ? ba : a < b;
+    });
+    return r;
+}
+
+// An English word's spelling with "'s": /s/ after a voiceless consonant, /ɪz/ after a sibilant,
+// /z/ elsewhere (as the program reads a possessive that is not an entry).
+std::string Possessif(const std::string& v) {
+    std::string b = v;
+    while (!b.empty() && b.back() == '\'') b.pop_back();
+    auto fin = [&](const std::string& f) { return b.size() >= f.size() && b.compare(b.size() - f.size(), f.size(), f) == 0; };
+    for (const char* f : {"sh", "zh", "tk", "dk", "s", "z"})
+        if (fin(f)) return v + "ihz";
+    for (const char* f : {"th", "p", "t", "c", "f"})
+        if (fin(f) && !fin("dh")) return v + "s";
+    return v + "z";
+}
+
 std::string Nettoyer(const std::string& mot) {
     // The French lists write "œ" as "oe" at times: a ligature word is looked up both ways.
     return SansLigature(mot);
@@ -603,7 +580,7 @@ int main(int argc, char** argv) {
     const std::string sources = positions[0], sortie = positions[1];
     const auto debut = std::chrono::steady_clock::now();
 
-    const TableApi table(sources + "/api.txt");
+    const TableApi table = LireTable(sources + "/api.txt");
     Lecteur lecteur;
 
     std::unordered_map<std::string, long> comptesFr, comptesEn;
@@ -628,6 +605,7 @@ int main(int argc, char** argv) {
         if (f.find_first_of("'-") == std::string::npos && fr.Ajouter(f)) simples.push_back(f);
     ordreFr.insert(ordreFr.begin(), simples.begin(), simples.end());
     for (const std::string& m : Noms(comptesFr, kMinimumNoms)) fr.Ajouter(m);
+    for (const std::string& m : Tous(listeFr)) fr.Ajouter(m, {}, true);
     for (const std::string& m : ordreFr)
         if (m.find("\xC5\x93") != std::string::npos) fr.Ajouter(Nettoyer(m));
     fr.Corriger(sources + "/corrections_fr.txt");
@@ -672,12 +650,14 @@ int main(int argc, char** argv) {
     LireMots(en, ParFrequence(comptesEn, listeEn, false), formesEn, listeEn, ordreEn, flechisEn);
     const std::size_t motsEn = en.Taille();
     for (const std::string& m : Noms(comptesEn, kMinimumNoms)) en.Ajouter(m);
+    for (const std::string& m : Tous(listeEn)) en.Ajouter(m, {}, true);
     {
         long pris = 0;
         for (const std::string& m : ordreEn) {
             if (formesEn.possessifs >= 0 && pris >= formesEn.possessifs) break;
-            if (!listeEn.count(m + "'s")) continue;
-            en.Ajouter(m + "'s");
+            const auto valeur = en.Valeur(m);
+            if (!listeEn.count(m + "'s") || !valeur) continue;
+            en.AjouterValeur(m + "'s", Possessif(*valeur));
             ++pris;
         }
         for (const std::string& f : formesEn.litterales) en.Ajouter(f);
@@ -723,11 +703,14 @@ int main(int argc, char** argv) {
     std::cerr << "Fohms_FR.TXT: " << fr.Taille() << " entries (" << motsFr << " words)\n"
               << "Fohms_EN.TXT: " << en.Taille() << " entries (" << motsEn << " words)\n"
               << "Fohms_NP.TXT: " << np.Taille() << " entries\n"
+              << fr.Inconnus().size() + en.Inconnus().size() << " listed words left out (unmapped IPA)\n"
               << lecteur.Lectures() << " readings in " << secondes << " s\n";
     if (!rapport.empty()) {
         std::ofstream f(rapport);
         for (const std::string& m : fr.BasculesRestantes()) f << "FR " << m << '\n';
         for (const std::string& m : np.BasculesRestantes()) f << "NP " << m << '\n';
+        for (const std::string& m : fr.Inconnus()) f << "FR left out " << m << '\n';
+        for (const std::string& m : en.Inconnus()) f << "EN left out " << m << '\n';
     }
     return 0;
 }

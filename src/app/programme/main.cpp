@@ -2,6 +2,7 @@
 
 #include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
+#include "app/LecteurInconnus.h"
 #include "app/cli/Commandes.h"
 #include "app/windows/FenetreEntree.h"
 #include "app/windows/FenetrePrincipale.h"
@@ -102,6 +103,7 @@ int main(int argc, char* argv[]) {
     FenetrePrincipale fenetre(surface);
     HorlogeReelle horloge;
     auto ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier);
+    BrancherLecteurInconnus(*ctx);
     Main(*ctx);
     fenetre.Relier(*ctx);
     fenetre.Montrer();

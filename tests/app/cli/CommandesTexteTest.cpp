@@ -47,13 +47,13 @@ TEST(CommandePrepare, PrintsTheExamplesOfTheWordPreparation) {
     QTemporaryDir dir;
     QFile f(dir.filePath("Fohms_FR.TXT"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(Vers1252("bonjour;X\nde;de*\n"));
+    f.write(Vers1252("bonjour;X\nde;de*\nhomme;ohm\n"));
     f.close();
     Sortie s;
-    ASSERT_EQ(s.Lancer({"prepare", "Bonjour,", "l'ami", "l'heure", "a'b", "ab-", "de", "mer", "--langue", "FR",
-                        "--dossier", dir.path()}),
+    ASSERT_EQ(s.Lancer({"prepare", "Bonjour,", "l'ami", "l'heure", "a'b", "ab-", "de", "mer", "homme", "hors",
+                        "--langue", "FR", "--dossier", dir.path()}),
               0);
-    EXPECT_EQ(s.Lignes(), (QStringList{"X,", "la'mi", "l'heure", "ab'", "ab-k", "", "de'mer"}));
+    EXPECT_EQ(s.Lignes(), (QStringList{"X,", "la'mi", "l'heure", "ab'", "ab-k", "", "de'mer", "ohm", "phors"}));
 
     QFile np(dir.filePath("Fohms_NP.TXT"));
     ASSERT_TRUE(np.open(QIODevice::WriteOnly));
