@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PAQUETS=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-         fonts-liberation xvfb xauth ccache)
+         fonts-liberation xvfb xauth ccache pkg-config liblz4-dev)
 
 installer() {
   local manquants=()

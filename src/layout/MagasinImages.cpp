@@ -1,12 +1,14 @@
 #include "layout/MagasinImages.h"
 
-#include <QByteArray>
 #include <cstring>
+#include <lz4.h>
 #include <unordered_set>
 
 struct MagasinImages::Tuile {
     QRgb uni = 0;
-    QByteArray donnees;  // compressed pixels, row after row; empty for a tile of one colour
+    bool brute = false;  // the pixels as they are: the compressor could not make them smaller
+    int taille = 0;      // bytes in `donnees`
+    std::unique_ptr<char[]> donnees;  // LZ4 block of the pixels, row after row; none for one colour
 };
 
 struct MagasinImages::Cliche {
@@ -44,24 +46,25 @@ void MagasinImages::FixerPlaces(int places) { places_.resize(static_cast<size_t>
 MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRect& z) {
     auto t = std::make_shared<Tuile>();
     const QRgb premier = *Ligne(image, z.top(), z.left());
-    bool uni = true;
-    for (int y = z.top(); y <= z.bottom() && uni; ++y) {
-        const QRgb* p = Ligne(image, y, z.left());
-        for (int x = 0; x < z.width(); ++x)
-            if (p[x] != premier) {
-                uni = false;
-                break;
-            }
-    }
     t->uni = premier;
-    if (!uni) {
-        const qsizetype ligne = static_cast<qsizetype>(z.width()) * sizeof(QRgb);
-        QByteArray brut(ligne * z.height(), Qt::Uninitialized);
-        for (int y = 0; y < z.height(); ++y)
-            std::memcpy(brut.data() + y * ligne, Ligne(image, z.top() + y, z.left()), static_cast<size_t>(ligne));
-        t->donnees = qCompress(brut, 1);
-        t->donnees.squeeze();  // the compressor reserves room for incompressible data
+    const size_t ligne = static_cast<size_t>(z.width()) * sizeof(QRgb);
+    alignas(16) QRgb brut[CoteTuile * CoteTuile];
+    // One reading gathers the rows and finds whether the tile holds one colour.
+    QRgb ecart = 0;
+    for (int y = 0; y < z.height(); ++y) {
+        const QRgb* p = Ligne(image, z.top() + y, z.left());
+        QRgb* d = brut + y * z.width();
+        std::memcpy(d, p, ligne);
+        for (int x = 0; x < z.width(); ++x) ecart |= d[x] ^ premier;
     }
+    if (ecart == 0) return t;
+    const int octets = static_cast<int>(ligne) * z.height();
+    char code[LZ4_COMPRESSBOUND(CoteTuile * CoteTuile * 4)];
+    const int n = LZ4_compress_default(reinterpret_cast<const char*>(brut), code, octets, sizeof code);
+    t->brute = n <= 0 || n >= octets;
+    t->taille = t->brute ? octets : n;
+    t->donnees = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(t->taille));
+    std::memcpy(t->donnees.get(), t->brute ? reinterpret_cast<const char*>(brut) : code, static_cast<size_t>(t->taille));
     return t;
 }
 
@@ -93,7 +96,7 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
                 continue;
             }
             t = Coder(image, z);
-            if (t->donnees.isEmpty()) {
+            if (!t->donnees) {
                 // Tiles of the background colour are all alike: keep one.
                 if (uniPrecedente && uniPrecedente->uni == t->uni)
                     t = uniPrecedente;
@@ -134,18 +137,22 @@ QImage MagasinImages::Image(int place) const {
             const QRect z = c.Zone(col, l);
             const Tuile& t = *c.tuiles[static_cast<size_t>(l) * c.colonnes + col];
             const size_t ligne = static_cast<size_t>(z.width()) * sizeof(QRgb);
-            if (t.donnees.isEmpty()) {
+            if (!t.donnees) {
                 for (int y = z.top(); y <= z.bottom(); ++y) {
                     QRgb* p = reinterpret_cast<QRgb*>(image.scanLine(y)) + z.left();
                     std::fill(p, p + z.width(), t.uni);
                 }
                 continue;
             }
-            const QByteArray brut = qUncompress(t.donnees);
-            if (static_cast<size_t>(brut.size()) != ligne * static_cast<size_t>(z.height())) return {};
+            const int octets = static_cast<int>(ligne) * z.height();
+            alignas(16) char brut[CoteTuile * CoteTuile * 4];
+            const char* pixels = t.donnees.get();
+            if (!t.brute) {
+                if (LZ4_decompress_safe(t.donnees.get(), brut, t.taille, octets) != octets) return {};
+                pixels = brut;
+            }
             for (int y = 0; y < z.height(); ++y)
-                std::memcpy(reinterpret_cast<QRgb*>(image.scanLine(z.top() + y)) + z.left(), brut.constData() + y * ligne,
-                            ligne);
+                std::memcpy(reinterpret_cast<QRgb*>(image.scanLine(z.top() + y)) + z.left(), pixels + y * ligne, ligne);
         }
     }
     return image;
@@ -168,7 +175,7 @@ qint64 MagasinImages::Octets() const {
         if (!p) continue;
         total += static_cast<qint64>(p->tuiles.size() * sizeof(TuilePartagee)) + static_cast<qint64>(sizeof(Cliche));
         for (const auto& t : p->tuiles)
-            if (vues.insert(t.get()).second) total += static_cast<qint64>(sizeof(Tuile)) + t->donnees.capacity();
+            if (vues.insert(t.get()).second) total += static_cast<qint64>(sizeof(Tuile)) + t->taille;
     }
     return total;
 }
