@@ -120,6 +120,7 @@ bool Intact(const EtatProgramme& e, const QString& t) {
 void PrepareMot(Contexte& ctx, QString& tampon) {
     EtatProgramme& e = ctx.etat;
     if (Intact(e, tampon)) return;
+    ctx.dictionnaires.NouvellePasse();
     QString w = tampon;
     w.replace(QChar(0x2019), u'\'');
     if (e.Langue != 3) AppliquerDictionnaires(ctx, w);
