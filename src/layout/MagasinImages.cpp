@@ -1,14 +1,23 @@
 #include "layout/MagasinImages.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <lz4.h>
 #include <unordered_set>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 struct MagasinImages::Tuile {
-    QRgb uni = 0;
-    bool brute = false;  // the pixels as they are: the compressor could not make them smaller
-    int taille = 0;      // bytes in `donnees`
-    std::unique_ptr<char[]> donnees;  // LZ4 block of the pixels, row after row; none for one colour
+    enum Forme : std::uint8_t { Unie, DeuxCouleurs, Lz4, Brute };
+    Forme forme = Unie;
+    QRgb uni = 0;    // the colour of a plain tile, the first colour of a two-colour one
+    QRgb encre = 0;  // the second colour of a two-colour tile
+    int taille = 0;  // bytes in `donnees`
+    // Two colours: a 64-bit word a row, bit x set where the pixel has the second colour. Else the
+    // pixels row after row, as an LZ4 block or as they are.
+    std::unique_ptr<char[]> donnees;
 };
 
 struct MagasinImages::Cliche {
@@ -43,28 +52,68 @@ MagasinImages::~MagasinImages() = default;
 
 void MagasinImages::FixerPlaces(int places) { places_.resize(static_cast<size_t>(qMax(0, places))); }
 
+namespace {
+
+// The pixels of a row that differ from `fond`, one bit each.
+std::uint64_t HorsFond(const QRgb* p, int largeur, QRgb fond) {
+    std::uint64_t m = 0;
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i f = _mm_set1_epi32(static_cast<int>(fond));
+    for (; x + 4 <= largeur; x += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + x));
+        const unsigned egaux = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, f))));
+        m |= static_cast<std::uint64_t>(~egaux & 0xFu) << x;
+    }
+#endif
+    for (; x < largeur; ++x)
+        if (p[x] != fond) m |= std::uint64_t{1} << x;
+    return m;
+}
+
+}  // namespace
+
 MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRect& z) {
     auto t = std::make_shared<Tuile>();
     const QRgb premier = *Ligne(image, z.top(), z.left());
-    t->uni = premier;
+    t->uni = t->encre = premier;
+    // Most tiles hold the background and one ink: one bit a pixel.
+    std::uint64_t masques[CoteTuile];
+    bool encre = false, autres = false;
+    for (int y = 0; y < z.height() && !autres; ++y) {
+        const QRgb* p = Ligne(image, z.top() + y, z.left());
+        const std::uint64_t m = HorsFond(p, z.width(), premier);
+        masques[y] = m;
+        if (m == 0) continue;
+        if (!encre) {
+            t->encre = p[std::countr_zero(m)];
+            encre = true;
+        }
+        for (std::uint64_t r = m; r; r &= r - 1)
+            if (p[std::countr_zero(r)] != t->encre) {
+                autres = true;
+                break;
+            }
+    }
+    if (!encre) return t;
+    if (!autres) {
+        t->forme = Tuile::DeuxCouleurs;
+        t->taille = z.height() * static_cast<int>(sizeof(std::uint64_t));
+        t->donnees = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(t->taille));
+        std::memcpy(t->donnees.get(), masques, static_cast<size_t>(t->taille));
+        return t;
+    }
     const size_t ligne = static_cast<size_t>(z.width()) * sizeof(QRgb);
     alignas(16) QRgb brut[CoteTuile * CoteTuile];
-    // One reading gathers the rows and finds whether the tile holds one colour.
-    QRgb ecart = 0;
-    for (int y = 0; y < z.height(); ++y) {
-        const QRgb* p = Ligne(image, z.top() + y, z.left());
-        QRgb* d = brut + y * z.width();
-        std::memcpy(d, p, ligne);
-        for (int x = 0; x < z.width(); ++x) ecart |= d[x] ^ premier;
-    }
-    if (ecart == 0) return t;
+    for (int y = 0; y < z.height(); ++y) std::memcpy(brut + y * z.width(), Ligne(image, z.top() + y, z.left()), ligne);
     const int octets = static_cast<int>(ligne) * z.height();
     char code[LZ4_COMPRESSBOUND(CoteTuile * CoteTuile * 4)];
     const int n = LZ4_compress_default(reinterpret_cast<const char*>(brut), code, octets, sizeof code);
-    t->brute = n <= 0 || n >= octets;
-    t->taille = t->brute ? octets : n;
+    const bool brute = n <= 0 || n >= octets;
+    t->forme = brute ? Tuile::Brute : Tuile::Lz4;
+    t->taille = brute ? octets : n;
     t->donnees = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(t->taille));
-    std::memcpy(t->donnees.get(), t->brute ? reinterpret_cast<const char*>(brut) : code, static_cast<size_t>(t->taille));
+    std::memcpy(t->donnees.get(), brute ? reinterpret_cast<const char*>(brut) : code, static_cast<size_t>(t->taille));
     return t;
 }
 
@@ -96,7 +145,7 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
                 continue;
             }
             t = Coder(image, z);
-            if (!t->donnees) {
+            if (t->forme == Tuile::Unie) {
                 // Tiles of the background colour are all alike: keep one.
                 if (uniPrecedente && uniPrecedente->uni == t->uni)
                     t = uniPrecedente;
@@ -137,17 +186,26 @@ QImage MagasinImages::Image(int place) const {
             const QRect z = c.Zone(col, l);
             const Tuile& t = *c.tuiles[static_cast<size_t>(l) * c.colonnes + col];
             const size_t ligne = static_cast<size_t>(z.width()) * sizeof(QRgb);
-            if (!t.donnees) {
+            if (t.forme == Tuile::Unie) {
                 for (int y = z.top(); y <= z.bottom(); ++y) {
                     QRgb* p = reinterpret_cast<QRgb*>(image.scanLine(y)) + z.left();
                     std::fill(p, p + z.width(), t.uni);
                 }
                 continue;
             }
+            if (t.forme == Tuile::DeuxCouleurs) {
+                for (int y = 0; y < z.height(); ++y) {
+                    std::uint64_t m;
+                    std::memcpy(&m, t.donnees.get() + y * sizeof m, sizeof m);
+                    QRgb* p = reinterpret_cast<QRgb*>(image.scanLine(z.top() + y)) + z.left();
+                    for (int x = 0; x < z.width(); ++x) p[x] = (m >> x) & 1 ? t.encre : t.uni;
+                }
+                continue;
+            }
             const int octets = static_cast<int>(ligne) * z.height();
             alignas(16) char brut[CoteTuile * CoteTuile * 4];
             const char* pixels = t.donnees.get();
-            if (!t.brute) {
+            if (t.forme == Tuile::Lz4) {
                 if (LZ4_decompress_safe(t.donnees.get(), brut, t.taille, octets) != octets) return {};
                 pixels = brut;
             }

@@ -1,8 +1,9 @@
 #pragma once
 // A numbered store of surface pictures: the stored screens and the ring of recallable pages.
 //
-// A picture is kept as a grid of 64 x 64 tiles. A tile of one colour is kept as that colour; any
-// other tile is kept as an LZ4 block (fast both ways), or as it is when that would not be smaller.
+// A picture is kept as a grid of 64 x 64 tiles. A tile of one colour is kept as that colour, a tile
+// of two colours as those colours and one bit a pixel; any other tile as an LZ4 block (fast both
+// ways), or as it is when that would not be smaller.
 // A sharing store also compares each tile with the picture it stored last and keeps the same tile
 // when nothing changed there, so consecutive snapshots of a page being written cost only the tiles
 // that the new words touched. Pictures come back exact to the pixel.

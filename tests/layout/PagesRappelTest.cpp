@@ -98,4 +98,29 @@ TEST(MagasinImages, SharesUnchangedTilesAndRestoresExactly) {
     EXPECT_TRUE(m.Image(3).isNull());
 }
 
+// Every kind of tile in one picture, edge tiles cut short: plain, background and one ink (a line
+// drawn), many colours, and noise that no compressor shrinks; a two-colour picture costs little.
+TEST(MagasinImages, EveryKindOfTileComesBackExact) {
+    QImage image(300, 200, QImage::Format_RGB32);
+    image.fill(0xFFFFFFFF);
+    for (int x = 0; x < 300; ++x) image.setPixel(x, (x * 7) % 200, 0xFF000000u);
+    QRandomGenerator alea(3);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) image.setPixel(x, 130 + y % 70, alea.generate() | 0xFF000000u);
+    for (int y = 0; y < 8; ++y) image.setPixel(290 + y, 195, 0xFF000000u | (0x010203u * y));
+
+    MagasinImages m(2);
+    ASSERT_TRUE(m.Ranger(0, image, {5, 6}));
+    EXPECT_EQ(m.Image(0), image);
+
+    QImage encre(1600, 1200, QImage::Format_RGB32);
+    encre.fill(0xFFFFFFFF);
+    for (int y = 0; y < 1200; y += 3)
+        for (int x = y % 7; x < 1600; x += 5) encre.setPixel(x, y, 0xFF102030u);
+    MagasinImages deux(1);
+    ASSERT_TRUE(deux.Ranger(0, encre));
+    EXPECT_EQ(deux.Image(0), encre);
+    EXPECT_LT(deux.Octets(), encre.sizeInBytes() / 16);
+}
+
 }  // namespace
