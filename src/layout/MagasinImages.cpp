@@ -73,7 +73,7 @@ std::uint64_t HorsFond(const QRgb* p, int largeur, QRgb fond) {
 
 }  // namespace
 
-MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRect& z) {
+MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRect& z, const std::uint64_t* lus) {
     auto t = std::make_shared<Tuile>();
     const QRgb premier = *Ligne(image, z.top(), z.left());
     t->uni = t->encre = premier;
@@ -82,7 +82,7 @@ MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRe
     bool encre = false, autres = false;
     for (int y = 0; y < z.height() && !autres; ++y) {
         const QRgb* p = Ligne(image, z.top() + y, z.left());
-        const std::uint64_t m = HorsFond(p, z.width(), premier);
+        const std::uint64_t m = lus ? lus[y] : HorsFond(p, z.width(), premier);
         masques[y] = m;
         if (m == 0) continue;
         if (!encre) {
@@ -135,7 +135,20 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
     const Cliche* avant = partage_ && dernier_ && !reference_.isNull() ? dernier_.get() : nullptr;
     const bool memeTaille = avant && avant->largeur == c->largeur && avant->hauteur == c->hauteur;
     TuilePartagee uniPrecedente;
+    // Without a picture to compare with, each band of tiles is read row after row, in memory order.
+    std::vector<std::uint64_t> bande(avant ? 0 : static_cast<size_t>(c->colonnes) * CoteTuile);
     for (int l = 0; l < c->lignes; ++l) {
+        if (!avant) {
+            const int haut = l * CoteTuile, hauteur = c->Zone(0, l).height();
+            for (int y = 0; y < hauteur; ++y) {
+                const QRgb* p = Ligne(image, haut + y, 0);
+                for (int col = 0; col < c->colonnes; ++col) {
+                    const int x = col * CoteTuile;
+                    const QRgb fond = *Ligne(image, haut, x);
+                    bande[static_cast<size_t>(col) * CoteTuile + y] = HorsFond(p + x, qMin(CoteTuile, c->largeur - x), fond);
+                }
+            }
+        }
         for (int col = 0; col < c->colonnes; ++col) {
             const QRect z = c->Zone(col, l);
             TuilePartagee& t = c->tuiles[static_cast<size_t>(l) * c->colonnes + col];
@@ -144,7 +157,7 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
                 t = avant->tuiles[static_cast<size_t>(l) * avant->colonnes + col];
                 continue;
             }
-            t = Coder(image, z);
+            t = Coder(image, z, avant ? nullptr : bande.data() + static_cast<size_t>(col) * CoteTuile);
             if (t->forme == Tuile::Unie) {
                 // Tiles of the background colour are all alike: keep one.
                 if (uniPrecedente && uniPrecedente->uni == t->uni)

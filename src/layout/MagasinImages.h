@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -44,7 +45,8 @@ private:
     using TuilePartagee = std::shared_ptr<const Tuile>;
 
     std::shared_ptr<const Cliche> Decouper(const QImage& image, QPointF position);
-    static TuilePartagee Coder(const QImage& image, const QRect& zone);
+    // `lus`: the rows' pixels that differ from the tile's first, one bit each, when already read.
+    static TuilePartagee Coder(const QImage& image, const QRect& zone, const std::uint64_t* lus);
 
     bool partage_;
     std::vector<std::shared_ptr<const Cliche>> places_;
