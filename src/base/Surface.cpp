@@ -3,6 +3,7 @@
 #include "base/Bmp.h"
 
 #include <QFontMetrics>
+#include <atomic>
 #include <QImageReader>
 #include <cmath>
 #include <cstdlib>
@@ -44,10 +45,27 @@ Qt::BrushStyle MotifQt(int style) {
 
 Surface::Surface(int largeur, int hauteur, Couleur fond)
     : image_(qMax(1, largeur), qMax(1, hauteur), QImage::Format_RGB32), couleurFond_(fond) {
+    static std::atomic<std::uint64_t> surfaces{0};
+    identite_ = ++surfaces;
     image_.fill(VersRgb(fond));
     largeur_ = image_.width();
     hauteur_ = image_.height();
     police_.setStyleStrategy(QFont::NoAntialias);
+    ToucherTout();
+}
+
+void Surface::ToucherTout() {
+    ++version_;
+    bandes_.assign(static_cast<size_t>((hauteur_ + HauteurBande - 1) / HauteurBande), version_);
+}
+
+void Surface::Toucher(int y1, int y2) {
+    if (y1 > y2) std::swap(y1, y2);
+    const int n = static_cast<int>(bandes_.size());
+    const int a = qMax(0, y1 / HauteurBande), b = qMin(n - 1, y2 < 0 ? -1 : y2 / HauteurBande);
+    if (a > b) return;
+    ++version_;
+    for (int i = a; i <= b; ++i) bandes_[static_cast<size_t>(i)] = version_;
 }
 
 Surface::~Surface() { FinirPeinture(); }
@@ -99,6 +117,7 @@ void Surface::Effacer() {
     FinirPeinture();
     image_.fill(VersRgb(couleurFond_));
     texteX_ = texteY_ = 0;
+    ToucherTout();
 }
 
 // Solid one-pixel line inside the picture, written straight into the scan lines (both ends drawn).
@@ -110,6 +129,7 @@ bool Surface::LigneRapide(int x1, int y1, int x2, int y2) {
     const qsizetype pas = image_.bytesPerLine();
     const QRgb couleur = VersRgb(couleurTrait_);
     const bool inverse = modeDessin_ == ModeInverse;
+    Toucher(y1, y2);
     int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
     int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
     int err = dx + dy;
@@ -133,6 +153,7 @@ void Surface::Ligne(double x1, double y1, double x2, double y2) {
     if (qMax(a, c) < -marge || qMax(b, d) < -marge || qMin(a, c) > image_.width() + marge ||
         qMin(b, d) > image_.height() + marge)
         return;
+    Toucher(qMin(b, d) - marge, qMax(b, d) + marge);
     PreparerPeintre(false);
     if (a == c && b == d)
         Peintre().drawPoint(a, b);
@@ -145,11 +166,13 @@ void Surface::Point(double x, double y) { Point(x, y, couleurTrait_); }
 void Surface::Point(double x, double y, Couleur c) {
     const int px = Pixel(x), py = Pixel(y);
     if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return;
+    Toucher(py, py);
     QRgb* ligne = reinterpret_cast<QRgb*>(image_.scanLine(py));
     ligne[px] = modeDessin_ == ModeInverse ? (0xFF000000u | ~ligne[px]) : VersRgb(c);
 }
 
 void Surface::Boite(double x1, double y1, double x2, double y2) {
+    ToucherTout();
     PreparerPeintre(true);
     const int a = Pixel(qMin(x1, x2)), b = Pixel(qMin(y1, y2));
     const int c = Pixel(qMax(x1, x2)), d = Pixel(qMax(y1, y2));
@@ -157,6 +180,7 @@ void Surface::Boite(double x1, double y1, double x2, double y2) {
 }
 
 void Surface::Cercle(double cx, double cy, double rayon) {
+    ToucherTout();
     PreparerPeintre(true);
     const int r = Pixel(std::fabs(rayon));
     Peintre().drawEllipse(QPoint(Pixel(cx), Pixel(cy)), r, r);
@@ -169,6 +193,7 @@ qint64 Surface::LirePixel(double x, double y) const {
 }
 
 void Surface::ImprimerTexte(const QString& texte) {
+    ToucherTout();
     PreparerPeintre(false);
     QPainter& p = Peintre();
     p.setFont(police_);
@@ -194,6 +219,7 @@ void Surface::Redimensionner(int largeur, int hauteur) {
     image_ = std::move(nouvelle);
     largeur_ = image_.width();
     hauteur_ = image_.height();
+    ToucherTout();
 }
 
 bool Surface::ChargerBmp(const QString& fichier) {
@@ -212,6 +238,7 @@ bool Surface::SauverBmp(const QString& fichier) const {
 }
 
 void Surface::Coller(const QImage& image, double x, double y) {
+    ToucherTout();
     PreparerPeintre(false);
     Peintre().setCompositionMode(QPainter::CompositionMode_SourceOver);
     Peintre().drawImage(QPoint(Pixel(x), Pixel(y)), image);
@@ -223,6 +250,7 @@ void Surface::RemplacerImage(const QImage& image) {
     image_ = image.convertToFormat(QImage::Format_RGB32);
     largeur_ = image_.width();
     hauteur_ = image_.height();
+    ToucherTout();
 }
 
 QImage Surface::Image() const {

@@ -117,7 +117,8 @@ MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRe
     return t;
 }
 
-std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImage& source, QPointF position) {
+std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImage& source, QPointF position,
+                                                                    const std::vector<bool>* intactes) {
     // Read the picture in place: a copy of an image being painted on would be a deep one.
     QImage convertie;
     if (source.format() != QImage::Format_RGB32 && source.format() != QImage::Format_ARGB32)
@@ -149,9 +150,14 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
                 }
             }
         }
+        const bool intacte = memeTaille && intactes && (*intactes)[static_cast<size_t>(l)];
         for (int col = 0; col < c->colonnes; ++col) {
             const QRect z = c->Zone(col, l);
             TuilePartagee& t = c->tuiles[static_cast<size_t>(l) * c->colonnes + col];
+            if (intacte) {
+                t = avant->tuiles[static_cast<size_t>(l) * avant->colonnes + col];
+                continue;
+            }
             if (avant && col < avant->colonnes && l < avant->lignes && avant->Zone(col, l) == z &&
                 ZonesEgales(image, reference_, z)) {
                 t = avant->tuiles[static_cast<size_t>(l) * avant->colonnes + col];
@@ -182,7 +188,24 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
 
 bool MagasinImages::Ranger(int place, const QImage& image, QPointF position) {
     if (place < 0 || place >= Places() || image.isNull()) return false;
-    places_[static_cast<size_t>(place)] = Decouper(image, position);
+    places_[static_cast<size_t>(place)] = Decouper(image, position, nullptr);
+    source_ = 0;
+    return true;
+}
+
+bool MagasinImages::Ranger(int place, const Surface& surface, QPointF position) {
+    const QImage& image = surface.Vue();
+    if (place < 0 || place >= Places() || image.isNull()) return false;
+    std::vector<bool> intactes;
+    if (partage_ && source_ == surface.Identite() && dernier_ && !reference_.isNull()) {
+        static_assert(Surface::HauteurBande == CoteTuile);
+        intactes.resize(static_cast<size_t>((image.height() + CoteTuile - 1) / CoteTuile));
+        for (size_t l = 0; l < intactes.size(); ++l)
+            intactes[l] = surface.VersionBande(static_cast<int>(l)) <= versionSource_;
+    }
+    places_[static_cast<size_t>(place)] = Decouper(image, position, intactes.empty() ? nullptr : &intactes);
+    source_ = partage_ ? surface.Identite() : 0;
+    versionSource_ = surface.Version();
     return true;
 }
 
@@ -237,6 +260,7 @@ void MagasinImages::Vider() {
     for (auto& p : places_) p.reset();
     reference_ = QImage();
     dernier_.reset();
+    source_ = 0;
 }
 
 qint64 MagasinImages::Octets() const {

@@ -8,6 +8,8 @@
 // when nothing changed there, so consecutive snapshots of a page being written cost only the tiles
 // that the new words touched. Pictures come back exact to the pixel.
 
+#include "base/Surface.h"
+
 #include <QImage>
 #include <QPointF>
 #include <cstdint>
@@ -30,6 +32,9 @@ public:
 
     // Stores a copy of `image` with a cursor position; false when the place is out of range.
     bool Ranger(int place, const QImage& image, QPointF position = {});
+    // The same for a surface's picture: a sharing store that stored this surface last compares
+    // only the bands of rows the surface changed since.
+    bool Ranger(int place, const Surface& surface, QPointF position = {});
     bool Occupee(int place) const;
     QImage Image(int place) const;  // null when the place is empty or out of range
     QPointF Position(int place) const;
@@ -44,7 +49,8 @@ private:
     struct Cliche;
     using TuilePartagee = std::shared_ptr<const Tuile>;
 
-    std::shared_ptr<const Cliche> Decouper(const QImage& image, QPointF position);
+    // `intactes`: per band of tiles, true when it is known equal to the last stored picture.
+    std::shared_ptr<const Cliche> Decouper(const QImage& image, QPointF position, const std::vector<bool>* intactes);
     // `lus`: the rows' pixels that differ from the tile's first, one bit each, when already read.
     static TuilePartagee Coder(const QImage& image, const QRect& zone, const std::uint64_t* lus);
 
@@ -52,4 +58,5 @@ private:
     std::vector<std::shared_ptr<const Cliche>> places_;
     QImage reference_;                    // the last stored picture (sharing stores only)
     std::shared_ptr<const Cliche> dernier_;  // its tiles
+    std::uint64_t source_ = 0, versionSource_ = 0;  // the surface it came from, and its version then
 };
