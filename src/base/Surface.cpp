@@ -172,17 +172,17 @@ void Surface::Point(double x, double y, Couleur c) {
 }
 
 void Surface::Boite(double x1, double y1, double x2, double y2) {
-    ToucherTout();
     PreparerPeintre(true);
     const int a = Pixel(qMin(x1, x2)), b = Pixel(qMin(y1, y2));
     const int c = Pixel(qMax(x1, x2)), d = Pixel(qMax(y1, y2));
+    Toucher(b - largeurTrait_ - 1, d + largeurTrait_ + 1);
     Peintre().drawRect(a, b, c - a, d - b);
 }
 
 void Surface::Cercle(double cx, double cy, double rayon) {
-    ToucherTout();
     PreparerPeintre(true);
     const int r = Pixel(std::fabs(rayon));
+    Toucher(Pixel(cy) - r - largeurTrait_ - 1, Pixel(cy) + r + largeurTrait_ + 1);
     Peintre().drawEllipse(QPoint(Pixel(cx), Pixel(cy)), r, r);
 }
 
@@ -193,11 +193,11 @@ qint64 Surface::LirePixel(double x, double y) const {
 }
 
 void Surface::ImprimerTexte(const QString& texte) {
-    ToucherTout();
     PreparerPeintre(false);
     QPainter& p = Peintre();
     p.setFont(police_);
     const QFontMetrics m(police_);
+    Toucher(Pixel(texteY_) - m.height(), Pixel(texteY_) + 2 * m.height());
     p.drawText(QPointF(Pixel(texteX_), Pixel(texteY_) + m.ascent()), texte);
     texteX_ += m.horizontalAdvance(texte);
 }
@@ -238,7 +238,7 @@ bool Surface::SauverBmp(const QString& fichier) const {
 }
 
 void Surface::Coller(const QImage& image, double x, double y) {
-    ToucherTout();
+    Toucher(Pixel(y) - 1, Pixel(y) + image.height() + 1);
     PreparerPeintre(false);
     Peintre().setCompositionMode(QPainter::CompositionMode_SourceOver);
     Peintre().drawImage(QPoint(Pixel(x), Pixel(y)), image);
