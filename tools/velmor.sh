@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PAQUETS=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libespeak-ng-dev
-         fonts-liberation xvfb xauth ccache qt6-svg-dev)
+PAQUETS=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
+         libbenchmark-dev libespeak-ng-dev liblz4-dev fonts-liberation xvfb xauth ccache)
 
 installer() {
   local manquants=()

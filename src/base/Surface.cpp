@@ -4,6 +4,7 @@
 #include "base/EcritureSure.h"
 
 #include <QFontMetrics>
+#include <atomic>
 #include <QImageReader>
 #include <cmath>
 #include <cstdlib>
@@ -45,10 +46,27 @@ Qt::BrushStyle MotifQt(int style) {
 
 Surface::Surface(int largeur, int hauteur, Couleur fond)
     : image_(qMax(1, largeur), qMax(1, hauteur), QImage::Format_RGB32), couleurFond_(fond) {
+    static std::atomic<std::uint64_t> surfaces{0};
+    identite_ = ++surfaces;
     image_.fill(VersRgb(fond));
     largeur_ = image_.width();
     hauteur_ = image_.height();
     police_.setStyleStrategy(QFont::NoAntialias);
+    ToucherTout();
+}
+
+void Surface::ToucherTout() {
+    ++version_;
+    bandes_.assign(static_cast<size_t>((hauteur_ + HauteurBande - 1) / HauteurBande), version_);
+}
+
+void Surface::Toucher(int y1, int y2) {
+    if (y1 > y2) std::swap(y1, y2);
+    const int n = static_cast<int>(bandes_.size());
+    const int a = qMax(0, y1 / HauteurBande), b = qMin(n - 1, y2 < 0 ? -1 : y2 / HauteurBande);
+    if (a > b) return;
+    ++version_;
+    for (int i = a; i <= b; ++i) bandes_[static_cast<size_t>(i)] = version_;
 }
 
 Surface::~Surface() { FinirPeinture(); }
@@ -100,6 +118,7 @@ void Surface::Effacer() {
     FinirPeinture();
     image_.fill(VersRgb(couleurFond_));
     texteX_ = texteY_ = 0;
+    ToucherTout();
 }
 
 // Solid one-pixel line inside the picture, written straight into the scan lines (both ends drawn).
@@ -111,6 +130,7 @@ bool Surface::LigneRapide(int x1, int y1, int x2, int y2) {
     const qsizetype pas = image_.bytesPerLine();
     const QRgb couleur = VersRgb(couleurTrait_);
     const bool inverse = modeDessin_ == ModeInverse;
+    Toucher(y1, y2);
     int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
     int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
     int err = dx + dy;
@@ -134,6 +154,7 @@ void Surface::Ligne(double x1, double y1, double x2, double y2) {
     if (qMax(a, c) < -marge || qMax(b, d) < -marge || qMin(a, c) > image_.width() + marge ||
         qMin(b, d) > image_.height() + marge)
         return;
+    Toucher(qMin(b, d) - marge, qMax(b, d) + marge);
     PreparerPeintre(false);
     if (a == c && b == d)
         Peintre().drawPoint(a, b);
@@ -146,6 +167,7 @@ void Surface::Point(double x, double y) { Point(x, y, couleurTrait_); }
 void Surface::Point(double x, double y, Couleur c) {
     const int px = Pixel(x), py = Pixel(y);
     if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return;
+    Toucher(py, py);
     QRgb* ligne = reinterpret_cast<QRgb*>(image_.scanLine(py));
     ligne[px] = modeDessin_ == ModeInverse ? (0xFF000000u | ~ligne[px]) : VersRgb(c);
 }
@@ -154,12 +176,14 @@ void Surface::Boite(double x1, double y1, double x2, double y2) {
     PreparerPeintre(true);
     const int a = Pixel(qMin(x1, x2)), b = Pixel(qMin(y1, y2));
     const int c = Pixel(qMax(x1, x2)), d = Pixel(qMax(y1, y2));
+    Toucher(b - largeurTrait_ - 1, d + largeurTrait_ + 1);
     Peintre().drawRect(a, b, c - a, d - b);
 }
 
 void Surface::Cercle(double cx, double cy, double rayon) {
     PreparerPeintre(true);
     const int r = Pixel(std::fabs(rayon));
+    Toucher(Pixel(cy) - r - largeurTrait_ - 1, Pixel(cy) + r + largeurTrait_ + 1);
     Peintre().drawEllipse(QPoint(Pixel(cx), Pixel(cy)), r, r);
 }
 
@@ -174,6 +198,7 @@ void Surface::ImprimerTexte(const QString& texte) {
     QPainter& p = Peintre();
     p.setFont(police_);
     const QFontMetrics m(police_);
+    Toucher(Pixel(texteY_) - m.height(), Pixel(texteY_) + 2 * m.height());
     p.drawText(QPointF(Pixel(texteX_), Pixel(texteY_) + m.ascent()), texte);
     texteX_ += m.horizontalAdvance(texte);
 }
@@ -195,6 +220,7 @@ void Surface::Redimensionner(int largeur, int hauteur) {
     image_ = std::move(nouvelle);
     largeur_ = image_.width();
     hauteur_ = image_.height();
+    ToucherTout();
 }
 
 bool Surface::ChargerBmp(const QString& fichier) {
@@ -218,6 +244,7 @@ bool Surface::Enregistrer(const QString& fichier) const {
 }
 
 void Surface::Coller(const QImage& image, double x, double y) {
+    Toucher(Pixel(y) - 1, Pixel(y) + image.height() + 1);
     PreparerPeintre(false);
     Peintre().setCompositionMode(QPainter::CompositionMode_SourceOver);
     Peintre().drawImage(QPoint(Pixel(x), Pixel(y)), image);
@@ -229,6 +256,7 @@ void Surface::RemplacerImage(const QImage& image) {
     image_ = image.convertToFormat(QImage::Format_RGB32);
     largeur_ = image_.width();
     hauteur_ = image_.height();
+    ToucherTout();
 }
 
 QImage Surface::Image() const {

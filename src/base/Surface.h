@@ -14,7 +14,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class Surface {
 public:
@@ -93,11 +95,22 @@ public:
     QImage Image() const;                      // a copy of the picture
     const QImage& Vue() const { return image_; }  // the picture itself, for showing it
 
+    // Change tracking for copies kept by bands of rows: each change numbers the bands it may touch.
+    // A band whose number is not above the `Version()` read at a copy is unchanged since.
+    static constexpr int HauteurBande = 64;
+    std::uint64_t Identite() const { return identite_; }  // distinct for every surface made
+    std::uint64_t Version() const { return version_; }
+    std::uint64_t VersionBande(int bande) const {
+        return bande >= 0 && static_cast<size_t>(bande) < bandes_.size() ? bandes_[static_cast<size_t>(bande)] : version_;
+    }
+
 private:
     QPainter& Peintre() const;
     void FinirPeinture() const;
     void PreparerPeintre(bool remplir) const;
     bool LigneRapide(int x1, int y1, int x2, int y2);
+    void Toucher(int y1, int y2);  // rows y1 to y2 may change
+    void ToucherTout();
 
     struct EtatPeintre {
         Couleur trait;
@@ -122,4 +135,7 @@ private:
     double texteX_ = 0, texteY_ = 0;
     QFont police_;
     bool persistant_ = true;
+    std::uint64_t identite_;
+    std::uint64_t version_ = 1;
+    std::vector<std::uint64_t> bandes_;
 };

@@ -1,12 +1,23 @@
 #include "layout/MagasinImages.h"
 
-#include <QByteArray>
+#include <bit>
+#include <cstdint>
 #include <cstring>
+#include <lz4.h>
 #include <unordered_set>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 struct MagasinImages::Tuile {
-    QRgb uni = 0;
-    QByteArray donnees;  // compressed pixels, row after row; empty for a tile of one colour
+    enum Forme : std::uint8_t { Unie, DeuxCouleurs, Lz4, Brute };
+    Forme forme = Unie;
+    QRgb uni = 0;    // the colour of a plain tile, the first colour of a two-colour one
+    QRgb encre = 0;  // the second colour of a two-colour tile
+    int taille = 0;  // bytes in `donnees`
+    // Two colours: a 64-bit word a row, bit x set where the pixel has the second colour. Else the
+    // pixels row after row, as an LZ4 block or as they are.
+    std::unique_ptr<char[]> donnees;
 };
 
 struct MagasinImages::Cliche {
@@ -41,31 +52,73 @@ MagasinImages::~MagasinImages() = default;
 
 void MagasinImages::FixerPlaces(int places) { places_.resize(static_cast<size_t>(qMax(0, places))); }
 
-MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRect& z) {
+namespace {
+
+// The pixels of a row that differ from `fond`, one bit each.
+std::uint64_t HorsFond(const QRgb* p, int largeur, QRgb fond) {
+    std::uint64_t m = 0;
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i f = _mm_set1_epi32(static_cast<int>(fond));
+    for (; x + 4 <= largeur; x += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + x));
+        const unsigned egaux = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, f))));
+        m |= static_cast<std::uint64_t>(~egaux & 0xFu) << x;
+    }
+#endif
+    for (; x < largeur; ++x)
+        if (p[x] != fond) m |= std::uint64_t{1} << x;
+    return m;
+}
+
+}  // namespace
+
+MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRect& z, const std::uint64_t* lus) {
     auto t = std::make_shared<Tuile>();
     const QRgb premier = *Ligne(image, z.top(), z.left());
-    bool uni = true;
-    for (int y = z.top(); y <= z.bottom() && uni; ++y) {
-        const QRgb* p = Ligne(image, y, z.left());
-        for (int x = 0; x < z.width(); ++x)
-            if (p[x] != premier) {
-                uni = false;
+    t->uni = t->encre = premier;
+    // Most tiles hold the background and one ink: one bit a pixel.
+    std::uint64_t masques[CoteTuile];
+    bool encre = false, autres = false;
+    for (int y = 0; y < z.height() && !autres; ++y) {
+        const QRgb* p = Ligne(image, z.top() + y, z.left());
+        const std::uint64_t m = lus ? lus[y] : HorsFond(p, z.width(), premier);
+        masques[y] = m;
+        if (m == 0) continue;
+        if (!encre) {
+            t->encre = p[std::countr_zero(m)];
+            encre = true;
+        }
+        for (std::uint64_t r = m; r; r &= r - 1)
+            if (p[std::countr_zero(r)] != t->encre) {
+                autres = true;
                 break;
             }
     }
-    t->uni = premier;
-    if (!uni) {
-        const qsizetype ligne = static_cast<qsizetype>(z.width()) * sizeof(QRgb);
-        QByteArray brut(ligne * z.height(), Qt::Uninitialized);
-        for (int y = 0; y < z.height(); ++y)
-            std::memcpy(brut.data() + y * ligne, Ligne(image, z.top() + y, z.left()), static_cast<size_t>(ligne));
-        t->donnees = qCompress(brut, 1);
-        t->donnees.squeeze();  // the compressor reserves room for incompressible data
+    if (!encre) return t;
+    if (!autres) {
+        t->forme = Tuile::DeuxCouleurs;
+        t->taille = z.height() * static_cast<int>(sizeof(std::uint64_t));
+        t->donnees = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(t->taille));
+        std::memcpy(t->donnees.get(), masques, static_cast<size_t>(t->taille));
+        return t;
     }
+    const size_t ligne = static_cast<size_t>(z.width()) * sizeof(QRgb);
+    alignas(16) QRgb brut[CoteTuile * CoteTuile];
+    for (int y = 0; y < z.height(); ++y) std::memcpy(brut + y * z.width(), Ligne(image, z.top() + y, z.left()), ligne);
+    const int octets = static_cast<int>(ligne) * z.height();
+    char code[LZ4_COMPRESSBOUND(CoteTuile * CoteTuile * 4)];
+    const int n = LZ4_compress_default(reinterpret_cast<const char*>(brut), code, octets, sizeof code);
+    const bool brute = n <= 0 || n >= octets;
+    t->forme = brute ? Tuile::Brute : Tuile::Lz4;
+    t->taille = brute ? octets : n;
+    t->donnees = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(t->taille));
+    std::memcpy(t->donnees.get(), brute ? reinterpret_cast<const char*>(brut) : code, static_cast<size_t>(t->taille));
     return t;
 }
 
-std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImage& source, QPointF position) {
+std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImage& source, QPointF position,
+                                                                    const std::vector<bool>* intactes) {
     // Read the picture in place: a copy of an image being painted on would be a deep one.
     QImage convertie;
     if (source.format() != QImage::Format_RGB32 && source.format() != QImage::Format_ARGB32)
@@ -83,17 +136,35 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
     const Cliche* avant = partage_ && dernier_ && !reference_.isNull() ? dernier_.get() : nullptr;
     const bool memeTaille = avant && avant->largeur == c->largeur && avant->hauteur == c->hauteur;
     TuilePartagee uniPrecedente;
+    // Without a picture to compare with, each band of tiles is read row after row, in memory order.
+    std::vector<std::uint64_t> bande(avant ? 0 : static_cast<size_t>(c->colonnes) * CoteTuile);
     for (int l = 0; l < c->lignes; ++l) {
+        if (!avant) {
+            const int haut = l * CoteTuile, hauteur = c->Zone(0, l).height();
+            for (int y = 0; y < hauteur; ++y) {
+                const QRgb* p = Ligne(image, haut + y, 0);
+                for (int col = 0; col < c->colonnes; ++col) {
+                    const int x = col * CoteTuile;
+                    const QRgb fond = *Ligne(image, haut, x);
+                    bande[static_cast<size_t>(col) * CoteTuile + y] = HorsFond(p + x, qMin(CoteTuile, c->largeur - x), fond);
+                }
+            }
+        }
+        const bool intacte = memeTaille && intactes && (*intactes)[static_cast<size_t>(l)];
         for (int col = 0; col < c->colonnes; ++col) {
             const QRect z = c->Zone(col, l);
             TuilePartagee& t = c->tuiles[static_cast<size_t>(l) * c->colonnes + col];
+            if (intacte) {
+                t = avant->tuiles[static_cast<size_t>(l) * avant->colonnes + col];
+                continue;
+            }
             if (avant && col < avant->colonnes && l < avant->lignes && avant->Zone(col, l) == z &&
                 ZonesEgales(image, reference_, z)) {
                 t = avant->tuiles[static_cast<size_t>(l) * avant->colonnes + col];
                 continue;
             }
-            t = Coder(image, z);
-            if (t->donnees.isEmpty()) {
+            t = Coder(image, z, avant ? nullptr : bande.data() + static_cast<size_t>(col) * CoteTuile);
+            if (t->forme == Tuile::Unie) {
                 // Tiles of the background colour are all alike: keep one.
                 if (uniPrecedente && uniPrecedente->uni == t->uni)
                     t = uniPrecedente;
@@ -117,7 +188,24 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
 
 bool MagasinImages::Ranger(int place, const QImage& image, QPointF position) {
     if (place < 0 || place >= Places() || image.isNull()) return false;
-    places_[static_cast<size_t>(place)] = Decouper(image, position);
+    places_[static_cast<size_t>(place)] = Decouper(image, position, nullptr);
+    source_ = 0;
+    return true;
+}
+
+bool MagasinImages::Ranger(int place, const Surface& surface, QPointF position) {
+    const QImage& image = surface.Vue();
+    if (place < 0 || place >= Places() || image.isNull()) return false;
+    std::vector<bool> intactes;
+    if (partage_ && source_ == surface.Identite() && dernier_ && !reference_.isNull()) {
+        static_assert(Surface::HauteurBande == CoteTuile);
+        intactes.resize(static_cast<size_t>((image.height() + CoteTuile - 1) / CoteTuile));
+        for (size_t l = 0; l < intactes.size(); ++l)
+            intactes[l] = surface.VersionBande(static_cast<int>(l)) <= versionSource_;
+    }
+    places_[static_cast<size_t>(place)] = Decouper(image, position, intactes.empty() ? nullptr : &intactes);
+    source_ = partage_ ? surface.Identite() : 0;
+    versionSource_ = surface.Version();
     return true;
 }
 
@@ -134,18 +222,31 @@ QImage MagasinImages::Image(int place) const {
             const QRect z = c.Zone(col, l);
             const Tuile& t = *c.tuiles[static_cast<size_t>(l) * c.colonnes + col];
             const size_t ligne = static_cast<size_t>(z.width()) * sizeof(QRgb);
-            if (t.donnees.isEmpty()) {
+            if (t.forme == Tuile::Unie) {
                 for (int y = z.top(); y <= z.bottom(); ++y) {
                     QRgb* p = reinterpret_cast<QRgb*>(image.scanLine(y)) + z.left();
                     std::fill(p, p + z.width(), t.uni);
                 }
                 continue;
             }
-            const QByteArray brut = qUncompress(t.donnees);
-            if (static_cast<size_t>(brut.size()) != ligne * static_cast<size_t>(z.height())) return {};
+            if (t.forme == Tuile::DeuxCouleurs) {
+                for (int y = 0; y < z.height(); ++y) {
+                    std::uint64_t m;
+                    std::memcpy(&m, t.donnees.get() + y * sizeof m, sizeof m);
+                    QRgb* p = reinterpret_cast<QRgb*>(image.scanLine(z.top() + y)) + z.left();
+                    for (int x = 0; x < z.width(); ++x) p[x] = (m >> x) & 1 ? t.encre : t.uni;
+                }
+                continue;
+            }
+            const int octets = static_cast<int>(ligne) * z.height();
+            alignas(16) char brut[CoteTuile * CoteTuile * 4];
+            const char* pixels = t.donnees.get();
+            if (t.forme == Tuile::Lz4) {
+                if (LZ4_decompress_safe(t.donnees.get(), brut, t.taille, octets) != octets) return {};
+                pixels = brut;
+            }
             for (int y = 0; y < z.height(); ++y)
-                std::memcpy(reinterpret_cast<QRgb*>(image.scanLine(z.top() + y)) + z.left(), brut.constData() + y * ligne,
-                            ligne);
+                std::memcpy(reinterpret_cast<QRgb*>(image.scanLine(z.top() + y)) + z.left(), pixels + y * ligne, ligne);
         }
     }
     return image;
@@ -159,6 +260,7 @@ void MagasinImages::Vider() {
     for (auto& p : places_) p.reset();
     reference_ = QImage();
     dernier_.reset();
+    source_ = 0;
 }
 
 qint64 MagasinImages::Octets() const {
@@ -168,7 +270,7 @@ qint64 MagasinImages::Octets() const {
         if (!p) continue;
         total += static_cast<qint64>(p->tuiles.size() * sizeof(TuilePartagee)) + static_cast<qint64>(sizeof(Cliche));
         for (const auto& t : p->tuiles)
-            if (vues.insert(t.get()).second) total += static_cast<qint64>(sizeof(Tuile)) + t->donnees.capacity();
+            if (vues.insert(t.get()).second) total += static_cast<qint64>(sizeof(Tuile)) + t->taille;
     }
     return total;
 }

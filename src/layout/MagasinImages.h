@@ -1,13 +1,18 @@
 #pragma once
 // A numbered store of surface pictures: the stored screens and the ring of recallable pages.
 //
-// A picture is kept as a grid of 64 x 64 tiles. A tile of one colour is kept as that colour; any
-// other tile is kept compressed. A sharing store also compares each tile with the picture it stored
-// last and keeps the same tile when nothing changed there, so consecutive snapshots of a page being
-// written cost only the tiles that the new words touched. Pictures come back exact to the pixel.
+// A picture is kept as a grid of 64 x 64 tiles. A tile of one colour is kept as that colour, a tile
+// of two colours as those colours and one bit a pixel; any other tile as an LZ4 block (fast both
+// ways), or as it is when that would not be smaller.
+// A sharing store also compares each tile with the picture it stored last and keeps the same tile
+// when nothing changed there, so consecutive snapshots of a page being written cost only the tiles
+// that the new words touched. Pictures come back exact to the pixel.
+
+#include "base/Surface.h"
 
 #include <QImage>
 #include <QPointF>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -27,6 +32,9 @@ public:
 
     // Stores a copy of `image` with a cursor position; false when the place is out of range.
     bool Ranger(int place, const QImage& image, QPointF position = {});
+    // The same for a surface's picture: a sharing store that stored this surface last compares
+    // only the bands of rows the surface changed since.
+    bool Ranger(int place, const Surface& surface, QPointF position = {});
     bool Occupee(int place) const;
     QImage Image(int place) const;  // null when the place is empty or out of range
     QPointF Position(int place) const;
@@ -41,11 +49,14 @@ private:
     struct Cliche;
     using TuilePartagee = std::shared_ptr<const Tuile>;
 
-    std::shared_ptr<const Cliche> Decouper(const QImage& image, QPointF position);
-    static TuilePartagee Coder(const QImage& image, const QRect& zone);
+    // `intactes`: per band of tiles, true when it is known equal to the last stored picture.
+    std::shared_ptr<const Cliche> Decouper(const QImage& image, QPointF position, const std::vector<bool>* intactes);
+    // `lus`: the rows' pixels that differ from the tile's first, one bit each, when already read.
+    static TuilePartagee Coder(const QImage& image, const QRect& zone, const std::uint64_t* lus);
 
     bool partage_;
     std::vector<std::shared_ptr<const Cliche>> places_;
     QImage reference_;                    // the last stored picture (sharing stores only)
     std::shared_ptr<const Cliche> dernier_;  // its tiles
+    std::uint64_t source_ = 0, versionSource_ = 0;  // the surface it came from, and its version then
 };

@@ -40,7 +40,7 @@ void MemorisePage(Contexte& ctx) {
     if (n == 0) return;
     ++e.IndicePageRappel;
     if (e.IndicePageRappel > n || e.IndicePageRappel < 0) e.IndicePageRappel = 0;
-    ctx.pages.Ranger(e.IndicePageRappel, ctx.surface.Vue(), QPointF(e.PosX, e.PosY));
+    ctx.pages.Ranger(e.IndicePageRappel, ctx.surface, QPointF(e.PosX, e.PosY));
 }
 
 void AnnulerPage(Contexte& ctx) {

@@ -13,6 +13,10 @@
 
 #if defined(Q_OS_UNIX)
 #include <sys/stat.h>
+#include <unistd.h>
+#endif
+#if defined(Q_OS_LINUX)
+#include <sys/inotify.h>
 #endif
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -243,6 +247,20 @@ Dictionnaire::Resultat Dictionnaire::Chercher(QStringView cle) const {
     }
 }
 
+namespace {
+
+// Back to a file never read, its watch kept.
+template <typename F>
+void Oublier(F& f) {
+    F vide;
+    vide.surveille = f.surveille;
+    vide.dossier = std::move(f.dossier);
+    vide.nom = std::move(f.nom);
+    f = std::move(vide);
+}
+
+}  // namespace
+
 void Dictionnaires::Actualiser(const QString& chemin, Fichier& f) {
     std::int64_t date = -1, taille = -1;
 #if defined(Q_OS_UNIX)
@@ -264,13 +282,13 @@ void Dictionnaires::Actualiser(const QString& chemin, Fichier& f) {
     }
 #endif
     if (taille < 0) {
-        if (f.present) f = Fichier{};
+        if (f.present) Oublier(f);
         return;
     }
     if (f.present && date == f.date && taille == f.taille) return;
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly)) {
-        f = Fichier{};
+        Oublier(f);
         return;
     }
     f.dico.Charger(fichier.readAll());
@@ -280,10 +298,76 @@ void Dictionnaires::Actualiser(const QString& chemin, Fichier& f) {
     f.defautsMontres = 0;
 }
 
+Dictionnaires::Dictionnaires() {
+#if defined(Q_OS_LINUX)
+    veille_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+#endif
+}
+
+Dictionnaires::~Dictionnaires() {
+#if defined(Q_OS_UNIX)
+    if (veille_ >= 0) ::close(veille_);
+#endif
+}
+
+void Dictionnaires::Surveiller(const QString& chemin, Fichier& f) {
+#if defined(Q_OS_LINUX)
+    if (veille_ < 0) return;
+    const QFileInfo info(chemin);
+    const QString dossier = info.absolutePath();
+    constexpr uint32_t kChangements = IN_MODIFY | IN_CLOSE_WRITE | IN_ATTRIB | IN_CREATE | IN_DELETE | IN_MOVED_FROM |
+                                      IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF;
+    const int w = inotify_add_watch(veille_, QFile::encodeName(dossier).constData(), kChangements | IN_ONLYDIR);
+    if (w < 0) return;  // no folder to watch: the file is checked once a pass
+    dossiers_[w] = dossier;
+    f.surveille = true;
+    f.dossier = dossier;
+    f.nom = info.fileName();
+#else
+    (void)chemin, (void)f;
+#endif
+}
+
+void Dictionnaires::Annoncer(const QString& dossier, const QString& nom) {
+    for (auto& [chemin, f] : fichiers_)
+        if (f.nom == nom && f.dossier == dossier) f.aVerifier = true;
+}
+
+void Dictionnaires::NouvellePasse() {
+    ++passe_;
+#if defined(Q_OS_LINUX)
+    if (veille_ < 0) return;
+    alignas(inotify_event) char tampon[8192];
+    for (;;) {
+        const ssize_t n = ::read(veille_, tampon, sizeof tampon);
+        if (n <= 0) break;
+        for (ssize_t i = 0; i < n;) {
+            const auto* ev = reinterpret_cast<const inotify_event*>(tampon + i);
+            i += static_cast<ssize_t>(sizeof(inotify_event) + ev->len);
+            const auto d = dossiers_.find(ev->wd);
+            if ((ev->mask & (IN_Q_OVERFLOW | IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF)) || d == dossiers_.end() ||
+                ev->len == 0) {
+                // Lost announcements or a folder gone: every file is checked again, and watched anew.
+                for (auto& [chemin, f] : fichiers_) f.aVerifier = true, f.surveille = false;
+                if (ev->mask & IN_IGNORED) dossiers_.erase(ev->wd);
+                continue;
+            }
+            Annoncer(d->second, QFile::decodeName(ev->name));
+        }
+    }
+#endif
+}
+
 std::optional<QString> Dictionnaires::Chercher(Contexte& ctx, const QString& nom, QStringView cle) {
     const QString chemin = ctx.Fichier(nom);
     Fichier& f = fichiers_[chemin];
-    Actualiser(chemin, f);
+    if (!f.surveille && f.passe != passe_) f.aVerifier = true;
+    if (f.aVerifier) {
+        if (!f.surveille) Surveiller(chemin, f);
+        Actualiser(chemin, f);
+        f.aVerifier = false;
+        f.passe = passe_;
+    }
     if (!f.present) return std::nullopt;
     Dictionnaire::Resultat r = f.dico.Chercher(cle);
     // The malformed entries a reading from the top would have passed, each once per loading. A

@@ -4,7 +4,9 @@
 // A lookup gives what reading the file from the top would give: the value of the first entry whose
 // key (everything before the first ";", not trimmed) equals the word without regard to case; the
 // value is trimmed of spaces; blank entries are ignored. Each file is read once and read again when
-// its time or size on disk changes.
+// its time or size on disk changes. Their folders are watched (inotify): a lookup asks the disk
+// again only after a change there was announced, and the announcements are read once per pass
+// (`NouvellePasse`), so an edited file is read again before the next word is prepared.
 
 #include <QByteArray>
 #include <QString>
@@ -51,6 +53,15 @@ private:
 // The dictionaries of the program folder, by file name.
 class Dictionnaires {
 public:
+    Dictionnaires();
+    ~Dictionnaires();
+    Dictionnaires(const Dictionnaires&) = delete;
+    Dictionnaires& operator=(const Dictionnaires&) = delete;
+
+    // Takes in the changes announced since the last pass: each file changed, created, replaced or
+    // removed is checked on disk at its next lookup. One call a word prepared.
+    void NouvellePasse();
+
     // Looks `cle` up in the file `nom` of the program folder, first reading or re-reading the file
     // when it is new or changed on disk. A missing or unreadable file gives no match. The message
     // "Erreur dans ''<nom>'' : Ligne <entry>" of each malformed entry that a reading from the top
@@ -66,7 +77,16 @@ private:
         bool present = false;
         std::int64_t date = -1, taille = -1;
         std::size_t defautsMontres = 0;
+        bool surveille = false;   // its folder is watched: checked only when a change is announced
+        bool aVerifier = true;    // a change was announced, or it is not watched and this is a new pass
+        std::uint64_t passe = 0;  // the pass of its last check, for a file that is not watched
+        QString dossier, nom;     // where the announcements name it
     };
     void Actualiser(const QString& chemin, Fichier& f);
+    void Surveiller(const QString& chemin, Fichier& f);
+    void Annoncer(const QString& dossier, const QString& nom);
     std::map<QString, Fichier> fichiers_;  // by full path
+    int veille_ = -1;                       // the inotify descriptor, -1 without one
+    std::map<int, QString> dossiers_;       // watched folders, by watch descriptor
+    std::uint64_t passe_ = 1;
 };

@@ -233,6 +233,7 @@ void PrepareMot(Contexte& ctx, QString& tampon) {
     const bool h = e.Langue > 0 && !tampon.isEmpty() && EstH(tampon[0]);
     if (h) tampon = u"ph"_s + tampon.mid(1);
     if (Intact(e, tampon)) return;
+    ctx.dictionnaires.NouvellePasse();
     QString w = tampon;
     w.replace(QChar(0x2019), u'\'');
     if (e.Langue != 3) AppliquerDictionnaires(ctx, w, h);

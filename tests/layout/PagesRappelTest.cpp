@@ -1,3 +1,4 @@
+#include "base/Surface.h"
 #include "layout/MagasinImages.h"
 #include "layout/PagesRappel.h"
 #include "support/Banc.h"
@@ -96,6 +97,73 @@ TEST(MagasinImages, SharesUnchangedTilesAndRestoresExactly) {
 
     EXPECT_FALSE(m.Ranger(4, image));
     EXPECT_TRUE(m.Image(3).isNull());
+}
+
+// Every kind of tile in one picture, edge tiles cut short: plain, background and one ink (a line
+// drawn), many colours, and noise that no compressor shrinks; a two-colour picture costs little.
+TEST(MagasinImages, EveryKindOfTileComesBackExact) {
+    QImage image(300, 200, QImage::Format_RGB32);
+    image.fill(0xFFFFFFFF);
+    for (int x = 0; x < 300; ++x) image.setPixel(x, (x * 7) % 200, 0xFF000000u);
+    QRandomGenerator alea(3);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) image.setPixel(x, 130 + y % 70, alea.generate() | 0xFF000000u);
+    for (int y = 0; y < 8; ++y) image.setPixel(290 + y, 195, 0xFF000000u | (0x010203u * y));
+
+    MagasinImages m(2);
+    ASSERT_TRUE(m.Ranger(0, image, {5, 6}));
+    EXPECT_EQ(m.Image(0), image);
+
+    QImage encre(1600, 1200, QImage::Format_RGB32);
+    encre.fill(0xFFFFFFFF);
+    for (int y = 0; y < 1200; y += 3)
+        for (int x = y % 7; x < 1600; x += 5) encre.setPixel(x, y, 0xFF102030u);
+    MagasinImages deux(1);
+    ASSERT_TRUE(deux.Ranger(0, encre));
+    EXPECT_EQ(deux.Image(0), encre);
+    EXPECT_LT(deux.Octets(), encre.sizeInBytes() / 16);
+}
+
+// A store that follows a surface compares only the bands the surface changed: whatever drew in
+// between (lines, points, boxes, text, clearing, another picture, another surface), every
+// snapshot comes back as the picture was.
+TEST(MagasinImages, SnapshotsOfASurfaceFollowEveryChange) {
+    Surface s(300, 330);
+    MagasinImages m(12, true);
+    std::vector<QImage> attendues;
+    const auto cliche = [&] {
+        const int place = static_cast<int>(attendues.size());
+        ASSERT_TRUE(m.Ranger(place, s, {1, 1}));
+        attendues.push_back(s.Image().copy());
+    };
+    cliche();
+    s.Ligne(10, 10, 200, 12);
+    cliche();
+    s.Point(299, 329);
+    cliche();
+    s.FixerLargeurTrait(3);
+    s.Ligne(5, 250, 290, 140);
+    cliche();
+    s.FixerStyleRemplissage(0);
+    s.Boite(100, 100, 180, 300);
+    cliche();
+    s.FixerPositionTexte(20, 200);
+    s.ImprimerTexte(QStringLiteral("Velmor"));
+    cliche();
+    cliche();  // nothing changed: all shared
+    s.Effacer();
+    cliche();
+    QImage autre(300, 330, QImage::Format_RGB32);
+    autre.fill(0xFF336699u);
+    s.RemplacerImage(autre);
+    cliche();
+    Surface t(300, 330);
+    t.Ligne(0, 0, 299, 329);
+    ASSERT_TRUE(m.Ranger(static_cast<int>(attendues.size()), t));
+    attendues.push_back(t.Image().copy());
+    s.Point(3, 3);
+    cliche();
+    for (size_t i = 0; i < attendues.size(); ++i) EXPECT_EQ(m.Image(static_cast<int>(i)), attendues[i]) << i;
 }
 
 }  // namespace

@@ -251,3 +251,30 @@ TEST(SepareSuffixe, CutsThatMustNotHappen) {
 }
 
 }  // namespace
+
+// Every edit is read before the next word, however fast they follow: rewritten in place at the
+// same size, replaced by a renamed file, removed and created again.
+TEST(Dictionnaires, EditsAreReadBeforeTheNextWord) {
+    BancDico d;
+    EXPECT_EQ(d.Prepare("chat"), "chat");
+    for (int i = 0; i < 40; ++i) {
+        const QString valeur = QString(QChar(u'a' + i % 26)) + QString::number(i / 26);
+        d.Ecrire("Fohms_FR.TXT", "chat;" + valeur + "\n");
+        ASSERT_EQ(d.Prepare("chat"), valeur) << i;
+        ASSERT_EQ(d.Prepare("Chat"), valeur) << i;
+    }
+    {
+        QFile f(d.dir.filePath("neuf.tmp"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("chat;minou\n");
+    }
+    QFile::remove(d.dir.filePath("Fohms_FR.TXT"));
+    ASSERT_TRUE(QFile::rename(d.dir.filePath("neuf.tmp"), d.dir.filePath("Fohms_FR.TXT")));
+    EXPECT_EQ(d.Prepare("chat"), "minou");
+    QFile::remove(d.dir.filePath("Fohms_FR.TXT"));
+    EXPECT_EQ(d.Prepare("chat"), "chat");
+    d.Ecrire("Fohms_FR.TXT", "chat;matou\n");
+    EXPECT_EQ(d.Prepare("chat"), "matou");
+    d.Ecrire("Fohms_NP.TXT", "chien;toutou\n");  // the common file, first asked for after the start
+    EXPECT_EQ(d.Prepare("chien"), "toutou");
+}
