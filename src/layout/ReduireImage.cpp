@@ -2,10 +2,6 @@
 
 #include "base/Contexte.h"
 
-namespace {
-constexpr int kMarge = 15;
-}
-
 QSize TailleReduite(const Surface& surface, unsigned fond, int marge) {
     const int l = surface.Largeur(), h = surface.Hauteur();
     const QRgb f = Surface::VersRgb(fond) & 0xFFFFFF;
@@ -33,7 +29,7 @@ QSize TailleReduite(const Surface& surface, unsigned fond, int marge) {
 QSize ReduireImage(Contexte& ctx) {
     ctx.fenetre.Information(QStringLiteral("Je vais réduire l'image à son minimum, cliquer sur OK pour que je commence..."));
     (void)ctx.surface.Image();  // finishes any drawing under way
-    const QSize t = TailleReduite(ctx.surface, ctx.surface.CouleurFond(), kMarge);
+    const QSize t = TailleReduite(ctx.surface, ctx.surface.CouleurFond(), kMargeReduite);
     ctx.surface.Redimensionner(t.width(), t.height());
     ctx.fenetre.Information(QStringLiteral("Réduction terminée.") + QChar(13) + QStringLiteral("Taille en Pixels : C=") +
                             QString::number(t.width()) + QStringLiteral(" x L=") + QString::number(t.height()));

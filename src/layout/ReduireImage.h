@@ -6,6 +6,9 @@
 struct Contexte;
 class Surface;
 
+// The blank kept to the right of and below the drawing.
+constexpr int kMargeReduite = 15;
+
 // The size that keeps every pixel differing from `fond` plus `marge` pixels to the right and below,
 // within the picture; the picture's own size when nothing is drawn.
 QSize TailleReduite(const Surface& surface, unsigned fond, int marge);

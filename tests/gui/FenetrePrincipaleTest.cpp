@@ -1,5 +1,6 @@
 #include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
+#include "app/LecteurInconnus.h"
 #include "app/windows/FenetrePrincipale.h"
 #include "base/Bmp.h"
 #include "layout/MagasinImages.h"
@@ -78,6 +79,17 @@ TEST(FenetrePrincipale, CaptionAndToolTipsAsTheProgramGivesThem) {
     EXPECT_EQ(e.fenetre.Action("MNU_End")->shortcut(), QKeySequence("Ctrl+Q"));
     EXPECT_EQ(e.fenetre.Action("Toolbar1.6")->shortcut(), QKeySequence("Ctrl+Z"));
     EXPECT_EQ(e.fenetre.Texte("AFFICHE"), "     Dernier : ''" + e.ctx->etat.Chemin + "''     ");
+
+    // The reader of unknown words is offered only when the build has it, and the entry turns it off.
+    QAction* lecteur = e.fenetre.Action("MNU_LecteurInconnus");
+    ASSERT_EQ(lecteur != nullptr, LecteurInconnusDisponible());
+    if (lecteur) {
+        EXPECT_TRUE(lecteur->isChecked());
+        lecteur->trigger();
+        EXPECT_FALSE(LecteurInconnusActif());
+        lecteur->trigger();
+        EXPECT_TRUE(LecteurInconnusActif());
+    }
 }
 
 TEST(FenetrePrincipale, ScreenButtonsWrapRound) {

@@ -2,7 +2,9 @@
 #include "app/cli/Options.h"
 #include "app/cli/SousCommandes.h"
 #include "base/Bmp.h"
+#include "base/Surface.h"
 #include "base/Texte8Bits.h"
+#include "layout/ReduireImage.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,9 +12,12 @@
 
 namespace {
 
-bool SauverEcran(const QImage& image, const QString& fichier) {
-    if (QFileInfo(fichier).suffix().compare(u"bmp", Qt::CaseInsensitive) == 0) return EcrireBmp(image, fichier);
-    return image.save(fichier);
+// The screen cut down to its drawing and the usual blank to the right and below.
+QImage Rogner(const QImage& image, Couleur fond) {
+    Surface s(image.width(), image.height());
+    s.RemplacerImage(image);
+    const QSize t = TailleReduite(s, fond, kMargeReduite);
+    return image.copy(0, 0, t.width(), t.height());
 }
 
 // FILE for one screen; FILE-01.EXT, FILE-02.EXT, ... for several.
@@ -27,15 +32,16 @@ QString NomEcran(const QString& sortie, int numero, int nombre) {
 }  // namespace
 
 // velmor render TEXT|-f FILE --ecriture ... --langue ... [--taille N] [--relief] [--largeur W]
-// [--hauteur H] [--frappe] -o FILE
+// [--hauteur H] [--frappe] [--rogner] -o FILE
 int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs) {
-    const auto o = LireOptions(args, {QStringLiteral("--relief"), QStringLiteral("--frappe")}, erreurs);
+    const auto o =
+        LireOptions(args, {QStringLiteral("--relief"), QStringLiteral("--frappe"), QStringLiteral("--rogner")}, erreurs);
     if (!o) return 2;
     ChoixEditeur choix;
     const bool fichier = o->Drapeau(QStringLiteral("-f"));
     if (o->positions.size() != (fichier ? 0 : 1) || !o->Drapeau(QStringLiteral("-o")) || !LireChoix(*o, choix, erreurs)) {
         erreurs << "usage: velmor render TEXT|-f FILE --ecriture velmor|dorvane|latine|api --langue TU|FR|EN|PH "
-                   "[--taille N] [--relief] [--largeur W] [--hauteur H] [--frappe] -o FILE.png|.bmp"
+                   "[--taille N] [--relief] [--largeur W] [--hauteur H] [--frappe] [--rogner] -o FILE.png|.bmp"
                 << Qt::endl;
         return 2;
     }
@@ -59,10 +65,12 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
     for (const QString& ligne : editeur.ctx().etat.MessagesManquants.split(u'\n', Qt::SkipEmptyParts))
         erreurs << ligne << Qt::endl;
     const QString destination = o->Valeur(QStringLiteral("-o"));
-    const QList<QImage> ecrans = editeur.Ecrans();
+    QList<QImage> ecrans = editeur.Ecrans();
+    if (o->Drapeau(QStringLiteral("--rogner")))
+        for (QImage& ecran : ecrans) ecran = Rogner(ecran, editeur.ctx().surface.CouleurFond());
     for (int i = 0; i < ecrans.size(); ++i) {
         const QString nom = NomEcran(destination, i + 1, static_cast<int>(ecrans.size()));
-        if (!SauverEcran(ecrans[i], nom)) {
+        if (!EnregistrerImage(ecrans[i], nom)) {
             erreurs << "velmor: cannot write " << nom << Qt::endl;
             return 1;
         }

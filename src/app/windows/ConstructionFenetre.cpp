@@ -1,6 +1,7 @@
 // Building the main window: its tool bars, its row of settings controls, its menus and read-outs.
 #include "app/windows/FenetrePrincipale.h"
 
+#include "app/LecteurInconnus.h"
 #include "app/windows/BoutonsBarre2.h"
 #include "app/windows/VueSurface.h"
 #include "base/Contexte.h"
@@ -222,6 +223,15 @@ void FenetrePrincipale::ConstruireMenus() {
         QAction* a = NouvelleAction(QLatin1String(nom), QString::fromUtf8(texte), {}, {}, [] {});
         a->setEnabled(false);
         options->addAction(a);
+    }
+    if (LecteurInconnusDisponible()) {
+        QAction* lecteur = NouvelleAction(QStringLiteral("MNU_LecteurInconnus"), QStringLiteral("&Lire les mots inconnus"),
+                                          {}, {}, [] {});
+        lecteur->setCheckable(true);
+        lecteur->setChecked(LecteurInconnusActif());
+        lecteur->setToolTip(QStringLiteral("Prononcer les mots absents des dictionnaires et les garder dans le dictionnaire de l'utilisateur"));
+        connect(lecteur, &QAction::toggled, this, [](bool actif) { ActiverLecteurInconnus(actif); });
+        options->addAction(lecteur);
     }
     options->addSeparator()->setObjectName(QStringLiteral("MNU_Vide3"));
     options->addAction(NouvelleAction(QStringLiteral("MNU_Defaut"), QStringLiteral("Réinitialisation à &Défaut..."),

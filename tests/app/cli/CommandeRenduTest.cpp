@@ -31,6 +31,20 @@ TEST(CommandeRendu, WritesThePictureAndReportsMissingGlyphs) {
     ASSERT_FALSE(im.isNull());
     EXPECT_EQ(im.width(), 1000);
     EXPECT_EQ(s.err.trimmed(), "Le caractère ''ja'' n'existe pas en Velmor...");
+
+    // Cut down to the drawing: the same pixels, a blank of 15 to the right and below.
+    const QString rogne = dir.filePath("rogne.png");
+    ASSERT_EQ(s.Lancer({"render", "ba bo ja", "--langue", "PH", "--rogner", "-o", rogne}), 0);
+    const QImage r(rogne);
+    ASSERT_LT(r.width(), 200);
+    ASSERT_LT(r.height(), 200);
+    EXPECT_EQ(r, im.copy(0, 0, r.width(), r.height()).convertToFormat(r.format()));
+    const QRgb blanc = qRgb(255, 255, 255);
+    bool encreAuBord = false;
+    for (int y = 0; y < r.height(); ++y) encreAuBord |= r.pixel(r.width() - 16, y) != blanc;
+    EXPECT_TRUE(encreAuBord);
+    for (int y = 0; y < r.height(); ++y)
+        for (int x = r.width() - 15; x < r.width(); ++x) ASSERT_EQ(r.pixel(x, y), blanc);
 }
 
 TEST(CommandeRendu, FilesThatCannotBeReadOrWritten) {
