@@ -11,7 +11,7 @@
 
 struct Contexte;
 
-// The five built-in lists of syllables, in order (98 syllables).
+// The five built-in lists of syllables, in order (97 syllables).
 QStringList SyllabesRapport();
 
 // One syllable's measures, in whole pixels, within the character cell YLigne - HauteurCaractere

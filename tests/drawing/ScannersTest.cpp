@@ -1,5 +1,5 @@
 #include "drawing/Scanners.h"
-#include "support/Banc.h"
+#include "support/BancLigne.h"
 
 #include <QImage>
 #include <cmath>
@@ -7,19 +7,6 @@
 #include <random>
 
 namespace {
-
-struct BancLigne : Banc {
-    BancLigne() : Banc(400, 200) {
-        EtatProgramme& e = etat();
-        e.MargeGauche = 15;
-        e.YLigne = e.PosY = 100;
-        e.PasLigne = 38;
-        e.HauteurCaractere = 12;
-        e.LargeurBlanc = 10;
-        e.Taille = 1;
-        e.PosX = 190;
-    }
-};
 
 TEST(ScanFinTexte, EmptyLineGivesTheLeftMargin) {
     for (Bande bande : {Bande::Ligne, Bande::Pleine, Bande::Cellule}) {

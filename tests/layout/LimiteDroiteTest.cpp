@@ -1,19 +1,12 @@
 #include "layout/LimiteDroite.h"
-#include "support/Banc.h"
+#include "support/BancLigne.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(ControleFinLigne, BreaksOnlyPastTheLimitAndWhenAllowed) {
-    Banc b(400, 200);
-    EtatProgramme& e = b.etat();
-    e.MargeGauche = 15;
-    e.YLigne = e.PosY = 100;
-    e.PasLigne = 38;
-    e.HauteurCaractere = 12;
-    e.LargeurBlanc = 10;
-    e.Taille = 1;
+    BancLigne b;
     b.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 1000 * 15);
     b.etat().MargeLimite = 0;
     b.etat().PosX = 280;
