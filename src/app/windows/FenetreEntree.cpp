@@ -75,7 +75,7 @@ void ZoneEntree::focusOutEvent(QFocusEvent* ev) {
     emit FocusPerdu();
 }
 
-FrmEntree::FrmEntree(Contexte& ctx, QWidget* parent) : QWidget(parent, Qt::Window), ctx_(ctx) {
+FrmEntree::FrmEntree(Contexte& ctx, QWidget* parent) : QWidget(parent, Qt::Tool), ctx_(ctx) {
     setWindowTitle(QStringLiteral("  Zone  de  saisie"));
     TxtEntree = new ZoneEntree(ctx, this);
     TxtTX = new QLineEdit(this);
