@@ -1,6 +1,5 @@
-#include "app/Demarrage.h"
 #include "base/Texte8Bits.h"
-#include "support/Banc.h"
+#include "support/Programme.h"
 #include "transcription/Frappe.h"
 #include "transcription/Retranscription.h"
 #include "transcription/Selection.h"
@@ -17,13 +16,9 @@ public:
 };
 
 // The program started on a folder's tables, relief off, phonetic input, script `ecriture`.
-struct Saisie : Banc {
+struct Saisie : Programme {
     explicit Saisie(int ecriture = 0, QString dossier = VELMOR_TEST_DATA "/tables", int hauteur = 300)
-        : Banc(900, hauteur, std::move(dossier)) {
-        Main(*ctx);
-        etat().Relief = false;
-        etat().ProfondeurRelief = 0;
-        etat().Langue = 3;
+        : Programme(std::move(dossier), 900, hauteur) {
         etat().Ecriture = static_cast<int16_t>(ecriture);
         ChoisirEcriture(*ctx);
         etat().EcriturePrecedente = etat().EcritureAvantDerniere = etat().Ecriture;
