@@ -140,17 +140,13 @@ TEST(RetranscrireTexte, PacedDrawingStaysVisibleStrokeByStroke) {
     EXPECT_GE(b.fenetre.rafraichissements, b.horloge.attentes / 2);
 }
 
-TEST(RetranscrireTexte, DigitsBeforeAHashGoToTheSign) {
-    Saisie b;
-    b.etat().CollageEnCours = true;
+// Digits before a hash go to the sign; text already written is not written again.
+TEST(RetranscrireTexte, HashNumbersAndTheResumePoint) {
+    Saisie b, deux, un;
+    b.etat().CollageEnCours = deux.etat().CollageEnCours = un.etat().CollageEnCours = true;
     RetranscrireTexte(*b.ctx, "ba 7# ");
     EXPECT_EQ(b.etat().NumeroDiese, 7);
     EXPECT_TRUE(b.etat().NumeroDieseSaisi.isEmpty());
-}
-
-TEST(RetranscrireTexte, TextAlreadyWrittenIsNotWrittenAgain) {
-    Saisie deux, un;
-    deux.etat().CollageEnCours = un.etat().CollageEnCours = true;
     RetranscrireTexte(*deux.ctx, "ba bo ", 3);
     RetranscrireTexte(*un.ctx, "bo ");
     EXPECT_EQ(deux.Encre(), un.Encre());

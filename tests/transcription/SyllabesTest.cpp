@@ -96,7 +96,7 @@ TEST(CouperSyllabes, SyllablesWordsSignsMarkersAndStress) {
     Banc b;
     for (const Cas& c : cas) {
         b.etat().Langue = static_cast<int16_t>(c.langue);
-        EXPECT_EQ(Couper(b, c.texte), c.attendu) << c.texte;
+        EXPECT_EQ(Couper(b, c.texte), QString(c.attendu)) << c.texte;
     }
 }
 
