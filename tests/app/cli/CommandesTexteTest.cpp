@@ -1,4 +1,4 @@
-#include "app/cli/Commandes.h"
+#include "support/Sortie.h"
 #include "base/Texte8Bits.h"
 
 #include <QFile>
@@ -6,20 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Sortie {
-    QString out, err;
-    QTextStream so{&out}, se{&err};
-    int Lancer(const QStringList& args, const QString& dossier = {}) {
-        return ExecuterSousCommande(args, dossier, so, se);
-    }
-    QStringList Lignes() {
-        so.flush();
-        QStringList l = out.split(u'\n');
-        if (!l.isEmpty() && l.back().isEmpty()) l.removeLast();
-        return l;
-    }
-};
 
 TEST(CommandeNormalise, OneLinePerArgumentInTheLanguageGiven) {
     Sortie s;
