@@ -164,22 +164,17 @@ TEST(TablesLivrees, TumeliSuffixesAndDictionary) {
     EXPECT_TRUE(mot.startsWith(u"sol_")) << mot.toStdString();
     EXPECT_TRUE(mot.endsWith(u"uvzu")) << mot.toStdString();
 
-    // The dictionary: "word;spelling" lines, spellings in the alphabet, and all of them written
-    // without a missing glyph.
+    // The dictionary: "word;spelling" lines, spellings in the alphabet (that each is written with
+    // glyphs only: the shipped dictionaries test).
     QString texte;
     ASSERT_TRUE(LireFichier1252(kDonnees + QStringLiteral("/Fohms_TU.TXT"), texte));
     const QStringList lignes = texte.split(QRegularExpression(QStringLiteral("\r?\n")), Qt::SkipEmptyParts);
-    EXPECT_GE(lignes.size(), 90);
     const QRegularExpression valeur(QStringLiteral("^[a-z][a-z'_\\-]*\\*?$"));
-    ProgrammeLivre p;
     for (const QString& l : lignes) {
         const qsizetype pv = l.indexOf(u';');
         ASSERT_GT(pv, 0) << l.toStdString();
-        const QString v = l.mid(pv + 1).trimmed();
-        EXPECT_TRUE(valeur.match(v).hasMatch()) << l.toStdString();
-        p.Ecrire(QString(v).remove(u'*') + u' ');
+        EXPECT_TRUE(valeur.match(l.mid(pv + 1).trimmed()).hasMatch()) << l.toStdString();
     }
-    EXPECT_TRUE(p.Plaintes().isEmpty()) << p.Plaintes().join(u'\n').toStdString();
 }
 
 }  // namespace
