@@ -18,18 +18,13 @@ TEST(Demarrage, WithoutSettingsOrTables) {
     b.surface.FixerLargeurTrait(4);
     Main(*b.ctx);
     const EtatProgramme& e = b.etat();
-    EXPECT_EQ(e.Taille, 1);
+    // The pen set before start-up is reset to the defaults (the rest: the settings tests).
+    EXPECT_EQ(b.surface.CouleurTrait(), 0u);
+    EXPECT_EQ(b.surface.LargeurTrait(), 1);
     EXPECT_EQ(e.Ecriture, 0);
     EXPECT_EQ(e.Langue, 0);
-    EXPECT_EQ(e.HauteurLigne, 38);
-    EXPECT_EQ(e.PasLigne, 38);
-    EXPECT_EQ(e.RythmeColler, 1);
-    EXPECT_TRUE(e.Relief);
     EXPECT_EQ(e.UniteHauteur, 12);
     EXPECT_EQ(e.StyleRemplissage, 1);
-    EXPECT_EQ(b.surface.CouleurTrait(), 0u);
-    EXPECT_EQ(b.surface.CouleurFond(), 0xFFFFFFu);
-    EXPECT_EQ(b.surface.LargeurTrait(), 1);
     EXPECT_EQ(e.PosX, 0);  // even though the first line was set up
     EXPECT_EQ(e.YLigne, 38);
     EXPECT_EQ(e.TitreFenetre, "Velmor   ");

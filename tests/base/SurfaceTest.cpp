@@ -180,7 +180,7 @@ TEST(Surface, CorruptBmpKeepsThePicture) {
     EXPECT_EQ(s.LirePixel(1, 1), 0);
 }
 
-TEST(Surface, PasteAndCopy) {
+TEST(Surface, PasteCopyAndANewSheet) {
     Surface s(40, 40);
     QImage motif(4, 4, QImage::Format_RGB32);
     motif.fill(qRgb(255, 0, 0));
@@ -191,13 +191,9 @@ TEST(Surface, PasteAndCopy) {
     const QImage copie = s.Image();
     s.Ligne(0, 0, 39, 0);  // drawing after a copy leaves the copy as it was
     EXPECT_EQ(copie.pixel(0, 0), qRgb(255, 255, 255));
-}
-
-TEST(Surface, SettingTheBackgroundStartsANewSheet) {
-    Surface s(10, 10);
-    s.Point(2, 2);
+    // Setting the background starts a new sheet.
     s.FixerCouleurFond(0x00FFFF);
-    EXPECT_EQ(s.LirePixel(2, 2), 0x00FFFF);
+    EXPECT_EQ(s.LirePixel(10, 20), 0x00FFFF);
     EXPECT_EQ(s.CouleurFond(), 0x00FFFFu);
 }
 

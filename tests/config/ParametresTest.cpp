@@ -212,13 +212,11 @@ TEST(Parametres, AFailedWriteKeepsThePreviousFileWhole) {
     EXPECT_EQ(b.Contenu(), avant);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Velmor.ini"});
 
-    // Pictures likewise: a save in an unknown format leaves the old file.
-    const QString bmp = dir.filePath("dessin.bmp"), png = dir.filePath("dessin.png");
+    // Pictures likewise: a save in an unknown format leaves the old file (saves that work: the
+    // main window tests).
+    const QString bmp = dir.filePath("dessin.bmp");
     b.surface.Ligne(10, 10, 50, 50);
     ASSERT_TRUE(b.surface.Enregistrer(bmp));
-    ASSERT_TRUE(b.surface.Enregistrer(png));
-    EXPECT_EQ(QImage(bmp).convertToFormat(QImage::Format_RGB32), b.surface.Image().convertToFormat(QImage::Format_RGB32));
-    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), b.surface.Image().convertToFormat(QImage::Format_RGB32));
     QFile::copy(bmp, dir.filePath("dessin.xyz"));
     EXPECT_FALSE(b.surface.Enregistrer(dir.filePath("dessin.xyz")));
     EXPECT_EQ(QImage(dir.filePath("dessin.xyz"), "BMP").size(), b.surface.Image().size());

@@ -123,24 +123,26 @@ TEST(DessineSigne, StressSignsAgainstThePreviousGlyph) {
     }
 }
 
+// A word ending at x 100 with ink at (110, 39), within the three rows below YLigne - HauteurCaractere.
+struct BancMarque : BancMot {
+    explicit BancMarque(bool finale = true) {
+        etat().MarqueFinVelmor = "R2";
+        etat().SyllabeFinale = finale;
+        etat().PosX = 100;
+        surface.Point(110, 39, 0);
+    }
+};
+
 TEST(MarqueFinMot, DrawnThreeUnitsAfterTheStrokeAtTheTopOfTheCell) {
-    BancMot b;
-    b.etat().MarqueFinVelmor = "R2";
-    b.etat().SyllabeFinale = true;
-    b.etat().PosX = 100;
+    BancMarque b;
     b.etat().XDebutMot = 90;
-    b.surface.Point(110, 39, 0);  // within the three rows below YLigne - HauteurCaractere
     MarqueFinMot(*b.ctx);
     EXPECT_EQ(b.Encre(), (Points{{113, 38}, {114, 38}, {115, 38}, {110, 39}}));
     EXPECT_EQ(b.etat().PosX, 95);
     EXPECT_FALSE(b.etat().SyllabeFinale);
 
-    BancMot ec;  // after phase "EC" the mark's probe is at mid-height
-    ec.etat().MarqueFinVelmor = "R2";
-    ec.etat().SyllabeFinale = true;
-    ec.etat().PosX = 100;
+    BancMarque ec;  // after phase "EC" the mark's probe is at mid-height
     ec.etat().PhaseDessin = "EC";
-    ec.surface.Point(110, 39, 0);
     MarqueFinMot(*ec.ctx);
     EXPECT_TRUE(ec.etat().SyllabeFinale);
     ec.surface.Point(120, 45, 0);
@@ -148,9 +150,7 @@ TEST(MarqueFinMot, DrawnThreeUnitsAfterTheStrokeAtTheTopOfTheCell) {
     MarqueFinMot(*ec.ctx);
     EXPECT_EQ(ec.surface.LirePixel(124, 38), 0);
 
-    BancMot fini;
-    fini.etat().MarqueFinVelmor = "R2";
-    fini.surface.Point(110, 39, 0);
+    BancMarque fini(false);
     MarqueFinMot(*fini.ctx);
     EXPECT_EQ(fini.Encre().size(), 1u);
     EXPECT_EQ(fini.etat().PhaseDessin, "L:");

@@ -25,6 +25,11 @@ struct BancComposeur : Banc {
         tables().TableGlyphes['b' - 97][1][0] = entree;
     }
     void Composer() { ComposeGlyphe(*ctx, 'b', 1); }
+    // The top of the body on the cell's top row and a mark `yMarque` rows down.
+    void CorpsEtMarque(int yMarque = 42) {
+        surface.Ligne(95, 38, 110, 38);
+        surface.Ligne(95, yMarque, 110, yMarque);
+    }
     bool Tige(int x, int de, int a) const {
         for (int y = de; y <= a; ++y)
             if (surface.LirePixel(x, y) != 0) return false;
@@ -34,8 +39,7 @@ struct BancComposeur : Banc {
 
 TEST(ComposeGlyphe, DownStemBridgesTheGapBetweenBodyAndMark) {
     BancComposeur b(Entree("5000"));
-    b.surface.Ligne(95, 38, 110, 38);  // top of the body
-    b.surface.Ligne(95, 42, 110, 42);  // a mark five rows below the boundary
+    b.CorpsEtMarque();  // a mark five rows below the boundary
     b.Composer();
     EXPECT_TRUE(b.Tige(102, 37, 42));
     EXPECT_EQ(b.surface.LirePixel(102, 43), 0xFFFFFF);
@@ -49,37 +53,32 @@ TEST(ComposeGlyphe, DownStemBridgesTheGapBetweenBodyAndMark) {
 
 TEST(ComposeGlyphe, NoStemWithoutAGap) {
     BancComposeur joint(Entree("5000"));  // already joined: a stroke runs down the column
-    joint.surface.Ligne(95, 38, 110, 38);
+    joint.CorpsEtMarque();
     joint.surface.Ligne(102, 38, 102, 42);
-    joint.surface.Ligne(95, 42, 110, 42);
     const auto avant = joint.Encre();
     joint.Composer();
     EXPECT_EQ(joint.Encre(), avant);
 
     BancComposeur voisin(Entree("5000"));  // another stroke alongside the stem
-    voisin.surface.Ligne(95, 38, 110, 38);
-    voisin.surface.Ligne(95, 42, 110, 42);
+    voisin.CorpsEtMarque();
     voisin.surface.Ligne(103, 40, 103, 40);
     voisin.Composer();
     EXPECT_EQ(voisin.surface.LirePixel(102, 40), 0xFFFFFF);
 
     BancComposeur court(Entree("5000"));  // the mark is not at the stem's end
-    court.surface.Ligne(95, 38, 110, 38);
-    court.surface.Ligne(95, 40, 110, 40);
+    court.CorpsEtMarque(40);
     court.Composer();
     EXPECT_EQ(court.surface.LirePixel(102, 39), 0xFFFFFF);
 
     BancComposeur sansMarque(Entree("5000", u'°'));  // no left mark: no left stem
-    sansMarque.surface.Ligne(95, 38, 110, 38);
-    sansMarque.surface.Ligne(95, 42, 110, 42);
+    sansMarque.CorpsEtMarque();
     sansMarque.Composer();
     EXPECT_EQ(sansMarque.surface.LirePixel(102, 40), 0xFFFFFF);
 }
 
 TEST(ComposeGlyphe, MirroredStemRisesToAMarkAboveTheCell) {
     BancComposeur b(Entree("0050"));
-    b.surface.Ligne(95, 38, 110, 38);
-    b.surface.Ligne(95, 32, 110, 32);
+    b.CorpsEtMarque(32);
     b.Composer();
     EXPECT_TRUE(b.Tige(102, 32, 38));
 }

@@ -7,40 +7,45 @@ namespace {
 
 using Points = std::vector<std::pair<int, int>>;
 
-TEST(Dessin, SquareOutlineReturnsThePen) {
-    Banc b;
-    double x = 100, y = 100;
-    ASSERT_TRUE(Dessin(*b.ctx, "R2U2L2D2R1", x, y, 1, 0, ""));
-    EXPECT_EQ(x, 100);
-    EXPECT_EQ(y, 100);
-    const Points attendu = {{100, 98}, {101, 98}, {102, 98}, {100, 99}, {102, 99},
-                            {100, 100}, {101, 100}, {102, 100}};
-    EXPECT_EQ(b.Encre(), attendu);
-}
+// Paths drawn on a fresh bench: the ink they leave and where the pen ends (NaN: not checked).
+struct CasChemin {
+    const char* chemin;
+    int taille, largeur, premier;
+    bool relief;
+    Points encre;
+    double finX = qQNaN(), finY = qQNaN();
+};
 
-TEST(Dessin, ArgumentsAreCharacterCodesMinus48) {
-    Banc b;
-    double x = 50, y = 50;
-    Dessin(*b.ctx, "R:", x, y, 1, 0, "");  // ":" is 10
-    EXPECT_EQ(b.Encre().size(), 11u);
-    EXPECT_EQ(b.Encre().back(), std::make_pair(60, 50));
-
-    Banc c;
-    c.etat().Taille = 3;
-    double x2 = 50, y2 = 50;
-    Dessin(*c.ctx, "r/", x2, y2, 1, 0, "");  // lower case, "/" is -1: one step left
-    EXPECT_EQ(c.Encre().front(), std::make_pair(47, 50));
-    EXPECT_EQ(c.Encre().size(), 4u);
-}
-
-TEST(Dessin, DotIsOnePixelAtTheOriginAndKeepsTheLineWidth) {
-    Banc b;
-    b.etat().Taille = 2;
-    b.surface.FixerLargeurTrait(3);
-    double x = 50, y = 60;
-    Dessin(*b.ctx, "P35", x, y, 1, 0, "");
-    EXPECT_EQ(b.Encre(), (Points{{56, 70}}));
-    EXPECT_EQ(b.surface.LargeurTrait(), 3);
+TEST(Dessin, PathsLeaveTheirInk) {
+    const double nan = qQNaN();
+    const CasChemin cas[] = {
+        // A square outline returns the pen.
+        {"R2U2L2D2R1", 1, 1, 1, false, {{100, 98}, {101, 98}, {102, 98}, {100, 99}, {102, 99}, {100, 100}, {101, 100}, {102, 100}}, 100, 100},
+        // Arguments are character codes minus 48: ":" is 10, "/" is -1; lower case reads alike.
+        {"R:", 1, 1, 1, false, {{100, 100}, {101, 100}, {102, 100}, {103, 100}, {104, 100}, {105, 100}, {106, 100}, {107, 100}, {108, 100}, {109, 100}, {110, 100}}, nan, nan},
+        {"r/", 3, 1, 1, false, {{97, 100}, {98, 100}, {99, 100}, {100, 100}}, nan, nan},
+        // A dot is one pixel at its offset whatever the line width, which it keeps.
+        {"P35", 2, 3, 1, false, {{106, 110}}, 100, 100},
+        // The first position skips a header.
+        {"xxxxR2", 1, 1, 5, false, {{100, 100}, {101, 100}, {102, 100}}, nan, nan},
+        // Relief stamps Taille + 1 times down the diagonal.
+        {"P00", 3, 1, 1, true, {{102, 98}, {101, 99}, {100, 100}, {99, 101}}, 100, 100},
+        // Unknown letters consume two characters; a header of digits read as commands draws nothing.
+        {"Z9", 1, 1, 1, false, {}, nan, nan},
+        {"1234", 1, 1, 1, false, {}, nan, nan},
+    };
+    for (const CasChemin& c : cas) {
+        Banc b;
+        b.etat().Taille = c.taille;
+        b.etat().Relief = c.relief;
+        b.surface.FixerLargeurTrait(c.largeur);
+        double x = 100, y = 100;
+        EXPECT_TRUE(Dessin(*b.ctx, c.chemin, x, y, c.premier, 0, "")) << c.chemin;
+        EXPECT_EQ(b.Encre(), c.encre) << c.chemin;
+        EXPECT_TRUE(b.fenetre.messages.empty()) << c.chemin;
+        EXPECT_EQ(b.surface.LargeurTrait(), c.largeur) << c.chemin;
+        if (!qIsNaN(c.finX)) EXPECT_EQ(std::make_pair(x, y), std::make_pair(c.finX, c.finY)) << c.chemin;
+    }
 }
 
 TEST(Dessin, BDotIsErasedAtTheNextPass) {
@@ -105,24 +110,6 @@ TEST(Dessin, StemsJoinOnlyNearStrokesAndOnlyInVelmor) {
     EXPECT_FALSE(interdite.etat().TigeInterdite);  // cleared at the end of the pass
 }
 
-TEST(Dessin, UnknownLettersConsumeTwoCharacters) {
-    Banc b;
-    double x = 30, y = 30;
-    EXPECT_TRUE(Dessin(*b.ctx, "Z9", x, y, 1, 0, ""));
-    EXPECT_TRUE(b.Encre().empty());
-    EXPECT_TRUE(b.fenetre.messages.empty());
-    // A header of digits read as commands draws nothing either.
-    EXPECT_TRUE(Dessin(*b.ctx, "1234", x, y, 1, 0, ""));
-    EXPECT_TRUE(b.Encre().empty());
-}
-
-TEST(Dessin, FirstPositionSkipsAHeader) {
-    Banc b;
-    double x = 30, y = 30;
-    Dessin(*b.ctx, "xxxxR2", x, y, 5, 0, "");
-    EXPECT_EQ(b.Encre(), (Points{{30, 30}, {31, 30}, {32, 30}}));
-}
-
 TEST(Dessin, MissingArgumentStopsWithTheMessage) {
     Banc b;
     b.etat().DernierCode = "ancien";
@@ -137,17 +124,6 @@ TEST(Dessin, MissingArgumentStopsWithTheMessage) {
     double tx = 30, ty = 30;
     EXPECT_FALSE(Dessin(*t.ctx, "T1", tx, ty, 1, 0, ""));
     EXPECT_EQ(t.fenetre.messages.size(), 1u);
-}
-
-TEST(Dessin, ReliefStampsTaillePlusOneTimesDownTheDiagonal) {
-    Banc b;
-    b.etat().Relief = true;
-    b.etat().Taille = 3;
-    double x = 100, y = 100;
-    Dessin(*b.ctx, "P00", x, y, 1, 0, "");
-    EXPECT_EQ(b.Encre(), (Points{{102, 98}, {101, 99}, {100, 100}, {99, 101}}));
-    EXPECT_EQ(x, 100);
-    EXPECT_EQ(y, 100);
 }
 
 TEST(Dessin, MulticolourPicksTheColourByTheCodesLastCharacter) {

@@ -1,6 +1,5 @@
-#include "app/Demarrage.h"
 #include "app/windows/FenetreEntree.h"
-#include "support/Banc.h"
+#include "support/Programme.h"
 #include "support/Golden.h"
 
 #include <QApplication>
@@ -14,12 +13,8 @@
 namespace {
 
 // The program on its own data folder, phonetic input, relief off, with its entry window.
-struct Poste : Banc {
-    Poste() : Banc(700, 200, VELMOR_PROGRAM_DATA) {
-        Main(*ctx);
-        etat().Relief = false;
-        etat().ProfondeurRelief = 0;
-        etat().Langue = 3;
+struct Poste : Programme {
+    Poste() : Programme(VELMOR_PROGRAM_DATA, 700, 200) {
         etat().PosX = etat().MargeGauche;
         entree = std::make_unique<FrmEntree>(*ctx);
     }

@@ -46,29 +46,24 @@ TEST(RenduAPI, EveryRequestableSymbolHasABitmapAndNoneIsLeftOver) {
         EXPECT_FALSE(QImage(kDonnees + QStringLiteral("/API/") + QLatin1String(nom) + QStringLiteral(".BMP")).isNull()) << nom;
 }
 
-TEST(RenduAPI, SymbolsStandOnTheWritingLine) {
-    // Black ink on white; letters without a descender end on the row above the baseline (21).
-    for (const char* nom : {"a", "m", "ay", "th", "aa", "e"}) {
-        const QImage image = Symbole(QLatin1String(nom));
-        int bas = -1;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb c = image.pixel(x, y);
-                EXPECT_TRUE(c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255)) << nom;
-                if (c == qRgb(0, 0, 0)) bas = y;
-            }
-        EXPECT_EQ(bas, 20) << nom;
-    }
+// The lowest row holding black, -1 for none; every pixel is black or white.
+int BasDeLEncre(const QImage& image, const char* nom) {
     int bas = -1;
-    const QImage g = Symbole(QStringLiteral("g"));
-    for (int y = 0; y < g.height(); ++y)
-        for (int x = 0; x < g.width(); ++x)
-            if (g.pixel(x, y) == qRgb(0, 0, 0)) bas = y;
-    EXPECT_GT(bas, 21);
-    // The blank is white.
-    const QImage blanc = Symbole(QStringLiteral("blahg"));
-    for (int y = 0; y < blanc.height(); ++y)
-        for (int x = 0; x < blanc.width(); ++x) EXPECT_EQ(blanc.pixel(x, y), qRgb(255, 255, 255));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            EXPECT_TRUE(c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255)) << nom;
+            if (c == qRgb(0, 0, 0)) bas = y;
+        }
+    return bas;
+}
+
+TEST(RenduAPI, SymbolsStandOnTheWritingLine) {
+    // Letters without a descender end on the row above the baseline (21); "g" goes below; the
+    // blank is white.
+    for (const char* nom : {"a", "m", "ay", "th", "aa", "e"}) EXPECT_EQ(BasDeLEncre(Symbole(QLatin1String(nom)), nom), 20) << nom;
+    EXPECT_GT(BasDeLEncre(Symbole(QStringLiteral("g")), "g"), 21);
+    EXPECT_EQ(BasDeLEncre(Symbole(QStringLiteral("blahg")), "blahg"), -1);
 }
 
 TEST(RenduAPI, LettersAreGroupedIntoSymbols) {
@@ -129,9 +124,6 @@ TEST(RenduAPI, AMissingBitmapDrawsNothingAndTheTextGoesOn) {
     EXPECT_EQ(c.etat().PosX, 10 + Symbole(QStringLiteral("bh")).width());
 }
 
-}  // namespace
-
-namespace {
 
 TEST(RenduAPI, ASymbolPastTheRightLimitIsDrawnWhereItStartedThenTheLineBreaks) {
     BancAPI b;

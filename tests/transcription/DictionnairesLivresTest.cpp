@@ -1,15 +1,11 @@
 // The pronunciation dictionaries shipped in data/: every entry is written through the transcriber
 // as typed text would be (key looked up, value cut into syllables), and every syllable it gives
 // has a glyph in the shipped tables.
-#include "app/Demarrage.h"
 #include "base/Texte8Bits.h"
-#include "support/Banc.h"
+#include "support/Programme.h"
 #include "transcription/DessinSyllabes.h"
 #include "transcription/Prononciation.h"
-#include "transcription/Transcrire.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -18,23 +14,6 @@
 namespace {
 
 const QString kDonnees = QStringLiteral(VELMOR_PROGRAM_DATA);
-
-// A copy of the shipped data folder (start-up writes its settings there).
-struct Copie {
-    Copie() {
-        for (const QString& f : QDir(kDonnees).entryList(QDir::Files)) QFile::copy(kDonnees + u'/' + f, dossier.filePath(f));
-    }
-    QTemporaryDir dossier;
-};
-
-// The program started on that copy.
-struct Programme : Copie, Banc {
-    Programme() : Banc(4000, 400, dossier.path()) {
-        Main(*ctx);
-        etat().Relief = false;
-        etat().ProfondeurRelief = 0;
-    }
-};
 
 struct Dictionnaire {
     const char* fichier;
@@ -77,7 +56,7 @@ void Morceaux(const QString& mot, QSet<QStringList>& morceaux) {
 }
 
 TEST(DictionnairesLivres, EveryValueIsWrittenWithGlyphsOnly) {
-    Programme p;
+    ProgrammeLivre p(4000, 400);
     QSet<QStringList> morceaux;
     QHash<QStringList, QString> origine;  // a key that gave the piece, for the failure message
     for (const Dictionnaire& d : kDictionnaires) {
@@ -120,7 +99,7 @@ TEST(DictionnairesLivres, EveryValueIsWrittenWithGlyphsOnly) {
 // The words of running text reach their entries: capitals, the typographic apostrophe, a
 // leading "h", elisions, hyphens, contractions and a trailing sign.
 TEST(DictionnairesLivres, RunningTextFindsItsEntries) {
-    Programme p;
+    ProgrammeLivre p(4000, 400);
     auto prepare = [&](int langue, const QString& mot) {
         p.etat().Langue = static_cast<int16_t>(langue);
         p.etat().Tampon = mot;
@@ -153,7 +132,7 @@ TEST(DictionnairesLivres, RunningTextFindsItsEntries) {
 // Readings that were wrong or missing: h-words apart from ph-words, possessives, the BATH vowel,
 // French "k", "gn", single letters, inflected forms, and forms read through their parts.
 TEST(DictionnairesLivres, NamedWordsReadRight) {
-    Programme p;
+    ProgrammeLivre p(4000, 400);
     auto prepare = [&](int langue, const char* mot) {
         p.etat().Langue = static_cast<int16_t>(langue);
         p.etat().Tampon = QString::fromUtf8(mot);

@@ -1,6 +1,5 @@
-#include "app/Demarrage.h"
 #include "base/Texte8Bits.h"
-#include "support/Banc.h"
+#include "support/Programme.h"
 #include "transcription/Frappe.h"
 #include "transcription/Retranscription.h"
 #include "transcription/Selection.h"
@@ -17,13 +16,9 @@ public:
 };
 
 // The program started on a folder's tables, relief off, phonetic input, script `ecriture`.
-struct Saisie : Banc {
+struct Saisie : Programme {
     explicit Saisie(int ecriture = 0, QString dossier = VELMOR_TEST_DATA "/tables", int hauteur = 300)
-        : Banc(900, hauteur, std::move(dossier)) {
-        Main(*ctx);
-        etat().Relief = false;
-        etat().ProfondeurRelief = 0;
-        etat().Langue = 3;
+        : Programme(std::move(dossier), 900, hauteur) {
         etat().Ecriture = static_cast<int16_t>(ecriture);
         ChoisirEcriture(*ctx);
         etat().EcriturePrecedente = etat().EcritureAvantDerniere = etat().Ecriture;
@@ -145,17 +140,13 @@ TEST(RetranscrireTexte, PacedDrawingStaysVisibleStrokeByStroke) {
     EXPECT_GE(b.fenetre.rafraichissements, b.horloge.attentes / 2);
 }
 
-TEST(RetranscrireTexte, DigitsBeforeAHashGoToTheSign) {
-    Saisie b;
-    b.etat().CollageEnCours = true;
+// Digits before a hash go to the sign; text already written is not written again.
+TEST(RetranscrireTexte, HashNumbersAndTheResumePoint) {
+    Saisie b, deux, un;
+    b.etat().CollageEnCours = deux.etat().CollageEnCours = un.etat().CollageEnCours = true;
     RetranscrireTexte(*b.ctx, "ba 7# ");
     EXPECT_EQ(b.etat().NumeroDiese, 7);
     EXPECT_TRUE(b.etat().NumeroDieseSaisi.isEmpty());
-}
-
-TEST(RetranscrireTexte, TextAlreadyWrittenIsNotWrittenAgain) {
-    Saisie deux, un;
-    deux.etat().CollageEnCours = un.etat().CollageEnCours = true;
     RetranscrireTexte(*deux.ctx, "ba bo ", 3);
     RetranscrireTexte(*un.ctx, "bo ");
     EXPECT_EQ(deux.Encre(), un.Encre());

@@ -96,27 +96,27 @@ TEST(Selection, SettersOfTheMarkers) {
     EXPECT_EQ(b.fenetre.textes["TxtHauteurLigne"], "40");
 }
 
+// A bench on an empty Latin line at y 60, size 1.
+struct BancLatin : Banc {
+    BancLatin() : Banc(600, 200) {
+        etat().MargeGauche = 15;
+        etat().PosX = 15;
+        etat().YLigne = etat().PosY = 60;
+        etat().HauteurCaractere = 12;
+        etat().Ecriture = etat().EcriturePrecedente = 2;
+        FixerTaille(*ctx, 1);
+    }
+};
+
 TEST(Selection, LatinPrinterRunsItsMarkersInPlace) {
-    Banc b(600, 200);
-    b.etat().MargeGauche = 15;
-    b.etat().PosX = 15;
-    b.etat().YLigne = b.etat().PosY = 60;
-    b.etat().HauteurCaractere = 12;
-    b.etat().Ecriture = b.etat().EcriturePrecedente = 2;
-    FixerTaille(*b.ctx, 1);
+    BancLatin b;
     ImprimerLatin(*b.ctx, "ab %TAI002cd%FR");
     EXPECT_EQ(b.etat().Taille, 2);
     EXPECT_EQ(b.etat().Langue, 1);
     EXPECT_FALSE(b.Encre().empty());
     EXPECT_FALSE(b.etat().ApresEspaceLatin);
     // Only the letters were printed: nothing of the markers' text.
-    Banc seul(600, 200);
-    seul.etat().MargeGauche = 15;
-    seul.etat().PosX = 15;
-    seul.etat().YLigne = seul.etat().PosY = 60;
-    seul.etat().HauteurCaractere = 12;
-    seul.etat().Ecriture = seul.etat().EcriturePrecedente = 2;
-    FixerTaille(*seul.ctx, 1);
+    BancLatin seul;
     ImprimerLatin(*seul.ctx, "ab ");
     FixerTaille(*seul.ctx, 2);
     ImprimerLatin(*seul.ctx, "cd");

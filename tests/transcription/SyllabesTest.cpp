@@ -73,38 +73,31 @@ TEST(CoderSignes, ApostrophesAndBackquote) {
     EXPECT_EQ(Code(b, "x '3"), "x !M!_3");
 }
 
-TEST(CouperSyllabes, ConsonantsOpenSyllablesAndVowelsJoinThem) {
+TEST(CouperSyllabes, SyllablesWordsSignsMarkersAndStress) {
+    struct Cas {
+        int langue;
+        const char *texte, *attendu;
+    };
+    const Cas cas[] = {
+        // Consonants open syllables and vowels join them.
+        {3, "bonjour", "bO.n.jOU.r"}, {3, "ami", "A.mI"}, {3, "bha", "bhA"},
+        {3, "aha", "AH.a"},  // a vowel after a vowel and an "h" opens a syllable
+        {3, "a.", "A.+.!P.+.+."},  // the normaliser merges the breaks
+        {3, "ab12", "A.b.+.12"},
+        // A "k" after a vowel ends the syllable, not the word.
+        {3, "akeroport", "A.e.rO.pO.r.t"}, {3, "nakif", "nA.i.f"},
+        // Words and signs are separated by "+".
+        {3, "ba, bo", "bA.+.!,.+.+.bO"}, {3, "ba_bo", "bA.+.bO"},
+        // Markers stay whole.
+        {3, "ab%tai3", "A.b.%TAI3"}, {3, "%od", "%od"}, {3, "%saut ba", "%saut.bA"},
+        // The stress apostrophe.
+        {1, "'ba", "{.bA"}, {3, "ba'bo", "bA.{.bO"},
+    };
     Banc b;
-    b.etat().Langue = 3;
-    EXPECT_EQ(Couper(b, "bonjour"), "bO.n.jOU.r");
-    EXPECT_EQ(Couper(b, "ami"), "A.mI");
-    EXPECT_EQ(Couper(b, "bha"), "bhA");
-    EXPECT_EQ(Couper(b, "aha"), "AH.a");  // a vowel after a vowel and an "h" opens a syllable
-    EXPECT_EQ(Couper(b, "a."), "A.+.!P.+.+.");  // the normaliser merges the breaks
-    EXPECT_EQ(Couper(b, "ab12"), "A.b.+.12");
-}
-
-TEST(CouperSyllabes, WordsAndSignsAreSeparatedByPlus) {
-    Banc b;
-    b.etat().Langue = 3;
-    EXPECT_EQ(Couper(b, "ba, bo"), "bA.+.!,.+.+.bO");
-    EXPECT_EQ(Couper(b, "ba_bo"), "bA.+.bO");
-}
-
-TEST(CouperSyllabes, MarkersStayWhole) {
-    Banc b;
-    b.etat().Langue = 3;
-    EXPECT_EQ(Couper(b, "ab%tai3"), "A.b.%TAI3");
-    EXPECT_EQ(Couper(b, "%od"), "%od");
-    EXPECT_EQ(Couper(b, "%saut ba"), "%saut.bA");
-}
-
-TEST(CouperSyllabes, StressApostrophe) {
-    Banc b;
-    b.etat().Langue = 1;
-    EXPECT_EQ(Couper(b, "'ba"), "{.bA");
-    b.etat().Langue = 3;
-    EXPECT_EQ(Couper(b, "ba'bo"), "bA.{.bO");
+    for (const Cas& c : cas) {
+        b.etat().Langue = static_cast<int16_t>(c.langue);
+        EXPECT_EQ(Couper(b, c.texte), QString(c.attendu)) << c.texte;
+    }
 }
 
 TEST(CouperSyllabes, OddInputNeverBreaks) {
@@ -117,17 +110,6 @@ TEST(CouperSyllabes, OddInputNeverBreaks) {
         }
         Couper(b, QString(20000, u'a') + QString(20000, u'.'));
     }
-}
-
-}  // namespace
-
-namespace {
-
-TEST(CouperSyllabes, AKAfterAVowelEndsTheSyllableNotTheWord) {
-    Banc b;
-    b.etat().Langue = 3;
-    EXPECT_EQ(Couper(b, "akeroport"), "A.e.rO.pO.r.t");
-    EXPECT_EQ(Couper(b, "nakif"), "nA.i.f");
 }
 
 }  // namespace

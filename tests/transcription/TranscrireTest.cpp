@@ -1,6 +1,6 @@
 #include "app/Demarrage.h"
 #include "drawing/Scanners.h"
-#include "support/Banc.h"
+#include "support/Programme.h"
 #include "support/Golden.h"
 #include "transcription/DessinSyllabes.h"
 #include "transcription/Transcrire.h"
@@ -10,19 +10,7 @@
 
 namespace {
 
-// The program started on the test tables, relief off, phonetic input.
-struct Editeur : Banc {
-    Editeur() : Banc(900, 300, VELMOR_TEST_DATA "/tables") {
-        Main(*ctx);
-        etat().Relief = false;
-        etat().ProfondeurRelief = 0;
-        etat().Langue = 3;
-    }
-    void Ecrire(const QString& texte) {
-        etat().Tampon = texte;
-        Transcrire(*ctx);
-    }
-};
+using Editeur = Programme;
 
 TEST(Transcrire, LoneScriptMarkerSwitchesAndDrawsNothing) {
     Editeur b;
@@ -78,13 +66,11 @@ TEST(Transcrire, FullStopIsASignAndItsSpacingComesFromItsEntry) {
 
 TEST(Transcrire, LoneHashSignsCountDown) {
     Editeur b;
-    b.Ecrire("#");
-    EXPECT_EQ(b.etat().NumeroDiese, -1);
-    EXPECT_EQ(b.etat().DernierCode, "#");
-    b.Ecrire("#");
-    EXPECT_EQ(b.etat().NumeroDiese, -2);
-    b.Ecrire("#");
-    EXPECT_EQ(b.etat().NumeroDiese, -3);
+    for (int n = 1; n <= 3; ++n) {
+        b.Ecrire("#");
+        EXPECT_EQ(b.etat().NumeroDiese, -n);
+        EXPECT_EQ(b.etat().DernierCode, "#");
+    }
 }
 
 TEST(Transcrire, TrailingControlCharacterEndsTheLine) {
@@ -110,8 +96,6 @@ TEST(Transcrire, ReentryWaitsForTheRunningTranscription) {
     Editeur b;
     b.etat().Temporisation = true;
     // The step mode's question box lets a key through: it hands over another word.
-    struct Reentrante : FenetreFactice {};
-    int appels = 0;
     b.fenetre.reponses = {Reponse::Oui, Reponse::Oui};
     b.etat().TranscriptionEnCours = true;  // as if a run were showing its question
     b.Ecrire("bo");
@@ -122,7 +106,6 @@ TEST(Transcrire, ReentryWaitsForTheRunningTranscription) {
     b.Ecrire("ba");  // the next run writes its own word, then the one that waited
     EXPECT_TRUE(b.etat().TamponsEnAttente.isEmpty());
     EXPECT_FALSE(b.etat().TranscriptionEnCours);
-    (void)appels;
     Editeur seul;
     seul.etat().Temporisation = false;
     seul.Ecrire("ba");
@@ -156,12 +139,10 @@ std::vector<std::pair<int, int>> EncreDe(const QStringList& syllabes, void (*pre
     return b.Encre();
 }
 
-TEST(DessinerSyllabes, YyhIsYFormNine) {
-    EXPECT_EQ(EncreDe({"yyh"}), EncreDe({"ya"}));  // both [y][9]
+// "yyh" is the y of form nine, as "ya"; modified consonants have their own bodies.
+TEST(DessinerSyllabes, SameAndDistinctGlyphs) {
+    EXPECT_EQ(EncreDe({"yyh"}), EncreDe({"ya"}));
     EXPECT_NE(EncreDe({"yyh"}), EncreDe({"y"}));
-}
-
-TEST(DessinerSyllabes, ModifiedConsonantsHaveTheirOwnBodies) {
     EXPECT_NE(EncreDe({"bha"}), EncreDe({"ba"}));
     EXPECT_NE(EncreDe({"bka"}), EncreDe({"ba"}));
     EXPECT_NE(EncreDe({"bka"}), EncreDe({"bha"}));

@@ -1,16 +1,10 @@
-#include "app/cli/Commandes.h"
+#include "support/Sortie.h"
 
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Sortie {
-    QString out, err;
-    QTextStream so{&out}, se{&err};
-    int Lancer(const QStringList& args) { return ExecuterSousCommande(args, QString(), so, se); }
-};
 
 TEST(CommandeChemin, DrawsExactlyTheSquare) {
     QTemporaryDir dir;

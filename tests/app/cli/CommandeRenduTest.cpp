@@ -1,4 +1,4 @@
-#include "app/cli/Commandes.h"
+#include "support/Sortie.h"
 #include "support/ImpressionQt.h"
 
 #include <QFile>
@@ -11,22 +11,11 @@ namespace {
 const QString kTables = QStringLiteral(VELMOR_TEST_DATA "/tables");
 const QString kDonnees = QStringLiteral(VELMOR_PROGRAM_DATA);
 
-struct Sortie {
-    QString out, err;
-    QTextStream so{&out}, se{&err};
-    int Lancer(const QStringList& args, const QString& dossier = kTables) {
-        const int r = ExecuterSousCommande(args, dossier, so, se);
-        so.flush();
-        se.flush();
-        return r;
-    }
-};
-
 TEST(CommandeRendu, WritesThePictureAndReportsMissingGlyphs) {
     QTemporaryDir dir;
     const QString png = dir.filePath("r.png");
     Sortie s;
-    ASSERT_EQ(s.Lancer({"render", "ba bo ja", "--langue", "PH", "-o", png}), 0);
+    ASSERT_EQ(s.Lancer({"render", "ba bo ja", "--langue", "PH", "-o", png}, kTables), 0);
     QImage im(png);
     ASSERT_FALSE(im.isNull());
     EXPECT_EQ(im.width(), 1000);
@@ -34,7 +23,7 @@ TEST(CommandeRendu, WritesThePictureAndReportsMissingGlyphs) {
 
     // Cut down to the drawing: the same pixels, a blank of 15 to the right and below.
     const QString rogne = dir.filePath("rogne.png");
-    ASSERT_EQ(s.Lancer({"render", "ba bo ja", "--langue", "PH", "--rogner", "-o", rogne}), 0);
+    ASSERT_EQ(s.Lancer({"render", "ba bo ja", "--langue", "PH", "--rogner", "-o", rogne}, kTables), 0);
     const QImage r(rogne);
     ASSERT_LT(r.width(), 200);
     ASSERT_LT(r.height(), 200);
@@ -50,10 +39,10 @@ TEST(CommandeRendu, WritesThePictureAndReportsMissingGlyphs) {
 TEST(CommandeRendu, FilesThatCannotBeReadOrWritten) {
     QTemporaryDir dir;
     Sortie s;
-    EXPECT_EQ(s.Lancer({"render", "-f", dir.filePath("absent.txt"), "--langue", "PH", "-o", dir.filePath("x.png")}), 1);
-    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "PH", "-o", dir.filePath("absent/x.png")}), 1);
-    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "XX", "-o", dir.filePath("x.png")}), 2);
-    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "PH"}), 2);
+    EXPECT_EQ(s.Lancer({"render", "-f", dir.filePath("absent.txt"), "--langue", "PH", "-o", dir.filePath("x.png")}, kTables), 1);
+    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "PH", "-o", dir.filePath("absent/x.png")}, kTables), 1);
+    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "XX", "-o", dir.filePath("x.png")}, kTables), 2);
+    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "PH"}, kTables), 2);
 }
 
 // Lines of text on a picture: bands of inked rows, bands closer than `ecart` rows counted as one.
@@ -114,7 +103,7 @@ TEST(CommandeRendu, TypedTextStopsAtTheHeightLimitWithTheMessageOnThreeLines) {
     Sortie s;
     const QString texte = Fichier(dir, "ba bo", 200);
     EXPECT_EQ(s.Lancer({"render", "-f", texte, "--langue", "PH", "--taille", "2", "--frappe", "-o",
-                        dir.filePath("r.png")}), 3);
+                        dir.filePath("r.png")}, kTables), 3);
     const QStringList lignes = s.err.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lignes.size(), 3) << s.err.toStdString();
     EXPECT_EQ(lignes[0], "Hauteur maximum de l'image atteinte.");
@@ -152,7 +141,7 @@ TEST(CommandeRendu, MarkersRunInTheIpaScript) {
 
 TEST(CommandeSyllabes, OneDottedWordALine) {
     Sortie s;
-    ASSERT_EQ(s.Lancer({"syllabes", "bonjour ami, %od", "--langue", "PH"}), 0);
+    ASSERT_EQ(s.Lancer({"syllabes", "bonjour ami, %od", "--langue", "PH"}, kTables), 0);
     EXPECT_EQ(s.out, "bo.n.jou.r\nA.mi\n!,\n");
 }
 
