@@ -103,6 +103,8 @@ struct EtatProgramme {
     QString TitreFenetre;
     double XSouris = 0, YSouris = 0;
     double XRepos = 0, YRepos = 0;  // position chosen by the repositioning dialog
+    double XLogique = 0, YLogique = 0;  // its logical candidates
+    double XAvantRepos = 0, YAvantRepos = 0, XDebutAvantRepos = 0, YLigneAvantRepos = 0;  // cursor before the click
 
     // --- Layout (line advance, screens, recallable pages) ---------------------------------
     int NombreLignes = 0;

@@ -2,6 +2,7 @@
 #include "app/Demarrage.h"
 #include "app/LecteurInconnus.h"
 #include "app/windows/FenetrePrincipale.h"
+#include "app/windows/FenetreRepos.h"
 #include "base/Bmp.h"
 #include "layout/MagasinImages.h"
 #include "transcription/Transcrire.h"
@@ -10,7 +11,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
@@ -290,6 +295,35 @@ TEST(FenetrePrincipale, ZoomScalesTheViewOnly) {
     e.Declencher("Zoom100");
     EXPECT_EQ(e.fenetre.Zoom(), 1);
     EXPECT_EQ(e.surface.Image().copy(avant.rect()), avant);
+}
+
+}  // namespace
+
+namespace {
+
+// Armed by "Repositionnement", a press on the zoomed view opens the dialog at the picture pixel.
+TEST(FenetrePrincipale, PressWhileArmedOpensTheRepositioningDialog) {
+    Editeur e;
+    e.fenetre.FixerZoom(2);
+    e.ctx->etat.PositionImposee = false;
+    e.Declencher("Toolbar2.16");
+    EXPECT_TRUE(e.ctx->etat.PositionImposee);
+    QWidget* vue = e.fenetre.findChild<QScrollArea*>(QStringLiteral("Pic"))->widget();
+    bool ouvert = false;
+    QTimer::singleShot(0, &e.fenetre, [&] {
+        auto* d = e.fenetre.findChild<FenetreRepos*>();
+        ASSERT_NE(d, nullptr);
+        ouvert = true;
+        EXPECT_TRUE(e.ctx->etat.Repositionnement);
+        d->CmdOK->click();
+    });
+    QMouseEvent appui(QEvent::MouseButtonPress, QPointF(121, 201), vue->mapToGlobal(QPointF(121, 201)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(vue, &appui);
+    EXPECT_TRUE(ouvert);
+    EXPECT_EQ(e.ctx->etat.XRepos, 60);
+    EXPECT_EQ(e.ctx->etat.YRepos, 100);
+    EXPECT_FALSE(e.ctx->etat.Repositionnement);
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include "layout/LimiteDroite.h"
 #include "layout/PagesRappel.h"
 #include "layout/ReduireImage.h"
+#include "layout/Repositionnement.h"
+#include "app/windows/FenetreRepos.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -49,7 +51,10 @@ void FenetrePrincipale::CommandeBarre2(int index) {
             e.Temporisation = true;
             Information(QStringLiteral("Temporisation maintenant syllabe par syllabe..."));
             break;
-        case 16: emit RepositionnementDemande(); break;
+        case 16:
+            e.PositionImposee = true;
+            emit RepositionnementDemande();
+            break;
         case 17: CyclerRythme(); break;
         case 18:
             MNU_Defaut_Click(*ctx_);
@@ -187,5 +192,16 @@ void FenetrePrincipale::ReduireImageCommande() {
     vue_->Ajuster();
     AjusteDefilement(*ctx_);
     RafraichirTailleSurface();
+    Rafraichir();
+}
+
+void FenetrePrincipale::SourisEnfoncee(double x, double y) {
+    if (!ctx_) return;
+    EtatProgramme& e = ctx_->etat;
+    if (!e.PositionImposee || e.Repositionnement) return;
+    CliqueRepositionnement(*ctx_, x, y);
+    FenetreRepos dialogue(*ctx_, this);
+    dialogue.exec();
+    if (!actionsControles_.value(QStringLiteral("CmdZSaisie"))->isVisible()) emit SaisieAuPremierPlan();
     Rafraichir();
 }

@@ -70,6 +70,7 @@ FenetrePrincipale::FenetrePrincipale(Surface& surface) : surface_(surface) {
         ctx_->etat.YSouris = y;
         AfficheEtat(*ctx_);
     };
+    vue_->SourisEnfoncee = [this](double x, double y) { SourisEnfoncee(x, y); };
     defilement_ = new QScrollArea(this);
     defilement_->setObjectName(QStringLiteral("Pic"));
     defilement_->setWidget(vue_);

@@ -71,6 +71,10 @@ public:
     void FixerZoom(int zoom);
     int OutilCourant() const { return outilCourant_; }
 
+    // A mouse press on the surface at the picture pixel (x, y): while a position is imposed it
+    // opens the repositioning dialog (modal) on that point.
+    void SourisEnfoncee(double x, double y);
+
     // Dialog and message-box seams, replaced by the tests.
     using ChoixFichier = std::function<QString(bool enregistrer, const QString& titre, const QString& depart)>;
     void FixerChoixFichier(ChoixFichier f) { choixFichier_ = std::move(f); }

@@ -39,7 +39,18 @@ void VueSurface::paintEvent(QPaintEvent* ev) {
     p.drawImage(QRect(zone.topLeft() * zoom_, zone.size() * zoom_), image, zone);
 }
 
+QPointF VueSurface::PointImage(const QMouseEvent* ev) const {
+    return QPointF(static_cast<int>(ev->position().x()) / zoom_, static_cast<int>(ev->position().y()) / zoom_);
+}
+
 void VueSurface::mouseMoveEvent(QMouseEvent* ev) {
-    if (SourisBougee) SourisBougee(static_cast<int>(ev->position().x()) / zoom_, static_cast<int>(ev->position().y()) / zoom_);
+    const QPointF p = PointImage(ev);
+    if (SourisBougee) SourisBougee(p.x(), p.y());
     QWidget::mouseMoveEvent(ev);
+}
+
+void VueSurface::mousePressEvent(QMouseEvent* ev) {
+    const QPointF p = PointImage(ev);
+    if (SourisEnfoncee) SourisEnfoncee(p.x(), p.y());
+    QWidget::mousePressEvent(ev);
 }

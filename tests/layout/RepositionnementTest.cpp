@@ -1,0 +1,112 @@
+#include "layout/AffichageEtat.h"
+#include "layout/Repositionnement.h"
+#include "support/BancLigne.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The cursor sits at (190, 100); a text pixel ends the line at x 40; the user clicks at (60, 100).
+struct BancRepos : BancLigne {
+    explicit BancRepos(bool texte = true) {
+        etat().TitreFenetre = QStringLiteral("Velmor   ");
+        etat().PositionImposee = true;
+        if (texte) surface.Point(40, 95, 0);
+        CliqueRepositionnement(*ctx, 60, 100);
+        OuvreRepositionnement(*ctx);
+    }
+    int Pixels(Couleur c) const {
+        int n = 0;
+        for (auto [x, y] : Encre()) n += surface.LigneBrute(y)[x] == Surface::VersRgb(c);
+        return n;
+    }
+};
+
+TEST(Repositionnement, OpeningComputesTheLogicalCandidatesAndMarksTheClick) {
+    BancRepos vide(false);
+    EXPECT_EQ(vide.etat().XLogique, 15);  // empty line: the margin
+    EXPECT_EQ(vide.etat().YLogique, 114);
+    EXPECT_TRUE(vide.etat().Repositionnement);
+    EXPECT_GT(vide.Pixels(0), 0);  // the black mark at the click
+    EXPECT_EQ(vide.fenetre.Texte("frmEdit"), "Velmor   Ecr.: X 60 Y 100   Souris: X 60 Y 100");
+
+    BancRepos b;
+    EXPECT_EQ(b.etat().XLogique, 50);  // one word space after the text
+    EXPECT_EQ(LegendeOptionRepos(b.etat(), OptionRepos::LogiqueX), "Repositionnement  Logique : X = 50");
+    EXPECT_EQ(LegendeOptionRepos(b.etat(), OptionRepos::AbsoluY), "Repositionnement  Absolu :   Y = 100");
+}
+
+TEST(Repositionnement, OkTakesTheChosenCandidatesAndImposesThePosition) {
+    BancRepos b;
+    ChoisitOptionRepos(*b.ctx, OptionRepos::LogiqueX);
+    EXPECT_EQ(b.etat().XSouris, 50);
+    ValideRepositionnement(*b.ctx, true, false);
+    FermeRepositionnement(*b.ctx);
+    EXPECT_EQ(b.etat().PosX, 50);
+    EXPECT_EQ(b.etat().XDebutMot, 50);
+    EXPECT_EQ(b.etat().PosY, 100);
+    EXPECT_EQ(b.etat().XRepos, 50);
+    EXPECT_EQ(b.etat().YRepos, 100);
+    EXPECT_TRUE(b.etat().PositionImposee);
+    EXPECT_FALSE(b.etat().Repositionnement);
+    EXPECT_EQ(b.Encre().size(), 1u);  // only the text is left
+
+    BancRepos y;
+    ChoisitOptionRepos(*y.ctx, OptionRepos::LogiqueY);
+    ValideRepositionnement(*y.ctx, false, true);
+    EXPECT_EQ(y.etat().PosX, 60);
+    EXPECT_EQ(y.etat().PosY, 114);
+    EXPECT_EQ(y.etat().YLigne, 114);
+}
+
+TEST(Repositionnement, CancelRestoresTheCursorAndLeavesNoMark) {
+    BancRepos b;
+    ChoisitOptionRepos(*b.ctx, OptionRepos::LogiqueY);
+    ChoisitOptionRepos(*b.ctx, OptionRepos::LogiqueX);
+    AnnuleRepositionnement(*b.ctx);
+    FermeRepositionnement(*b.ctx);
+    EXPECT_EQ(b.etat().PosX, 190);
+    EXPECT_EQ(b.etat().PosY, 100);
+    EXPECT_EQ(b.etat().XRepos, 190);
+    EXPECT_FALSE(b.etat().PositionImposee);
+    EXPECT_EQ(b.Encre().size(), 1u);
+    EXPECT_EQ(b.fenetre.Texte("frmEdit"), "Velmor   Ecr.: X 190 Y 100   Souris: X 190 Y 100");
+}
+
+TEST(Repositionnement, MarkUsesTheOptionColoursEvenInMulticolour) {
+    BancRepos b(false);
+    b.etat().TexteMulticolore = true;
+    b.etat().CouleursMulticolores.fill(QStringLiteral("12345"));
+    for (OptionRepos o : {OptionRepos::LogiqueX, OptionRepos::AbsoluY, OptionRepos::LogiqueY, OptionRepos::AbsoluX}) {
+        ChoisitOptionRepos(*b.ctx, o);
+        const auto encre = b.Encre();
+        ASSERT_FALSE(encre.empty());
+        EXPECT_EQ(b.Pixels(CouleurOptionRepos(o)), static_cast<int>(encre.size()));  // one mark, one colour
+    }
+}
+
+TEST(Repositionnement, ZeroOrNegativeLineStepKeepsTheClickHeight) {
+    for (double pas : {0.0, -38.0}) {
+        BancLigne b;
+        b.etat().PasLigne = pas;
+        b.etat().PositionImposee = true;
+        CliqueRepositionnement(*b.ctx, 60, 100);
+        OuvreRepositionnement(*b.ctx);
+        EXPECT_EQ(b.etat().YLogique, 100);
+        ValideRepositionnement(*b.ctx, true, true);
+        EXPECT_EQ(b.etat().PosY, 100);
+    }
+}
+
+TEST(AfficheEtat, WritesNegativeNumbersWithoutTheLeadingSpace) {
+    Banc b;
+    b.etat().TitreFenetre = QStringLiteral("T   ");
+    b.etat().PosX = -5;
+    b.etat().PosY = 12.5;
+    b.etat().XSouris = 0;
+    b.etat().YSouris = -1;
+    AfficheEtat(*b.ctx);
+    EXPECT_EQ(b.fenetre.Texte("frmEdit"), "T   Ecr.: X-5 Y 12.5   Souris: X 0 Y-1");
+}
+
+}  // namespace
