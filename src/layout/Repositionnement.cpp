@@ -114,6 +114,19 @@ QString LegendeOptionRepos(const EtatProgramme& e, OptionRepos option) {
     return {};
 }
 
+namespace {
+
+// The cursor where the dialog left it: the repositioning point, the mouse and the caption follow.
+void CurseurRepose(Contexte& ctx, bool imposee) {
+    EtatProgramme& e = ctx.etat;
+    e.XRepos = e.XSouris = e.PosX;
+    e.YRepos = e.YSouris = e.PosY;
+    e.PositionImposee = imposee;
+    AfficheEtat(ctx);
+}
+
+}  // namespace
+
 void ValideRepositionnement(Contexte& ctx, bool logiqueX, bool logiqueY) {
     EtatProgramme& e = ctx.etat;
     EffaceMarqueRepos(ctx, e.XSouris, e.YSouris);
@@ -125,12 +138,7 @@ void ValideRepositionnement(Contexte& ctx, bool logiqueX, bool logiqueY) {
         e.PosX = e.XLogique;
         e.XDebutMot = e.PosX;
     }
-    e.XRepos = e.PosX;
-    e.YRepos = e.PosY;
-    e.PositionImposee = true;
-    e.XSouris = e.PosX;
-    e.YSouris = e.PosY;
-    AfficheEtat(ctx);
+    CurseurRepose(ctx, true);
 }
 
 void AnnuleRepositionnement(Contexte& ctx) {
@@ -142,12 +150,7 @@ void AnnuleRepositionnement(Contexte& ctx) {
     e.PosY = e.YAvantRepos;
     e.XDebutMot = e.XDebutAvantRepos;
     e.YLigne = e.YLigneAvantRepos;
-    e.XRepos = e.PosX;
-    e.YRepos = e.PosY;
-    e.PositionImposee = false;
-    e.XSouris = e.PosX;
-    e.YSouris = e.PosY;
-    AfficheEtat(ctx);
+    CurseurRepose(ctx, false);
 }
 
 void FermeRepositionnement(Contexte& ctx) {
