@@ -183,7 +183,7 @@ TEST(FenetrePrincipale, NewAsksThenWritesAndStartsAgain) {
     EXPECT_EQ(e.ctx->etat.LargeurFenetre, 1000 * e.fenetre.TwipsParPixelX());
 }
 
-TEST(FenetrePrincipale, ProgressShowsWhileAPasteRuns) {
+TEST(FenetrePrincipale, ProgressShowsWhileAPasteRunsAndAnUnchangedPictureCloses) {
     Editeur e;
     auto* barre = e.fenetre.findChild<QProgressBar*>();
     ASSERT_NE(barre, nullptr);
@@ -192,11 +192,7 @@ TEST(FenetrePrincipale, ProgressShowsWhileAPasteRuns) {
     EXPECT_EQ(barre->value(), 3);
     e.fenetre.Progression(0, 0);
     EXPECT_FALSE(barre->isVisible());
-}
-
-TEST(FenetrePrincipale, UnchangedPictureClosesWithoutQuestion) {
-    Editeur e;
-    e.fenetre.close();
+    e.fenetre.close();  // an unchanged picture closes without a question
     EXPECT_TRUE(e.messages.isEmpty());
     EXPECT_EQ(e.ecritures, 1);
 }
@@ -253,7 +249,7 @@ TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
     EXPECT_EQ(e.surface.Image(), ecrit);
 }
 
-TEST(FenetrePrincipale, BadFilesGiveAMessageAndKeepThePicture) {
+TEST(FenetrePrincipale, BadFilesAndZoomKeepThePicture) {
     Editeur e;
     e.Ecrire("ba");
     const QImage avant = e.surface.Image();
@@ -265,6 +261,18 @@ TEST(FenetrePrincipale, BadFilesGiveAMessageAndKeepThePicture) {
     EXPECT_EQ(e.surface.Image(), avant);
     EXPECT_FALSE(e.fenetre.Enregistrer(e.dossier.filePath("absent/x.bmp")));
     EXPECT_EQ(e.messages.size(), 2);
+
+    // The zoom scales the view only.
+    const int visible = e.fenetre.ZoneVisible().width();
+    e.Declencher("ZoomPlus");
+    e.Declencher("ZoomPlus");
+    EXPECT_EQ(e.fenetre.Zoom(), 3);
+    EXPECT_NEAR(e.fenetre.ZoneVisible().width(), visible / 3, 1);
+    for (int i = 0; i < 10; ++i) e.Declencher("ZoomPlus");
+    EXPECT_EQ(e.fenetre.Zoom(), 8);
+    e.Declencher("Zoom100");
+    EXPECT_EQ(e.fenetre.Zoom(), 1);
+    EXPECT_EQ(e.surface.Image().copy(avant.rect()), avant);
 }
 
 TEST(FenetrePrincipale, PrintsToPdfWithoutWritingAPicture) {
@@ -280,26 +288,6 @@ TEST(FenetrePrincipale, PrintsToPdfWithoutWritingAPicture) {
     EXPECT_TRUE(pdf.read(4) == "%PDF");
     EXPECT_FALSE(QFile::exists(e.dossier.filePath("DERNIERE.BMP")));
 }
-
-TEST(FenetrePrincipale, ZoomScalesTheViewOnly) {
-    Editeur e;
-    e.Ecrire("ba");
-    const QImage avant = e.surface.Image();
-    const int visible = e.fenetre.ZoneVisible().width();
-    e.Declencher("ZoomPlus");
-    e.Declencher("ZoomPlus");
-    EXPECT_EQ(e.fenetre.Zoom(), 3);
-    EXPECT_NEAR(e.fenetre.ZoneVisible().width(), visible / 3, 1);
-    for (int i = 0; i < 10; ++i) e.Declencher("ZoomPlus");
-    EXPECT_EQ(e.fenetre.Zoom(), 8);
-    e.Declencher("Zoom100");
-    EXPECT_EQ(e.fenetre.Zoom(), 1);
-    EXPECT_EQ(e.surface.Image().copy(avant.rect()), avant);
-}
-
-}  // namespace
-
-namespace {
 
 // Armed by "Repositionnement", a press on the zoomed view opens the dialog at the picture pixel.
 TEST(FenetrePrincipale, PressWhileArmedOpensTheRepositioningDialog) {

@@ -12,7 +12,7 @@ namespace {
 
 using Editeur = Programme;
 
-TEST(Transcrire, LoneScriptMarkerSwitchesAndDrawsNothing) {
+TEST(Transcrire, MarkersSwitchAndDrawNothing) {
     Editeur b;
     b.Ecrire("%OD");
     EXPECT_EQ(b.etat().Ecriture, 1);
@@ -23,6 +23,10 @@ TEST(Transcrire, LoneScriptMarkerSwitchesAndDrawsNothing) {
     b.Ecrire("%FR");
     EXPECT_EQ(b.etat().Langue, 1);
     EXPECT_EQ(b.fenetre.textes["CmdLihg"], "Français");
+    b.Ecrire("ab%TAI3");  // a size marker inside a word
+    EXPECT_EQ(b.etat().Taille, 3);
+    EXPECT_EQ(b.etat().HauteurCaractere, 36);
+    EXPECT_TRUE(b.Encre().empty());
 }
 
 TEST(Transcrire, LatinAndIpaScriptsDrawNothingHere) {
@@ -64,16 +68,7 @@ TEST(Transcrire, FullStopIsASignAndItsSpacingComesFromItsEntry) {
     EXPECT_TRUE(b.etat().SautPermis);
 }
 
-TEST(Transcrire, LoneHashSignsCountDown) {
-    Editeur b;
-    for (int n = 1; n <= 3; ++n) {
-        b.Ecrire("#");
-        EXPECT_EQ(b.etat().NumeroDiese, -n);
-        EXPECT_EQ(b.etat().DernierCode, "#");
-    }
-}
-
-TEST(Transcrire, TrailingControlCharacterEndsTheLine) {
+TEST(Transcrire, TrailingControlEndsTheLineAndLoneHashesCountDown) {
     Editeur b;
     const double y0 = b.etat().YLigne;
     b.Ecrire("ba\r");
@@ -82,14 +77,11 @@ TEST(Transcrire, TrailingControlCharacterEndsTheLine) {
     Editeur c;
     c.Ecrire("ba");
     EXPECT_EQ(c.etat().YLigne, y0);
-}
-
-TEST(Transcrire, SizeMarkerInsideAWordDrawsNothing) {
-    Editeur b;
-    b.Ecrire("ab%TAI3");
-    EXPECT_EQ(b.etat().Taille, 3);
-    EXPECT_EQ(b.etat().HauteurCaractere, 36);
-    EXPECT_TRUE(b.Encre().empty());
+    for (int n = 1; n <= 3; ++n) {  // lone hash signs count down
+        c.Ecrire("#");
+        EXPECT_EQ(c.etat().NumeroDiese, -n);
+        EXPECT_EQ(c.etat().DernierCode, "#");
+    }
 }
 
 TEST(Transcrire, ReentryWaitsForTheRunningTranscription) {
