@@ -42,25 +42,7 @@ TEST(TraiterTouche, AWordIsWrittenWhenItsSpaceComes) {
     EXPECT_TRUE(b.Encre().empty());
     b.Taper(" ");
     EXPECT_FALSE(b.Encre().empty());
-    // Punctuation waits with its word; a line end in the box is a word boundary.
-    Saisie p;
-    p.Taper("ba,");
-    EXPECT_TRUE(p.Encre().empty());
-    p.Taper("\nbo ");
-    EXPECT_EQ(p.etat().TextePointe, "bo");
-}
-
-TEST(TraiterTouche, EnterMakesANewLineInEveryScript) {
-    for (int ecriture = 0; ecriture < 4; ++ecriture) {
-        Saisie b(ecriture, kDonnees);
-        const double y = b.etat().YLigne;
-        b.Taper("\n");
-        EXPECT_EQ(b.etat().YLigne, y + b.etat().PasLigne) << ecriture;
-    }
-}
-
-TEST(TraiterTouche, CtrlVMarksThePasteAndNothingElse) {
-    Saisie b;
+    // Ctrl+V marks the paste and nothing else.
     b.Taper("ba");
     b.etat().Touche.clear();
     ToucheSaisie(*b.ctx, b.boite, kToucheColler);
@@ -69,6 +51,26 @@ TEST(TraiterTouche, CtrlVMarksThePasteAndNothingElse) {
     b.Taper("x");
     EXPECT_FALSE(b.etat().CollageEnCours);
     EXPECT_EQ(b.etat().Touche, "x");
+    // Punctuation waits with its word; a line end in the box is a word boundary.
+    Saisie p;
+    p.Taper("ba,");
+    EXPECT_TRUE(p.Encre().empty());
+    p.Taper("\nbo ");
+    EXPECT_EQ(p.etat().TextePointe, "bo");
+}
+
+// Enter, and every line end of a pasted text, starts a line in every script.
+TEST(TraiterTouche, EnterAndPastedLineEndsMakeANewLineInEveryScript) {
+    for (int ecriture = 0; ecriture < 4; ++ecriture) {
+        Saisie b(ecriture, kDonnees, 600);
+        const double y = b.etat().YLigne;
+        b.Taper("\n");
+        EXPECT_EQ(b.etat().YLigne, y + b.etat().PasLigne) << ecriture;
+        Saisie c(ecriture, kDonnees, 600);
+        c.etat().CollageEnCours = true;
+        RetranscrireTexte(*c.ctx, "ba bo\nda\n\nni\n");
+        EXPECT_EQ(c.etat().YLigne, y + 3 * c.etat().PasLigne) << ecriture;
+    }
 }
 
 TEST(TraiterTouche, MarkersTypedInTheIpaScript) {
@@ -119,16 +121,6 @@ TEST(RetranscrireTexte, MarkersNumbersAndTheScriptRestored) {
     ASSERT_FALSE(b.fenetre.progression.empty());
     EXPECT_EQ(b.fenetre.progression.back(), std::make_pair(0, 0));
     EXPECT_EQ(b.fenetre.progression[b.fenetre.progression.size() - 2], std::make_pair(7, 7));
-}
-
-TEST(RetranscrireTexte, EveryLineEndStartsALineInEveryScript) {
-    for (int ecriture = 0; ecriture < 4; ++ecriture) {
-        Saisie b(ecriture, kDonnees, 600);
-        b.etat().CollageEnCours = true;
-        const double y = b.etat().YLigne;
-        RetranscrireTexte(*b.ctx, "ba bo\nda\n\nni\n");
-        EXPECT_EQ(b.etat().YLigne, y + 3 * b.etat().PasLigne) << ecriture;
-    }
 }
 
 TEST(RetranscrireTexte, PacedDrawingStaysVisibleStrokeByStroke) {
