@@ -18,13 +18,11 @@ QStringList Champs(const QString& texte) {
     return r;
 }
 
-TEST(LecteurChamps, CommasQuotesAndLeadingSpaces) {
+TEST(LecteurChamps, CommasQuotesLeadingSpacesAndCodePage) {
     EXPECT_EQ(Champs("a,  b c,d\r\n  \"x, y\"z,e\n"), (QStringList{"a", "b c", "d", "x, y", "e"}));
     EXPECT_EQ(Champs("\n\nfin"), (QStringList{"", "", "fin"}));
     EXPECT_EQ(Champs("\"open quote runs to the end"), (QStringList{"open quote runs to the end"}));
-}
-
-TEST(Texte8Bits, CodesOfTheCodePage) {
+    // Codes of the code page.
     const QString t = Depuis1252(QByteArray("\x9c\xa4\xa7\xb0\xf9\x92", 6));
     EXPECT_EQ(t, QString::fromUtf8("œ¤§°ù’"));
     EXPECT_EQ(Code1252(t[0]), 156);

@@ -119,7 +119,7 @@ TEST(TablesLivrees, HeadersReadAsDigitFieldsAndDrawNothing) {
             }
 }
 
-TEST(TablesLivrees, ClusterRanges) {
+TEST(TablesLivrees, ClusterRangesAndDistinctGlyphs) {
     Tables_ b;
     const Tables& t = b.tables();
     EXPECT_GT(b.etat().Blanc, 0);
@@ -134,10 +134,7 @@ TEST(TablesLivrees, ClusterRanges) {
         EXPECT_EQ(t.TableAmas[i][0].size(), attendu) << i;
         EXPECT_EQ(t.TableAmas[i][1][0], u'7') << i;
     }
-}
-
-TEST(TablesLivrees, DistinctSyllablesDrawDistinctGlyphs) {
-    Tables_ b;
+    // Distinct syllables draw distinct glyphs.
     int nombre = 0;
     const QStringList identiques = GlyphesIdentiques(*b.ctx, &nombre);
     EXPECT_GT(nombre, 500);

@@ -76,7 +76,7 @@ struct Editeur {
     int ecritures = 0;
 };
 
-TEST(FenetrePrincipale, CaptionAndToolTipsAsTheProgramGivesThem) {
+TEST(FenetrePrincipale, CaptionToolTipsAndScreenButtons) {
     Editeur e;
     EXPECT_TRUE(e.fenetre.Texte("frmEdit").startsWith(" Velmor  V."));
     EXPECT_EQ(e.fenetre.Action("Toolbar1.3")->toolTip(), "Enregistrer");
@@ -95,10 +95,7 @@ TEST(FenetrePrincipale, CaptionAndToolTipsAsTheProgramGivesThem) {
         lecteur->trigger();
         EXPECT_TRUE(LecteurInconnusActif());
     }
-}
-
-TEST(FenetrePrincipale, ScreenButtonsWrapRound) {
-    Editeur e;
+    // The screen buttons wrap round.
     for (int n = 1; n <= 3; ++n) {
         QImage i(200, 100, QImage::Format_RGB32);
         i.fill(qRgb(n * 60, 0, 0));

@@ -17,7 +17,7 @@ QString Normalise(const QString& texte, int16_t langue = FR) {
     return t;
 }
 
-TEST(Normaliser, MarkersAreRepairedCaseSensitively) {
+TEST(Normaliser, MarkersFhAndOuAreRepaired) {
     EXPECT_EQ(Normalise("%.s.a.u.t"), "%saut");
     EXPECT_EQ(Normalise("%.s.a.u.t.a.b"), "%saut.+.a.b");
     EXPECT_EQ(Normalise("%.e.v.+.%.o.d.+.%.L.a.+.%.a.i.+.%.A.i"), "%ev.+.%od.+.%la.+.%ai.+.%ai");
@@ -26,9 +26,19 @@ TEST(Normaliser, MarkersAreRepairedCaseSensitively) {
     // Not in the table: the pieces are classed one by one ("A" is the first capital of its word).
     EXPECT_EQ(Normalise("%.s.A.u.t"), "%.+.s.A.u.t");
     EXPECT_EQ(Normalise("%.l.a"), "%.+.l.a");
+    // The "fh" rewrite.
+    EXPECT_EQ(Normalise("{.FH.a.b.c"), "{.fh.=B.a.c");
+    EXPECT_EQ(Normalise("{.FH.a.b"), "{.fh.=B.a");
+    EXPECT_EQ(Normalise("{.FH.b.a"), "{.FH.b.a");        // the first element is not a vowel
+    EXPECT_EQ(Normalise("{.FH.a"), "{.FH.a");            // one element only
+    EXPECT_EQ(Normalise("{.FH.a.b.+.c"), "{.FH.a.b.+.c");  // a word follows
+    // A lone "ou" word goes with the break before it.
+    EXPECT_EQ(Normalise("x.+.ou.+.y"), "x.+.y");
+    EXPECT_EQ(Normalise("x.+.ou"), "x.+.ou");
+    EXPECT_EQ(Normalise("x.+.oui.+.y"), "x.+.oui.+.y");
 }
 
-TEST(Normaliser, CapitalsStartWordsAndSeparatorsAreCleaned) {
+TEST(Normaliser, CapitalsSeparatorsDigitsSignsAndEllipsis) {
     EXPECT_EQ(Normalise("Ab.Cd"), "Ab.+.Cd");
     EXPECT_EQ(Normalise("ab.Cd"), "ab.Cd");
     EXPECT_EQ(Normalise("Ab.+.Cd"), "Ab.+.Cd");
@@ -39,9 +49,7 @@ TEST(Normaliser, CapitalsStartWordsAndSeparatorsAreCleaned) {
     EXPECT_EQ(Normalise(""), "");
     // Elements are stored lower-cased; unknown ones are dropped.
     EXPECT_EQ(Normalise("bA.|x.-.?.é"), "ba.|x.-");
-}
-
-TEST(Normaliser, DigitsSignsAndEllipsis) {
+    // Digits, signs and the ellipsis.
     EXPECT_EQ(Normalise("1.2.a"), "12a");
     EXPECT_EQ(Normalise("x.@.+.y"), "x.+.!X.+.y");
     EXPECT_EQ(Normalise("x.@.y"), "x.+.!X");  // the element after a sign is its separator
@@ -72,18 +80,6 @@ TEST(Normaliser, MarkRulesOfEachLanguage) {
     EXPECT_EQ(Normalise("a.{.n.e", PH), "{.=N.a.e");
     // Repeated marks fold into one.
     EXPECT_EQ(Normalise("{.{.a.{.b", FR), "{.a.b");
-}
-
-TEST(Normaliser, FhRewriteAndOu) {
-    EXPECT_EQ(Normalise("{.FH.a.b.c"), "{.fh.=B.a.c");
-    EXPECT_EQ(Normalise("{.FH.a.b"), "{.fh.=B.a");
-    EXPECT_EQ(Normalise("{.FH.b.a"), "{.FH.b.a");        // the first element is not a vowel
-    EXPECT_EQ(Normalise("{.FH.a"), "{.FH.a");            // one element only
-    EXPECT_EQ(Normalise("{.FH.a.b.+.c"), "{.FH.a.b.+.c");  // a word follows
-    // A lone "ou" word goes with the break before it.
-    EXPECT_EQ(Normalise("x.+.ou.+.y"), "x.+.y");
-    EXPECT_EQ(Normalise("x.+.ou"), "x.+.ou");
-    EXPECT_EQ(Normalise("x.+.oui.+.y"), "x.+.oui.+.y");
 }
 
 TEST(Normaliser, HugeAndDamagedTextsEndQuickly) {
@@ -162,7 +158,7 @@ Placement Place(const QString& mot, int16_t ecriture) {
     return {b.etat().TextePointe, b.etat().Ecriture, b.etat().BasculeVoyelles};
 }
 
-TEST(PlaceMarque, VowelOnlyVelmorWordSwitchesToDorvane) {
+TEST(PlaceMarque, VowelOnlyWordsSwitchAndSideOfTheMark) {
     for (const char* mot : {"{.a.u", "{.ha.u", "{.A.E"}) {
         const Placement p = Place(mot, 0);
         EXPECT_EQ(p.mot, mot);
@@ -173,9 +169,7 @@ TEST(PlaceMarque, VowelOnlyVelmorWordSwitchesToDorvane) {
     const Placement d = Place("{.a.u", 1);
     EXPECT_EQ(d.mot, "a.u.{");
     EXPECT_EQ(d.bascule, 0);
-}
-
-TEST(PlaceMarque, SideOfTheMark) {
+    // Side of the mark.
     EXPECT_EQ(Place("{.ta.ke.a", 0).mot, "ta.ke.a.{");   // more leading than trailing consonants
     EXPECT_EQ(Place("{.ta.a.ko", 0).mot, "{.ta.a.ko");   // as many
     EXPECT_EQ(Place("{.a.ta.ko", 0).mot, "{.a.ta.ko");

@@ -60,7 +60,7 @@ TEST(Selection, ScriptPlacesTheCursorOnlyWhenItChanges) {
     EXPECT_EQ(vide.etat().PosX, 15);
 }
 
-TEST(Selection, SizeSetsTheCellTheFontAndTheFirstLine) {
+TEST(Selection, SizeAndTheOtherMarkersSetters) {
     Banc b;
     b.etat().Blanc = 4;
     b.etat().HauteurLigne = 38;
@@ -81,10 +81,7 @@ TEST(Selection, SizeSetsTheCellTheFontAndTheFirstLine) {
     EXPECT_EQ(b.etat().Taille, 1);
     FixerTaille(*b.ctx, 900);
     EXPECT_EQ(b.etat().Taille, 50);
-}
-
-TEST(Selection, SettersOfTheMarkers) {
-    Banc b;
+    // The other markers' setters.
     b.etat().Taille = 3;
     FixerBlanc(*b.ctx, 5);
     EXPECT_EQ(b.etat().LargeurBlanc, 15);

@@ -39,33 +39,28 @@ TEST(Transcrire, LatinAndIpaScriptsDrawNothingHere) {
     }
 }
 
-TEST(Transcrire, WordsAreDrawnAndSpaced) {
+TEST(Transcrire, WordsAreDrawnAndSpacedAndAFullStopIsASign) {
     Editeur b;
     b.Ecrire("ba");
     const double apres1 = b.etat().PosX;
     EXPECT_FALSE(b.Encre().empty());
     ScanFinTexte(*b.ctx, Bande::Pleine);
+    const double finMot = b.etat().XFinGlyphe;
     // One word space pair after the ink of the word.
-    EXPECT_EQ(apres1, b.etat().XFinGlyphe + 2 * b.etat().LargeurBlanc);
+    EXPECT_EQ(apres1, finMot + 2 * b.etat().LargeurBlanc);
     b.Ecrire("bo");
     EXPECT_GT(b.etat().PosX, apres1);
     EXPECT_TRUE(b.etat().MessagesManquants.isEmpty());
-}
 
-TEST(Transcrire, FullStopIsASignAndItsSpacingComesFromItsEntry) {
-    Editeur b;
-    b.Ecrire("ba.");
-    EXPECT_TRUE(b.etat().MotSigne.contains("!P"));
-    EXPECT_FALSE(b.Encre().empty());
     // The "." entry (13) is a path: no word space was put between the word and its sign, so the
     // sign sits within two word spaces of the word's ink.
-    Editeur sans;
-    sans.Ecrire("ba");
-    ScanFinTexte(*sans.ctx, Bande::Pleine);
-    const double finMot = sans.etat().XFinGlyphe;
-    ScanFinTexte(*b.ctx, Bande::Pleine);
-    EXPECT_LE(b.etat().XFinGlyphe, finMot + 2 * b.etat().LargeurBlanc + 2 * b.etat().Taille + 1);
-    EXPECT_TRUE(b.etat().SautPermis);
+    Editeur p;
+    p.Ecrire("ba.");
+    EXPECT_TRUE(p.etat().MotSigne.contains("!P"));
+    EXPECT_FALSE(p.Encre().empty());
+    ScanFinTexte(*p.ctx, Bande::Pleine);
+    EXPECT_LE(p.etat().XFinGlyphe, finMot + 2 * p.etat().LargeurBlanc + 2 * p.etat().Taille + 1);
+    EXPECT_TRUE(p.etat().SautPermis);
 }
 
 TEST(Transcrire, TrailingControlEndsTheLineAndLoneHashesCountDown) {
