@@ -56,7 +56,7 @@ TEST(TablesLivrees, MeasuredSyllablesDigitsAndSignsAreWrittenWithoutComplaint) {
     }
 }
 
-TEST(TablesLivrees, EveryPathRunsWithoutTheError) {
+TEST(TablesLivrees, EveryPathRunsWithoutTheErrorAndHeadersDrawNothing) {
     Tables_ b;
     const Tables& t = b.tables();
     int glyphes = 0;
@@ -98,11 +98,7 @@ TEST(TablesLivrees, EveryPathRunsWithoutTheError) {
         EXPECT_FALSE(m.isEmpty());
         b.Trace(m, 1, QStringLiteral("mark"));
     }
-}
-
-TEST(TablesLivrees, HeadersReadAsDigitFieldsAndDrawNothing) {
-    Tables_ b;
-    const Tables& t = b.tables();
+    // Headers read as digit fields and draw nothing.
     for (int l = 0; l < Tables::NbLettres; ++l)
         for (int f = 1; f < Tables::NbFormes; ++f)
             for (int c : {0, 2, 3}) {

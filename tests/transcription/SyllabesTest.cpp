@@ -67,7 +67,7 @@ TEST(CoderSignes, HashNumbers) {
     EXPECT_TRUE(b.etat().NumeroDieseSaisi.isEmpty());
 }
 
-TEST(CouperSyllabes, SyllablesWordsSignsMarkersAndStress) {
+TEST(CouperSyllabes, SyllablesWordsSignsMarkersStressAndOddInput) {
     struct Cas {
         int langue;
         const char *texte, *attendu;
@@ -92,10 +92,7 @@ TEST(CouperSyllabes, SyllablesWordsSignsMarkersAndStress) {
         b.etat().Langue = static_cast<int16_t>(c.langue);
         EXPECT_EQ(Couper(b, c.texte), QString(c.attendu)) << c.texte;
     }
-}
-
-TEST(CouperSyllabes, OddInputNeverBreaks) {
-    Banc b;
+    // Odd input never breaks.
     for (int langue = 0; langue < 4; ++langue) {
         b.etat().Langue = langue;
         for (const char* t : {"", " ", "!", "!!", "-", "--", "'", "''", "h'", "fh'", "#", "##", "%", "%%od", "µ£|",
