@@ -17,7 +17,7 @@ QString Normalise(const QString& texte, int16_t langue = FR) {
     return t;
 }
 
-TEST(Normaliser, MarkersFhAndOuAreRepaired) {
+TEST(Normaliser, MarkersMarkRulesFhAndOu) {
     EXPECT_EQ(Normalise("%.s.a.u.t"), "%saut");
     EXPECT_EQ(Normalise("%.s.a.u.t.a.b"), "%saut.+.a.b");
     EXPECT_EQ(Normalise("%.e.v.+.%.o.d.+.%.L.a.+.%.a.i.+.%.A.i"), "%ev.+.%od.+.%la.+.%ai.+.%ai");
@@ -36,30 +36,6 @@ TEST(Normaliser, MarkersFhAndOuAreRepaired) {
     EXPECT_EQ(Normalise("x.+.ou.+.y"), "x.+.y");
     EXPECT_EQ(Normalise("x.+.ou"), "x.+.ou");
     EXPECT_EQ(Normalise("x.+.oui.+.y"), "x.+.oui.+.y");
-}
-
-TEST(Normaliser, CapitalsSeparatorsDigitsSignsAndEllipsis) {
-    EXPECT_EQ(Normalise("Ab.Cd"), "Ab.+.Cd");
-    EXPECT_EQ(Normalise("ab.Cd"), "ab.Cd");
-    EXPECT_EQ(Normalise("Ab.+.Cd"), "Ab.+.Cd");
-    EXPECT_EQ(Normalise("Ab.cd.Ef.Gh"), "Ab.cd.+.Ef.+.Gh");
-    EXPECT_EQ(Normalise("a.+.+.+.b"), "a.+.b");
-    EXPECT_EQ(Normalise(".+..+.+"), "");
-    EXPECT_EQ(Normalise("+"), "");
-    EXPECT_EQ(Normalise(""), "");
-    // Elements are stored lower-cased; unknown ones are dropped.
-    EXPECT_EQ(Normalise("bA.|x.-.?.é"), "ba.|x.-");
-    // Digits, signs and the ellipsis.
-    EXPECT_EQ(Normalise("1.2.a"), "12a");
-    EXPECT_EQ(Normalise("x.@.+.y"), "x.+.!X.+.y");
-    EXPECT_EQ(Normalise("x.@.y"), "x.+.!X");  // the element after a sign is its separator
-    EXPECT_EQ(Normalise("!P.+.!P.+.!P"), "!3.+.!0.+.!0");
-    EXPECT_EQ(Normalise("!P.+.!P.+.!P.+.!P"), "!3.+.!0.+.!0.+.!P");
-    EXPECT_EQ(Normalise("!P.+.!P.+.!P.+.a.+.!P.+.!P.+.!P"), "!3.+.!0.+.!0.+.a.+.!P.+.!P.+.!P");
-    EXPECT_EQ(Normalise("!Pxyz.+.b"), "!P.+.b");
-}
-
-TEST(Normaliser, MarkRulesOfEachLanguage) {
     // French and English: the mark goes in front of its word.
     EXPECT_EQ(Normalise("ab.{.cd", FR), "{.ab.cd");
     EXPECT_EQ(Normalise("ab.{.cd", EN), "{.ab.cd");
@@ -82,20 +58,25 @@ TEST(Normaliser, MarkRulesOfEachLanguage) {
     EXPECT_EQ(Normalise("{.{.a.{.b", FR), "{.a.b");
 }
 
-TEST(Normaliser, HugeAndDamagedTextsEndQuickly) {
-    QString t;
-    for (int i = 0; i < 100000; ++i) t += i % 7 == 0 ? QString("a.{.Ba.@.!P.+.") : QString("ta.{.{.+..");
-    EXPECT_FALSE(Normalise(t, PH).isEmpty());
-    QString marques;
-    for (int i = 0; i < 100000; ++i) marques += "a.{.";
-    EXPECT_EQ(Normalise(marques, TU).left(6), "{.a.a.");
-    std::mt19937 alea(7);
-    const QString lettres = QStringLiteral("..++{{aAbB1%!@=-|FH");
-    for (int n = 0; n < 5000; ++n) {
-        QString s;
-        for (int i = alea() % 20; i > 0; --i) s += lettres[alea() % lettres.size()];
-        for (int16_t l = 0; l < 4; ++l) Normalise(s, l);
-    }
+TEST(Normaliser, CapitalsSeparatorsDigitsSignsAndEllipsis) {
+    EXPECT_EQ(Normalise("Ab.Cd"), "Ab.+.Cd");
+    EXPECT_EQ(Normalise("ab.Cd"), "ab.Cd");
+    EXPECT_EQ(Normalise("Ab.+.Cd"), "Ab.+.Cd");
+    EXPECT_EQ(Normalise("Ab.cd.Ef.Gh"), "Ab.cd.+.Ef.+.Gh");
+    EXPECT_EQ(Normalise("a.+.+.+.b"), "a.+.b");
+    EXPECT_EQ(Normalise(".+..+.+"), "");
+    EXPECT_EQ(Normalise("+"), "");
+    EXPECT_EQ(Normalise(""), "");
+    // Elements are stored lower-cased; unknown ones are dropped.
+    EXPECT_EQ(Normalise("bA.|x.-.?.é"), "ba.|x.-");
+    // Digits, signs and the ellipsis.
+    EXPECT_EQ(Normalise("1.2.a"), "12a");
+    EXPECT_EQ(Normalise("x.@.+.y"), "x.+.!X.+.y");
+    EXPECT_EQ(Normalise("x.@.y"), "x.+.!X");  // the element after a sign is its separator
+    EXPECT_EQ(Normalise("!P.+.!P.+.!P"), "!3.+.!0.+.!0");
+    EXPECT_EQ(Normalise("!P.+.!P.+.!P.+.!P"), "!3.+.!0.+.!0.+.!P");
+    EXPECT_EQ(Normalise("!P.+.!P.+.!P.+.a.+.!P.+.!P.+.!P"), "!3.+.!0.+.!0.+.a.+.!P.+.!P.+.!P");
+    EXPECT_EQ(Normalise("!Pxyz.+.b"), "!P.+.b");
 }
 
 // The clean-up and the mark fronting as their rules read, one step at a time.
@@ -123,7 +104,7 @@ QString AvanceeLitterale(QString t) {
     }
 }
 
-TEST(Normaliser, LinearCleanUpAndFrontingMatchTheirRules) {
+TEST(Normaliser, CleanUpMatchesItsRulesAndHugeTextsEndQuickly) {
     std::mt19937 alea(42);
     const QString separateurs = QStringLiteral("..++{a@");
     const QString marques = QStringLiteral("..{{{ab");
@@ -137,6 +118,20 @@ TEST(Normaliser, LinearCleanUpAndFrontingMatchTheirRules) {
         QString a = m;
         AvancerMarques(a);
         ASSERT_EQ(a, AvanceeLitterale(m)) << qPrintable(m);
+    }
+    // Huge and damaged texts end quickly.
+    QString t;
+    for (int i = 0; i < 100000; ++i) t += i % 7 == 0 ? QString("a.{.Ba.@.!P.+.") : QString("ta.{.{.+..");
+    EXPECT_FALSE(Normalise(t, PH).isEmpty());
+    QString repetees;
+    for (int i = 0; i < 100000; ++i) repetees += "a.{.";
+    EXPECT_EQ(Normalise(repetees, TU).left(6), "{.a.a.");
+    std::mt19937 hasard(7);
+    const QString lettres = QStringLiteral("..++{{aAbB1%!@=-|FH");
+    for (int n = 0; n < 5000; ++n) {
+        QString s;
+        for (int i = hasard() % 20; i > 0; --i) s += lettres[hasard() % lettres.size()];
+        for (int16_t l = 0; l < 4; ++l) Normalise(s, l);
     }
 }
 

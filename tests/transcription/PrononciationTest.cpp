@@ -32,7 +32,7 @@ struct BancDico {
     QStringList Messages() const { return b.fenetre.Textes(); }
 };
 
-TEST(Dictionnaires, WholeWordLookupKeepsTheTailAndIgnoresCase) {
+TEST(Dictionnaires, WholeWordLookupFallbackFileAndSoundMode) {
     BancDico d;
     d.Ecrire("Fohms_FR.TXT",
              "bonjour;X\n"
@@ -57,10 +57,7 @@ TEST(Dictionnaires, WholeWordLookupKeepsTheTailAndIgnoresCase) {
     EXPECT_EQ(d.Prepare("bonjours"), "bonjours");
     EXPECT_EQ(d.Prepare("bonjour", 2), "bonjour");  // English has its own file
     EXPECT_TRUE(d.Messages().isEmpty());
-}
-
-TEST(Dictionnaires, FallbackFileAndSoundMode) {
-    BancDico d;
+    // The fallback file and the sound mode.
     d.Ecrire("Fohms_FR.TXT", "chat;sha\n");
     d.Ecrire("Fohms_NP.TXT", "chat;commun\nparis;pari\n");
     d.Ecrire("Fohms_TU.TXT", "tolo;tulu\n");

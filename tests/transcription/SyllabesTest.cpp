@@ -19,7 +19,7 @@ QString Couper(Banc& b, const QString& texte) {
     return CouperSyllabes(*b.ctx, CoderSignes(*b.ctx, protege, f), marqueurs);
 }
 
-TEST(CoderSignes, SignsDashesApostrophesAndBackquote) {
+TEST(CoderSignes, SignsDashesApostrophesBackquoteAndHashNumbers) {
     Banc b;
     EXPECT_EQ(Code(b, "ab."), "ab!P!_");
     EXPECT_FALSE(b.etat().SautPermis);  // a sentence ends: no new line on request
@@ -41,10 +41,7 @@ TEST(CoderSignes, SignsDashesApostrophesAndBackquote) {
     b.etat().Langue = 1;
     EXPECT_EQ(Code(b, "l'ami"), "l'ami");
     EXPECT_EQ(Code(b, "x '3"), "x !M!_3");
-}
-
-TEST(CoderSignes, HashNumbers) {
-    Banc b;
+    // Hash numbers.
     EXPECT_EQ(Code(b, "#"), "!#!_");
     EXPECT_EQ(b.etat().NumeroDiese, -1);
     b.etat().DernierCode = "#";  // the sign drawer drew it

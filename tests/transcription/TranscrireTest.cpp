@@ -112,11 +112,6 @@ TEST(Transcrire, StepModeAsksAfterEachWord) {
     EXPECT_FALSE(b.etat().Temporisation);
 }
 
-TEST(DessinerSyllabes, FormsOfTheSyllables) {
-    EXPECT_EQ(DecomposerSyllabes({"bai", "leo", "ba", "beh", "bha", "bhai", "A", "aeh", "b"}),
-              (QStringList{"b", "ai", "l", "eo", "ba", "beh", "bha", "bh", "ai", "A", "aeh", "b"}));
-}
-
 // Draws one word's syllables on a fresh bench and returns its ink.
 std::vector<std::pair<int, int>> EncreDe(const QStringList& syllabes, void (*preparer)(Editeur&) = nullptr) {
     Editeur b;
@@ -126,14 +121,17 @@ std::vector<std::pair<int, int>> EncreDe(const QStringList& syllabes, void (*pre
     return b.Encre();
 }
 
-// "yyh" is the y of form nine, as "ya"; modified consonants have their own bodies.
-TEST(DessinerSyllabes, SameAndDistinctGlyphs) {
+TEST(DessinerSyllabes, FormsAndSameAndDistinctGlyphs) {
+    // "yyh" is the y of form nine, as "ya"; modified consonants have their own bodies.
     EXPECT_EQ(EncreDe({"yyh"}), EncreDe({"ya"}));
     EXPECT_NE(EncreDe({"yyh"}), EncreDe({"y"}));
     EXPECT_NE(EncreDe({"bha"}), EncreDe({"ba"}));
     EXPECT_NE(EncreDe({"bka"}), EncreDe({"ba"}));
     EXPECT_NE(EncreDe({"bka"}), EncreDe({"bha"}));
     EXPECT_NE(EncreDe({"bk"}), EncreDe({"b"}));
+    // Forms of the syllables.
+    EXPECT_EQ(DecomposerSyllabes({"bai", "leo", "ba", "beh", "bha", "bhai", "A", "aeh", "b"}),
+              (QStringList{"b", "ai", "l", "eo", "ba", "beh", "bha", "bh", "ai", "A", "aeh", "b"}));
 }
 
 TEST(DessinerSyllabes, StackedClusterWithAndWithoutItsRow) {
