@@ -115,7 +115,7 @@ TEST(TablesLivrees, EveryPathRunsWithoutTheErrorAndHeadersDrawNothing) {
             }
 }
 
-TEST(TablesLivrees, ClusterRangesAndDistinctGlyphs) {
+TEST(TablesLivrees, ClusterRangesDistinctGlyphsTumeliSuffixesAndDictionary) {
     Tables_ b;
     const Tables& t = b.tables();
     EXPECT_GT(b.etat().Blanc, 0);
@@ -138,10 +138,7 @@ TEST(TablesLivrees, ClusterRangesAndDistinctGlyphs) {
     // show, doubled): the same syllable, the same glyph.
     const QRegularExpression memeH(QStringLiteral("^([a-z])h = \\1h = \\1hh$"));
     for (const QString& g : identiques) EXPECT_TRUE(memeH.match(g).hasMatch()) << g.toStdString();
-}
-
-TEST(TablesLivrees, TumeliSuffixesAndDictionary) {
-    Tables_ b;
+    // Tumeli suffixes and dictionary.
     b.etat().Langue = 0;
     QString mot = QStringLiteral("tamani");
     SepareSuffixe(*b.ctx, mot);

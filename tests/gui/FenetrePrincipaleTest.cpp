@@ -246,7 +246,7 @@ TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
     EXPECT_EQ(e.surface.Image(), ecrit);
 }
 
-TEST(FenetrePrincipale, BadFilesAndZoomKeepThePicture) {
+TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     Editeur e;
     e.Ecrire("ba");
     const QImage avant = e.surface.Image();
@@ -270,11 +270,7 @@ TEST(FenetrePrincipale, BadFilesAndZoomKeepThePicture) {
     e.Declencher("Zoom100");
     EXPECT_EQ(e.fenetre.Zoom(), 1);
     EXPECT_EQ(e.surface.Image().copy(avant.rect()), avant);
-}
-
-TEST(FenetrePrincipale, PrintsToPdfWithoutWritingAPicture) {
-    Editeur e;
-    e.Ecrire("ba");
+    // Printing to a PDF writes no picture.
     const QString ici = QDir::currentPath();
     QDir::setCurrent(e.dossier.path());
     e.fichierChoisi = e.dossier.filePath("page.pdf");

@@ -17,7 +17,7 @@ QString Normalise(const QString& texte, int16_t langue = FR) {
     return t;
 }
 
-TEST(Normaliser, MarkersMarkRulesFhAndOu) {
+TEST(Normaliser, MarkersCapitalsSeparatorsSignsMarkRulesFhAndOu) {
     EXPECT_EQ(Normalise("%.s.a.u.t"), "%saut");
     EXPECT_EQ(Normalise("%.s.a.u.t.a.b"), "%saut.+.a.b");
     EXPECT_EQ(Normalise("%.e.v.+.%.o.d.+.%.L.a.+.%.a.i.+.%.A.i"), "%ev.+.%od.+.%la.+.%ai.+.%ai");
@@ -56,9 +56,7 @@ TEST(Normaliser, MarkersMarkRulesFhAndOu) {
     EXPECT_EQ(Normalise("a.{.n.e", PH), "{.=N.a.e");
     // Repeated marks fold into one.
     EXPECT_EQ(Normalise("{.{.a.{.b", FR), "{.a.b");
-}
-
-TEST(Normaliser, CapitalsSeparatorsDigitsSignsAndEllipsis) {
+    // Capitals start words; separators are cleaned.
     EXPECT_EQ(Normalise("Ab.Cd"), "Ab.+.Cd");
     EXPECT_EQ(Normalise("ab.Cd"), "ab.Cd");
     EXPECT_EQ(Normalise("Ab.+.Cd"), "Ab.+.Cd");
@@ -135,11 +133,6 @@ TEST(Normaliser, CleanUpMatchesItsRulesAndHugeTextsEndQuickly) {
     }
 }
 
-TEST(EstVoyelle, ExactlyOneVowelOfEitherCase) {
-    for (const char* v : {"a", "e", "i", "o", "u", "y", "A", "E", "I", "O", "U", "Y"}) EXPECT_TRUE(EstVoyelle(QString(v)));
-    for (const char* v : {"", "b", "H", "é", "ae", "{"}) EXPECT_FALSE(EstVoyelle(QString(v))) << v;
-}
-
 struct Placement {
     QString mot;
     int ecriture, bascule;
@@ -153,7 +146,7 @@ Placement Place(const QString& mot, int16_t ecriture) {
     return {b.etat().TextePointe, b.etat().Ecriture, b.etat().BasculeVoyelles};
 }
 
-TEST(PlaceMarque, VowelOnlyWordsSwitchAndSideOfTheMark) {
+TEST(PlaceMarque, VowelsVowelOnlyWordsSwitchAndSideOfTheMark) {
     for (const char* mot : {"{.a.u", "{.ha.u", "{.A.E"}) {
         const Placement p = Place(mot, 0);
         EXPECT_EQ(p.mot, mot);
@@ -179,6 +172,9 @@ TEST(PlaceMarque, VowelOnlyWordsSwitchAndSideOfTheMark) {
     EXPECT_EQ(Place("ta.{", 0).mot, "ta.{");
     EXPECT_EQ(Place("  ", 0).mot, "  ");
     EXPECT_EQ(Place("{.  ", 1).mot, "  ");
+    // A vowel is exactly one vowel letter of either case.
+    for (const char* v : {"a", "e", "i", "o", "u", "y", "A", "E", "I", "O", "U", "Y"}) EXPECT_TRUE(EstVoyelle(QString(v)));
+    for (const char* v : {"", "b", "H", "é", "ae", "{"}) EXPECT_FALSE(EstVoyelle(QString(v))) << v;
 }
 
 }  // namespace
