@@ -73,7 +73,7 @@ TEST(TraiterTouche, EnterAndPastedLineEndsMakeANewLineInEveryScript) {
     }
 }
 
-TEST(TraiterTouche, MarkersTypedInTheIpaScript) {
+TEST(TraiterTouche, MarkersAndWordsOfALanguageTypedInTheIpaScript) {
     Saisie b(3, kDonnees);
     const double x = b.etat().PosX;
     b.Taper("%TAI3 ");
@@ -86,6 +86,13 @@ TEST(TraiterTouche, MarkersTypedInTheIpaScript) {
     EXPECT_FALSE(b.Encre().empty());
     b.Taper("%la ");
     EXPECT_EQ(b.etat().Ecriture, 2);
+    // IPA words of a language are drawn from their pronunciation.
+    Saisie anglais(3, kDonnees), phonetique(3, kDonnees);
+    anglais.etat().Langue = 2;
+    anglais.Taper("dear ");
+    phonetique.Taper("dia ");
+    EXPECT_FALSE(anglais.Encre().empty());
+    EXPECT_EQ(anglais.Encre(), phonetique.Encre());
 }
 
 TEST(TraiterTouche, LatinLettersArePrintedAtOnceAndMarkersRun) {
@@ -97,15 +104,6 @@ TEST(TraiterTouche, LatinLettersArePrintedAtOnceAndMarkersRun) {
     EXPECT_FALSE(b.Encre().empty());
     b.Taper(" %ev ");
     EXPECT_EQ(b.etat().Ecriture, 0);
-}
-
-TEST(TraiterTouche, IpaWordsOfALanguageAreDrawnFromTheirPronunciation) {
-    Saisie anglais(3, kDonnees), phonetique(3, kDonnees);
-    anglais.etat().Langue = 2;
-    anglais.Taper("dear ");
-    phonetique.Taper("dia ");
-    EXPECT_FALSE(anglais.Encre().empty());
-    EXPECT_EQ(anglais.Encre(), phonetique.Encre());
 }
 
 TEST(RetranscrireTexte, MarkersNumbersAndTheScriptRestored) {
