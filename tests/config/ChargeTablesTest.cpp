@@ -18,13 +18,11 @@ QStringList Champs(const QString& texte) {
     return r;
 }
 
-TEST(LecteurChamps, CommasQuotesAndLeadingSpaces) {
+TEST(LecteurChamps, CommasQuotesLeadingSpacesAndCodePage) {
     EXPECT_EQ(Champs("a,  b c,d\r\n  \"x, y\"z,e\n"), (QStringList{"a", "b c", "d", "x, y", "e"}));
     EXPECT_EQ(Champs("\n\nfin"), (QStringList{"", "", "fin"}));
     EXPECT_EQ(Champs("\"open quote runs to the end"), (QStringList{"open quote runs to the end"}));
-}
-
-TEST(Texte8Bits, CodesOfTheCodePage) {
+    // Codes of the code page.
     const QString t = Depuis1252(QByteArray("\x9c\xa4\xa7\xb0\xf9\x92", 6));
     EXPECT_EQ(t, QString::fromUtf8("œ¤§°ù’"));
     EXPECT_EQ(Code1252(t[0]), 156);
@@ -158,13 +156,6 @@ TEST(ChargeTables, ReadsEverySection) {
     EXPECT_TRUE(t.Chiffres[8].isEmpty());
 }
 
-TEST(ChargeTables, FinLecInTheClustersEndsTheFile) {
-    Banc b;
-    LireTablesProgramme(*b.ctx, "SUITE1\nSpexawTyps\nImpures_Multiples\nabc\nFinLec\n0zero\n");
-    EXPECT_TRUE(b.tables().TableAmas[1][0].isEmpty());
-    EXPECT_TRUE(b.tables().Chiffres[0].isEmpty());
-}
-
 TEST(ChargeTables, BadEntriesAreSkippedNotStoredOutOfBounds) {
     Banc b;
     QString texte = "9\n~\n";  // a letter outside "a".."}" and nine variants
@@ -181,9 +172,14 @@ TEST(ChargeTables, BadEntriesAreSkippedNotStoredOutOfBounds) {
     EXPECT_EQ(b.tables().FinAmas3, 99);
     LireTablesProgramme(*b.ctx, "");
     LireTablesProgramme(*b.ctx, "5\n");
+    // FinLec in the clusters ends the file.
+    Banc f;
+    LireTablesProgramme(*f.ctx, "SUITE1\nSpexawTyps\nImpures_Multiples\nabc\nFinLec\n0zero\n");
+    EXPECT_TRUE(f.tables().TableAmas[1][0].isEmpty());
+    EXPECT_TRUE(f.tables().Chiffres[0].isEmpty());
 }
 
-TEST(ChargeTables, SoundModeCreatesTheBatchFile) {
+TEST(ChargeTables, SoundModeBatchFileAndMissingFiles) {
     QTemporaryDir dir;
     Banc b(100, 100, dir.path());
     LireTablesProgramme(*b.ctx, "SUITE1\nSpexawTyps\nFON=2\nImpures_Multiples\n");
@@ -195,15 +191,13 @@ TEST(ChargeTables, SoundModeCreatesTheBatchFile) {
     Banc c(100, 100, autre.path());
     LireTablesProgramme(*c.ctx, "SUITE1\nSpexawTyps\nFON=0\nImpures_Multiples\n");
     EXPECT_FALSE(QFile::exists(autre.filePath("FON.bat")));
-}
 
-TEST(ChargeTables, MissingFilesLeaveEmptyTables) {
-    QTemporaryDir dir;
-    Banc b(100, 100, dir.path() + "/absent");
-    ChargeTables(*b.ctx);
-    EXPECT_TRUE(b.tables().TableGlyphes[0][0][0].isEmpty());
-    EXPECT_EQ(b.tables().NombreSuffixes, 0);
-    EXPECT_TRUE(b.fenetre.messages.empty());
+    // Missing files leave empty tables.
+    Banc absent(100, 100, dir.path() + "/absent");
+    ChargeTables(*absent.ctx);
+    EXPECT_TRUE(absent.tables().TableGlyphes[0][0][0].isEmpty());
+    EXPECT_EQ(absent.tables().NombreSuffixes, 0);
+    EXPECT_TRUE(absent.fenetre.messages.empty());
 }
 
 TEST(Suffixes, WholeSuffixesStemsAndEndingsInReverseOrder) {
@@ -227,17 +221,14 @@ TEST(Suffixes, WholeSuffixesStemsAndEndingsInReverseOrder) {
     EXPECT_EQ(seuls.tables().NombreSuffixes, 1);
     EXPECT_EQ(seuls.tables().TableSuffixes[0][0], "ka");
     EXPECT_EQ(seuls.tables().TableSuffixes[1][0], "bo");
-}
 
-TEST(Suffixes, TableIsBoundedTo801Entries) {
-    Banc b;
+    Banc borne;  // bounded to 801 entries
     QString texte = "*\n";
     for (int i = 0; i < 40; ++i) texte += QString("r%1\n").arg(i);
     texte += "**\n";
     for (int i = 0; i < 40; ++i) texte += QString("e%1\n").arg(i);
-    texte += "***\n";
-    LireSuffixes(*b.ctx, texte);
-    EXPECT_EQ(b.tables().NombreSuffixes, 800);
+    LireSuffixes(*borne.ctx, texte + "***\n");
+    EXPECT_EQ(borne.tables().NombreSuffixes, 800);
 }
 
 }  // namespace

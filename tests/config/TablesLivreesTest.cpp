@@ -56,7 +56,7 @@ TEST(TablesLivrees, MeasuredSyllablesDigitsAndSignsAreWrittenWithoutComplaint) {
     }
 }
 
-TEST(TablesLivrees, EveryPathRunsWithoutTheError) {
+TEST(TablesLivrees, EveryPathRunsWithoutTheErrorAndHeadersDrawNothing) {
     Tables_ b;
     const Tables& t = b.tables();
     int glyphes = 0;
@@ -98,11 +98,7 @@ TEST(TablesLivrees, EveryPathRunsWithoutTheError) {
         EXPECT_FALSE(m.isEmpty());
         b.Trace(m, 1, QStringLiteral("mark"));
     }
-}
-
-TEST(TablesLivrees, HeadersReadAsDigitFieldsAndDrawNothing) {
-    Tables_ b;
-    const Tables& t = b.tables();
+    // Headers read as digit fields and draw nothing.
     for (int l = 0; l < Tables::NbLettres; ++l)
         for (int f = 1; f < Tables::NbFormes; ++f)
             for (int c : {0, 2, 3}) {
@@ -119,7 +115,7 @@ TEST(TablesLivrees, HeadersReadAsDigitFieldsAndDrawNothing) {
             }
 }
 
-TEST(TablesLivrees, ClusterRanges) {
+TEST(TablesLivrees, ClusterRangesDistinctGlyphsTumeliSuffixesAndDictionary) {
     Tables_ b;
     const Tables& t = b.tables();
     EXPECT_GT(b.etat().Blanc, 0);
@@ -134,10 +130,7 @@ TEST(TablesLivrees, ClusterRanges) {
         EXPECT_EQ(t.TableAmas[i][0].size(), attendu) << i;
         EXPECT_EQ(t.TableAmas[i][1][0], u'7') << i;
     }
-}
-
-TEST(TablesLivrees, DistinctSyllablesDrawDistinctGlyphs) {
-    Tables_ b;
+    // Distinct syllables draw distinct glyphs.
     int nombre = 0;
     const QStringList identiques = GlyphesIdentiques(*b.ctx, &nombre);
     EXPECT_GT(nombre, 500);
@@ -145,10 +138,7 @@ TEST(TablesLivrees, DistinctSyllablesDrawDistinctGlyphs) {
     // show, doubled): the same syllable, the same glyph.
     const QRegularExpression memeH(QStringLiteral("^([a-z])h = \\1h = \\1hh$"));
     for (const QString& g : identiques) EXPECT_TRUE(memeH.match(g).hasMatch()) << g.toStdString();
-}
-
-TEST(TablesLivrees, TumeliSuffixesAndDictionary) {
-    Tables_ b;
+    // Tumeli suffixes and dictionary.
     b.etat().Langue = 0;
     QString mot = QStringLiteral("tamani");
     SepareSuffixe(*b.ctx, mot);

@@ -33,17 +33,13 @@ struct Poste : Programme {
     std::unique_ptr<FrmEntree> entree;
 };
 
-TEST(FrmEntree, CaptionsAndToolTips) {
+TEST(FrmEntree, CaptionsThenTypingWritesVelmorLatinAndIpa) {
     Poste p;
     EXPECT_EQ(p.entree->windowTitle(), "  Zone  de  saisie");
     EXPECT_EQ(p.entree->CmdAlaLigne->text(), "<--");
     EXPECT_EQ(p.entree->CmdAlaLigne->toolTip(), "Ligne suivante...");
     EXPECT_EQ(p.entree->CmdChercher->toolTip(), "Chaîne dans texte déjà entré");
     EXPECT_EQ(p.entree->CmdColle->toolTip(), "Coller et transcrire un texte copié ici ou à l'extérieur");
-}
-
-TEST(FrmEntree, TypingWritesVelmorLatinAndIpa) {
-    Poste p;
     p.Taper("tama vira lum \n%la hello world \n%ai dia %ev sol ");
     EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "tama vira lum \n%la hello world \n%ai dia %ev sol ");
     EXPECT_EQ(p.etat().Ecriture, 0);
@@ -91,7 +87,7 @@ TEST(FrmEntree, SearchMarksCountsAndRestores) {
     EXPECT_TRUE(p.Encre().empty());
 }
 
-TEST(FrmEntree, CopyWithABlankSelectionCopiesEverything) {
+TEST(FrmEntree, CopyWithABlankSelectionAndPasteAfterClear) {
     Poste p;
     p.entree->TxtEntree->setPlainText(QStringLiteral("ab   cd"));
     QTextCursor c = p.entree->TxtEntree->textCursor();
@@ -105,10 +101,8 @@ TEST(FrmEntree, CopyWithABlankSelectionCopiesEverything) {
     p.entree->TxtEntree->setTextCursor(c);
     p.entree->CmdCopie_Click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "ab");
-}
 
-TEST(FrmEntree, PasteWithAnEmptyClipboardAfterClearPastesTheClearedText) {
-    Poste p;
+    // Paste with an empty clipboard after a clear pastes the cleared text.
     p.entree->TxtEntree->setPlainText(QStringLiteral("ba bo"));
     p.entree->CmdEfface_Click();
     EXPECT_TRUE(p.entree->TxtEntree->toPlainText().isEmpty());

@@ -76,7 +76,7 @@ struct Editeur {
     int ecritures = 0;
 };
 
-TEST(FenetrePrincipale, CaptionAndToolTipsAsTheProgramGivesThem) {
+TEST(FenetrePrincipale, CaptionToolTipsAndScreenButtons) {
     Editeur e;
     EXPECT_TRUE(e.fenetre.Texte("frmEdit").startsWith(" Velmor  V."));
     EXPECT_EQ(e.fenetre.Action("Toolbar1.3")->toolTip(), "Enregistrer");
@@ -95,10 +95,7 @@ TEST(FenetrePrincipale, CaptionAndToolTipsAsTheProgramGivesThem) {
         lecteur->trigger();
         EXPECT_TRUE(LecteurInconnusActif());
     }
-}
-
-TEST(FenetrePrincipale, ScreenButtonsWrapRound) {
-    Editeur e;
+    // The screen buttons wrap round.
     for (int n = 1; n <= 3; ++n) {
         QImage i(200, 100, QImage::Format_RGB32);
         i.fill(qRgb(n * 60, 0, 0));
@@ -183,7 +180,7 @@ TEST(FenetrePrincipale, NewAsksThenWritesAndStartsAgain) {
     EXPECT_EQ(e.ctx->etat.LargeurFenetre, 1000 * e.fenetre.TwipsParPixelX());
 }
 
-TEST(FenetrePrincipale, ProgressShowsWhileAPasteRuns) {
+TEST(FenetrePrincipale, ProgressShowsWhileAPasteRunsAndAnUnchangedPictureCloses) {
     Editeur e;
     auto* barre = e.fenetre.findChild<QProgressBar*>();
     ASSERT_NE(barre, nullptr);
@@ -192,11 +189,7 @@ TEST(FenetrePrincipale, ProgressShowsWhileAPasteRuns) {
     EXPECT_EQ(barre->value(), 3);
     e.fenetre.Progression(0, 0);
     EXPECT_FALSE(barre->isVisible());
-}
-
-TEST(FenetrePrincipale, UnchangedPictureClosesWithoutQuestion) {
-    Editeur e;
-    e.fenetre.close();
+    e.fenetre.close();  // an unchanged picture closes without a question
     EXPECT_TRUE(e.messages.isEmpty());
     EXPECT_EQ(e.ecritures, 1);
 }
@@ -253,7 +246,7 @@ TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
     EXPECT_EQ(e.surface.Image(), ecrit);
 }
 
-TEST(FenetrePrincipale, BadFilesGiveAMessageAndKeepThePicture) {
+TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     Editeur e;
     e.Ecrire("ba");
     const QImage avant = e.surface.Image();
@@ -265,26 +258,8 @@ TEST(FenetrePrincipale, BadFilesGiveAMessageAndKeepThePicture) {
     EXPECT_EQ(e.surface.Image(), avant);
     EXPECT_FALSE(e.fenetre.Enregistrer(e.dossier.filePath("absent/x.bmp")));
     EXPECT_EQ(e.messages.size(), 2);
-}
 
-TEST(FenetrePrincipale, PrintsToPdfWithoutWritingAPicture) {
-    Editeur e;
-    e.Ecrire("ba");
-    const QString ici = QDir::currentPath();
-    QDir::setCurrent(e.dossier.path());
-    e.fichierChoisi = e.dossier.filePath("page.pdf");
-    e.Declencher("MNU_PrintPdf");
-    QDir::setCurrent(ici);
-    QFile pdf(e.fichierChoisi);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdf.read(4) == "%PDF");
-    EXPECT_FALSE(QFile::exists(e.dossier.filePath("DERNIERE.BMP")));
-}
-
-TEST(FenetrePrincipale, ZoomScalesTheViewOnly) {
-    Editeur e;
-    e.Ecrire("ba");
-    const QImage avant = e.surface.Image();
+    // The zoom scales the view only.
     const int visible = e.fenetre.ZoneVisible().width();
     e.Declencher("ZoomPlus");
     e.Declencher("ZoomPlus");
@@ -295,11 +270,17 @@ TEST(FenetrePrincipale, ZoomScalesTheViewOnly) {
     e.Declencher("Zoom100");
     EXPECT_EQ(e.fenetre.Zoom(), 1);
     EXPECT_EQ(e.surface.Image().copy(avant.rect()), avant);
+    // Printing to a PDF writes no picture.
+    const QString ici = QDir::currentPath();
+    QDir::setCurrent(e.dossier.path());
+    e.fichierChoisi = e.dossier.filePath("page.pdf");
+    e.Declencher("MNU_PrintPdf");
+    QDir::setCurrent(ici);
+    QFile pdf(e.fichierChoisi);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(4) == "%PDF");
+    EXPECT_FALSE(QFile::exists(e.dossier.filePath("DERNIERE.BMP")));
 }
-
-}  // namespace
-
-namespace {
 
 // Armed by "Repositionnement", a press on the zoomed view opens the dialog at the picture pixel.
 TEST(FenetrePrincipale, PressWhileArmedOpensTheRepositioningDialog) {

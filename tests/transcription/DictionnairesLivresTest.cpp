@@ -98,7 +98,7 @@ TEST(DictionnairesLivres, EveryValueIsWrittenWithGlyphsOnly) {
 
 // The words of running text reach their entries: capitals, the typographic apostrophe, a
 // leading "h", elisions, hyphens, contractions and a trailing sign.
-TEST(DictionnairesLivres, RunningTextFindsItsEntries) {
+TEST(DictionnairesLivres, RunningTextFindsItsEntriesAndNamedWordsReadRight) {
     ProgrammeLivre p(4000, 400);
     auto prepare = [&](int langue, const QString& mot) {
         p.etat().Langue = static_cast<int16_t>(langue);
@@ -127,18 +127,8 @@ TEST(DictionnairesLivres, RunningTextFindsItsEntries) {
     const QStringList homme = MotsATracer(*p.ctx, QStringLiteral("homme"));
     EXPECT_EQ(homme, MotsATracer(*p.ctx, QStringLiteral("Homme")));
     EXPECT_EQ(u'l' + homme.join(u' ').toLower(), MotsATracer(*p.ctx, QStringLiteral("l'homme")).join(u' ').toLower());
-}
-
-// Readings that were wrong or missing: h-words apart from ph-words, possessives, the BATH vowel,
-// French "k", "gn", single letters, inflected forms, and forms read through their parts.
-TEST(DictionnairesLivres, NamedWordsReadRight) {
-    ProgrammeLivre p(4000, 400);
-    auto prepare = [&](int langue, const char* mot) {
-        p.etat().Langue = static_cast<int16_t>(langue);
-        p.etat().Tampon = QString::fromUtf8(mot);
-        PrepareMot(*p.ctx, p.etat().Tampon);
-        return p.etat().Tampon;
-    };
+    // Readings that were wrong or missing: h-words apart from ph-words, possessives, the BATH vowel,
+    // French "k", "gn", single letters, inflected forms, and forms read through their parts.
     for (const auto& [ph, h] : {std::pair{"phoned", "honed"}, {"phoning", "honing"}, {"phoney", "honey"},
                                 {"Phelps", "helps"}, {"Philly", "hilly"}, {"phone", "hone"}})
         EXPECT_NE(prepare(2, ph), prepare(2, h)) << ph;

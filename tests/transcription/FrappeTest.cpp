@@ -42,25 +42,7 @@ TEST(TraiterTouche, AWordIsWrittenWhenItsSpaceComes) {
     EXPECT_TRUE(b.Encre().empty());
     b.Taper(" ");
     EXPECT_FALSE(b.Encre().empty());
-    // Punctuation waits with its word; a line end in the box is a word boundary.
-    Saisie p;
-    p.Taper("ba,");
-    EXPECT_TRUE(p.Encre().empty());
-    p.Taper("\nbo ");
-    EXPECT_EQ(p.etat().TextePointe, "bo");
-}
-
-TEST(TraiterTouche, EnterMakesANewLineInEveryScript) {
-    for (int ecriture = 0; ecriture < 4; ++ecriture) {
-        Saisie b(ecriture, kDonnees);
-        const double y = b.etat().YLigne;
-        b.Taper("\n");
-        EXPECT_EQ(b.etat().YLigne, y + b.etat().PasLigne) << ecriture;
-    }
-}
-
-TEST(TraiterTouche, CtrlVMarksThePasteAndNothingElse) {
-    Saisie b;
+    // Ctrl+V marks the paste and nothing else.
     b.Taper("ba");
     b.etat().Touche.clear();
     ToucheSaisie(*b.ctx, b.boite, kToucheColler);
@@ -69,9 +51,29 @@ TEST(TraiterTouche, CtrlVMarksThePasteAndNothingElse) {
     b.Taper("x");
     EXPECT_FALSE(b.etat().CollageEnCours);
     EXPECT_EQ(b.etat().Touche, "x");
+    // Punctuation waits with its word; a line end in the box is a word boundary.
+    Saisie p;
+    p.Taper("ba,");
+    EXPECT_TRUE(p.Encre().empty());
+    p.Taper("\nbo ");
+    EXPECT_EQ(p.etat().TextePointe, "bo");
 }
 
-TEST(TraiterTouche, MarkersTypedInTheIpaScript) {
+// Enter, and every line end of a pasted text, starts a line in every script.
+TEST(TraiterTouche, EnterAndPastedLineEndsMakeANewLineInEveryScript) {
+    for (int ecriture = 0; ecriture < 4; ++ecriture) {
+        Saisie b(ecriture, kDonnees, 600);
+        const double y = b.etat().YLigne;
+        b.Taper("\n");
+        EXPECT_EQ(b.etat().YLigne, y + b.etat().PasLigne) << ecriture;
+        Saisie c(ecriture, kDonnees, 600);
+        c.etat().CollageEnCours = true;
+        RetranscrireTexte(*c.ctx, "ba bo\nda\n\nni\n");
+        EXPECT_EQ(c.etat().YLigne, y + 3 * c.etat().PasLigne) << ecriture;
+    }
+}
+
+TEST(TraiterTouche, MarkersAndWordsOfALanguageTypedInTheIpaScript) {
     Saisie b(3, kDonnees);
     const double x = b.etat().PosX;
     b.Taper("%TAI3 ");
@@ -84,6 +86,13 @@ TEST(TraiterTouche, MarkersTypedInTheIpaScript) {
     EXPECT_FALSE(b.Encre().empty());
     b.Taper("%la ");
     EXPECT_EQ(b.etat().Ecriture, 2);
+    // IPA words of a language are drawn from their pronunciation.
+    Saisie anglais(3, kDonnees), phonetique(3, kDonnees);
+    anglais.etat().Langue = 2;
+    anglais.Taper("dear ");
+    phonetique.Taper("dia ");
+    EXPECT_FALSE(anglais.Encre().empty());
+    EXPECT_EQ(anglais.Encre(), phonetique.Encre());
 }
 
 TEST(TraiterTouche, LatinLettersArePrintedAtOnceAndMarkersRun) {
@@ -95,15 +104,6 @@ TEST(TraiterTouche, LatinLettersArePrintedAtOnceAndMarkersRun) {
     EXPECT_FALSE(b.Encre().empty());
     b.Taper(" %ev ");
     EXPECT_EQ(b.etat().Ecriture, 0);
-}
-
-TEST(TraiterTouche, IpaWordsOfALanguageAreDrawnFromTheirPronunciation) {
-    Saisie anglais(3, kDonnees), phonetique(3, kDonnees);
-    anglais.etat().Langue = 2;
-    anglais.Taper("dear ");
-    phonetique.Taper("dia ");
-    EXPECT_FALSE(anglais.Encre().empty());
-    EXPECT_EQ(anglais.Encre(), phonetique.Encre());
 }
 
 TEST(RetranscrireTexte, MarkersNumbersAndTheScriptRestored) {
@@ -119,16 +119,6 @@ TEST(RetranscrireTexte, MarkersNumbersAndTheScriptRestored) {
     ASSERT_FALSE(b.fenetre.progression.empty());
     EXPECT_EQ(b.fenetre.progression.back(), std::make_pair(0, 0));
     EXPECT_EQ(b.fenetre.progression[b.fenetre.progression.size() - 2], std::make_pair(7, 7));
-}
-
-TEST(RetranscrireTexte, EveryLineEndStartsALineInEveryScript) {
-    for (int ecriture = 0; ecriture < 4; ++ecriture) {
-        Saisie b(ecriture, kDonnees, 600);
-        b.etat().CollageEnCours = true;
-        const double y = b.etat().YLigne;
-        RetranscrireTexte(*b.ctx, "ba bo\nda\n\nni\n");
-        EXPECT_EQ(b.etat().YLigne, y + 3 * b.etat().PasLigne) << ecriture;
-    }
 }
 
 TEST(RetranscrireTexte, PacedDrawingStaysVisibleStrokeByStroke) {

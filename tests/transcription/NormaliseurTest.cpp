@@ -17,7 +17,7 @@ QString Normalise(const QString& texte, int16_t langue = FR) {
     return t;
 }
 
-TEST(Normaliser, MarkersAreRepairedCaseSensitively) {
+TEST(Normaliser, MarkersCapitalsSeparatorsSignsMarkRulesFhAndOu) {
     EXPECT_EQ(Normalise("%.s.a.u.t"), "%saut");
     EXPECT_EQ(Normalise("%.s.a.u.t.a.b"), "%saut.+.a.b");
     EXPECT_EQ(Normalise("%.e.v.+.%.o.d.+.%.L.a.+.%.a.i.+.%.A.i"), "%ev.+.%od.+.%la.+.%ai.+.%ai");
@@ -26,32 +26,16 @@ TEST(Normaliser, MarkersAreRepairedCaseSensitively) {
     // Not in the table: the pieces are classed one by one ("A" is the first capital of its word).
     EXPECT_EQ(Normalise("%.s.A.u.t"), "%.+.s.A.u.t");
     EXPECT_EQ(Normalise("%.l.a"), "%.+.l.a");
-}
-
-TEST(Normaliser, CapitalsStartWordsAndSeparatorsAreCleaned) {
-    EXPECT_EQ(Normalise("Ab.Cd"), "Ab.+.Cd");
-    EXPECT_EQ(Normalise("ab.Cd"), "ab.Cd");
-    EXPECT_EQ(Normalise("Ab.+.Cd"), "Ab.+.Cd");
-    EXPECT_EQ(Normalise("Ab.cd.Ef.Gh"), "Ab.cd.+.Ef.+.Gh");
-    EXPECT_EQ(Normalise("a.+.+.+.b"), "a.+.b");
-    EXPECT_EQ(Normalise(".+..+.+"), "");
-    EXPECT_EQ(Normalise("+"), "");
-    EXPECT_EQ(Normalise(""), "");
-    // Elements are stored lower-cased; unknown ones are dropped.
-    EXPECT_EQ(Normalise("bA.|x.-.?.é"), "ba.|x.-");
-}
-
-TEST(Normaliser, DigitsSignsAndEllipsis) {
-    EXPECT_EQ(Normalise("1.2.a"), "12a");
-    EXPECT_EQ(Normalise("x.@.+.y"), "x.+.!X.+.y");
-    EXPECT_EQ(Normalise("x.@.y"), "x.+.!X");  // the element after a sign is its separator
-    EXPECT_EQ(Normalise("!P.+.!P.+.!P"), "!3.+.!0.+.!0");
-    EXPECT_EQ(Normalise("!P.+.!P.+.!P.+.!P"), "!3.+.!0.+.!0.+.!P");
-    EXPECT_EQ(Normalise("!P.+.!P.+.!P.+.a.+.!P.+.!P.+.!P"), "!3.+.!0.+.!0.+.a.+.!P.+.!P.+.!P");
-    EXPECT_EQ(Normalise("!Pxyz.+.b"), "!P.+.b");
-}
-
-TEST(Normaliser, MarkRulesOfEachLanguage) {
+    // The "fh" rewrite.
+    EXPECT_EQ(Normalise("{.FH.a.b.c"), "{.fh.=B.a.c");
+    EXPECT_EQ(Normalise("{.FH.a.b"), "{.fh.=B.a");
+    EXPECT_EQ(Normalise("{.FH.b.a"), "{.FH.b.a");        // the first element is not a vowel
+    EXPECT_EQ(Normalise("{.FH.a"), "{.FH.a");            // one element only
+    EXPECT_EQ(Normalise("{.FH.a.b.+.c"), "{.FH.a.b.+.c");  // a word follows
+    // A lone "ou" word goes with the break before it.
+    EXPECT_EQ(Normalise("x.+.ou.+.y"), "x.+.y");
+    EXPECT_EQ(Normalise("x.+.ou"), "x.+.ou");
+    EXPECT_EQ(Normalise("x.+.oui.+.y"), "x.+.oui.+.y");
     // French and English: the mark goes in front of its word.
     EXPECT_EQ(Normalise("ab.{.cd", FR), "{.ab.cd");
     EXPECT_EQ(Normalise("ab.{.cd", EN), "{.ab.cd");
@@ -72,34 +56,25 @@ TEST(Normaliser, MarkRulesOfEachLanguage) {
     EXPECT_EQ(Normalise("a.{.n.e", PH), "{.=N.a.e");
     // Repeated marks fold into one.
     EXPECT_EQ(Normalise("{.{.a.{.b", FR), "{.a.b");
-}
-
-TEST(Normaliser, FhRewriteAndOu) {
-    EXPECT_EQ(Normalise("{.FH.a.b.c"), "{.fh.=B.a.c");
-    EXPECT_EQ(Normalise("{.FH.a.b"), "{.fh.=B.a");
-    EXPECT_EQ(Normalise("{.FH.b.a"), "{.FH.b.a");        // the first element is not a vowel
-    EXPECT_EQ(Normalise("{.FH.a"), "{.FH.a");            // one element only
-    EXPECT_EQ(Normalise("{.FH.a.b.+.c"), "{.FH.a.b.+.c");  // a word follows
-    // A lone "ou" word goes with the break before it.
-    EXPECT_EQ(Normalise("x.+.ou.+.y"), "x.+.y");
-    EXPECT_EQ(Normalise("x.+.ou"), "x.+.ou");
-    EXPECT_EQ(Normalise("x.+.oui.+.y"), "x.+.oui.+.y");
-}
-
-TEST(Normaliser, HugeAndDamagedTextsEndQuickly) {
-    QString t;
-    for (int i = 0; i < 100000; ++i) t += i % 7 == 0 ? QString("a.{.Ba.@.!P.+.") : QString("ta.{.{.+..");
-    EXPECT_FALSE(Normalise(t, PH).isEmpty());
-    QString marques;
-    for (int i = 0; i < 100000; ++i) marques += "a.{.";
-    EXPECT_EQ(Normalise(marques, TU).left(6), "{.a.a.");
-    std::mt19937 alea(7);
-    const QString lettres = QStringLiteral("..++{{aAbB1%!@=-|FH");
-    for (int n = 0; n < 5000; ++n) {
-        QString s;
-        for (int i = alea() % 20; i > 0; --i) s += lettres[alea() % lettres.size()];
-        for (int16_t l = 0; l < 4; ++l) Normalise(s, l);
-    }
+    // Capitals start words; separators are cleaned.
+    EXPECT_EQ(Normalise("Ab.Cd"), "Ab.+.Cd");
+    EXPECT_EQ(Normalise("ab.Cd"), "ab.Cd");
+    EXPECT_EQ(Normalise("Ab.+.Cd"), "Ab.+.Cd");
+    EXPECT_EQ(Normalise("Ab.cd.Ef.Gh"), "Ab.cd.+.Ef.+.Gh");
+    EXPECT_EQ(Normalise("a.+.+.+.b"), "a.+.b");
+    EXPECT_EQ(Normalise(".+..+.+"), "");
+    EXPECT_EQ(Normalise("+"), "");
+    EXPECT_EQ(Normalise(""), "");
+    // Elements are stored lower-cased; unknown ones are dropped.
+    EXPECT_EQ(Normalise("bA.|x.-.?.é"), "ba.|x.-");
+    // Digits, signs and the ellipsis.
+    EXPECT_EQ(Normalise("1.2.a"), "12a");
+    EXPECT_EQ(Normalise("x.@.+.y"), "x.+.!X.+.y");
+    EXPECT_EQ(Normalise("x.@.y"), "x.+.!X");  // the element after a sign is its separator
+    EXPECT_EQ(Normalise("!P.+.!P.+.!P"), "!3.+.!0.+.!0");
+    EXPECT_EQ(Normalise("!P.+.!P.+.!P.+.!P"), "!3.+.!0.+.!0.+.!P");
+    EXPECT_EQ(Normalise("!P.+.!P.+.!P.+.a.+.!P.+.!P.+.!P"), "!3.+.!0.+.!0.+.a.+.!P.+.!P.+.!P");
+    EXPECT_EQ(Normalise("!Pxyz.+.b"), "!P.+.b");
 }
 
 // The clean-up and the mark fronting as their rules read, one step at a time.
@@ -127,7 +102,7 @@ QString AvanceeLitterale(QString t) {
     }
 }
 
-TEST(Normaliser, LinearCleanUpAndFrontingMatchTheirRules) {
+TEST(Normaliser, CleanUpMatchesItsRulesAndHugeTextsEndQuickly) {
     std::mt19937 alea(42);
     const QString separateurs = QStringLiteral("..++{a@");
     const QString marques = QStringLiteral("..{{{ab");
@@ -142,11 +117,20 @@ TEST(Normaliser, LinearCleanUpAndFrontingMatchTheirRules) {
         AvancerMarques(a);
         ASSERT_EQ(a, AvanceeLitterale(m)) << qPrintable(m);
     }
-}
-
-TEST(EstVoyelle, ExactlyOneVowelOfEitherCase) {
-    for (const char* v : {"a", "e", "i", "o", "u", "y", "A", "E", "I", "O", "U", "Y"}) EXPECT_TRUE(EstVoyelle(QString(v)));
-    for (const char* v : {"", "b", "H", "é", "ae", "{"}) EXPECT_FALSE(EstVoyelle(QString(v))) << v;
+    // Huge and damaged texts end quickly.
+    QString t;
+    for (int i = 0; i < 100000; ++i) t += i % 7 == 0 ? QString("a.{.Ba.@.!P.+.") : QString("ta.{.{.+..");
+    EXPECT_FALSE(Normalise(t, PH).isEmpty());
+    QString repetees;
+    for (int i = 0; i < 100000; ++i) repetees += "a.{.";
+    EXPECT_EQ(Normalise(repetees, TU).left(6), "{.a.a.");
+    std::mt19937 hasard(7);
+    const QString lettres = QStringLiteral("..++{{aAbB1%!@=-|FH");
+    for (int n = 0; n < 5000; ++n) {
+        QString s;
+        for (int i = hasard() % 20; i > 0; --i) s += lettres[hasard() % lettres.size()];
+        for (int16_t l = 0; l < 4; ++l) Normalise(s, l);
+    }
 }
 
 struct Placement {
@@ -162,7 +146,7 @@ Placement Place(const QString& mot, int16_t ecriture) {
     return {b.etat().TextePointe, b.etat().Ecriture, b.etat().BasculeVoyelles};
 }
 
-TEST(PlaceMarque, VowelOnlyVelmorWordSwitchesToDorvane) {
+TEST(PlaceMarque, VowelsVowelOnlyWordsSwitchAndSideOfTheMark) {
     for (const char* mot : {"{.a.u", "{.ha.u", "{.A.E"}) {
         const Placement p = Place(mot, 0);
         EXPECT_EQ(p.mot, mot);
@@ -173,9 +157,7 @@ TEST(PlaceMarque, VowelOnlyVelmorWordSwitchesToDorvane) {
     const Placement d = Place("{.a.u", 1);
     EXPECT_EQ(d.mot, "a.u.{");
     EXPECT_EQ(d.bascule, 0);
-}
-
-TEST(PlaceMarque, SideOfTheMark) {
+    // Side of the mark.
     EXPECT_EQ(Place("{.ta.ke.a", 0).mot, "ta.ke.a.{");   // more leading than trailing consonants
     EXPECT_EQ(Place("{.ta.a.ko", 0).mot, "{.ta.a.ko");   // as many
     EXPECT_EQ(Place("{.a.ta.ko", 0).mot, "{.a.ta.ko");
@@ -190,6 +172,9 @@ TEST(PlaceMarque, SideOfTheMark) {
     EXPECT_EQ(Place("ta.{", 0).mot, "ta.{");
     EXPECT_EQ(Place("  ", 0).mot, "  ");
     EXPECT_EQ(Place("{.  ", 1).mot, "  ");
+    // A vowel is exactly one vowel letter of either case.
+    for (const char* v : {"a", "e", "i", "o", "u", "y", "A", "E", "I", "O", "U", "Y"}) EXPECT_TRUE(EstVoyelle(QString(v)));
+    for (const char* v : {"", "b", "H", "é", "ae", "{"}) EXPECT_FALSE(EstVoyelle(QString(v))) << v;
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ struct BancDico {
     QStringList Messages() const { return b.fenetre.Textes(); }
 };
 
-TEST(Dictionnaires, WholeWordLookupKeepsTheTailAndIgnoresCase) {
+TEST(Dictionnaires, WholeWordLookupFallbackFileAndSoundMode) {
     BancDico d;
     d.Ecrire("Fohms_FR.TXT",
              "bonjour;X\n"
@@ -57,10 +57,7 @@ TEST(Dictionnaires, WholeWordLookupKeepsTheTailAndIgnoresCase) {
     EXPECT_EQ(d.Prepare("bonjours"), "bonjours");
     EXPECT_EQ(d.Prepare("bonjour", 2), "bonjour");  // English has its own file
     EXPECT_TRUE(d.Messages().isEmpty());
-}
-
-TEST(Dictionnaires, FallbackFileAndSoundMode) {
-    BancDico d;
+    // The fallback file and the sound mode.
     d.Ecrire("Fohms_FR.TXT", "chat;sha\n");
     d.Ecrire("Fohms_NP.TXT", "chat;commun\nparis;pari\n");
     d.Ecrire("Fohms_TU.TXT", "tolo;tulu\n");
@@ -74,7 +71,7 @@ TEST(Dictionnaires, FallbackFileAndSoundMode) {
     EXPECT_EQ(d.Prepare("tolo", 0), "tolo");
 }
 
-TEST(Dictionnaires, MissingChangedAndMalformedFiles) {
+TEST(Dictionnaires, MissingChangedMalformedAndQuicklyEditedFiles) {
     BancDico d;
     EXPECT_EQ(d.Prepare("chat"), "chat");
     d.Ecrire("Fohms_FR.TXT", "chat;sha\noops\nchien;shien\n");
@@ -99,6 +96,27 @@ TEST(Dictionnaires, MissingChangedAndMalformedFiles) {
     EXPECT_EQ(d.Messages().size(), 12);
     EXPECT_EQ(d.Prepare("chien", 2), "chien");
     EXPECT_EQ(d.Messages().size(), 12);
+    // Every edit is read before the next word, however fast they follow: rewritten in place at the
+    // same size, replaced by a renamed file, removed and created again.
+    for (int i = 0; i < 40; ++i) {
+        const QString valeur = QString(QChar(u'a' + i % 26)) + QString::number(i / 26);
+        d.Ecrire("Fohms_FR.TXT", "chat;" + valeur + "\n");
+        ASSERT_EQ(d.Prepare("chat"), valeur) << i;
+    }
+    {
+        QFile f(d.dir.filePath("neuf.tmp"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("chat;minou\n");
+    }
+    QFile::remove(d.dir.filePath("Fohms_FR.TXT"));
+    ASSERT_TRUE(QFile::rename(d.dir.filePath("neuf.tmp"), d.dir.filePath("Fohms_FR.TXT")));
+    EXPECT_EQ(d.Prepare("chat"), "minou");
+    QFile::remove(d.dir.filePath("Fohms_FR.TXT"));
+    EXPECT_EQ(d.Prepare("chat"), "chat");
+    d.Ecrire("Fohms_FR.TXT", "chat;matou\n");
+    EXPECT_EQ(d.Prepare("chat"), "matou");
+    d.Ecrire("Fohms_NP.TXT", "chien;toutou\n");  // the common file, first asked for after the start
+    EXPECT_EQ(d.Prepare("chien"), "toutou");
 }
 
 // A lookup as its rules read: the file from the top, entry by entry, through the field reader.
@@ -151,7 +169,7 @@ TEST(Dictionnaires, SameAnswersAsReadingFromTheTop) {
     }
 }
 
-TEST(PrepareMot, ApostrophesAndHyphens) {
+TEST(PrepareMot, ApostrophesHyphensAndWordsHeldBack) {
     BancDico d;
     EXPECT_EQ(d.Prepare("l'ami"), "la'mi");
     EXPECT_EQ(d.Prepare("l\u2019ami"), "la'mi");  // the typographic apostrophe
@@ -170,35 +188,7 @@ TEST(PrepareMot, ApostrophesAndHyphens) {
     QString long_;
     for (int i = 0; i < 50000; ++i) long_ += "l'ea";
     EXPECT_EQ(d.Prepare(long_).size(), long_.size());
-}
-
-TEST(PrepareMot, KeysAfterApostrophesAndTheHPrefix) {
-    BancDico d;
-    d.Ecrire("Fohms_FR.TXT", "l'ami;lami\nami;AMI\n");
-    d.Ecrire("Fohms_TU.TXT", "ami;omi\n");
-    EXPECT_EQ(d.Prepare("L'ami"), "lami");     // the key is taken before the apostrophe moves
-    EXPECT_EQ(d.Prepare("'ami"), "AMI");       // a leading apostrophe is not part of the key
-    EXPECT_EQ(d.Prepare("h'ami", 0), "fh'omi");
-    EXPECT_EQ(d.Prepare("h'oko", 0), "''fhoko");
-}
-
-// An h-word is looked up under its own spelling, then as "ph..." (dictionaries written the old
-// way); a ph-word never reaches the h-word's entry.
-TEST(PrepareMot, HWordsAndPhWordsKeepTheirOwnEntries) {
-    BancDico d;
-    d.Ecrire("Fohms_EN.TXT", "hone;ohn\nphone;foon\nphoney;fohni\nphomme;ohm\n");
-    EXPECT_EQ(d.Prepare("hone", 2), "ohn");
-    EXPECT_EQ(d.Prepare("Hone", 2), "ohn");
-    EXPECT_EQ(d.Prepare("phone", 2), "foon");
-    EXPECT_EQ(d.Prepare("homme", 2), "ohm");          // old key
-    EXPECT_EQ(d.Prepare("hilly,", 2), "philly,");     // no entry: written "ph..." as before
-    EXPECT_EQ(d.Prepare("phoney", 2), "fohni");
-    EXPECT_EQ(d.Prepare("hone", 3), "phone");         // phonetic input: only the rewrite
-    EXPECT_EQ(d.Prepare("hone", 0), "hone");          // Tumeli keeps its "h"
-}
-
-TEST(PrepareMot, WordsHeldBackByTheirEntry) {
-    BancDico d;
+    // Words held back by their entry.
     d.Ecrire("Fohms_FR.TXT", "de;de*\nla;*la\n");
     EXPECT_EQ(d.Prepare("de"), "");
     EXPECT_EQ(d.Prepare("la"), "");
@@ -207,6 +197,27 @@ TEST(PrepareMot, WordsHeldBackByTheirEntry) {
     EXPECT_EQ(d.b.etat().MotsEnAttente, "");
     EXPECT_EQ(d.Prepare("a*b", 3), "");
     EXPECT_EQ(d.Prepare("x", 3), "a'bx");
+}
+
+// Keys are taken before apostrophes move. An h-word is looked up under its own spelling, then as "ph..." (dictionaries written the old
+// way); a ph-word never reaches the h-word's entry.
+TEST(PrepareMot, KeysAfterApostrophesAndHWordsApartFromPhWords) {
+    BancDico d;
+    d.Ecrire("Fohms_EN.TXT", "hone;ohn\nphone;foon\nphoney;fohni\nphomme;ohm\n");
+    d.Ecrire("Fohms_FR.TXT", "l'ami;lami\nami;AMI\n");
+    d.Ecrire("Fohms_TU.TXT", "ami;omi\n");
+    EXPECT_EQ(d.Prepare("L'ami"), "lami");     // the key is taken before the apostrophe moves
+    EXPECT_EQ(d.Prepare("'ami"), "AMI");       // a leading apostrophe is not part of the key
+    EXPECT_EQ(d.Prepare("h'ami", 0), "fh'omi");
+    EXPECT_EQ(d.Prepare("h'oko", 0), "''fhoko");
+    EXPECT_EQ(d.Prepare("hone", 2), "ohn");
+    EXPECT_EQ(d.Prepare("Hone", 2), "ohn");
+    EXPECT_EQ(d.Prepare("phone", 2), "foon");
+    EXPECT_EQ(d.Prepare("homme", 2), "ohm");          // old key
+    EXPECT_EQ(d.Prepare("hilly,", 2), "philly,");     // no entry: written "ph..." as before
+    EXPECT_EQ(d.Prepare("phoney", 2), "fohni");
+    EXPECT_EQ(d.Prepare("hone", 3), "phone");         // phonetic input: only the rewrite
+    EXPECT_EQ(d.Prepare("hone", 0), "hone");          // Tumeli keeps its "h"
 }
 
 // Suffix table, in its final order: zzes (entry 0, never tried), umes -> _umo, s, obo, i, ei, bo.
@@ -243,30 +254,3 @@ TEST(SepareSuffixe, CutsThatHappenAndThatMustNot) {
 }
 
 }  // namespace
-
-// Every edit is read before the next word, however fast they follow: rewritten in place at the
-// same size, replaced by a renamed file, removed and created again.
-TEST(Dictionnaires, EditsAreReadBeforeTheNextWord) {
-    BancDico d;
-    EXPECT_EQ(d.Prepare("chat"), "chat");
-    for (int i = 0; i < 40; ++i) {
-        const QString valeur = QString(QChar(u'a' + i % 26)) + QString::number(i / 26);
-        d.Ecrire("Fohms_FR.TXT", "chat;" + valeur + "\n");
-        ASSERT_EQ(d.Prepare("chat"), valeur) << i;
-        ASSERT_EQ(d.Prepare("Chat"), valeur) << i;
-    }
-    {
-        QFile f(d.dir.filePath("neuf.tmp"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("chat;minou\n");
-    }
-    QFile::remove(d.dir.filePath("Fohms_FR.TXT"));
-    ASSERT_TRUE(QFile::rename(d.dir.filePath("neuf.tmp"), d.dir.filePath("Fohms_FR.TXT")));
-    EXPECT_EQ(d.Prepare("chat"), "minou");
-    QFile::remove(d.dir.filePath("Fohms_FR.TXT"));
-    EXPECT_EQ(d.Prepare("chat"), "chat");
-    d.Ecrire("Fohms_FR.TXT", "chat;matou\n");
-    EXPECT_EQ(d.Prepare("chat"), "matou");
-    d.Ecrire("Fohms_NP.TXT", "chien;toutou\n");  // the common file, first asked for after the start
-    EXPECT_EQ(d.Prepare("chien"), "toutou");
-}

@@ -6,26 +6,7 @@
 
 namespace {
 
-TEST(Selection, LanguageFromAMarkerOrItsCode) {
-    Banc b;
-    QString m = "%FR";
-    ChoisirLangue(*b.ctx, m);
-    EXPECT_EQ(b.etat().Langue, 1);
-    EXPECT_EQ(b.fenetre.textes["CmdLihg"], "Français");
-    m = "EN";
-    ChoisirLangue(*b.ctx, m);
-    EXPECT_EQ(b.etat().Langue, 2);
-    m = "%F";  // too short to be a marker, and no code
-    ChoisirLangue(*b.ctx, m);
-    EXPECT_EQ(b.etat().Langue, 2);
-    b.etat().ModeSon = 2;
-    m = "%PH";
-    ChoisirLangue(*b.ctx, m);
-    EXPECT_EQ(b.etat().Langue, 3);
-    EXPECT_EQ(b.fenetre.textes["CmdLihg"], "MP3");
-}
-
-TEST(Selection, ScriptPlacesTheCursorOnlyWhenItChanges) {
+TEST(Selection, ScriptPlacesTheCursorOnlyWhenItChangesAndLanguage) {
     Banc b;
     b.etat().MargeGauche = 15;
     b.etat().YLigne = 40;
@@ -58,9 +39,25 @@ TEST(Selection, ScriptPlacesTheCursorOnlyWhenItChanges) {
     vide.etat().Ecriture = 2;
     ChoisirEcriture(*vide.ctx);
     EXPECT_EQ(vide.etat().PosX, 15);
+    // Language from a marker or its code.
+    QString m = "%FR";
+    ChoisirLangue(*b.ctx, m);
+    EXPECT_EQ(b.etat().Langue, 1);
+    EXPECT_EQ(b.fenetre.textes["CmdLihg"], "Français");
+    m = "EN";
+    ChoisirLangue(*b.ctx, m);
+    EXPECT_EQ(b.etat().Langue, 2);
+    m = "%F";  // too short to be a marker, and no code
+    ChoisirLangue(*b.ctx, m);
+    EXPECT_EQ(b.etat().Langue, 2);
+    b.etat().ModeSon = 2;
+    m = "%PH";
+    ChoisirLangue(*b.ctx, m);
+    EXPECT_EQ(b.etat().Langue, 3);
+    EXPECT_EQ(b.fenetre.textes["CmdLihg"], "MP3");
 }
 
-TEST(Selection, SizeSetsTheCellTheFontAndTheFirstLine) {
+TEST(Selection, SizeAndTheOtherMarkersSetters) {
     Banc b;
     b.etat().Blanc = 4;
     b.etat().HauteurLigne = 38;
@@ -81,10 +78,7 @@ TEST(Selection, SizeSetsTheCellTheFontAndTheFirstLine) {
     EXPECT_EQ(b.etat().Taille, 1);
     FixerTaille(*b.ctx, 900);
     EXPECT_EQ(b.etat().Taille, 50);
-}
-
-TEST(Selection, SettersOfTheMarkers) {
-    Banc b;
+    // The other markers' setters.
     b.etat().Taille = 3;
     FixerBlanc(*b.ctx, 5);
     EXPECT_EQ(b.etat().LargeurBlanc, 15);

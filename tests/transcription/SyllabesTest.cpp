@@ -19,7 +19,7 @@ QString Couper(Banc& b, const QString& texte) {
     return CouperSyllabes(*b.ctx, CoderSignes(*b.ctx, protege, f), marqueurs);
 }
 
-TEST(CoderSignes, SignsGetTheirCodeAndSeparator) {
+TEST(CoderSignes, SignsDashesApostrophesBackquoteAndHashNumbers) {
     Banc b;
     EXPECT_EQ(Code(b, "ab."), "ab!P!_");
     EXPECT_FALSE(b.etat().SautPermis);  // a sentence ends: no new line on request
@@ -28,18 +28,20 @@ TEST(CoderSignes, SignsGetTheirCodeAndSeparator) {
     EXPECT_TRUE(b.etat().SautPermis);  // a double quote does not end a sentence part
     EXPECT_EQ(Code(b, "ab"), "ab");
     EXPECT_TRUE(b.etat().SautPermis);
-}
-
-TEST(CoderSignes, DashesAtTheEndAndBeforeASpace) {
-    Banc b;
+    // Dashes at the end and before a space.
     EXPECT_EQ(Code(b, "ab-"), "ab!-!_");
     EXPECT_EQ(Code(b, "ab- cde"), "ab-!- cde");
     EXPECT_EQ(Code(b, "ab- c"), "ab- c");  // too little after the dash
     EXPECT_EQ(Code(b, "a-b"), "a-b");
-}
-
-TEST(CoderSignes, HashNumbers) {
-    Banc b;
+    // Apostrophes and the backquote.
+    b.etat().Langue = 0;
+    EXPECT_EQ(Code(b, "'ab"), "!M!_ab");   // a leading apostrophe in Tumeli is the "$" sign
+    EXPECT_EQ(Code(b, "a`b"), "a!A!_b");   // the backquote is the "§" sign
+    EXPECT_EQ(Code(b, "a__b"), "a_!B!__b");
+    b.etat().Langue = 1;
+    EXPECT_EQ(Code(b, "l'ami"), "l'ami");
+    EXPECT_EQ(Code(b, "x '3"), "x !M!_3");
+    // Hash numbers.
     EXPECT_EQ(Code(b, "#"), "!#!_");
     EXPECT_EQ(b.etat().NumeroDiese, -1);
     b.etat().DernierCode = "#";  // the sign drawer drew it
@@ -62,18 +64,7 @@ TEST(CoderSignes, HashNumbers) {
     EXPECT_TRUE(b.etat().NumeroDieseSaisi.isEmpty());
 }
 
-TEST(CoderSignes, ApostrophesAndBackquote) {
-    Banc b;
-    b.etat().Langue = 0;
-    EXPECT_EQ(Code(b, "'ab"), "!M!_ab");   // a leading apostrophe in Tumeli is the "$" sign
-    EXPECT_EQ(Code(b, "a`b"), "a!A!_b");   // the backquote is the "§" sign
-    EXPECT_EQ(Code(b, "a__b"), "a_!B!__b");
-    b.etat().Langue = 1;
-    EXPECT_EQ(Code(b, "l'ami"), "l'ami");
-    EXPECT_EQ(Code(b, "x '3"), "x !M!_3");
-}
-
-TEST(CouperSyllabes, SyllablesWordsSignsMarkersAndStress) {
+TEST(CouperSyllabes, SyllablesWordsSignsMarkersStressAndOddInput) {
     struct Cas {
         int langue;
         const char *texte, *attendu;
@@ -98,10 +89,7 @@ TEST(CouperSyllabes, SyllablesWordsSignsMarkersAndStress) {
         b.etat().Langue = static_cast<int16_t>(c.langue);
         EXPECT_EQ(Couper(b, c.texte), QString(c.attendu)) << c.texte;
     }
-}
-
-TEST(CouperSyllabes, OddInputNeverBreaks) {
-    Banc b;
+    // Odd input never breaks.
     for (int langue = 0; langue < 4; ++langue) {
         b.etat().Langue = langue;
         for (const char* t : {"", " ", "!", "!!", "-", "--", "'", "''", "h'", "fh'", "#", "##", "%", "%%od", "µ£|",

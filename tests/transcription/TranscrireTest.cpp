@@ -12,7 +12,7 @@ namespace {
 
 using Editeur = Programme;
 
-TEST(Transcrire, LoneScriptMarkerSwitchesAndDrawsNothing) {
+TEST(Transcrire, MarkersSwitchAndDrawNothing) {
     Editeur b;
     b.Ecrire("%OD");
     EXPECT_EQ(b.etat().Ecriture, 1);
@@ -23,57 +23,37 @@ TEST(Transcrire, LoneScriptMarkerSwitchesAndDrawsNothing) {
     b.Ecrire("%FR");
     EXPECT_EQ(b.etat().Langue, 1);
     EXPECT_EQ(b.fenetre.textes["CmdLihg"], "Français");
+    b.Ecrire("ab%TAI3");  // a size marker inside a word
+    EXPECT_EQ(b.etat().Taille, 3);
+    EXPECT_EQ(b.etat().HauteurCaractere, 36);
+    EXPECT_TRUE(b.Encre().empty());
 }
 
-TEST(Transcrire, LatinAndIpaScriptsDrawNothingHere) {
-    for (int ecriture : {2, 3}) {
-        Editeur b;
-        b.etat().Ecriture = static_cast<int16_t>(ecriture);
-        b.Ecrire("bonjour");
-        EXPECT_TRUE(b.Encre().empty());
-        EXPECT_TRUE(b.etat().Tampon.isEmpty());
-    }
-}
-
-TEST(Transcrire, WordsAreDrawnAndSpaced) {
+TEST(Transcrire, WordsAreDrawnAndSpacedAndAFullStopIsASign) {
     Editeur b;
     b.Ecrire("ba");
     const double apres1 = b.etat().PosX;
     EXPECT_FALSE(b.Encre().empty());
     ScanFinTexte(*b.ctx, Bande::Pleine);
+    const double finMot = b.etat().XFinGlyphe;
     // One word space pair after the ink of the word.
-    EXPECT_EQ(apres1, b.etat().XFinGlyphe + 2 * b.etat().LargeurBlanc);
+    EXPECT_EQ(apres1, finMot + 2 * b.etat().LargeurBlanc);
     b.Ecrire("bo");
     EXPECT_GT(b.etat().PosX, apres1);
     EXPECT_TRUE(b.etat().MessagesManquants.isEmpty());
-}
 
-TEST(Transcrire, FullStopIsASignAndItsSpacingComesFromItsEntry) {
-    Editeur b;
-    b.Ecrire("ba.");
-    EXPECT_TRUE(b.etat().MotSigne.contains("!P"));
-    EXPECT_FALSE(b.Encre().empty());
     // The "." entry (13) is a path: no word space was put between the word and its sign, so the
     // sign sits within two word spaces of the word's ink.
-    Editeur sans;
-    sans.Ecrire("ba");
-    ScanFinTexte(*sans.ctx, Bande::Pleine);
-    const double finMot = sans.etat().XFinGlyphe;
-    ScanFinTexte(*b.ctx, Bande::Pleine);
-    EXPECT_LE(b.etat().XFinGlyphe, finMot + 2 * b.etat().LargeurBlanc + 2 * b.etat().Taille + 1);
-    EXPECT_TRUE(b.etat().SautPermis);
+    Editeur p;
+    p.Ecrire("ba.");
+    EXPECT_TRUE(p.etat().MotSigne.contains("!P"));
+    EXPECT_FALSE(p.Encre().empty());
+    ScanFinTexte(*p.ctx, Bande::Pleine);
+    EXPECT_LE(p.etat().XFinGlyphe, finMot + 2 * p.etat().LargeurBlanc + 2 * p.etat().Taille + 1);
+    EXPECT_TRUE(p.etat().SautPermis);
 }
 
-TEST(Transcrire, LoneHashSignsCountDown) {
-    Editeur b;
-    for (int n = 1; n <= 3; ++n) {
-        b.Ecrire("#");
-        EXPECT_EQ(b.etat().NumeroDiese, -n);
-        EXPECT_EQ(b.etat().DernierCode, "#");
-    }
-}
-
-TEST(Transcrire, TrailingControlCharacterEndsTheLine) {
+TEST(Transcrire, TrailingControlEndsTheLineAndLoneHashesCountDown) {
     Editeur b;
     const double y0 = b.etat().YLigne;
     b.Ecrire("ba\r");
@@ -82,14 +62,11 @@ TEST(Transcrire, TrailingControlCharacterEndsTheLine) {
     Editeur c;
     c.Ecrire("ba");
     EXPECT_EQ(c.etat().YLigne, y0);
-}
-
-TEST(Transcrire, SizeMarkerInsideAWordDrawsNothing) {
-    Editeur b;
-    b.Ecrire("ab%TAI3");
-    EXPECT_EQ(b.etat().Taille, 3);
-    EXPECT_EQ(b.etat().HauteurCaractere, 36);
-    EXPECT_TRUE(b.Encre().empty());
+    for (int n = 1; n <= 3; ++n) {  // lone hash signs count down
+        c.Ecrire("#");
+        EXPECT_EQ(c.etat().NumeroDiese, -n);
+        EXPECT_EQ(c.etat().DernierCode, "#");
+    }
 }
 
 TEST(Transcrire, ReentryWaitsForTheRunningTranscription) {
@@ -125,11 +102,6 @@ TEST(Transcrire, StepModeAsksAfterEachWord) {
     EXPECT_FALSE(b.etat().Temporisation);
 }
 
-TEST(DessinerSyllabes, FormsOfTheSyllables) {
-    EXPECT_EQ(DecomposerSyllabes({"bai", "leo", "ba", "beh", "bha", "bhai", "A", "aeh", "b"}),
-              (QStringList{"b", "ai", "l", "eo", "ba", "beh", "bha", "bh", "ai", "A", "aeh", "b"}));
-}
-
 // Draws one word's syllables on a fresh bench and returns its ink.
 std::vector<std::pair<int, int>> EncreDe(const QStringList& syllabes, void (*preparer)(Editeur&) = nullptr) {
     Editeur b;
@@ -139,14 +111,17 @@ std::vector<std::pair<int, int>> EncreDe(const QStringList& syllabes, void (*pre
     return b.Encre();
 }
 
-// "yyh" is the y of form nine, as "ya"; modified consonants have their own bodies.
-TEST(DessinerSyllabes, SameAndDistinctGlyphs) {
+TEST(DessinerSyllabes, FormsAndSameAndDistinctGlyphs) {
+    // "yyh" is the y of form nine, as "ya"; modified consonants have their own bodies.
     EXPECT_EQ(EncreDe({"yyh"}), EncreDe({"ya"}));
     EXPECT_NE(EncreDe({"yyh"}), EncreDe({"y"}));
     EXPECT_NE(EncreDe({"bha"}), EncreDe({"ba"}));
     EXPECT_NE(EncreDe({"bka"}), EncreDe({"ba"}));
     EXPECT_NE(EncreDe({"bka"}), EncreDe({"bha"}));
     EXPECT_NE(EncreDe({"bk"}), EncreDe({"b"}));
+    // Forms of the syllables.
+    EXPECT_EQ(DecomposerSyllabes({"bai", "leo", "ba", "beh", "bha", "bhai", "A", "aeh", "b"}),
+              (QStringList{"b", "ai", "l", "eo", "ba", "beh", "bha", "bh", "ai", "A", "aeh", "b"}));
 }
 
 TEST(DessinerSyllabes, StackedClusterWithAndWithoutItsRow) {
@@ -186,7 +161,7 @@ TEST(DessinerSyllabes, MissingGlyphsAreReported) {
 
 // The transcriber keeps the dotted texts it built: a text met again, in another input language,
 // suffix mode or after other texts, gives what a fresh start gives, line break allowance included.
-TEST(Transcrire, TextsMetAgainGiveTheSameWords) {
+TEST(Transcrire, TextsMetAgainGiveTheSameWordsAndLatinAndIpaDrawNothing) {
     const QStringList textes = {"bonjour", "l'ami", "ba.", "ami a,", "aha'ba", "'ba", "%saut", "fh'ab",
                                 "ouba",    "ba?",   "ba`", "ba__da", "# 3",    "ba#", "Bato", "ba-"};
     Editeur deja;
@@ -202,6 +177,14 @@ TEST(Transcrire, TextsMetAgainGiveTheSameWords) {
                 EXPECT_EQ(MotsATracer(*deja.ctx, t), MotsATracer(*neuf.ctx, t)) << t.toStdString() << " " << langue;
                 EXPECT_EQ(deja.etat().SautPermis, neuf.etat().SautPermis) << t.toStdString() << " " << langue;
             }
+    // The Latin and IPA scripts draw nothing here.
+    for (int ecriture : {2, 3}) {
+        Editeur b;
+        b.etat().Ecriture = static_cast<int16_t>(ecriture);
+        b.Ecrire("bonjour");
+        EXPECT_TRUE(b.Encre().empty());
+        EXPECT_TRUE(b.etat().Tampon.isEmpty());
+    }
 }
 
 TEST(Transcrire, RenderedSample) {
