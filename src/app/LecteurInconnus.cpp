@@ -13,6 +13,7 @@
 
 #ifdef VELMOR_AVEC_ESPEAK
 #include "ApiTexte.h"
+#include "app/PhonemesEspeak.h"
 #include "transcription/OrthographeApi.h"
 
 #include <espeak-ng/speak_lib.h>
@@ -51,15 +52,7 @@ struct Lecteur {
             if (espeak_SetVoiceByName(v.c_str()) != EE_OK) return {};
             voix = v;
         }
-        const void* p = mot.constData();
-        std::string r;
-        while (p) {
-            const char* morceau = espeak_TextToPhonemes(&p, espeakCHARS_UTF8, espeakPHONEMES_IPA | ('_' << 8));
-            if (!morceau) break;
-            if (!r.empty()) r += ' ';
-            r += morceau;
-        }
-        return r;
+        return PhonemesEspeak(mot.constData());
     }
     // The file, read again when its date or size changed; none when it is missing.
     const FichierLus* Fichier(const QString& chemin) {

@@ -7,6 +7,7 @@
 // corrections_*.txt (hand-kept readings, applied last). DIR default to the Debian places of the
 // onboard-data counts and of the word lists. Each word is read alone by espeak-ng with "_" between
 // phonemes; every phoneme goes through api.txt, and one the table does not know stops the run.
+#include "app/PhonemesEspeak.h"
 #include "transcription/OrthographeApi.h"
 
 #include <espeak-ng/speak_lib.h>
@@ -234,16 +235,8 @@ public:
             if (espeak_SetVoiceByName(voix.c_str()) != EE_OK) Echec("espeak-ng has no voice \"" + voix + "\"");
             voix_ = voix;
         }
-        const void* p = mot.c_str();
-        std::string r;
-        while (p) {
-            const char* morceau = espeak_TextToPhonemes(&p, espeakCHARS_UTF8, espeakPHONEMES_IPA | ('_' << 8));
-            if (!morceau) break;
-            if (!r.empty()) r += ' ';
-            r += morceau;
-        }
         ++lectures_;
-        return r;
+        return PhonemesEspeak(mot.c_str());
     }
     long Lectures() const { return lectures_; }
 
