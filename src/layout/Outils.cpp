@@ -176,11 +176,13 @@ private:
             s_.FixerStyleRemplissage(ctx_.etat.StyleRemplissage);
         }
     }
-    // The erasing square: its edges again in the background colour, so that it leaves no outline.
+    // The erasing square: its edges again in the background colour, solid so that a dashed outline
+    // leaves no trace either.
     void Gommer(const Souris& m) {
         const Couleur trait = s_.CouleurTrait(), fond = s_.CouleurFond();
-        const int largeur = s_.LargeurTrait();
+        const int largeur = s_.LargeurTrait(), style = s_.StyleTrait();
         s_.FixerCouleurTrait(fond);
+        s_.FixerStyleTrait(0);
         if (largeur >= 2) s_.FixerLargeurTrait(2 * largeur);
         const double x1 = e_.XDepart, y1 = e_.YDepart, x2 = m.x, y2 = m.y;
         s_.Ligne(x1, y1, x2, y1);
@@ -190,6 +192,7 @@ private:
         s_.FixerLargeurTrait(1);
         s_.Point(x2, y2, fond);
         s_.FixerLargeurTrait(largeur);
+        s_.FixerStyleTrait(style);
         s_.FixerCouleurTrait(trait);
     }
 };

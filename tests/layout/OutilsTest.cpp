@@ -77,17 +77,21 @@ TEST(Outils, PreviewsLeaveOnlyTheReleasedFigure) {
 }
 
 // With filling off, the box tool is an eraser when StyleRemplissage is 0 (no trace of ink or
-// outline, also with a wide pen) and draws outlines only when it is 1.
+// outline, also with a wide or dashed pen) and draws outlines only when it is 1.
 TEST(Outils, ErasingSquareAndOutlineBox) {
-    for (int largeur : {1, 3}) {
+    for (auto [largeur, style] : {std::pair{1, 0}, {3, 0}, {5, 1}}) {
         BancOutils b;
         b.surface.FixerCouleurRemplissage(0x000000);
         b.surface.FixerStyleRemplissage(0);
         b.surface.Boite(20, 20, 180, 100);  // a field of ink
         b.surface.FixerLargeurTrait(largeur);
+        b.surface.FixerStyleTrait(style);
         b.etat().CouleurTexte = 0x0000FF;
         b.etat().StyleRemplissage = 0;
         b.Tirer(OutilRectangle, {40, 40}, {{60, 50}, {90, 80}}, {90, 80});
+        for (int y = 35; y <= 85; ++y)  // the box and the reach of its pen
+            for (int x = 35; x <= 95; ++x)
+                ASSERT_NE(b.surface.LirePixel(x, y), 0x0000FF) << largeur << ": " << x << "," << y;
         for (int y = 40; y <= 80; ++y)
             for (int x = 40; x <= 90; ++x) ASSERT_EQ(b.surface.LirePixel(x, y), 0xFFFFFF) << x << "," << y;
         EXPECT_EQ(b.surface.LirePixel(100, 60), 0x000000);  // ink outside the box stays

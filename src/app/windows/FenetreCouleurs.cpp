@@ -56,7 +56,9 @@ private:
 void MontrerCouleur(QLabel* echantillon, Couleur c) {
     echantillon->setAutoFillBackground(true);
     QPalette p = echantillon->palette();
-    p.setColor(QPalette::Window, QColor::fromRgb(Surface::VersRgb(c)));
+    const QColor couleur = QColor::fromRgb(Surface::VersRgb(c));
+    p.setColor(QPalette::Window, couleur);
+    p.setColor(QPalette::WindowText, couleur.lightness() < 128 ? Qt::white : Qt::black);
     echantillon->setPalette(p);
 }
 
