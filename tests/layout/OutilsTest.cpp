@@ -62,8 +62,16 @@ TEST(Outils, PreviewsLeaveOnlyTheReleasedFigure) {
         EXPECT_EQ(b.surface.Image(), Attendu([&](Surface& s) { s.Ligne(40, 40, c.fin.x, c.fin.y); }))
             << c.fin.x << "," << c.fin.y;
     }
-    // The same for the box and the circle, and for a preview left when the tool changes.
+    // The same for the box and the circle, and for a preview left when the tool changes. The
+    // pointer, a number that is no tool and a press while a position is imposed draw nothing.
     BancOutils b;
+    b.Tirer(OutilPointeur, {10, 10}, {{50, 50}}, {50, 50});
+    b.Tirer(12, {10, 10}, {{50, 50}}, {50, 50});
+    b.etat().PositionImposee = true;
+    b.Tirer(OutilLigne, {10, 10}, {{50, 60}}, {50, 60});
+    EXPECT_EQ(b.etat().XSouris, 50);
+    EXPECT_EQ(b.etat().YSouris, 60);
+    b.etat().PositionImposee = false;
     b.Tirer(OutilRectangle, {30, 30}, {{0, 10}, {60, 0}, {80, 70}}, {80, 70});
     b.Tirer(OutilCercle, {140, 60}, {{140, 0}, {170, 60}}, {170, 60});
     b.outils.Choisir(OutilLigne);
