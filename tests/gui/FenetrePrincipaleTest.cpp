@@ -3,6 +3,7 @@
 #include "app/LecteurInconnus.h"
 #include "app/windows/FenetrePrincipale.h"
 #include "app/windows/FenetreRepos.h"
+#include "layout/Outils.h"
 #include "base/Bmp.h"
 #include "layout/MagasinImages.h"
 #include "transcription/Transcrire.h"
@@ -305,6 +306,57 @@ TEST(FenetrePrincipale, PressWhileArmedOpensTheRepositioningDialog) {
     EXPECT_EQ(e.ctx->etat.XRepos, 60);
     EXPECT_EQ(e.ctx->etat.YRepos, 100);
     EXPECT_FALSE(e.ctx->etat.Repositionnement);
+}
+
+}  // namespace
+
+namespace {
+
+// On the zoomed view a tool draws in picture pixels and "Annuler" takes the figure back exactly; the
+// fill entries exclude each other; the edit menu copies, pastes and clears, each undone by "Annuler".
+TEST(FenetrePrincipale, ToolsDrawInPicturePixelsAndTheEditMenuIsUndone) {
+    Editeur e;
+    e.ctx->etat.PagesRappelables = 5;
+    e.ctx->etat.CouleurTexte = 0x0000FF;
+    e.fenetre.FixerZoom(2);
+    e.Ecrire(QStringLiteral("ta"));
+    const QImage avant = e.surface.Image();
+    QWidget* vue = e.fenetre.findChild<QScrollArea*>(QStringLiteral("Pic"))->widget();
+    const auto souris = [&](QEvent::Type t, QPointF p, Qt::MouseButton b, Qt::MouseButtons tenus) {
+        QMouseEvent ev(t, p, vue->mapToGlobal(p), b, tenus, Qt::NoModifier);
+        QCoreApplication::sendEvent(vue, &ev);
+    };
+    e.Declencher("Toolbar2.2");
+    souris(QEvent::MouseButtonPress, {41, 41}, Qt::LeftButton, Qt::LeftButton);
+    souris(QEvent::MouseMove, {201, 101}, Qt::NoButton, Qt::LeftButton);
+    souris(QEvent::MouseMove, {121, 161}, Qt::NoButton, Qt::LeftButton);
+    souris(QEvent::MouseButtonRelease, {121, 161}, Qt::LeftButton, Qt::NoButton);
+    Surface attendu;
+    attendu.RemplacerImage(avant);
+    attendu.FixerCouleurTrait(0x0000FF);
+    attendu.FixerLargeurTrait(e.surface.LargeurTrait());
+    attendu.Ligne(20, 20, 60, 80);
+    EXPECT_EQ(e.surface.Image(), attendu.Image());
+    EXPECT_EQ(e.ctx->etat.XSouris, 60);
+    e.Declencher("Toolbar1.6");
+    EXPECT_EQ(e.surface.Image(), avant);
+
+    e.Declencher("MNU_Fill");
+    EXPECT_TRUE(e.fenetre.Action("MNU_Fill")->isChecked());
+    EXPECT_FALSE(e.fenetre.Action("MNU_NoFill")->isChecked());
+    EXPECT_TRUE(e.fenetre.Peinture()->etat.Remplir);
+    e.Declencher("MNU_NoFill");
+    EXPECT_FALSE(e.fenetre.Action("MNU_Fill")->isChecked());
+    EXPECT_FALSE(e.fenetre.Peinture()->etat.Remplir);
+
+    e.Declencher("MNU_Copy");
+    e.Declencher("MNU_Del");
+    EXPECT_EQ(e.surface.Image(), Surface(avant.width(), avant.height()).Image());
+    e.Declencher("MNU_Insert");
+    EXPECT_EQ(e.surface.Image(), avant);
+    e.Declencher("MNU_Del");
+    e.Declencher("Toolbar1.6");
+    EXPECT_EQ(e.surface.Image(), avant);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // The main window's file commands: new, open, save, print, full screen, quit and unload.
 #include "app/windows/FenetrePrincipale.h"
 
+#include "app/windows/FenetreBild.h"
+#include "layout/Outils.h"
+
 #include "config/Parametres.h"
 #include "app/windows/Version.h"
 #include "app/windows/VueSurface.h"
@@ -80,6 +83,7 @@ bool FenetrePrincipale::Ouvrir(const QString& fichier) {
     const QRgb coin = image.pixel(0, 0);
     surface_.FixerCouleurFond(Surface::DepuisRgb(coin));  // the background is the top-left pixel
     surface_.RemplacerImage(image);
+    if (peinture_) peinture_->Oublier();
     if (ctx_) ctx_->etat.CouleurFond = Surface::DepuisRgb(coin);
     FixerTexte(QStringLiteral("frmEdit"), QStringLiteral("Bitmap Paint [") + QDir::toNativeSeparators(fichier) +
                                               QStringLiteral("]"));
@@ -189,17 +193,8 @@ void FenetrePrincipale::MNU_PrinterConfig_Click() {
 }
 
 void FenetrePrincipale::PleinEcran() {
-    QDialog frmBild(this);
-    frmBild.setWindowTitle(QStringLiteral("Velmor"));
-    auto* zone = new QScrollArea(&frmBild);
-    auto* image = new QLabel;
-    image->setPixmap(QPixmap::fromImage(surface_.Image()));
-    zone->setWidget(image);
-    zone->setAlignment(Qt::AlignCenter);
-    auto* disposition = new QVBoxLayout(&frmBild);
-    disposition->setContentsMargins(0, 0, 0, 0);
-    disposition->addWidget(zone);
-    frmBild.showFullScreen();  // Esc closes it
+    FenetreBild frmBild(surface_.Image(), this);
+    frmBild.showFullScreen();
     frmBild.exec();
 }
 

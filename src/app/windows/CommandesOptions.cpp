@@ -10,6 +10,7 @@
 #include "layout/Ecrans.h"
 #include "layout/Lignes.h"
 #include "layout/LimiteDroite.h"
+#include "layout/Outils.h"
 #include "layout/PagesRappel.h"
 #include "layout/ReduireImage.h"
 #include "layout/Repositionnement.h"
@@ -32,8 +33,16 @@ void FenetrePrincipale::CommandeBarre1(int index) {
         case 3: MNU_FileSaveAs_Click(); break;
         case 4: PleinEcran(); break;
         case 5: MNU_Print_Click(); break;
-        case 6: if (ctx_) AnnulerPage(*ctx_); break;
-        case 7: if (ctx_) ReafficherPage(*ctx_); break;
+        case 6:
+            if (!ctx_) break;
+            peinture_->Oublier();
+            AnnulerPage(*ctx_);
+            break;
+        case 7:
+            if (!ctx_) break;
+            peinture_->Oublier();
+            ReafficherPage(*ctx_);
+            break;
         default: break;
     }
     AfficherChemin();
@@ -45,6 +54,9 @@ void FenetrePrincipale::CommandeBarre2(int index) {
     if (!ctx_) return;
     EtatProgramme& e = ctx_->etat;
     switch (index) {
+        case 9: MNU_LineStyle_Click(); break;
+        case 10: MNU_ColorPalette_Click(); break;
+        case 11: MNU_LineWidth_Click(); break;
         case 12: MNU_FillStyle_Click(); break;
         case 14: BasculerA4(); break;
         case 15:
@@ -63,9 +75,10 @@ void FenetrePrincipale::CommandeBarre2(int index) {
         case 19: BasculerCarreEfface(); break;
         case 20: BasculerRelief(); break;
         case 21: BasculerLargeurFixee(); break;
-        default: break;  // 1 to 11: the paint tools and their dialogs
+        default: break;  // 1 to 7: the paint tools
     }
     outilCourant_ = index;
+    peinture_->Choisir(index);
     if (index >= 9 && index <= 19)
         boutons2_[1]->setChecked(true);
     else if (index > 19 && outils_->checkedAction())
@@ -192,16 +205,5 @@ void FenetrePrincipale::ReduireImageCommande() {
     vue_->Ajuster();
     AjusteDefilement(*ctx_);
     RafraichirTailleSurface();
-    Rafraichir();
-}
-
-void FenetrePrincipale::SourisEnfoncee(double x, double y) {
-    if (!ctx_) return;
-    EtatProgramme& e = ctx_->etat;
-    if (!e.PositionImposee || e.Repositionnement) return;
-    CliqueRepositionnement(*ctx_, x, y);
-    FenetreRepos dialogue(*ctx_, this);
-    dialogue.exec();
-    if (!actionsControles_.value(QStringLiteral("CmdZSaisie"))->isVisible()) emit SaisieAuPremierPlan();
     Rafraichir();
 }

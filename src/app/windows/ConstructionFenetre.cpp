@@ -201,12 +201,16 @@ void FenetrePrincipale::ConstruireMenus() {
     edition->addAction(actions_[QStringLiteral("Toolbar1.6")]);
     edition->addAction(actions_[QStringLiteral("Toolbar1.7")]);
     edition->addSeparator()->setObjectName(QStringLiteral("MNU_Vide2"));
-    // The picture clipboard commands come with the paint tools.
-    for (const auto& [nom, texte] : {std::pair{"MNU_Copy", "&Copier"}, std::pair{"MNU_Insert", "&Insérer"},
-                                     std::pair{"MNU_Del", "&Effacer"}, std::pair{"MNU_DelClip", "&Vider le presse-papiers"}}) {
-        QAction* a = NouvelleAction(QLatin1String(nom), QString::fromUtf8(texte), {}, {}, [] {});
-        a->setEnabled(false);
-        edition->addAction(a);
+    const std::pair<const char*, void (FenetrePrincipale::*)()> kPressePapiers[] = {
+        {"MNU_Copy", &FenetrePrincipale::MNU_Copy_Click},
+        {"MNU_Insert", &FenetrePrincipale::MNU_Insert_Click},
+        {"MNU_Del", &FenetrePrincipale::MNU_Del_Click},
+        {"MNU_DelClip", &FenetrePrincipale::MNU_DelClip_Click}};
+    const char* kTextesPressePapiers[] = {"&Copier", "&Insérer", "&Effacer", "&Vider le presse-papiers"};
+    for (int i = 0; i < 4; ++i) {
+        const auto [nom, commande] = kPressePapiers[i];
+        edition->addAction(NouvelleAction(QLatin1String(nom), QString::fromUtf8(kTextesPressePapiers[i]), {}, {},
+                                          [this, c = commande] { (this->*c)(); }));
     }
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -219,9 +223,14 @@ void FenetrePrincipale::ConstruireMenus() {
     }
     options->addAction(NouvelleAction(QStringLiteral("MNU_FillStyle"), QStringLiteral("&Motif"), QStringLiteral("motif"),
                                       {}, [this] { MNU_FillStyle_Click(); }));
-    for (const auto& [nom, texte] : {std::pair{"MNU_Fill", "&Remplir"}, std::pair{"MNU_NoFill", "&Sans remplissage"}}) {
-        QAction* a = NouvelleAction(QLatin1String(nom), QString::fromUtf8(texte), {}, {}, [] {});
-        a->setEnabled(false);
+    options->addAction(NouvelleAction(QStringLiteral("MNU_FillPattern"), QStringLiteral("Motif de r&emplissage..."), {},
+                                      {}, [this] { MNU_FillPattern_Click(); }));
+    for (const auto& [nom, texte, remplir] :
+         {std::tuple{"MNU_Fill", "&Remplir", true}, std::tuple{"MNU_NoFill", "&Sans remplissage", false}}) {
+        QAction* a = NouvelleAction(QLatin1String(nom), QString::fromUtf8(texte), {}, {},
+                                    [this, r = remplir] { MNU_Fill_Click(r); });
+        a->setCheckable(true);
+        a->setChecked(!remplir);
         options->addAction(a);
     }
     if (LecteurInconnusDisponible()) {

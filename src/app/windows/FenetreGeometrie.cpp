@@ -7,6 +7,7 @@
 #include "base/Texte8Bits.h"
 #include "layout/Lignes.h"
 #include "layout/LimiteDroite.h"
+#include "layout/Outils.h"
 #include "layout/PagesRappel.h"
 
 #include <QAction>
@@ -20,6 +21,9 @@ void FenetrePrincipale::Relier(Contexte& ctx) {
     e.TitreFenetre = textes_.value(QStringLiteral("frmEdit")) + QStringLiteral("   ");
     e.CouleurFond = static_cast<Couleur>(qMax<qint64>(0, surface_.LirePixel(0, 0)));
     surface_.FixerCouleurTrait(e.CouleurTexte);
+    peinture_ = std::make_unique<OutilsDessin>(ctx);
+    peinture_->etat.CouleurFondChoisie = surface_.CouleurFond();
+    MontrerCouleurs();
     // The stored geometry (twips) in the normal state.
     const int tx = TwipsParPixelX(), ty = TwipsParPixelY();
     if (e.EtatFenetre == 0) {

@@ -9,6 +9,7 @@
 #include "layout/AffichageEtat.h"
 #include "layout/Lignes.h"
 #include "layout/LimiteDroite.h"
+#include "layout/Outils.h"
 #include "layout/PagesRappel.h"
 #include "outputs/RenduAPI.h"
 #include "transcription/Selection.h"
@@ -64,13 +65,9 @@ FenetrePrincipale::FenetrePrincipale(Surface& surface) : surface_(surface) {
     textes_[QStringLiteral("frmEdit")] = Caption();
     setWindowTitle(Caption());
     vue_ = new VueSurface(surface_);
-    vue_->SourisBougee = [this](double x, double y) {
-        if (!ctx_) return;
-        ctx_->etat.XSouris = x;
-        ctx_->etat.YSouris = y;
-        AfficheEtat(*ctx_);
-    };
-    vue_->SourisEnfoncee = [this](double x, double y) { SourisEnfoncee(x, y); };
+    vue_->SourisBougee = [this](const Souris& m) { SourisBougee(m); };
+    vue_->SourisEnfoncee = [this](const Souris& m) { SourisEnfoncee(m); };
+    vue_->SourisRelachee = [this](const Souris& m) { SourisRelachee(m); };
     defilement_ = new QScrollArea(this);
     defilement_->setObjectName(QStringLiteral("Pic"));
     defilement_->setWidget(vue_);

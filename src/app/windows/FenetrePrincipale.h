@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -21,8 +22,10 @@ class QPushButton;
 class QScrollArea;
 class QToolBar;
 class Surface;
+class OutilsDessin;
 class VueSurface;
 struct Contexte;
+struct Souris;
 
 class FenetrePrincipale : public QMainWindow, public FenetreInterface {
     Q_OBJECT
@@ -70,10 +73,13 @@ public:
     int Zoom() const { return zoom_; }
     void FixerZoom(int zoom);
     int OutilCourant() const { return outilCourant_; }
+    OutilsDessin* Peinture() const { return peinture_.get(); }
 
-    // A mouse press on the surface at the picture pixel (x, y): while a position is imposed it
-    // opens the repositioning dialog (modal) on that point.
-    void SourisEnfoncee(double x, double y);
+    // Mouse events on the surface, in picture pixels. While a position is imposed a press opens the
+    // repositioning dialog (modal) on that point; otherwise they go to the paint tools.
+    void SourisEnfoncee(const Souris& m);
+    void SourisBougee(const Souris& m);
+    void SourisRelachee(const Souris& m);
 
     // Dialog and message-box seams, replaced by the tests.
     using ChoixFichier = std::function<QString(bool enregistrer, const QString& titre, const QString& depart)>;
@@ -137,6 +143,19 @@ private:
     void ReduireImageCommande();
     void ChangerZoom(int pas);
 
+    // Commands of the paint tools (CommandesPeinture.cpp).
+    void MNU_ColorPalette_Click();
+    void MNU_LineStyle_Click();
+    void MNU_LineWidth_Click();
+    void MNU_FillPattern_Click();
+    void MNU_Fill_Click(bool remplir);
+    void MNU_Copy_Click();
+    void MNU_Insert_Click();
+    void MNU_Del_Click();
+    void MNU_DelClip_Click();
+    void ImageRemplacee();
+    void MontrerCouleurs();
+
     // Geometry and the surface.
     void Redimensionner();
     void RafraichirTailleSurface();
@@ -148,6 +167,7 @@ private:
 
     Surface& surface_;
     Contexte* ctx_ = nullptr;
+    std::unique_ptr<OutilsDessin> peinture_;
     QScrollArea* defilement_;
     VueSurface* vue_;
     QToolBar* barre1_ = nullptr;

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 VueSurface::VueSurface(const Surface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
     setMouseTracking(true);
@@ -39,18 +40,31 @@ void VueSurface::paintEvent(QPaintEvent* ev) {
     p.drawImage(QRect(zone.topLeft() * zoom_, zone.size() * zoom_), image, zone);
 }
 
-QPointF VueSurface::PointImage(const QMouseEvent* ev) const {
-    return QPointF(static_cast<int>(ev->position().x()) / zoom_, static_cast<int>(ev->position().y()) / zoom_);
+namespace {
+int Boutons(Qt::MouseButtons b) {
+    return (b & Qt::LeftButton ? BoutonGauche : 0) | (b & Qt::RightButton ? BoutonDroit : 0) |
+           (b & Qt::MiddleButton ? BoutonMilieu : 0);
+}
+// Whole picture pixels, also left of and above the picture while a drag goes out of it.
+double EnPixels(double v, int zoom) { return std::floor(v / zoom); }
+}  // namespace
+
+Souris VueSurface::EnImage(const QMouseEvent* ev, Qt::MouseButtons boutons) const {
+    return {Boutons(boutons), (ev->modifiers() & Qt::ShiftModifier) != 0, EnPixels(ev->position().x(), zoom_),
+            EnPixels(ev->position().y(), zoom_)};
 }
 
 void VueSurface::mouseMoveEvent(QMouseEvent* ev) {
-    const QPointF p = PointImage(ev);
-    if (SourisBougee) SourisBougee(p.x(), p.y());
+    if (SourisBougee) SourisBougee(EnImage(ev, ev->buttons()));
     QWidget::mouseMoveEvent(ev);
 }
 
 void VueSurface::mousePressEvent(QMouseEvent* ev) {
-    const QPointF p = PointImage(ev);
-    if (SourisEnfoncee) SourisEnfoncee(p.x(), p.y());
+    if (SourisEnfoncee) SourisEnfoncee(EnImage(ev, ev->button()));
     QWidget::mousePressEvent(ev);
+}
+
+void VueSurface::mouseReleaseEvent(QMouseEvent* ev) {
+    if (SourisRelachee) SourisRelachee(EnImage(ev, ev->button()));
+    QWidget::mouseReleaseEvent(ev);
 }
