@@ -4,7 +4,9 @@
 // and a fresh editor started when the 20 screens are full. The starts of the editors (tables
 // loaded, surface made) are left out; the dictionaries' first loading is counted.
 //
-//   build/bench/bench_rendu_mots FILE [--taille N] [--langue TU|FR|EN|PH] [--tours N]
+//   build/bench/bench_rendu_mots FILE [--taille N] [--langue TU|FR|EN|PH] [--tours N] [--zone PIXELS]
+//
+// --zone: the work area's width (1400 pixels by default; the surface is 1600 wide).
 //
 // Prints, per round, the words, the seconds and the words per second, and the Dessin calls with
 // the number starting off the picture (0 expected).
@@ -26,7 +28,7 @@ struct Resultat {
     double secondes = 0;
 };
 
-Resultat Rendre(const QStringList& lignes, int taille, int langue) {
+Resultat Rendre(const QStringList& lignes, int taille, int langue, int zone) {
     Resultat r;
     std::vector<AppelDessin> journal;
     std::unique_ptr<Poste> poste;
@@ -34,6 +36,7 @@ Resultat Rendre(const QStringList& lignes, int taille, int langue) {
     const auto demarrer = [&] {
         if (poste) r.secondes += Secondes(Chrono::now() - debut);
         poste = std::make_unique<Poste>(taille, langue);
+        poste->fenetre.largeurTravail = zone;
         poste->ctx->journalDessin = &journal;
         ++r.postes;
         debut = Chrono::now();
@@ -74,13 +77,14 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: bench_rendu_mots FILE [--taille N] [--langue TU|FR|EN|PH] [--tours N]\n");
+        std::fprintf(stderr, "usage: bench_rendu_mots FILE [--taille N] [--langue TU|FR|EN|PH] [--tours N] [--zone PIXELS]\n");
         return 2;
     }
-    int taille = 1, langue = Anglais, tours = 1;
+    int taille = 1, langue = Anglais, tours = 1, zone = 1400;
     for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
         if (args[i] == u"--taille") taille = args[i + 1].toInt();
         if (args[i] == u"--tours") tours = args[i + 1].toInt();
+        if (args[i] == u"--zone") zone = qBound(100, args[i + 1].toInt(), 30000);
         if (args[i] == u"--langue")
             for (int l = 0; l < 4; ++l)
                 if (args[i + 1].toUpper() == QLatin1String(NomLangue(l))) langue = l;
@@ -94,7 +98,7 @@ int main(int argc, char** argv) {
     texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const QStringList lignes = texte.split(u'\n');
     for (int t = 0; t < tours; ++t) {
-        const Resultat r = Rendre(lignes, taille, langue);
+        const Resultat r = Rendre(lignes, taille, langue, zone);
         std::printf("size %d %s: %ld words in %.4f s = %.0f words/s; %ld Dessin calls, %ld off the picture; %d editors\n",
                     taille, NomLangue(langue), r.mots, r.secondes, r.mots / r.secondes, r.appels, r.horsImage, r.postes);
     }

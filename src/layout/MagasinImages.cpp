@@ -60,6 +60,14 @@ std::uint64_t HorsFond(const QRgb* p, int largeur, QRgb fond) {
     int x = 0;
 #if defined(__SSE2__)
     const __m128i f = _mm_set1_epi32(static_cast<int>(fond));
+    // Sixteen pixels at a time: the four comparisons packed into one byte mask.
+    for (; x + 16 <= largeur; x += 16) {
+        const __m128i* v = reinterpret_cast<const __m128i*>(p + x);
+        const __m128i a = _mm_packs_epi32(_mm_cmpeq_epi32(_mm_loadu_si128(v), f), _mm_cmpeq_epi32(_mm_loadu_si128(v + 1), f));
+        const __m128i b = _mm_packs_epi32(_mm_cmpeq_epi32(_mm_loadu_si128(v + 2), f), _mm_cmpeq_epi32(_mm_loadu_si128(v + 3), f));
+        const unsigned egaux = static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(a, b)));
+        m |= static_cast<std::uint64_t>(~egaux & 0xFFFFu) << x;
+    }
     for (; x + 4 <= largeur; x += 4) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + x));
         const unsigned egaux = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, f))));
