@@ -55,19 +55,20 @@ void MagasinImages::FixerPlaces(int places) { places_.resize(static_cast<size_t>
 namespace {
 
 // The pixels of a row that differ from `fond`, one bit each.
-std::uint64_t HorsFond(const QRgb* p, int largeur, QRgb fond) {
+inline std::uint64_t HorsFond(const QRgb* p, int largeur, QRgb fond) {
     std::uint64_t m = 0;
     int x = 0;
 #if defined(__SSE2__)
     const __m128i f = _mm_set1_epi32(static_cast<int>(fond));
-    // Sixteen pixels at a time: the four comparisons packed into one byte mask.
-    for (; x + 16 <= largeur; x += 16) {
-        const __m128i* v = reinterpret_cast<const __m128i*>(p + x);
+    // Sixteen pixels at a time: the four comparisons packed into one byte mask of equal pixels.
+    const auto egaux = [&](int k) {
+        const __m128i* v = reinterpret_cast<const __m128i*>(p + k);
         const __m128i a = _mm_packs_epi32(_mm_cmpeq_epi32(_mm_loadu_si128(v), f), _mm_cmpeq_epi32(_mm_loadu_si128(v + 1), f));
         const __m128i b = _mm_packs_epi32(_mm_cmpeq_epi32(_mm_loadu_si128(v + 2), f), _mm_cmpeq_epi32(_mm_loadu_si128(v + 3), f));
-        const unsigned egaux = static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(a, b)));
-        m |= static_cast<std::uint64_t>(~egaux & 0xFFFFu) << x;
-    }
+        return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(a, b))));
+    };
+    if (largeur == 64) return ~(egaux(0) | egaux(16) << 16 | egaux(32) << 32 | egaux(48) << 48);
+    for (; x + 16 <= largeur; x += 16) m |= (~egaux(x) & 0xFFFFu) << x;
     for (; x + 4 <= largeur; x += 4) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + x));
         const unsigned egaux = static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, f))));
@@ -149,12 +150,13 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
     for (int l = 0; l < c->lignes; ++l) {
         if (!avant) {
             const int haut = l * CoteTuile, hauteur = c->Zone(0, l).height();
+            const QRgb* premiere = Ligne(image, haut, 0);  // each tile is read against its first pixel
             for (int y = 0; y < hauteur; ++y) {
                 const QRgb* p = Ligne(image, haut + y, 0);
                 for (int col = 0; col < c->colonnes; ++col) {
                     const int x = col * CoteTuile;
-                    const QRgb fond = *Ligne(image, haut, x);
-                    bande[static_cast<size_t>(col) * CoteTuile + y] = HorsFond(p + x, qMin(CoteTuile, c->largeur - x), fond);
+                    bande[static_cast<size_t>(col) * CoteTuile + y] =
+                        HorsFond(p + x, qMin(CoteTuile, c->largeur - x), premiere[x]);
                 }
             }
         }
