@@ -127,7 +127,8 @@ MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRe
 }
 
 std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImage& source, QPointF position,
-                                                                    const std::vector<bool>* intactes) {
+                                                                    const std::vector<bool>* intactes,
+                                                                    const std::vector<bool>* unies, QRgb fondUni) {
     // Read the picture in place: a copy of an image being painted on would be a deep one.
     QImage convertie;
     if (source.format() != QImage::Format_RGB32 && source.format() != QImage::Format_ARGB32)
@@ -147,7 +148,17 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
     TuilePartagee uniPrecedente;
     // Without a picture to compare with, each band of tiles is read row after row, in memory order.
     std::vector<std::uint64_t> bande(avant ? 0 : static_cast<size_t>(c->colonnes) * CoteTuile);
+    TuilePartagee unie;
     for (int l = 0; l < c->lignes; ++l) {
+        if (unies && (*unies)[static_cast<size_t>(l)]) {
+            if (!unie) {
+                auto t = std::make_shared<Tuile>();
+                t->uni = t->encre = fondUni;
+                unie = t;
+            }
+            std::fill_n(c->tuiles.begin() + static_cast<qsizetype>(l) * c->colonnes, c->colonnes, unie);
+            continue;
+        }
         if (!avant) {
             const int haut = l * CoteTuile, hauteur = c->Zone(0, l).height();
             const QRgb* premiere = Ligne(image, haut, 0);  // each tile is read against its first pixel
@@ -213,10 +224,23 @@ bool MagasinImages::Ranger(int place, const Surface& surface, QPointF position) 
         for (size_t l = 0; l < intactes.size(); ++l)
             intactes[l] = surface.VersionBande(static_cast<int>(l)) <= versionSource_;
     }
-    places_[static_cast<size_t>(place)] = Decouper(image, position, intactes.empty() ? nullptr : &intactes);
+    std::vector<bool> unies;
+    if (!partage_ && effacee_ == surface.Identite()) {
+        unies.resize(static_cast<size_t>((image.height() + CoteTuile - 1) / CoteTuile));
+        for (size_t l = 0; l < unies.size(); ++l)
+            unies[l] = surface.VersionBande(static_cast<int>(l)) <= versionEffacee_;
+    }
+    places_[static_cast<size_t>(place)] = Decouper(image, position, intactes.empty() ? nullptr : &intactes,
+                                                   unies.empty() ? nullptr : &unies, fondEfface_);
     source_ = partage_ ? surface.Identite() : 0;
     versionSource_ = surface.Version();
     return true;
+}
+
+void MagasinImages::NoterEffacee(const Surface& surface) {
+    effacee_ = surface.Identite();
+    versionEffacee_ = surface.Version();
+    fondEfface_ = surface.FondRgb();
 }
 
 bool MagasinImages::Occupee(int place) const {
