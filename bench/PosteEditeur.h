@@ -27,13 +27,15 @@ const QString kLivrees = QStringLiteral(VELMOR_PROGRAM_DATA);
 
 enum Langue { Tumeli = 0, Francais = 1, Anglais = 2, Phonetique = 3 };
 
-// The editor's window: a 1400-pixel work area (a long word at size 3 may pass its limit by 140
-// pixels), and the texts of its boxes kept ("TxtPaq" numbers the screens).
+// The editor's window: a 1400-pixel work area unless set, and the texts of its boxes kept
+// ("TxtPaq" numbers the screens).
 class FenetreEditeur : public FenetreMuette {
 public:
     void FixerTexte(const QString& c, const QString& v) override { textes_[c] = v; }
     QString Texte(const QString& c) const override { return textes_.value(c); }
-    QRect ZoneTravail() const override { return {0, 0, 1400 * 15, 1000 * 15}; }
+    QRect ZoneTravail() const override { return {0, 0, largeurTravail * 15, 1000 * 15}; }
+
+    int largeurTravail = 1400;  // pixels
 
 private:
     QHash<QString, QString> textes_;

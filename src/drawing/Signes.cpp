@@ -18,6 +18,20 @@ int ChiffreAvance(const QString& entree) {
     return !entree.isEmpty() && entree[0] >= u'0' && entree[0] <= u'9' ? entree[0].unicode() - u'0' : 0;
 }
 
+// The character whose TableSignes entry draws the sign of a code letter.
+QChar SigneDuCode(QChar code) {
+    switch (code.unicode()) {
+    case u'P': case u'0': return u'.';
+    case u'3': return u'¤';
+    case u'Q': return u'^';
+    case u'E': return u'+';
+    case u'B': return u'@';
+    case u'S': return u'ù';
+    case u'C': return u'=';
+    default: return code;
+    }
+}
+
 }  // namespace
 
 void DessineSigne(Contexte& ctx) {
@@ -37,17 +51,12 @@ void DessineSigne(Contexte& ctx) {
     const double r = e.Relief && e.Taille == 1 ? 2 : 0;
     const bool accent = code == u'M' || code == u'A';
 
-    QChar signe = code;
+    const QChar signe = SigneDuCode(code);
     double supplement = 2 * e.LargeurBlanc;
     switch (code.unicode()) {
-    case u'P': signe = u'.'; break;
-    case u'3': signe = u'¤'; break;
-    case u'Q': signe = u'^'; supplement = 0; break;
-    case u'E': signe = u'+'; supplement = 22 * t - r; break;
-    case u'B': signe = u'@'; supplement = 22 * t - r; break;
-    case u'S': signe = u'ù'; supplement = 22 * t - r; break;
-    case u'C': signe = u'='; supplement = 24 * t - r; break;
-    case u'0': signe = u'.'; break;
+    case u'Q': supplement = 0; break;
+    case u'E': case u'B': case u'S': supplement = 22 * t - r; break;
+    case u'C': supplement = 24 * t - r; break;
     default: break;
     }
 
@@ -89,4 +98,13 @@ void DessineSigne(Contexte& ctx) {
         }
     }
     e.AvanceGlyphe = supplement + t * ChiffreAvance(entree);
+}
+
+double LargeurSigne(const Contexte& ctx, QStringView motSigne) {
+    const qsizetype i = motSigne.indexOf(u'!');
+    if (i < 0 || i + 1 >= motSigne.size()) return 0;
+    const QChar code = motSigne[i + 1].toUpper();
+    if (code == u'M' || code == u'A' || code == u'0') return 0;
+    const EtatProgramme& e = ctx.etat;
+    return e.LargeurBlanc + e.ProfondeurRelief + e.Taille * ChiffreAvance(EntreeSigne(ctx.tables, SigneDuCode(code)));
 }

@@ -23,7 +23,7 @@ void MemoriseEcran(Contexte& ctx) {
     // Screens are numbered from 1, as the page buttons count them.
     const double lu = Val(ctx.fenetre.Texte(QStringLiteral("TxtPaq")));
     e.NumeroEcran = lu < 1 ? 1 : lu > kDernierEcranPossible ? kDernierEcranPossible : static_cast<int>(lu);
-    ctx.ecrans.Ranger(e.NumeroEcran, ctx.surface.Vue(), QPointF(e.PosX, e.PosY));
+    ctx.ecrans.Ranger(e.NumeroEcran, ctx.surface, QPointF(e.PosX, e.PosY));
     e.DernierEcran = e.NumeroEcran;
     e.EtatEcrans[static_cast<size_t>(e.NumeroEcran)] = {
         e.PosX,
@@ -46,6 +46,7 @@ void MemoriseEcran(Contexte& ctx) {
             e.LimiteAtteinte = true;
         } else if (!e.FinRetranscription) {
             ctx.surface.Effacer();
+            ctx.ecrans.NoterEffacee(ctx.surface);
         }
         ctx.fenetre.FixerTexte(QStringLiteral("TxtPaq"), QString::number(e.NumeroEcran));
         ctx.fenetre.MontrerControle(QStringLiteral("TxtPaq"));

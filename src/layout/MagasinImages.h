@@ -35,6 +35,9 @@ public:
     // The same for a surface's picture: a sharing store that stored this surface last compares
     // only the bands of rows the surface changed since.
     bool Ranger(int place, const Surface& surface, QPointF position = {});
+    // The surface has just been cleared to its background: a store that does not share tiles keeps
+    // the bands of rows it has not changed since as plain tiles, without reading them.
+    void NoterEffacee(const Surface& surface);
     bool Occupee(int place) const;
     QImage Image(int place) const;  // null when the place is empty or out of range
     QPointF Position(int place) const;
@@ -50,7 +53,9 @@ private:
     using TuilePartagee = std::shared_ptr<const Tuile>;
 
     // `intactes`: per band of tiles, true when it is known equal to the last stored picture.
-    std::shared_ptr<const Cliche> Decouper(const QImage& image, QPointF position, const std::vector<bool>* intactes);
+    // `unies`: per band of tiles, true when it holds nothing but `fondUni`.
+    std::shared_ptr<const Cliche> Decouper(const QImage& image, QPointF position, const std::vector<bool>* intactes,
+                                           const std::vector<bool>* unies = nullptr, QRgb fondUni = 0);
     // `lus`: the rows' pixels that differ from the tile's first, one bit each, when already read.
     static TuilePartagee Coder(const QImage& image, const QRect& zone, const std::uint64_t* lus);
 
@@ -59,4 +64,6 @@ private:
     QImage reference_;                    // the last stored picture (sharing stores only)
     std::shared_ptr<const Cliche> dernier_;  // its tiles
     std::uint64_t source_ = 0, versionSource_ = 0;  // the surface it came from, and its version then
+    std::uint64_t effacee_ = 0, versionEffacee_ = 0;  // the surface last cleared, and its version then
+    QRgb fondEfface_ = 0;
 };

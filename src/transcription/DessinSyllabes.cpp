@@ -470,3 +470,31 @@ int DessinerSyllabes(Contexte& ctx, std::span<const QStringView> syllabes) {
     Decomposer(syllabes, decomposees);
     return Dessinateur(ctx, decomposees).Mot();
 }
+
+double LargeurSyllabes(const Contexte& ctx, std::span<const QStringView> syllabes) {
+    const EtatProgramme& e = ctx.etat;
+    const int t = e.Taille;
+    Morceaux morceaux;
+    Decomposer(syllabes, morceaux);
+    double l = 0;
+    bool pile = false;  // after a capital: its bare consonants are its components
+    for (QStringView s : morceaux) {
+        if (s.startsWith(u'=')) s = s.sliced(1);
+        if (s.endsWith(u'_')) s.chop(1);
+        if (s.isEmpty() || std::all_of(s.begin(), s.end(), [](QChar c) { return c.isSpace(); })) continue;
+        if (pile && EstConsonneSeule(s)) continue;
+        const Glyphe g = Identifier(s);
+        pile = g.capitale;
+        if (g.lettre < 97 || g.lettre >= 97 + Tables::NbLettres) continue;
+        const QString& entree = EntreeGlyphe(ctx.tables, g.lettre, g.forme, g.couche);
+        if (entree.isEmpty()) continue;
+        double largeur = t * ChiffreEntree(entree, 1);
+        if (!SansPartie(entree, 4)) {
+            const double o4 = t * ChiffreEntree(entree, 4);
+            largeur = qMax(largeur, SansPartie(entree, 3) ? o4 + t * e.LargeurTIL
+                                                           : o4 - t * ChiffreEntree(entree, 3) + 2.0 * t * e.LargeurTIL);
+        }
+        l += e.LargeurBlanc + largeur;
+    }
+    return l;
+}

@@ -28,3 +28,8 @@ int DessinerSyllabes(Contexte& ctx, std::span<const QStringView> syllabes);
 // The syllables as the drawer takes them: each consonant followed by a vowel group that has no form
 // of its own is split into the bare consonant and the group.
 QStringList DecomposerSyllabes(const QStringList& syllabes);
+
+// The room the glyphs of a word take when drawn from the cursor: for each glyph a word space and
+// its width, or the reach of its right mark when that is further. Stack components hang under
+// their capital and take none.
+double LargeurSyllabes(const Contexte& ctx, std::span<const QStringView> syllabes);

@@ -170,27 +170,21 @@ bool ExecuterMarqueur(Contexte& ctx, QStringView mot) {
     return false;
 }
 
-// The width the word will take, from its glyphs' widths and the spaces between them.
-double LargeurPrevue(const Contexte& ctx, std::span<const QStringView> syllabes) {
-    const EtatProgramme& e = ctx.etat;
-    double l = 0;
-    for (const QStringView s : syllabes) {
-        if (s.isEmpty()) continue;
-        const QString& entree = EntreeGlyphe(ctx.tables, Minuscule(s[0]).unicode(), 1);
-        l += e.Taille * ChiffreEntree(entree, 1) + e.LargeurBlanc;
-    }
-    return l;
-}
-
-// Breaks the line before a word that would cross the right limit.
-void ControlerLigne(Contexte& ctx, std::span<const QStringView> syllabes) {
+// Breaks the line before a word that would cross the right limit, with the sign glued after it.
+// A word that ends a sentence breaks too; the request its sign holds back stays held.
+void ControlerLigne(Contexte& ctx, const Passe& p, std::span<const QStringView> syllabes) {
     EtatProgramme& e = ctx.etat;
     ControleFinLigne(ctx);
     e.LimiteDroite = LimiteDroiteVisible(ctx);
-    const double fin = e.PosX + LargeurPrevue(ctx, syllabes);
-    if (e.SautPermis && e.PosX > e.MargeGauche + e.LargeurBlanc &&
-        (fin >= e.LimiteDroite || (e.MargeDroite != 0 && fin > e.MargeDroite)))
-        NouvelleLigne(ctx);
+    double fin = e.PosX + LargeurSyllabes(ctx, syllabes);
+    const qsizetype suivant = e.IndiceMot + 1;
+    if (suivant < p.mots.size() && Contient(p.mots[suivant], u'!')) fin += LargeurSigne(ctx, p.mots[suivant]);
+    if (e.PosX <= e.MargeGauche + e.LargeurBlanc || (fin < e.LimiteDroite && (e.MargeDroite == 0 || fin <= e.MargeDroite)))
+        return;
+    const bool permis = e.SautPermis;
+    e.SautPermis = true;
+    NouvelleLigne(ctx);
+    e.SautPermis = permis;
 }
 
 // Step 8.5: a word of syllables in the Velmor or Dorvane script.
@@ -216,7 +210,7 @@ void DessinerMot(Contexte& ctx, const Passe& p, QStringView pointe, bool suiviDe
     syllabes.erase(std::remove_if(syllabes.begin(), syllabes.end(), [](QStringView s) { return s.isEmpty(); }),
                    syllabes.end());
     if (syllabes.isEmpty()) return;
-    ControlerLigne(ctx, syllabes);
+    ControlerLigne(ctx, p, syllabes);
     const int dessines = DessinerSyllabes(ctx, syllabes);
     if (!suiviDeX && dessines > 1) ComposeGlyphe(ctx, e.LettreComposee, e.FormeComposee);
     MarqueFinMot(ctx);

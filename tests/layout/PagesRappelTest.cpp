@@ -124,46 +124,56 @@ TEST(MagasinImages, EveryKindOfTileComesBackExact) {
     EXPECT_LT(deux.Octets(), encre.sizeInBytes() / 16);
 }
 
-// A store that follows a surface compares only the bands the surface changed: whatever drew in
-// between (lines, points, boxes, text, clearing, another picture, another surface), every
-// snapshot comes back as the picture was.
+// A store that follows a surface compares only the bands the surface changed, and one told of a
+// clearing keeps the bands left untouched since as plain: whatever drew in between (lines, points,
+// boxes, text, clearing, another background, another picture, another surface), every snapshot
+// comes back as the picture was.
 TEST(MagasinImages, SnapshotsOfASurfaceFollowEveryChange) {
-    Surface s(300, 330);
-    MagasinImages m(12, true);
-    std::vector<QImage> attendues;
-    const auto cliche = [&] {
-        const int place = static_cast<int>(attendues.size());
-        ASSERT_TRUE(m.Ranger(place, s, {1, 1}));
-        attendues.push_back(s.Image().copy());
-    };
-    cliche();
-    s.Ligne(10, 10, 200, 12);
-    cliche();
-    s.Point(299, 329);
-    cliche();
-    s.FixerLargeurTrait(3);
-    s.Ligne(5, 250, 290, 140);
-    cliche();
-    s.FixerStyleRemplissage(0);
-    s.Boite(100, 100, 180, 300);
-    cliche();
-    s.FixerPositionTexte(20, 200);
-    s.ImprimerTexte(QStringLiteral("Velmor"));
-    cliche();
-    cliche();  // nothing changed: all shared
-    s.Effacer();
-    cliche();
-    QImage autre(300, 330, QImage::Format_RGB32);
-    autre.fill(0xFF336699u);
-    s.RemplacerImage(autre);
-    cliche();
-    Surface t(300, 330);
-    t.Ligne(0, 0, 299, 329);
-    ASSERT_TRUE(m.Ranger(static_cast<int>(attendues.size()), t));
-    attendues.push_back(t.Image().copy());
-    s.Point(3, 3);
-    cliche();
-    for (size_t i = 0; i < attendues.size(); ++i) EXPECT_EQ(m.Image(static_cast<int>(i)), attendues[i]) << i;
+    for (bool partage : {true, false}) {
+        Surface s(300, 330);
+        MagasinImages m(14, partage);
+        if (!partage) m.NoterEffacee(s);
+        std::vector<QImage> attendues;
+        const auto cliche = [&] {
+            const int place = static_cast<int>(attendues.size());
+            ASSERT_TRUE(m.Ranger(place, s, {1, 1}));
+            attendues.push_back(s.Image().copy());
+        };
+        cliche();
+        s.Ligne(10, 10, 200, 12);
+        cliche();
+        s.Point(299, 329);
+        cliche();
+        s.FixerLargeurTrait(3);
+        s.Ligne(5, 250, 290, 140);
+        cliche();
+        s.FixerStyleRemplissage(0);
+        s.Boite(100, 100, 180, 300);
+        cliche();
+        s.FixerPositionTexte(20, 200);
+        s.ImprimerTexte(QStringLiteral("Velmor"));
+        cliche();
+        cliche();  // nothing changed: all shared
+        s.Effacer();
+        if (!partage) m.NoterEffacee(s);
+        cliche();
+        s.Ligne(0, 70, 299, 80);
+        cliche();
+        s.FixerCouleurFond(0x00336699);
+        s.Point(7, 7);
+        cliche();
+        QImage autre(300, 330, QImage::Format_RGB32);
+        autre.fill(0xFF336699u);
+        s.RemplacerImage(autre);
+        cliche();
+        Surface t(300, 330);
+        t.Ligne(0, 0, 299, 329);
+        ASSERT_TRUE(m.Ranger(static_cast<int>(attendues.size()), t));
+        attendues.push_back(t.Image().copy());
+        s.Point(3, 3);
+        cliche();
+        for (size_t i = 0; i < attendues.size(); ++i) EXPECT_EQ(m.Image(static_cast<int>(i)), attendues[i]) << partage << " " << i;
+    }
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include "support/Programme.h"
 #include "support/Golden.h"
 #include "transcription/DessinSyllabes.h"
+#include "transcription/Selection.h"
 #include "transcription/Transcrire.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -184,6 +186,27 @@ TEST(Transcrire, TextsMetAgainGiveTheSameWordsAndLatinAndIpaDrawNothing) {
         b.Ecrire("bonjour");
         EXPECT_TRUE(b.Encre().empty());
         EXPECT_TRUE(b.etat().Tampon.isEmpty());
+    }
+}
+
+// Running prose on a work area 20 pixels narrower than the surface: long words and the signs glued
+// to them go to the next line rather than past the picture's right edge, sentence ends included.
+TEST(Transcrire, WordsAndTheirSignsStartOnThePicture) {
+    QFile f(QStringLiteral(VELMOR_TEST_DATA "/../../tools/dictionnaires/prose/en_novel.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList mots = QString::fromUtf8(f.readAll()).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    for (int taille : {1, 3}) {
+        ProgrammeLivre b(1600, 600, 2);
+        b.fenetre.zoneTravail = QRect(0, 0, 1580 * 15, 1000 * 15);
+        FixerTaille(*b.ctx, taille);
+        b.etat().CollageEnCours = true;  // as a paste: no page snapshot a word
+        std::vector<AppelDessin> journal;
+        b.ctx->journalDessin = &journal;
+        for (const QString& m : mots) b.Ecrire(m);
+        EXPECT_GT(b.etat().NombreLignes, 4) << taille;
+        EXPECT_GT(journal.size(), mots.size()) << taille;
+        for (const AppelDessin& a : journal)
+            ASSERT_LT(a.x, b.surface.Largeur()) << taille << " " << a.chemin.toStdString();
     }
 }
 
