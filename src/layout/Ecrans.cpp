@@ -23,7 +23,7 @@ void MemoriseEcran(Contexte& ctx) {
     // Screens are numbered from 1, as the page buttons count them.
     const double lu = Val(ctx.fenetre.Texte(QStringLiteral("TxtPaq")));
     e.NumeroEcran = lu < 1 ? 1 : lu > kDernierEcranPossible ? kDernierEcranPossible : static_cast<int>(lu);
-    ctx.ecrans.Ranger(e.NumeroEcran, ctx.surface.Vue(), QPointF(e.PosX, e.PosY));
+    ctx.ecrans.Ranger(e.NumeroEcran, ctx.surface, QPointF(e.PosX, e.PosY));
     e.DernierEcran = e.NumeroEcran;
     e.EtatEcrans[static_cast<size_t>(e.NumeroEcran)] = {
         e.PosX,
@@ -59,6 +59,7 @@ bool AfficherEcran(Contexte& ctx, int numero) {
     if (image.isNull()) return false;
     EtatProgramme& e = ctx.etat;
     ctx.surface.RemplacerImage(image);
+    if (const auto traces = ctx.ecrans.Traces(numero)) ctx.surface.Traces() = *traces;
     ctx.fenetre.Rafraichir();
     const auto& etat = e.EtatEcrans[static_cast<size_t>(numero)];
     e.PosX = e.XDebutMot = etat[0];
