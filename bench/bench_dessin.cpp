@@ -56,7 +56,7 @@ void BM_Dessin(benchmark::State& state) {
             state.ResumeTiming();
         }
     }
-    state.counters["traces"] = static_cast<double>(surface.Traces().Traces().size());
+    state.counters["traces"] = static_cast<double>(surface.Traces().Taille());
 }
 BENCHMARK(BM_Dessin)->Arg(1)->Arg(0);
 

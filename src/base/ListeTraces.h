@@ -3,6 +3,8 @@
 // the pasted pictures, so that the drawing can be written out as vectors. The surface appends a
 // record in each drawing routine; a figure drawn in invert mode that is drawn again the same way
 // cancels its first drawing, as it does on the pixels.
+// Records are kept in blocks shared between copies (the stored screens and pages each keep a copy):
+// a copy costs a pointer a block, and a block is copied only when a copy that shares it changes.
 
 #include "base/EtatProgramme.h"
 
@@ -10,6 +12,8 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
 
 struct Trace {
@@ -40,23 +44,39 @@ public:
 
     void Ajouter(const Trace& t) {
         if (!active_ || (t.inverse && Annuler(t))) return;
-        traces_.push_back(t);
+        Pousser(t);
     }
     void AjouterTexte(Trace t, const QString& texte, const QFont& police);
     void AjouterImage(Trace t, const QImage& image);
     void Vider();
 
-    const std::vector<Trace>& Traces() const { return traces_; }
-    bool Vide() const { return traces_.empty(); }
+    size_t Taille() const { return taille_; }
+    bool Vide() const { return taille_ == 0; }
+    // Calls `f` on each record, in order.
+    template <class F>
+    void PourChaque(F&& f) const {
+        for (const auto& b : blocs_)
+            for (const Trace& t : *b) f(t);
+    }
     const QString& Texte(const Trace& t) const { return textes_[static_cast<size_t>(t.x2)]; }
     const QFont& Police(const Trace& t) const { return polices_[static_cast<size_t>(t.y2)]; }
     const QImage& Image(const Trace& t) const { return images_[static_cast<size_t>(t.x2)]; }
 
 private:
     bool Annuler(const Trace& t);  // removes the last same inverted figure; true when there was one
+    bool Retirer(const std::function<bool(const Trace&)>& pareil);  // the last record that matches
+    void NouveauBloc();
+    void Pousser(const Trace& t) {
+        if (blocs_.empty() || blocs_.back()->size() == kBloc || blocs_.back().use_count() > 1) NouveauBloc();
+        blocs_.back()->push_back(t);
+        ++taille_;
+    }
 
+    static constexpr size_t kBloc = 1024;
+    using Bloc = std::vector<Trace>;
     bool active_ = true;
-    std::vector<Trace> traces_;
+    std::vector<std::shared_ptr<Bloc>> blocs_;
+    size_t taille_ = 0;
     std::vector<QString> textes_;
     std::vector<QFont> polices_;
     std::vector<QImage> images_;

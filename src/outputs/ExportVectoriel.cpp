@@ -35,12 +35,14 @@ QRect Emprise(const ListeTraces& l, const Trace& t) {
 }
 
 std::vector<Etape> Plan(const FeuilleVectorielle& f) {
-    const auto& traces = f.traces.Traces();
+    std::vector<const Trace*> traces;
+    traces.reserve(f.traces.Taille());
+    f.traces.PourChaque([&](const Trace& t) { traces.push_back(&t); });
     std::vector<Etape> etapes(traces.size());
     QRect cadre(-1000000, -1000000, 2000000, 2000000);  // what later cuts of the picture leave
     const QRect image = f.image.rect();
     for (size_t i = traces.size(); i-- > 0;) {
-        const Trace& t = traces[i];
+        const Trace& t = *traces[i];
         etapes[i] = {&t, false, {}};
         if (t.sorte == Trace::Rognage) {
             cadre &= QRect(0, 0, t.x2, t.y2);

@@ -52,9 +52,9 @@ int Ecarts(const Surface& s, bool proche = false) {
 }
 
 bool ImagesSeules(const Surface& s) {
-    for (const Trace& t : s.Traces().Traces())
-        if (t.sorte != Trace::Image) return false;
-    return true;
+    bool seules = true;
+    s.Traces().PourChaque([&](const Trace& t) { seules &= t.sorte == Trace::Image; });
+    return seules;
 }
 
 TEST(ExportVectoriel, SvgRasterisedAtOneToOneGivesTheBitmap) {
@@ -134,12 +134,12 @@ TEST(ExportVectoriel, TheListFollowsThePixels) {
     EXPECT_EQ(Ecarts(s), 0) << "cleared";
 
     // Inverted figures: drawn twice they leave nothing in the list, left once they go out as pixels.
-    const size_t avant = s.Traces().Traces().size();
+    const size_t avant = s.Traces().Taille();
     s.FixerModeDessin(Surface::ModeInverse);
     s.FixerLargeurTrait(3);
     figure(90);
     figure(90);
-    EXPECT_EQ(s.Traces().Traces().size(), avant);
+    EXPECT_EQ(s.Traces().Taille(), avant);
     figure(95);
     s.FixerModeDessin(Surface::ModeCopie);
     s.FixerLargeurTrait(1);
@@ -176,7 +176,7 @@ TEST(ExportVectoriel, TheListFollowsThePixels) {
 
     // A picture taken whole becomes one embedded picture; switched off, the list keeps nothing.
     s.RemplacerImage(s.Image());
-    EXPECT_EQ(s.Traces().Traces().size(), 1u);
+    EXPECT_EQ(s.Traces().Taille(), 1u);
     EXPECT_EQ(Ecarts(s), 0) << "replaced";
     s.Traces().FixerActive(false);
     figure(10);
