@@ -119,6 +119,7 @@ void Surface::Effacer() {
     image_.fill(VersRgb(couleurFond_));
     texteX_ = texteY_ = 0;
     ToucherTout();
+    traces_.Vider();
 }
 
 // Solid one-pixel line inside the picture, written straight into the scan lines (both ends drawn).
@@ -148,13 +149,19 @@ bool Surface::LigneRapide(int x1, int y1, int x2, int y2) {
 void Surface::Ligne(double x1, double y1, double x2, double y2) {
     if (styleTrait_ == 5) return;
     const int a = Pixel(x1), b = Pixel(y1), c = Pixel(x2), d = Pixel(y2);
-    if (LigneRapide(a, b, c, d)) return;
+    Trace t = Modele(Trace::Ligne, false);
+    t.x1 = a, t.y1 = b, t.x2 = c, t.y2 = d;
+    if (LigneRapide(a, b, c, d)) {
+        traces_.Ajouter(t);
+        return;
+    }
     // A line whose pen cannot reach the picture leaves every pixel as it is.
     const int marge = largeurTrait_ + 1;
     if (qMax(a, c) < -marge || qMax(b, d) < -marge || qMin(a, c) > image_.width() + marge ||
         qMin(b, d) > image_.height() + marge)
         return;
     Toucher(qMin(b, d) - marge, qMax(b, d) + marge);
+    traces_.Ajouter(t);
     PreparerPeintre(false);
     if (a == c && b == d)
         Peintre().drawPoint(a, b);
@@ -168,6 +175,9 @@ void Surface::Point(double x, double y, Couleur c) {
     const int px = Pixel(x), py = Pixel(y);
     if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return;
     Toucher(py, py);
+    Trace t = Modele(Trace::Point, false);
+    t.trait = c, t.x1 = px, t.y1 = py;
+    traces_.Ajouter(t);
     QRgb* ligne = reinterpret_cast<QRgb*>(image_.scanLine(py));
     ligne[px] = modeDessin_ == ModeInverse ? (0xFF000000u | ~ligne[px]) : VersRgb(c);
 }
@@ -177,6 +187,9 @@ void Surface::Boite(double x1, double y1, double x2, double y2) {
     const int a = Pixel(qMin(x1, x2)), b = Pixel(qMin(y1, y2));
     const int c = Pixel(qMax(x1, x2)), d = Pixel(qMax(y1, y2));
     Toucher(b - largeurTrait_ - 1, d + largeurTrait_ + 1);
+    Trace t = Modele(Trace::Boite, true);
+    t.x1 = a, t.y1 = b, t.x2 = c, t.y2 = d;
+    traces_.Ajouter(t);
     Peintre().drawRect(a, b, c - a, d - b);
 }
 
@@ -184,6 +197,9 @@ void Surface::Cercle(double cx, double cy, double rayon) {
     PreparerPeintre(true);
     const int r = Pixel(std::fabs(rayon));
     Toucher(Pixel(cy) - r - largeurTrait_ - 1, Pixel(cy) + r + largeurTrait_ + 1);
+    Trace t = Modele(Trace::Cercle, true);
+    t.x1 = Pixel(cx), t.y1 = Pixel(cy), t.x2 = r;
+    traces_.Ajouter(t);
     Peintre().drawEllipse(QPoint(Pixel(cx), Pixel(cy)), r, r);
 }
 
@@ -200,6 +216,11 @@ void Surface::ImprimerTexte(const QString& texte) {
     const QFontMetrics m(police_);
     Toucher(Pixel(texteY_) - m.height(), Pixel(texteY_) + 2 * m.height());
     p.drawText(QPointF(Pixel(texteX_), Pixel(texteY_) + m.ascent()), texte);
+    if (!texte.trimmed().isEmpty()) {
+        Trace t = Modele(Trace::Texte, false);
+        t.x1 = Pixel(texteX_), t.y1 = Pixel(texteY_) + m.ascent();
+        traces_.AjouterTexte(t, texte, police_);
+    }
     texteX_ += m.horizontalAdvance(texte);
 }
 
@@ -217,6 +238,11 @@ void Surface::Redimensionner(int largeur, int hauteur) {
     const int w = qMin(largeur, image_.width()), h = qMin(hauteur, image_.height());
     for (int y = 0; y < h; ++y)
         memcpy(nouvelle.scanLine(y), image_.constScanLine(y), static_cast<size_t>(w) * 4);
+    if ((largeur < image_.width() || hauteur < image_.height()) && !traces_.Vide()) {
+        Trace t;
+        t.sorte = Trace::Rognage, t.x2 = largeur, t.y2 = hauteur;
+        traces_.Ajouter(t);
+    }
     image_ = std::move(nouvelle);
     largeur_ = image_.width();
     hauteur_ = image_.height();
@@ -248,6 +274,9 @@ void Surface::Coller(const QImage& image, double x, double y) {
     PreparerPeintre(false);
     Peintre().setCompositionMode(QPainter::CompositionMode_SourceOver);
     Peintre().drawImage(QPoint(Pixel(x), Pixel(y)), image);
+    Trace t;
+    t.x1 = Pixel(x), t.y1 = Pixel(y);
+    traces_.AjouterImage(t, image);
     peintrePret_ = false;  // the composition mode no longer follows the draw mode
 }
 
@@ -257,6 +286,9 @@ void Surface::RemplacerImage(const QImage& image) {
     largeur_ = image_.width();
     hauteur_ = image_.height();
     ToucherTout();
+    // The picture taken becomes one embedded picture of the list.
+    traces_.Vider();
+    traces_.AjouterImage(Trace{}, image_);
 }
 
 QImage Surface::Image() const {

@@ -9,6 +9,7 @@
 // 6 invert (drawing the same figure twice restores the pixels).
 
 #include "base/EtatProgramme.h"
+#include "base/ListeTraces.h"
 
 #include <QFont>
 #include <QImage>
@@ -95,6 +96,10 @@ public:
     QImage Image() const;                      // a copy of the picture
     const QImage& Vue() const { return image_; }  // the picture itself, for showing it
 
+    // What was drawn, kept in step with the pixels (see ListeTraces).
+    const ListeTraces& Traces() const { return traces_; }
+    ListeTraces& Traces() { return traces_; }
+
     // Change tracking for copies kept by bands of rows: each change numbers the bands it may touch.
     // A band whose number is not above the `Version()` read at a copy is unchanged since.
     static constexpr int HauteurBande = 64;
@@ -111,6 +116,10 @@ private:
     bool LigneRapide(int x1, int y1, int x2, int y2);
     void Toucher(int y1, int y2);  // rows y1 to y2 may change
     void ToucherTout();
+    Trace Modele(Trace::Sorte sorte, bool remplir) const {
+        return {sorte, static_cast<std::uint8_t>(styleTrait_), static_cast<std::uint8_t>(remplir ? styleRemplissage_ : 1),
+                modeDessin_ == ModeInverse, largeurTrait_, couleurTrait_, couleurRemplissage_};
+    }
 
     struct EtatPeintre {
         Couleur trait;
@@ -138,4 +147,5 @@ private:
     std::uint64_t identite_;
     std::uint64_t version_ = 1;
     std::vector<std::uint64_t> bandes_;
+    ListeTraces traces_;
 };

@@ -60,6 +60,7 @@ bool AfficherEcran(Contexte& ctx, int numero) {
     if (image.isNull()) return false;
     EtatProgramme& e = ctx.etat;
     ctx.surface.RemplacerImage(image);
+    if (const auto traces = ctx.ecrans.Traces(numero)) ctx.surface.Traces() = *traces;
     ctx.fenetre.Rafraichir();
     const auto& etat = e.EtatEcrans[static_cast<size_t>(numero)];
     e.PosX = e.XDebutMot = etat[0];

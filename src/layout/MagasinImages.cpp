@@ -50,7 +50,10 @@ MagasinImages::MagasinImages(int places, bool partage) : partage_(partage) { Fix
 
 MagasinImages::~MagasinImages() = default;
 
-void MagasinImages::FixerPlaces(int places) { places_.resize(static_cast<size_t>(qMax(0, places))); }
+void MagasinImages::FixerPlaces(int places) {
+    places_.resize(static_cast<size_t>(qMax(0, places)));
+    traces_.resize(places_.size());
+}
 
 namespace {
 
@@ -210,6 +213,7 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
 bool MagasinImages::Ranger(int place, const QImage& image, QPointF position) {
     if (place < 0 || place >= Places() || image.isNull()) return false;
     places_[static_cast<size_t>(place)] = Decouper(image, position, nullptr);
+    traces_[static_cast<size_t>(place)].reset();
     source_ = 0;
     return true;
 }
@@ -232,6 +236,7 @@ bool MagasinImages::Ranger(int place, const Surface& surface, QPointF position) 
     }
     places_[static_cast<size_t>(place)] = Decouper(image, position, intactes.empty() ? nullptr : &intactes,
                                                    unies.empty() ? nullptr : &unies, fondEfface_);
+    traces_[static_cast<size_t>(place)] = std::make_shared<const ListeTraces>(surface.Traces());
     source_ = partage_ ? surface.Identite() : 0;
     versionSource_ = surface.Version();
     return true;
@@ -290,8 +295,13 @@ QPointF MagasinImages::Position(int place) const {
     return Occupee(place) ? places_[static_cast<size_t>(place)]->position : QPointF();
 }
 
+std::shared_ptr<const ListeTraces> MagasinImages::Traces(int place) const {
+    return Occupee(place) ? traces_[static_cast<size_t>(place)] : nullptr;
+}
+
 void MagasinImages::Vider() {
     for (auto& p : places_) p.reset();
+    for (auto& t : traces_) t.reset();
     reference_ = QImage();
     dernier_.reset();
     source_ = 0;

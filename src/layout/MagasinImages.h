@@ -41,6 +41,8 @@ public:
     bool Occupee(int place) const;
     QImage Image(int place) const;  // null when the place is empty or out of range
     QPointF Position(int place) const;
+    // What was drawn on the surface stored there; null for a picture stored alone.
+    std::shared_ptr<const ListeTraces> Traces(int place) const;
     void Vider();
 
     // Bytes held by the tiles of every place, a tile shared by several places counted once,
@@ -61,6 +63,7 @@ private:
 
     bool partage_;
     std::vector<std::shared_ptr<const Cliche>> places_;
+    std::vector<std::shared_ptr<const ListeTraces>> traces_;  // beside places_
     QImage reference_;                    // the last stored picture (sharing stores only)
     std::shared_ptr<const Cliche> dernier_;  // its tiles
     std::uint64_t source_ = 0, versionSource_ = 0;  // the surface it came from, and its version then

@@ -17,6 +17,7 @@ void Restaurer(Contexte& ctx, int place) {
     const QImage image = ctx.pages.Image(place);
     if (image.isNull()) return;
     ctx.surface.RemplacerImage(image);
+    if (const auto traces = ctx.pages.Traces(place)) ctx.surface.Traces() = *traces;
     ctx.fenetre.Rafraichir();
     const QPointF p = ctx.pages.Position(place);
     if (p.x() != 0 && p.y() != 0) {

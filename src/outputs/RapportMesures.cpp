@@ -157,6 +157,7 @@ bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage
     if (e.TranscriptionEnCours) return false;  // a message box let the key in during a transcription
     const EtatProgramme sauve = e;
     const QImage image = ctx.surface.Image();
+    const ListeTraces traces = ctx.surface.Traces();
     const int largeurTrait = ctx.surface.LargeurTrait();
     const Couleur couleurTrait = ctx.surface.CouleurTrait();
 
@@ -200,6 +201,7 @@ bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage
     // The user's picture, pen and state come back as they were; the entry keeps the last line.
     e = sauve;
     ctx.surface.RemplacerImage(image);
+    ctx.surface.Traces() = traces;
     ctx.surface.FixerLargeurTrait(largeurTrait);
     ctx.surface.FixerCouleurTrait(couleurTrait);
     AjusteDefilement(ctx);

@@ -276,10 +276,19 @@ TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     QDir::setCurrent(e.dossier.path());
     e.fichierChoisi = e.dossier.filePath("page.pdf");
     e.Declencher("MNU_PrintPdf");
-    QDir::setCurrent(ici);
     QFile pdf(e.fichierChoisi);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(4) == "%PDF");
+    // The vector exports: the strokes of the picture, the extension added when missing.
+    for (const char* nom : {"traits.svg", "traits"}) {
+        e.fichierChoisi = e.dossier.filePath(nom);
+        e.Declencher(nom == std::string("traits") ? "MNU_ExportPdf" : "MNU_ExportSvg");
+    }
+    QDir::setCurrent(ici);
+    QFile svg(e.dossier.filePath("traits.svg")), vecteurs(e.dossier.filePath("traits.pdf"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly) && vecteurs.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<path fill=\"none\" stroke="));
+    EXPECT_TRUE(vecteurs.read(4) == "%PDF");
     EXPECT_FALSE(QFile::exists(e.dossier.filePath("DERNIERE.BMP")));
 }
 

@@ -5,6 +5,7 @@
 #include "base/Surface.h"
 #include "base/Texte8Bits.h"
 #include "layout/ReduireImage.h"
+#include "outputs/ExportVectoriel.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -41,7 +42,7 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
     const bool fichier = o->Drapeau(QStringLiteral("-f"));
     if (o->positions.size() != (fichier ? 0 : 1) || !o->Drapeau(QStringLiteral("-o")) || !LireChoix(*o, choix, erreurs)) {
         erreurs << "usage: velmor render TEXT|-f FILE --ecriture velmor|dorvane|latine|api --langue TU|FR|EN|PH "
-                   "[--taille N] [--relief] [--largeur W] [--hauteur H] [--frappe] [--rogner] -o FILE.png|.bmp"
+                   "[--taille N] [--relief] [--largeur W] [--hauteur H] [--frappe] [--rogner] -o FILE.png|.bmp|.svg|.pdf"
                 << Qt::endl;
         return 2;
     }
@@ -65,6 +66,29 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
     for (const QString& ligne : editeur.ctx().etat.MessagesManquants.split(u'\n', Qt::SkipEmptyParts))
         erreurs << ligne << Qt::endl;
     const QString destination = o->Valeur(QStringLiteral("-o"));
+    const QString genre = QFileInfo(destination).suffix().toLower();
+    if (genre == u"svg" || genre == u"pdf") {
+        auto feuilles = editeur.Feuilles();
+        if (o->Drapeau(QStringLiteral("--rogner")))
+            for (FeuilleVectorielle& f : feuilles) {
+                f.image = Rogner(f.image, f.fond);
+                Trace coupe;
+                coupe.sorte = Trace::Rognage, coupe.x2 = f.image.width(), coupe.y2 = f.image.height();
+                f.traces.Ajouter(coupe);
+            }
+        // One SVG per screen; one PDF with a page per screen.
+        const int n = genre == u"pdf" ? 1 : static_cast<int>(feuilles.size());
+        for (int i = 0; i < n; ++i) {
+            const QString nom = NomEcran(destination, i + 1, n);
+            const bool ecrit = genre == u"pdf" ? EnregistrerPdf(nom, feuilles) : EnregistrerSvg(nom, feuilles[static_cast<size_t>(i)]);
+            if (!ecrit) {
+                erreurs << "velmor: cannot write " << nom << Qt::endl;
+                return 1;
+            }
+            sortie << nom << Qt::endl;
+        }
+        return entier ? 0 : 3;
+    }
     QList<QImage> ecrans = editeur.Ecrans();
     if (o->Drapeau(QStringLiteral("--rogner")))
         for (QImage& ecran : ecrans) ecran = Rogner(ecran, editeur.ctx().surface.CouleurFond());

@@ -141,3 +141,20 @@ QList<QImage> Editeur::Ecrans() {
     if (r.isEmpty() || (!e.EcransPleins && SurfaceEncree(surface()))) r << surface().Vue().copy();
     return r;
 }
+
+std::vector<FeuilleVectorielle> Editeur::Feuilles() {
+    const EtatProgramme& e = ctx().etat;
+    std::vector<FeuilleVectorielle> r;
+    for (int n = 1; n <= e.DernierEcran; ++n) {
+        const QImage image = ctx().ecrans.Image(n);
+        if (image.isNull()) continue;
+        FeuilleVectorielle f{image, {}, surface().CouleurFond()};
+        if (const auto traces = ctx().ecrans.Traces(n))
+            f.traces = *traces;
+        else
+            f.traces.AjouterImage({}, image);
+        r.push_back(std::move(f));
+    }
+    if (r.empty() || (!e.EcransPleins && SurfaceEncree(surface()))) r.push_back(FeuilleDe(surface()));
+    return r;
+}

@@ -5,6 +5,8 @@
 
 #include "app/cli/ContexteConsole.h"
 
+#include "outputs/ExportVectoriel.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -44,6 +46,8 @@ public:
 
     // The pictures of the text: the stored screens in order, then the surface when it holds more.
     QList<QImage> Ecrans();
+    // The same screens with what was drawn on them, for the vector outputs.
+    std::vector<FeuilleVectorielle> Feuilles();
 
 private:
     ContexteConsole console_;

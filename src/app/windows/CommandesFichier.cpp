@@ -11,6 +11,7 @@
 #include "base/Contexte.h"
 #include "base/Surface.h"
 #include "layout/Lignes.h"
+#include "outputs/ExportVectoriel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -185,6 +186,19 @@ void FenetrePrincipale::ImprimerPdf() {
     pdf.setPageLayout(imprimante_.pageLayout());
     pdf.setOutputFileName(nom);
     ImprimerSur(pdf);
+}
+
+void FenetrePrincipale::ExporterVecteurs(bool pdf) {
+    const QString genre = pdf ? QStringLiteral("pdf") : QStringLiteral("svg");
+    const QString titre = pdf ? QStringLiteral("Exporter en PDF") : QStringLiteral("Exporter en SVG");
+    QString nom = choixFichier_ ? choixFichier_(true, titre, QString())
+                                : QFileDialog::getSaveFileName(this, titre, ctx_ ? ctx_->dossier : QString(),
+                                                               genre.toUpper() + QStringLiteral(" (*.") + genre + u')');
+    if (nom.isEmpty()) return;
+    if (QFileInfo(nom).suffix().isEmpty()) nom += u'.' + genre;
+    const FeuilleVectorielle feuille = FeuilleDe(surface_);
+    if (!(pdf ? EnregistrerPdf(nom, {feuille}) : EnregistrerSvg(nom, feuille)))
+        Information(QStringLiteral("Impossible d'enregistrer :") + QChar(13) + nom);
 }
 
 void FenetrePrincipale::MNU_PrinterConfig_Click() {

@@ -189,6 +189,10 @@ void FenetrePrincipale::ConstruireMenus() {
     actions_[QStringLiteral("MNU_Print")]->setShortcut(QKeySequence::Print);
     fichier->addAction(NouvelleAction(QStringLiteral("MNU_PrintPdf"), QStringLiteral("Imprimer en &PDF..."), {}, {},
                                       [this] { ImprimerPdf(); }));
+    fichier->addAction(NouvelleAction(QStringLiteral("MNU_ExportSvg"), QStringLiteral("Exporter en SVG…"), {}, {},
+                                      [this] { ExporterVecteurs(false); }));
+    fichier->addAction(NouvelleAction(QStringLiteral("MNU_ExportPdf"), QStringLiteral("Exporter en PDF…"), {}, {},
+                                      [this] { ExporterVecteurs(true); }));
     fichier->addAction(NouvelleAction(QStringLiteral("MNU_PrinterConfig"), QStringLiteral("&Configuration de l'imprimante..."),
                                       {}, {}, [this] { MNU_PrinterConfig_Click(); }));
     fichier->addSeparator()->setObjectName(QStringLiteral("MNU_Vide1"));

@@ -119,6 +119,7 @@ private:
     void MNU_FileSaveAs_Click();
     void MNU_Print_Click();
     void ImprimerPdf();
+    void ExporterVecteurs(bool pdf);  // the picture as SVG or PDF strokes
     void MNU_PrinterConfig_Click();
     void PleinEcran();
     void MNU_End_Click();
