@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QtEndian>
 
@@ -14,6 +15,28 @@ void Ajouter(QByteArray& b, T v) {
     b.append(reinterpret_cast<const char*>(&v), sizeof v);
 }
 }  // namespace
+
+namespace {
+QImage Lire(QImageReader& lecteur) {
+    const QSize taille = lecteur.size();
+    if (!taille.isValid() || taille.width() > 32767 || taille.height() > 32767) return {};
+    QImage lue;
+    if (!lecteur.read(&lue)) return {};
+    return lue;
+}
+}  // namespace
+
+QImage LireImage(QIODevice& source, const QByteArray& format) {
+    QImageReader lecteur(&source, format);
+    lecteur.setDecideFormatFromContent(format.isEmpty());
+    return Lire(lecteur);
+}
+
+QImage LireImage(const QString& fichier, const QByteArray& format) {
+    QImageReader lecteur(fichier, format);
+    lecteur.setDecideFormatFromContent(format.isEmpty());
+    return Lire(lecteur);
+}
 
 QByteArray OctetsBmp(const QImage& source) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
