@@ -123,7 +123,8 @@ TEST(EntreesHostiles, MarkerSizesAndColoursOutOfRangeAreBounded) {
     }
     // Typed in the phonetic script, a marker reads every digit up to the space.
     for (const auto& [frappe, taille] : {std::pair{"%TAI99999999999999999999 ba ", 50}, {"%TAI-99999999999999999999 ba ", 1},
-                                         {"%TAI0 ba ", 1}, {"%COL99999999999999999999 %LIN-99999999999999999999 ba ", 1}}) {
+                                         {"%TAI0 ba ", 1}, {"%TAI1234567 ba ", 50},
+                                         {"%COL99999999999999999999 %LIN-99999999999999999999 %BLA99999999999999999999 ba ", 1}}) {
         QString erreurs;
         QTextStream flux(&erreurs);
         ChoixEditeur choix;

@@ -56,5 +56,6 @@ private:
 // A folder of its own for the targets that read files.
 inline const QString& DossierTemporaire() {
     static QTemporaryDir dossier;
-    return dossier.path();
+    static const QString chemin = dossier.path();
+    return chemin;
 }
