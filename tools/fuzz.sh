@@ -16,7 +16,6 @@ journaux="${VELMOR_FUZZ_LOGS:-$arbre/fuzz}"
 mkdir -p "$journaux"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
-export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/tools/lsan.supp:print_suppressions=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
 noms=("$@")
