@@ -45,6 +45,7 @@ bool BmpComplet(QIODevice& source) {
         compression = Lu<quint32>(entete, 30);
     }
     if (compression != 0 && compression != 3) return true;  // run-length data: its reader checks
+    if (std::abs(largeur) > 32767 || std::abs(hauteur) > 32767) return true;  // refused for its size
     const qint64 ligne = (std::abs(largeur) * profondeur + 31) / 32 * 4;
     return static_cast<qint64>(debut) + ligne * std::abs(hauteur) <= source.size();
 }

@@ -58,6 +58,7 @@ TEST(ImagesHostiles, DamagedPicturesAreRefusedAndTheSurfaceKeepsItsDrawing) {
         {"huge top-down height", Champ<qint32>(bon, 22, -100000)},
         {"most negative height", Champ<qint32>(bon, 22, INT32_MIN)},
         {"30000 a side", Champ<qint32>(Champ<qint32>(bon, 18, 30000), 22, 30000)},
+        {"every size at its largest", Champ<quint16>(Champ<qint32>(Champ<qint32>(bon, 18, INT32_MAX), 22, INT32_MAX), 28, 0xFFFF)},
         {"depth 0", Champ<quint16>(bon, 28, 0)},
         {"depth 7", Champ<quint16>(bon, 28, 7)},
         {"depth 64", Champ<quint16>(bon, 28, 64)},
