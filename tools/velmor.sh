@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test on Debian 12: installs what is missing (idempotent), builds with
-# CMake and Ninja, then starts the editor ("run") or runs every test ("test").
+# CMake and Ninja, then starts the editor ("run") or runs every test ("test"): the suite of the
+# normal build, then the same suite built with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer (tree build-san, also run alone by "verifier") and a short run of
+# every fuzz target (tools/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PAQUETS=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
-         libbenchmark-dev libespeak-ng-dev liblz4-dev fonts-liberation xvfb xauth ccache)
+         libbenchmark-dev libespeak-ng-dev liblz4-dev fonts-liberation xvfb xauth ccache
+         clang-14 libclang-rt-14-dev llvm-14)
 
 installer() {
   local manquants=()
@@ -25,6 +29,22 @@ construire() {
   cmake --build build
 }
 
+# The checked tree: clang, ASan + UBSan (undefined behaviour fails), coverage for the fuzz targets,
+# no benchmarks. Qt's own libraries are not instrumented; the suite needs no leak suppression.
+construire_verifie() {
+  cmake -S . -B build-san -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" -DVELMOR_FUZZ=ON -DVELMOR_BENCH=OFF >/dev/null
+  cmake --build build-san
+}
+
+verifier() {
+  export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  construire_verifie
+  QT_QPA_PLATFORM=offscreen ctest --test-dir build-san --output-on-failure -j "$(nproc)" --timeout 600
+  bash tools/fuzz.sh 7
+}
+
 case "${1:-}" in
   run)
     installer
@@ -36,9 +56,14 @@ case "${1:-}" in
     installer
     construire
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$(nproc)" --timeout 300
+    verifier
+    ;;
+  verifier)
+    installer
+    verifier
     ;;
   *)
-    echo "usage: tools/velmor.sh run|test" >&2
+    echo "usage: tools/velmor.sh run|test|verifier" >&2
     exit 2
     ;;
 esac

@@ -4,8 +4,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QtEndian>
+#include <cstdlib>
 
 namespace {
 template <typename T>
@@ -14,6 +16,58 @@ void Ajouter(QByteArray& b, T v) {
     b.append(reinterpret_cast<const char*>(&v), sizeof v);
 }
 }  // namespace
+
+namespace {
+
+template <typename T>
+T Lu(const QByteArray& b, int position) {
+    return qFromLittleEndian<T>(b.constData() + position);
+}
+
+// False for a BMP whose uncompressed pixels, as its header places and sizes them, run past the end
+// of the file: the reader would fill the missing rows with whatever it had.
+bool BmpComplet(QIODevice& source) {
+    if (source.isSequential()) return true;
+    const QByteArray entete = source.peek(34);
+    if (entete.size() < 26 || !entete.startsWith("BM")) return true;
+    const quint32 debut = Lu<quint32>(entete, 10), tailleEntete = Lu<quint32>(entete, 14);
+    qint64 largeur, hauteur;
+    quint32 profondeur, compression = 0;
+    if (tailleEntete == 12) {
+        largeur = Lu<quint16>(entete, 18);
+        hauteur = Lu<quint16>(entete, 20);
+        profondeur = Lu<quint16>(entete, 24);
+    } else {
+        if (entete.size() < 34) return true;
+        largeur = Lu<qint32>(entete, 18);
+        hauteur = Lu<qint32>(entete, 22);
+        profondeur = Lu<quint16>(entete, 28);
+        compression = Lu<quint32>(entete, 30);
+    }
+    if (compression != 0 && compression != 3) return true;  // run-length data: its reader checks
+    if (std::abs(largeur) > 32767 || std::abs(hauteur) > 32767) return true;  // refused for its size
+    const qint64 ligne = (std::abs(largeur) * profondeur + 31) / 32 * 4;
+    return static_cast<qint64>(debut) + ligne * std::abs(hauteur) <= source.size();
+}
+
+}  // namespace
+
+QImage LireImage(QIODevice& source, const QByteArray& format) {
+    if (!source.isOpen() && !source.open(QIODevice::ReadOnly)) return {};
+    if (!BmpComplet(source)) return {};
+    QImageReader lecteur(&source, format);
+    lecteur.setDecideFormatFromContent(format.isEmpty());
+    const QSize taille = lecteur.size();
+    if (!taille.isValid() || taille.width() > 32767 || taille.height() > 32767) return {};
+    QImage lue;
+    if (!lecteur.read(&lue)) return {};
+    return lue;
+}
+
+QImage LireImage(const QString& fichier, const QByteArray& format) {
+    QFile f(fichier);
+    return LireImage(f, format);
+}
 
 QByteArray OctetsBmp(const QImage& source) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);

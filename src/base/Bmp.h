@@ -2,6 +2,8 @@
 #include <QImage>
 #include <QString>
 
+class QIODevice;
+
 // A 24-bit BMP with zeroed row padding, so the same picture always gives the same bytes.
 QByteArray OctetsBmp(const QImage& image);
 
@@ -11,3 +13,8 @@ bool EcrireBmp(const QImage& image, const QString& fichier);
 // Saves a picture by the file's extension: BMP for ".bmp" or no extension, otherwise the image
 // format of the extension (".png", ...). The previous file stays whole when the save fails.
 bool EnregistrerImage(const QImage& image, const QString& fichier);
+
+// Reads a picture, in `format` or, without one, in the format its content shows. A null picture
+// when it cannot be read or is larger than 32767 pixels a side.
+QImage LireImage(QIODevice& source, const QByteArray& format = {});
+QImage LireImage(const QString& fichier, const QByteArray& format = {});

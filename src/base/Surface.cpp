@@ -5,7 +5,6 @@
 
 #include <QFontMetrics>
 #include <atomic>
-#include <QImageReader>
 #include <cmath>
 #include <cstdlib>
 
@@ -250,11 +249,8 @@ void Surface::Redimensionner(int largeur, int hauteur) {
 }
 
 bool Surface::ChargerBmp(const QString& fichier) {
-    QImageReader lecteur(fichier, "bmp");
-    const QSize taille = lecteur.size();
-    if (!taille.isValid() || taille.width() > 32767 || taille.height() > 32767) return false;
-    QImage lue;
-    if (!lecteur.read(&lue) || lue.isNull()) return false;
+    const QImage lue = LireImage(fichier, "bmp");
+    if (lue.isNull()) return false;
     RemplacerImage(lue);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "base/Contexte.h"
 #include "base/Texte8Bits.h"
+#include "config/Bornes.h"
 #include "config/Dossiers.h"
 #include "config/LecteurChamps.h"
 #include "config/Legendes.h"
@@ -138,7 +139,7 @@ void LireReglage(Contexte& ctx, const QString& ligne) {
         if (i >= 0 && i < Tables::NbSignes) t.TableSignes[i] = ligne.mid(2);
     } else if (ligne.startsWith(u"PAQ")) {
         // The page store holds at most 30 pages: a larger count is capped.
-        e.PagesRappelables = std::clamp(static_cast<int>(Val(ligne.mid(3).trimmed())), 0, 30);
+        e.PagesRappelables = BornePagesRappelables(Val(ligne.mid(3).trimmed()));
     }
 }
 

@@ -28,7 +28,16 @@ constexpr double kDispositionComplete = 9;
 
 QString Vf(bool v) { return v ? QStringLiteral("Vrai") : QStringLiteral("Faux"); }
 QString Nombre(double v) { return QString::number(v, 'g', 15); }
-Couleur CouleurLue(const QString& t) { return static_cast<Couleur>(static_cast<qint64>(Val(t)) & 0xFFFFFF); }
+// The low 24 bits of the number; a number past any whole 64-bit value gives 0.
+Couleur CouleurLue(const QString& t) {
+    const double v = Val(t);
+    return std::fabs(v) < 9.2e18 ? static_cast<Couleur>(static_cast<qint64>(v) & 0xFFFFFF) : 0;
+}
+// A code from 0 to 3; anything else gives 0.
+int16_t Code(const QString& t) {
+    const double n = Val(t);
+    return static_cast<int16_t>(n >= 0 && n < 4 ? static_cast<int>(n) : 0);
+}
 bool CommenceParNombre(const QString& t) {
     return !t.isEmpty() && (t[0].isDigit() || ((t[0] == u'-' || t[0] == u'+' || t[0] == u'.') && t.size() > 1));
 }
@@ -48,12 +57,10 @@ bool LireLigne(Contexte& ctx, const QString& ligne, int& clesEntreeLues) {
     if (cle(u"* TAILLE = ")) {
         e.Taille = BorneTaille(Val(t));
     } else if (cle(u"* ECRITURE = ")) {
-        const int n = static_cast<int>(Val(t));
-        e.Ecriture = static_cast<int16_t>(n >= 0 && n <= 3 ? n : 0);
+        e.Ecriture = Code(t);
         f.FixerTexte(QStringLiteral("CmdScaqh"), LegendeEcriture(e.Ecriture));
     } else if (cle(u"* LANGUE = ")) {
-        const int n = static_cast<int>(Val(t));
-        e.Langue = static_cast<int16_t>(n >= 0 && n <= 3 ? n : 0);
+        e.Langue = Code(t);
         AfficherLangue(ctx);
     } else if (cle(u"* COULEUR TEXTE = ")) {
         s.FixerCouleurTrait(CouleurLue(t));

@@ -13,6 +13,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <cmath>
 
 namespace {
 
@@ -64,14 +65,20 @@ void ChoisirLangue(Contexte& ctx, QString& marqueur) {
 
 void FixerCouleur(Contexte& ctx, double n) { ctx.etat.NumCouleur = n; }
 
+namespace {
+// A marker's number as a box shows it: whole, never in exponent form, so that reading it back
+// gives the same value.
+QString TexteNombre(double n) { return std::fabs(n) < 1e6 ? QString::number(n) : QString::number(n, 'f', 0); }
+}  // namespace
+
 void FixerInterligne(Contexte& ctx, double n) {
-    const QString texte = QString::number(n);
+    const QString texte = TexteNombre(n);
     ctx.fenetre.FixerTexte(QStringLiteral("TxtHauteurLigne"), texte);
     HauteurLigneSaisie(ctx, texte);
 }
 
 void FixerBlanc(Contexte& ctx, double n) {
-    ctx.etat.Blanc = static_cast<int>(n);
+    ctx.etat.Blanc = BorneBlanc(n);
     ctx.etat.LargeurBlanc = ctx.etat.Blanc * ctx.etat.Taille;
 }
 
@@ -90,7 +97,7 @@ void HauteurLigneSaisie(Contexte& ctx, const QString& texte) {
 
 void FixerTaille(Contexte& ctx, double n) {
     EtatProgramme& e = ctx.etat;
-    const QString texte = QString::number(n);
+    const QString texte = TexteNombre(n);
     ctx.fenetre.FixerTexte(QStringLiteral("TxtTaille"), texte);
     TailleSaisie(ctx, texte);
     CalculeMargeLimite(ctx);

@@ -162,7 +162,7 @@ TEST(ChargeTables, BadEntriesAreSkippedNotStoredOutOfBounds) {
     for (int i = 0; i < 9; ++i) texte += "p\nq\n+?9\n";
     texte += "' end\nSUITE1\n"
              "SpexawTyps\n"
-             "BLAHG\nTDL\n¤\n¤ short\nPAQ 99\n"
+             "BLAHG\nTDL\n¤\n¤ short\nPAQ 99999999999999999999\n"
              "Impures_Multiples\n";
     for (int i = 0; i < 120; ++i) texte += "abc\nx\ny\n";
     texte += "CHIFFRES\nx\n";

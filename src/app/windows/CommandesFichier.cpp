@@ -21,7 +21,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPageSetupDialog>
@@ -71,12 +70,8 @@ bool FenetrePrincipale::ImageModifiee() const {
 }
 
 bool FenetrePrincipale::Ouvrir(const QString& fichier) {
-    QImageReader lecteur(fichier);
-    lecteur.setDecideFormatFromContent(true);
-    const QSize taille = lecteur.size();
-    QImage image;
-    if (!taille.isValid() || taille.width() > 32767 || taille.height() > 32767 || !lecteur.read(&image) ||
-        image.isNull()) {
+    const QImage image = LireImage(fichier);
+    if (image.isNull()) {
         Information(QStringLiteral("Impossible d'ouvrir l'image :") + QChar(13) + fichier);
         return false;
     }

@@ -55,8 +55,10 @@ FenetreRepos::FenetreRepos(Contexte& ctx, QWidget* parent) : QDialog(parent), ct
     OuvreRepositionnement(ctx_);
     OptAbsoluY->setChecked(true);
     OptAbsoluX->setChecked(true);
-    for (auto [o, b] : {std::pair{OptionRepos::AbsoluX, OptAbsoluX}, {OptionRepos::LogiqueX, OptLogiqueX},
-                        {OptionRepos::AbsoluY, OptAbsoluY}, {OptionRepos::LogiqueY, OptLogiqueY}}) {
+    for (const auto& option : {std::pair{OptionRepos::AbsoluX, OptAbsoluX}, {OptionRepos::LogiqueX, OptLogiqueX},
+                               {OptionRepos::AbsoluY, OptAbsoluY}, {OptionRepos::LogiqueY, OptLogiqueY}}) {
+        const OptionRepos o = option.first;
+        QRadioButton* const b = option.second;
         b->setText(LegendeOptionRepos(ctx_.etat, o));
         connect(b, &QRadioButton::toggled, this, [this, o, b](bool choisi) {
             if (choisi) Choisir(o, b);

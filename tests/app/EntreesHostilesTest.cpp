@@ -1,0 +1,148 @@
+// Hostile files and huge inputs through the program's own routes: each ends with the program's
+// message or a bounded result, never a crash, and the state stays within its ranges.
+#include "app/cli/Editeur.h"
+#include "config/Parametres.h"
+#include "support/Programme.h"
+#include "transcription/Prononciation.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+void Ecrire(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(octets);
+}
+
+QByteArray Aleatoire(std::size_t taille, unsigned graine) {
+    std::mt19937 g(graine);
+    QByteArray b(static_cast<qsizetype>(taille), '\0');
+    for (char& c : b) c = static_cast<char>(g());
+    return b;
+}
+
+TEST(EntreesHostiles, RandomTablesStillLetTheProgramWrite) {
+    for (unsigned graine : {1u, 2u, 3u}) {
+        QTemporaryDir dir;
+        Ecrire(dir.filePath("APABDIDS.TXT"), Aleatoire(200000, graine));
+        Ecrire(dir.filePath("Suffixes.TXT"), Aleatoire(20000, graine + 10));
+        for (int langue : {0, 3}) {
+            Programme p(dir.path(), 300, 200, langue);
+            p.Ecrire("ba bo kilu 12 !, Tama%TAI3 vira");
+            EXPECT_TRUE(p.etat().Tampon.isEmpty()) << graine;
+            EXPECT_EQ(p.surface.Largeur(), 300) << graine;
+        }
+    }
+}
+
+TEST(EntreesHostiles, HugeSettingsFileIsReadToItsLastValues) {
+    QTemporaryDir dir;
+    QByteArray ini;
+    for (int i = 0; i < 100000; ++i) {
+        switch (i % 5) {
+        case 0: ini += "* TAILLE = " + QByteArray::number(i) + "\r\n"; break;
+        case 1: ini += "* LARGEUR IMAGE = " + QByteArray::number(300 + i % 7) + "\r\n"; break;
+        case 2: ini += "* HAUTEUR LIGNE = -" + QByteArray::number(i) + "\r\n"; break;
+        case 3: ini += "* ECRITURE = " + QByteArray(400, '9') + "\r\n"; break;
+        default: ini += "* COULEUR TEXTE = " + QByteArray(i % 50, '7') + "\r\n"; break;
+        }
+    }
+    ini += "* LANGUE = -99999999999999999999\r\n* COULEUR FOND  = -1\r\n";
+    Ecrire(dir.filePath("Velmor.ini"), ini);
+    Banc b(200, 100, dir.path());
+    LireParametres(*b.ctx);
+    const EtatProgramme& e = b.etat();
+    EXPECT_EQ(e.Taille, 50);
+    EXPECT_EQ(e.HauteurLigne, 1);
+    EXPECT_EQ(b.surface.Largeur(), 300 + 99996 % 7);
+    EXPECT_EQ(e.Ecriture, 0);
+    EXPECT_EQ(e.Langue, 0);
+    EXPECT_LE(e.CouleurTexte, 0xFFFFFFu);
+    EXPECT_EQ(e.CouleurFond, 0xFFFFFFu);
+    EXPECT_TRUE(b.fenetre.messages.empty());
+}
+
+TEST(EntreesHostiles, FiveMegabyteSingleLineDictionaries) {
+    QTemporaryDir dir;
+    const auto prepare = [&](const QByteArray& fichier, const QString& mot) {
+        Ecrire(dir.filePath("Fohms_FR.TXT"), fichier);
+        Banc b(10, 10, dir.path());
+        b.etat().Langue = 1;
+        QString w = mot;
+        PrepareMot(*b.ctx, w);
+        return std::make_pair(w, b.fenetre.Textes());
+    };
+    // Entries on one line, separated by commas: the last one is found.
+    QByteArray entrees;
+    for (int i = 0; entrees.size() < 5'000'000; ++i) entrees += "mot" + QByteArray::number(i) + ";val,";
+    entrees += "dernier;fin";
+    EXPECT_EQ(prepare(entrees, "dernier"), std::make_pair(QString("fin"), QStringList{}));
+    // One 5 MB entry without a ";": one message, cut short, and the word unchanged.
+    const auto [mot, messages] = prepare(QByteArray(5'000'000, 'x'), "chat");
+    EXPECT_EQ(mot, "chat");
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Erreur dans ''Fohms_FR.TXT'' : Ligne xxx"));
+    EXPECT_LT(messages[0].size(), 400);
+}
+
+TEST(EntreesHostiles, AMegabytePasteEndsAtTheTwentyScreenMessage) {
+    QString erreurs;
+    QTextStream flux(&erreurs);
+    ChoixEditeur choix;
+    choix.langue = 3;
+    choix.taille = 2;
+    choix.largeur = 400;
+    Editeur e(choix, VELMOR_TEST_DATA "/tables", flux);
+    QString texte;
+    while (texte.size() < 1'000'000) texte += "ba bo kilu tama\r";
+    EXPECT_FALSE(e.Coller(texte));
+    flux.flush();
+    EXPECT_EQ(erreurs.trimmed(), "Texte trop important, doit occuper 20 écrans maxi !");
+    EXPECT_EQ(e.ctx().etat.NumeroEcran, 20);
+    EXPECT_EQ(e.Ecrans().size(), 20);
+}
+
+TEST(EntreesHostiles, MarkerSizesAndColoursOutOfRangeAreBounded) {
+    const struct {
+        const char* texte;
+        int taille;
+    } cas[] = {
+        {"%TAI000 ba", 1}, {"%TAI-99 ba", 1}, {"%TAI999 ba", 50}, {"%TAI 12 ba", 1},
+        {"%COL999 ba %COL-99 bo", 1}, {"%LIN999 %BLA999 %TAI050 ba", 50},
+    };
+    for (const auto& c : cas) {
+        Programme p(VELMOR_TEST_DATA "/tables", 600, 200);
+        p.Ecrire(c.texte);
+        EXPECT_EQ(p.etat().Taille, c.taille) << c.texte;
+        EXPECT_EQ(p.surface.Largeur(), 600) << c.texte;
+    }
+    // Typed in the phonetic script, a marker reads every digit up to the space.
+    for (const auto& [frappe, taille] : {std::pair{"%TAI99999999999999999999 ba ", 50}, {"%TAI-99999999999999999999 ba ", 1},
+                                         {"%TAI0 ba ", 1}, {"%TAI1234567 ba ", 50},
+                                         {"%COL99999999999999999999 %LIN-99999999999999999999 %BLA99999999999999999999 ba ", 1}}) {
+        QString erreurs;
+        QTextStream flux(&erreurs);
+        ChoixEditeur choix;
+        choix.ecriture = 3;
+        choix.langue = 3;
+        choix.largeur = 600;
+        Editeur e(choix, VELMOR_TEST_DATA "/tables", flux);
+        EXPECT_TRUE(e.Taper(frappe)) << frappe;
+        EXPECT_EQ(e.ctx().etat.Taille, taille) << frappe;
+    }
+    // Multicolour cells that hold no colour, or one out of range.
+    Programme p(VELMOR_TEST_DATA "/tables", 600, 200, 0);
+    ActiverMulticolore(*p.ctx);
+    p.etat().CouleursMulticolores[0] = "99999999999999999999";
+    p.etat().CouleursMulticolores[1] = "-1";
+    p.etat().CouleursMulticolores[2] = "rouge";
+    p.Ecrire("ba bo bi be bu");
+    EXPECT_TRUE(p.etat().Tampon.isEmpty());
+}
+
+}  // namespace
