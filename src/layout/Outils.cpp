@@ -121,8 +121,9 @@ public:
     }
 };
 
-// The stroke follows the mouse; the picture goes to the ring when the button goes down.
-class TraceMainLevee final : public Outil {
+// A tool that draws straight away as the mouse moves: the picture goes to the ring when the button
+// goes down.
+class TraceDirect : public Outil {
 public:
     using Outil::Outil;
     void Enfonce(const Souris& m) override {
@@ -130,6 +131,12 @@ public:
         MemorisePage(ctx_);
         s_.FixerModeDessin(Surface::ModeCopie);
     }
+};
+
+// The stroke follows the mouse.
+class TraceMainLevee final : public TraceDirect {
+public:
+    using TraceDirect::TraceDirect;
     void Bouge(const Souris& m) override {
         if (!Gauche(m)) return;
         s_.Ligne(e_.XDepart, e_.YDepart, m.x, m.y);
@@ -254,16 +261,10 @@ public:
     }
 };
 
-// Rays from the centre, drawn as the mouse moves; the picture goes to the ring when the button goes
-// down.
-class TraceEtoile final : public Outil {
+// Rays from the centre, drawn as the mouse moves.
+class TraceEtoile final : public TraceDirect {
 public:
-    using Outil::Outil;
-    void Enfonce(const Souris& m) override {
-        if (!Gauche(m)) return;
-        MemorisePage(ctx_);
-        s_.FixerModeDessin(Surface::ModeCopie);
-    }
+    using TraceDirect::TraceDirect;
     void Bouge(const Souris& m) override {
         if (Gauche(m)) s_.Ligne(e_.XDepart, e_.YDepart, m.x, m.y);
     }

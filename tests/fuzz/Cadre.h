@@ -3,8 +3,7 @@
 // over a small surface with a silent window and a clock that never waits, and a byte reader that
 // splits the input into the parameters and text of one run.
 
-#include "app/ContexteProgramme.h"
-#include "support/FenetreFactice.h"
+#include "support/Banc.h"
 
 #include <QGuiApplication>
 #include <QStandardPaths>
@@ -13,11 +12,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-
-class HorlogeImmobile : public Horloge {
-public:
-    void Attendre(int) override {}
-};
 
 inline void DemarrerApplication() {
     static int argc = 1;
@@ -29,15 +23,8 @@ inline void DemarrerApplication() {
 }
 
 // A context over a small surface; `dossier` is its program folder.
-struct Cadre {
-    explicit Cadre(int largeur = 64, int hauteur = 48, QString dossier = {})
-        : surface(largeur, hauteur), ctx(std::make_unique<ContexteProgramme>(surface, fenetre, horloge, std::move(dossier))) {
-        ctx->etat.CouleurFond = surface.CouleurFond();
-    }
-    Surface surface;
-    FenetreFactice fenetre;
-    HorlogeImmobile horloge;
-    std::unique_ptr<ContexteProgramme> ctx;
+struct Cadre : Banc {
+    explicit Cadre(int largeur = 64, int hauteur = 48, QString dossier = {}) : Banc(largeur, hauteur, std::move(dossier)) {}
 };
 
 // Reads parameter bytes from the front of the input; the rest is the text.
