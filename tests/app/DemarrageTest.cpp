@@ -1,4 +1,5 @@
 #include "app/Demarrage.h"
+#include "support/Fichiers.h"
 #include "support/Banc.h"
 
 #include <QFile>
@@ -9,9 +10,7 @@ namespace {
 
 TEST(Demarrage, WithoutSettingsOrTables) {
     QTemporaryDir dir;
-    QFile vieux(dir.filePath("_~EjgSaf12.BMP"));
-    vieux.open(QIODevice::WriteOnly);
-    vieux.close();
+    ASSERT_TRUE(EcrireFichier(dir.filePath("_~EjgSaf12.BMP"), {}));
     Banc b(400, 300, dir.path());
     b.fenetre.textes["frmEdit"] = "Velmor";
     b.surface.FixerCouleurTrait(0xFF);

@@ -2,6 +2,7 @@
 // message or a bounded result, never a crash, and the state stays within its ranges.
 #include "app/cli/Editeur.h"
 #include "config/Parametres.h"
+#include "support/Fichiers.h"
 #include "support/Programme.h"
 #include "transcription/Prononciation.h"
 
@@ -13,12 +14,6 @@
 
 namespace {
 
-void Ecrire(const QString& chemin, const QByteArray& octets) {
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(octets);
-}
-
 QByteArray Aleatoire(std::size_t taille, unsigned graine) {
     std::mt19937 g(graine);
     QByteArray b(static_cast<qsizetype>(taille), '\0');
@@ -29,8 +24,8 @@ QByteArray Aleatoire(std::size_t taille, unsigned graine) {
 TEST(EntreesHostiles, RandomTablesStillLetTheProgramWrite) {
     for (unsigned graine : {1u, 2u, 3u}) {
         QTemporaryDir dir;
-        Ecrire(dir.filePath("APABDIDS.TXT"), Aleatoire(200000, graine));
-        Ecrire(dir.filePath("Suffixes.TXT"), Aleatoire(20000, graine + 10));
+        ASSERT_TRUE(EcrireFichier(dir.filePath("APABDIDS.TXT"), Aleatoire(200000, graine)));
+        ASSERT_TRUE(EcrireFichier(dir.filePath("Suffixes.TXT"), Aleatoire(20000, graine + 10)));
         for (int langue : {0, 3}) {
             Programme p(dir.path(), 300, 200, langue);
             p.Ecrire("ba bo kilu 12 !, Tama%TAI3 vira");
@@ -53,7 +48,7 @@ TEST(EntreesHostiles, HugeSettingsFileIsReadToItsLastValues) {
         }
     }
     ini += "* LANGUE = -99999999999999999999\r\n* COULEUR FOND  = -1\r\n";
-    Ecrire(dir.filePath("Velmor.ini"), ini);
+    ASSERT_TRUE(EcrireFichier(dir.filePath("Velmor.ini"), ini));
     Banc b(200, 100, dir.path());
     LireParametres(*b.ctx);
     const EtatProgramme& e = b.etat();
@@ -70,7 +65,7 @@ TEST(EntreesHostiles, HugeSettingsFileIsReadToItsLastValues) {
 TEST(EntreesHostiles, FiveMegabyteSingleLineDictionaries) {
     QTemporaryDir dir;
     const auto prepare = [&](const QByteArray& fichier, const QString& mot) {
-        Ecrire(dir.filePath("Fohms_FR.TXT"), fichier);
+        EXPECT_TRUE(EcrireFichier(dir.filePath("Fohms_FR.TXT"), fichier));
         Banc b(10, 10, dir.path());
         b.etat().Langue = 1;
         QString w = mot;

@@ -1,6 +1,7 @@
 // The reader of unknown words and its user dictionary.
 #include "app/LecteurInconnus.h"
 #include "base/Texte8Bits.h"
+#include "support/Fichiers.h"
 #include "support/Banc.h"
 #include "transcription/Prononciation.h"
 
@@ -27,11 +28,7 @@ struct BancLecteur {
         LireFichier1252(dir.filePath(nom), t);
         return t;
     }
-    void Ecrire(const QString& nom, const QString& texte) {
-        QFile f(dir.filePath(nom));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(Vers1252(texte));
-    }
+    void Ecrire(const QString& nom, const QString& texte) { ASSERT_TRUE(EcrireFichier(dir.filePath(nom), Vers1252(texte))); }
 };
 
 TEST(LecteurInconnus, ReadsAnUnknownWordOnceAndKeepsItForTheUser) {

@@ -1,8 +1,8 @@
+#include "support/Fichiers.h"
 #include "base/Bmp.h"
 #include "base/Surface.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -70,10 +70,7 @@ TEST(ImagesHostiles, DamagedPicturesAreRefusedAndTheSurfaceKeepsItsDrawing) {
     QTemporaryDir dir;
     for (const auto& c : cas) {
         const QString chemin = dir.filePath("image.bmp");
-        QFile f(chemin);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(c.octets);
-        f.close();
+        ASSERT_TRUE(EcrireFichier(chemin, c.octets));
         Surface s(10, 8);
         s.Ligne(0, 0, 9, 7);
         const QImage avant = s.Image();
@@ -84,6 +81,9 @@ TEST(ImagesHostiles, DamagedPicturesAreRefusedAndTheSurfaceKeepsItsDrawing) {
         tampon.setData(c.octets);
         EXPECT_TRUE(LireImage(tampon).isNull()) << c.nom;
     }
+    Surface s(10, 8);
+    EXPECT_FALSE(s.ChargerBmp(dir.filePath("absent.bmp")));
+    EXPECT_EQ(s.Largeur(), 10);
     // The undamaged picture reads by either route.
     QBuffer tampon;
     tampon.setData(bon);

@@ -1,6 +1,7 @@
 #include "base/EcritureSure.h"
 #include "base/Texte8Bits.h"
 #include "config/Parametres.h"
+#include "support/Fichiers.h"
 #include "support/Banc.h"
 
 #include <QDir>
@@ -15,11 +16,7 @@ namespace {
 struct BancParametres : Banc {
     explicit BancParametres(const QString& dossier) : Banc(400, 300, dossier) {}
     QString Ini() const { return ctx->Fichier("Velmor.ini"); }
-    void Ecrire(const QByteArray& contenu) const {
-        QFile f(Ini());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(contenu);
-    }
+    void Ecrire(const QByteArray& contenu) const { ASSERT_TRUE(EcrireFichier(Ini(), contenu)); }
     QByteArray Contenu() const {
         QFile f(Ini());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -209,9 +206,7 @@ TEST(Parametres, AFailedWriteKeepsThePreviousFileWhole) {
 
 TEST(Parametres, AFolderThatCannotBeWrittenSendsTheSettingsToTheUserFolder) {
     QTemporaryDir dir;
-    QFile fichier(dir.filePath("fichier"));
-    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
-    fichier.close();
+    ASSERT_TRUE(EcrireFichier(dir.filePath("fichier"), {}));
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     ASSERT_TRUE(config.contains(".qttest"));  // test mode: never the user's own folder
     QFile::remove(config + "/Velmor.ini");

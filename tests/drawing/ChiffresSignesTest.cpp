@@ -59,7 +59,7 @@ struct BancSigne : BancMot {
     }
 };
 
-TEST(DessineSigne, AdvancesByTheTableAndTheEntrysDigit) {
+TEST(DessineSigne, AdvancesByTheTableAndTheEntrysDigitOrShowsTheMissingSign) {
     BancSigne q;
     q.Signe("!q");
     EXPECT_EQ(q.etat().CodeSigne, "Q");
@@ -91,14 +91,12 @@ TEST(DessineSigne, AdvancesByTheTableAndTheEntrysDigit) {
     diese.Signe("!#");
     EXPECT_TRUE(diese.etat().PointCurseurPose);
     EXPECT_EQ(diese.surface.LirePixel(20 + 2 + 5, 44), 0);  // one word space after the sign's advance
-}
 
-TEST(DessineSigne, MissingSignShowsItsMessage) {
-    BancSigne b;
-    b.Signe("!k");
-    EXPECT_EQ(b.fenetre.Textes(), QStringList{"Pas de POHCT  ''K''  ASC( 75)"});
-    EXPECT_TRUE(b.Encre().empty());
-    EXPECT_EQ(b.etat().AvanceGlyphe, 10);
+    BancSigne absent;
+    absent.Signe("!k");
+    EXPECT_EQ(absent.fenetre.Textes(), QStringList{"Pas de POHCT  ''K''  ASC( 75)"});
+    EXPECT_TRUE(absent.Encre().empty());
+    EXPECT_EQ(absent.etat().AvanceGlyphe, 10);
 }
 
 TEST(DessineSigne, StressSignsAgainstThePreviousGlyph) {

@@ -48,7 +48,8 @@ TEST(Dessin, PathsLeaveTheirInk) {
     }
 }
 
-TEST(Dessin, BDotIsErasedAtTheNextPass) {
+// A "B" dot is erased at the next pass; a circle moves the pen two radii right.
+TEST(Dessin, BDotIsErasedAtTheNextPassAndACircleMovesThePen) {
     Banc b;
     double x = 20, y = 20;
     Dessin(*b.ctx, "B11", x, y, 1, 0, "");
@@ -57,19 +58,14 @@ TEST(Dessin, BDotIsErasedAtTheNextPass) {
     Dessin(*b.ctx, "R0", x, y, 1, 0, "");  // draws the single pixel (20, 20)
     EXPECT_EQ(b.Encre(), (Points{{20, 20}}));
     EXPECT_FALSE(b.etat().PointBPose);
-}
 
-TEST(Dessin, CircleMovesThePenTwoRadiiRight) {
-    Banc b;
-    b.etat().Taille = 2;
-    double x = 10, y = 10;
-    Dessin(*b.ctx, "C3R1", x, y, 1, 0, "");
+    Banc c;
+    c.etat().Taille = 2;
+    x = y = 10;
+    Dessin(*c.ctx, "C3R1", x, y, 1, 0, "");
     // The circle reaches 6 pixels on each side of (10, 10); "R1" then draws from (22, 10).
-    EXPECT_EQ(b.surface.LirePixel(16, 10), 0);
-    EXPECT_EQ(b.surface.LirePixel(4, 10), 0);
-    EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFFFFFF);
-    EXPECT_EQ(b.surface.LirePixel(23, 10), 0);
-    EXPECT_EQ(b.surface.LirePixel(24, 10), 0);
+    for (int px : {16, 4, 23, 24}) EXPECT_EQ(c.surface.LirePixel(px, 10), 0) << px;
+    EXPECT_EQ(c.surface.LirePixel(10, 10), 0xFFFFFF);
 }
 
 TEST(Dessin, StemsJoinOnlyNearStrokesAndOnlyInVelmor) {
@@ -151,19 +147,6 @@ TEST(Dessin, MulticolourPicksTheColourByTheCodesLastCharacter) {
     EXPECT_EQ(b.fenetre.messages.size(), 1u);
 }
 
-TEST(Dessin, GuardsDrawNothingAndKeepTheCode) {
-    Banc b;
-    b.etat().DernierCode = "avant";
-    b.etat().ModeRecherche = true;
-    double x = 10, y = 10;
-    Dessin(*b.ctx, "R5", x, y, 1, 0, "apres");
-    b.etat().ModeRecherche = false;
-    b.etat().LimiteAtteinte = true;
-    Dessin(*b.ctx, "R5", x, y, 1, 0, "apres");
-    EXPECT_TRUE(b.Encre().empty());
-    EXPECT_EQ(b.etat().DernierCode, "avant");
-}
-
 TEST(Dessin, PacedDrawingFlushesBeforeEveryPassAndCommand) {
     Banc b;
     b.etat().RythmeColler = 3;
@@ -182,7 +165,7 @@ TEST(Dessin, PacedDrawingFlushesBeforeEveryPassAndCommand) {
     EXPECT_EQ(relief.fenetre.rafraichissements, 6);  // three passes of one command
 }
 
-TEST(Dessin, CursorShowsInTheCaptionUnlessPasting) {
+TEST(Dessin, CursorShowsInTheCaptionUnlessPastingAndGuardsDrawNothing) {
     Banc b;
     b.etat().TitreFenetre = "Velmor   ";
     b.etat().PosX = 20;
@@ -199,6 +182,17 @@ TEST(Dessin, CursorShowsInTheCaptionUnlessPasting) {
     b.etat().PosX = 3;  // a cursor left of the margin is brought to it
     Dessin(*b.ctx, "R1", x, y, 1, 0, "");
     EXPECT_EQ(b.etat().PosX, 15);
+
+    // In search mode or past the limit nothing is drawn and the last code stays.
+    Banc g;
+    g.etat().DernierCode = "avant";
+    g.etat().ModeRecherche = true;
+    Dessin(*g.ctx, "R5", x, y, 1, 0, "apres");
+    g.etat().ModeRecherche = false;
+    g.etat().LimiteAtteinte = true;
+    Dessin(*g.ctx, "R5", x, y, 1, 0, "apres");
+    EXPECT_TRUE(g.Encre().empty());
+    EXPECT_EQ(g.etat().DernierCode, "avant");
 }
 
 TEST(EffacePoints, CursorDotStaysWhenItTouchesAStroke) {

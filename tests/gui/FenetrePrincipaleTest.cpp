@@ -1,3 +1,4 @@
+#include "support/Fichiers.h"
 #include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
 #include "app/LecteurInconnus.h"
@@ -77,13 +78,9 @@ struct Editeur {
     int ecritures = 0;
 };
 
-TEST(FenetrePrincipale, CaptionToolTipsAndScreenButtons) {
+TEST(FenetrePrincipale, CaptionReaderEntryAndScreenButtons) {
     Editeur e;
     EXPECT_TRUE(e.fenetre.Texte("frmEdit").startsWith(" Velmor  V."));
-    EXPECT_EQ(e.fenetre.Action("Toolbar1.3")->toolTip(), "Enregistrer");
-    EXPECT_EQ(e.fenetre.Action("Toolbar2.19")->toolTip(), "Carré qui efface");
-    EXPECT_EQ(e.fenetre.Action("MNU_End")->shortcut(), QKeySequence("Ctrl+Q"));
-    EXPECT_EQ(e.fenetre.Action("Toolbar1.6")->shortcut(), QKeySequence("Ctrl+Z"));
     EXPECT_EQ(e.fenetre.Texte("AFFICHE"), "     Dernier : ''" + e.ctx->etat.Chemin + "''     ");
 
     // The reader of unknown words is offered only when the build has it, and the entry turns it off.
@@ -146,42 +143,9 @@ TEST(FenetrePrincipale, OptionButtonsCycleWithTheirPictures) {
     EXPECT_EQ(e.ctx->etat.PasLigne, 76);
 }
 
-TEST(FenetrePrincipale, QuittingWithNoWritesNothingAndTheFrameAsksFirst) {
-    Editeur e;
-    e.Ecrire("ba");
-    e.reponses = {Reponse::Non};
-    e.Declencher("MNU_End");
-    EXPECT_TRUE(e.fenetre.isVisible());
-    EXPECT_EQ(e.ecritures, 0);
-    EXPECT_FALSE(QFile::exists(e.dossier.filePath("Velmor.ini")));
-    e.reponses = {Reponse::Non};
-    e.fenetre.close();  // by the frame: the changed picture is not lost without a word
-    EXPECT_TRUE(e.fenetre.isVisible());
-    EXPECT_EQ(e.messages.size(), 2);
-    EXPECT_EQ(e.ecritures, 0);
-    e.reponses = {Reponse::Oui};
-    e.fenetre.close();
-    EXPECT_FALSE(e.fenetre.isVisible());
-    EXPECT_EQ(e.ecritures, 1);
-}
-
-TEST(FenetrePrincipale, NewAsksThenWritesAndStartsAgain) {
-    Editeur e;
-    int lancements = 0;
-    e.fenetre.FixerLanceur([&] { ++lancements; });
-    e.reponses = {Reponse::Non};
-    e.Declencher("Toolbar1.1");
-    EXPECT_TRUE(e.fenetre.isVisible());
-    EXPECT_EQ(e.ecritures + lancements, 0);
-    e.Declencher("MNU_FileNew");
-    EXPECT_EQ(e.ecritures, 1);
-    EXPECT_EQ(lancements, 1);
-    EXPECT_FALSE(e.fenetre.isVisible());
-    EXPECT_EQ(e.ctx->etat.EtatFenetre, 0);
-    EXPECT_EQ(e.ctx->etat.LargeurFenetre, 1000 * e.fenetre.TwipsParPixelX());
-}
-
-TEST(FenetrePrincipale, ProgressShowsWhileAPasteRunsAndAnUnchangedPictureCloses) {
+// Quit answered No writes nothing; the frame asks before losing a changed picture, not an unchanged
+// one; New asks, then writes and starts again. A paste shows its progress.
+TEST(FenetrePrincipale, QuitNewAndProgressAsk) {
     Editeur e;
     auto* barre = e.fenetre.findChild<QProgressBar*>();
     ASSERT_NE(barre, nullptr);
@@ -190,9 +154,33 @@ TEST(FenetrePrincipale, ProgressShowsWhileAPasteRunsAndAnUnchangedPictureCloses)
     EXPECT_EQ(barre->value(), 3);
     e.fenetre.Progression(0, 0);
     EXPECT_FALSE(barre->isVisible());
-    e.fenetre.close();  // an unchanged picture closes without a question
-    EXPECT_TRUE(e.messages.isEmpty());
+    int lancements = 0;
+    e.fenetre.FixerLanceur([&] { ++lancements; });
+    e.Ecrire("ba");
+    e.reponses = {Reponse::Non, Reponse::Non, Reponse::Non};
+    e.Declencher("MNU_End");
+    e.fenetre.close();
+    e.Declencher("Toolbar1.1");
+    EXPECT_TRUE(e.fenetre.isVisible());
+    EXPECT_EQ(e.messages.size(), 3);
+    EXPECT_EQ(e.ecritures + lancements, 0);
+    EXPECT_FALSE(QFile::exists(e.dossier.filePath("Velmor.ini")));
+    e.Declencher("MNU_FileNew");
     EXPECT_EQ(e.ecritures, 1);
+    EXPECT_EQ(lancements, 1);
+    EXPECT_FALSE(e.fenetre.isVisible());
+    EXPECT_EQ(e.ctx->etat.EtatFenetre, 0);
+    EXPECT_EQ(e.ctx->etat.LargeurFenetre, 1000 * e.fenetre.TwipsParPixelX());
+
+    for (bool change : {true, false}) {
+        Editeur f;
+        if (change) f.Ecrire("ba");
+        f.reponses = {Reponse::Oui};
+        f.fenetre.close();
+        EXPECT_FALSE(f.fenetre.isVisible());
+        EXPECT_EQ(f.messages.size(), change ? 1 : 0);
+        EXPECT_EQ(f.ecritures, 1);
+    }
 }
 
 TEST(FenetrePrincipale, NarrowWindowBreaksLinesWithinIt) {
@@ -251,11 +239,8 @@ TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     Editeur e;
     e.Ecrire("ba");
     const QImage avant = e.surface.Image();
-    QFile abime(e.dossier.filePath("abime.bmp"));
-    ASSERT_TRUE(abime.open(QIODevice::WriteOnly));
-    abime.write("BM\x10\x00garbage");
-    abime.close();
-    EXPECT_FALSE(e.fenetre.Ouvrir(abime.fileName()));
+    ASSERT_TRUE(EcrireFichier(e.dossier.filePath("abime.bmp"), "BM\x10\x00garbage"));
+    EXPECT_FALSE(e.fenetre.Ouvrir(e.dossier.filePath("abime.bmp")));
     EXPECT_EQ(e.surface.Image(), avant);
     EXPECT_FALSE(e.fenetre.Enregistrer(e.dossier.filePath("absent/x.bmp")));
     EXPECT_EQ(e.messages.size(), 2);

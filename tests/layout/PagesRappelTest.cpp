@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(PagesRappel, RingWrapsAndRestoresPixelsAndCursor) {
+TEST(PagesRappel, RingWrapsAndRestoresPixelsAndCursorButNotAZeroCoordinate) {
     Banc b(200, 120);
     EtatProgramme& e = b.etat();
     e.PagesRappelables = 3;  // four slots, 0 to 3
@@ -45,20 +45,19 @@ TEST(PagesRappel, RingWrapsAndRestoresPixelsAndCursor) {
     ReafficherPage(*b.ctx);
     EXPECT_EQ(e.IndicePageRappel, 1);
     EXPECT_EQ(b.surface.Image(), images[4]);
-}
 
-TEST(PagesRappel, ZeroCoordinateKeepsTheCursorAndZeroPagesStoreNothing) {
-    Banc b(100, 80);
-    EtatProgramme& e = b.etat();
-    e.PagesRappelables = 2;
-    e.PosX = 0;
-    e.PosY = 50;
-    MemorisePage(*b.ctx);
-    e.PosX = 40;
-    e.PosY = 60;
-    AnnulerPage(*b.ctx);
-    EXPECT_EQ(e.PosX, 40);
-    EXPECT_EQ(e.PosY, 60);
+    // A zero coordinate keeps the cursor; zero pages store nothing.
+    Banc z(100, 80);
+    EtatProgramme& ez = z.etat();
+    ez.PagesRappelables = 2;
+    ez.PosX = 0;
+    ez.PosY = 50;
+    MemorisePage(*z.ctx);
+    ez.PosX = 40;
+    ez.PosY = 60;
+    AnnulerPage(*z.ctx);
+    EXPECT_EQ(ez.PosX, 40);
+    EXPECT_EQ(ez.PosY, 60);
 
     Banc sans(100, 80);
     sans.etat().PagesRappelables = 0;

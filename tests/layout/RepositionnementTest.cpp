@@ -36,7 +36,9 @@ TEST(Repositionnement, OpeningComputesTheLogicalCandidatesAndMarksTheClick) {
     EXPECT_EQ(LegendeOptionRepos(b.etat(), OptionRepos::AbsoluY), "Repositionnement  Absolu :   Y = 100");
 }
 
-TEST(Repositionnement, OkTakesTheChosenCandidatesAndImposesThePosition) {
+// OK takes the chosen candidates and imposes the position; Annuler restores the cursor. Neither
+// leaves the mark.
+TEST(Repositionnement, OkTakesTheChosenCandidatesAndCancelRestoresTheCursor) {
     BancRepos b;
     ChoisitOptionRepos(*b.ctx, OptionRepos::LogiqueX);
     EXPECT_EQ(b.etat().XSouris, 50);
@@ -57,20 +59,18 @@ TEST(Repositionnement, OkTakesTheChosenCandidatesAndImposesThePosition) {
     EXPECT_EQ(y.etat().PosX, 60);
     EXPECT_EQ(y.etat().PosY, 114);
     EXPECT_EQ(y.etat().YLigne, 114);
-}
 
-TEST(Repositionnement, CancelRestoresTheCursorAndLeavesNoMark) {
-    BancRepos b;
-    ChoisitOptionRepos(*b.ctx, OptionRepos::LogiqueY);
-    ChoisitOptionRepos(*b.ctx, OptionRepos::LogiqueX);
-    AnnuleRepositionnement(*b.ctx);
-    FermeRepositionnement(*b.ctx);
-    EXPECT_EQ(b.etat().PosX, 190);
-    EXPECT_EQ(b.etat().PosY, 100);
-    EXPECT_EQ(b.etat().XRepos, 190);
-    EXPECT_FALSE(b.etat().PositionImposee);
-    EXPECT_EQ(b.Encre().size(), 1u);
-    EXPECT_EQ(b.fenetre.Texte("frmEdit"), "Velmor   Ecr.: X 190 Y 100   Souris: X 190 Y 100");
+    BancRepos a;
+    ChoisitOptionRepos(*a.ctx, OptionRepos::LogiqueY);
+    ChoisitOptionRepos(*a.ctx, OptionRepos::LogiqueX);
+    AnnuleRepositionnement(*a.ctx);
+    FermeRepositionnement(*a.ctx);
+    EXPECT_EQ(a.etat().PosX, 190);
+    EXPECT_EQ(a.etat().PosY, 100);
+    EXPECT_EQ(a.etat().XRepos, 190);
+    EXPECT_FALSE(a.etat().PositionImposee);
+    EXPECT_EQ(a.Encre().size(), 1u);
+    EXPECT_EQ(a.fenetre.Texte("frmEdit"), "Velmor   Ecr.: X 190 Y 100   Souris: X 190 Y 100");
 }
 
 TEST(Repositionnement, MarkUsesTheOptionColoursEvenInMulticolour) {

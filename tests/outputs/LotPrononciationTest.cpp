@@ -3,6 +3,7 @@
 #include "app/Demarrage.h"
 #include "outputs/LotPrononciation.h"
 #include "outputs/RapportMesures.h"
+#include "support/Fichiers.h"
 #include "support/Banc.h"
 #include "transcription/Transcrire.h"
 
@@ -21,10 +22,7 @@ struct BancSon {
         EXPECT_TRUE(source.open(QIODevice::ReadOnly));
         QByteArray tables = source.readAll();
         tables.replace("\nFON=0", "\nFON=" + QByteArray::number(mode));
-        QFile copie(dossier.filePath("APABDIDS.TXT"));
-        EXPECT_TRUE(copie.open(QIODevice::WriteOnly));
-        copie.write(tables);
-        copie.close();
+        EXPECT_TRUE(EcrireFichier(dossier.filePath("APABDIDS.TXT"), tables));
         QFile::copy(VELMOR_TEST_DATA "/tables/Suffixes.TXT", dossier.filePath("Suffixes.TXT"));
         b = std::make_unique<Banc>(900, 300, dossier.path());
         Main(*b->ctx);

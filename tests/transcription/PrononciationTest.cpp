@@ -1,5 +1,6 @@
 #include "config/ChargeTables.h"
 #include "base/Texte8Bits.h"
+#include "support/Fichiers.h"
 #include "support/Banc.h"
 #include "transcription/Dictionnaires.h"
 #include "transcription/Prononciation.h"
@@ -18,11 +19,7 @@ struct BancDico {
     QTemporaryDir dir;
     Banc b{10, 10, dir.path()};
 
-    void Ecrire(const QString& nom, const QString& texte) {
-        QFile f(dir.filePath(nom));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(Vers1252(texte));
-    }
+    void Ecrire(const QString& nom, const QString& texte) { ASSERT_TRUE(EcrireFichier(dir.filePath(nom), Vers1252(texte))); }
     QString Prepare(const QString& mot, int16_t langue = 1) {
         b.etat().Langue = langue;
         QString w = mot;
@@ -103,11 +100,7 @@ TEST(Dictionnaires, MissingChangedMalformedAndQuicklyEditedFiles) {
         d.Ecrire("Fohms_FR.TXT", "chat;" + valeur + "\n");
         ASSERT_EQ(d.Prepare("chat"), valeur) << i;
     }
-    {
-        QFile f(d.dir.filePath("neuf.tmp"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("chat;minou\n");
-    }
+    ASSERT_TRUE(EcrireFichier(d.dir.filePath("neuf.tmp"), "chat;minou\n"));
     QFile::remove(d.dir.filePath("Fohms_FR.TXT"));
     ASSERT_TRUE(QFile::rename(d.dir.filePath("neuf.tmp"), d.dir.filePath("Fohms_FR.TXT")));
     EXPECT_EQ(d.Prepare("chat"), "minou");

@@ -14,8 +14,10 @@ namespace {
 
 using Editeur = Programme;
 
-TEST(Transcrire, MarkersSwitchAndDrawNothing) {
+// Markers switch and draw nothing; a trailing control ends the line; lone hash signs count down.
+TEST(Transcrire, MarkersControlsAndLoneHashes) {
     Editeur b;
+    const double y0 = b.etat().YLigne;
     b.Ecrire("%OD");
     EXPECT_EQ(b.etat().Ecriture, 1);
     EXPECT_EQ(b.fenetre.textes["CmdScaqh"], "Dorvane");
@@ -29,6 +31,18 @@ TEST(Transcrire, MarkersSwitchAndDrawNothing) {
     EXPECT_EQ(b.etat().Taille, 3);
     EXPECT_EQ(b.etat().HauteurCaractere, 36);
     EXPECT_TRUE(b.Encre().empty());
+    Editeur c;
+    c.Ecrire("ba");
+    EXPECT_EQ(c.etat().YLigne, y0);
+    for (int n = 1; n <= 3; ++n) {
+        c.Ecrire("#");
+        EXPECT_EQ(c.etat().NumeroDiese, -n);
+        EXPECT_EQ(c.etat().DernierCode, "#");
+    }
+    Editeur d;
+    d.Ecrire("ba\r");
+    EXPECT_GT(d.etat().YLigne, y0);
+    EXPECT_EQ(d.etat().PosX, d.etat().MargeGauche);
 }
 
 TEST(Transcrire, WordsAreDrawnAndSpacedAndAFullStopIsASign) {
@@ -55,26 +69,21 @@ TEST(Transcrire, WordsAreDrawnAndSpacedAndAFullStopIsASign) {
     EXPECT_TRUE(p.etat().SautPermis);
 }
 
-TEST(Transcrire, TrailingControlEndsTheLineAndLoneHashesCountDown) {
-    Editeur b;
-    const double y0 = b.etat().YLigne;
-    b.Ecrire("ba\r");
-    EXPECT_GT(b.etat().YLigne, y0);
-    EXPECT_EQ(b.etat().PosX, b.etat().MargeGauche);
-    Editeur c;
-    c.Ecrire("ba");
-    EXPECT_EQ(c.etat().YLigne, y0);
-    for (int n = 1; n <= 3; ++n) {  // lone hash signs count down
-        c.Ecrire("#");
-        EXPECT_EQ(c.etat().NumeroDiese, -n);
-        EXPECT_EQ(c.etat().DernierCode, "#");
-    }
-}
+// Step mode asks after each word; a key let through by its question box hands over a word that
+// waits for the running transcription and is written after the next run's own word.
+TEST(Transcrire, StepModeAsksAfterEachWordAndReentryWaits) {
+    Editeur pas;
+    pas.etat().Temporisation = true;
+    pas.fenetre.reponses = {Reponse::Non};
+    pas.Ecrire("ba");
+    ASSERT_GE(pas.fenetre.messages.size(), 2u);
+    EXPECT_TRUE(pas.fenetre.messages[0].question);
+    EXPECT_TRUE(pas.fenetre.messages[0].texte.endsWith("On continue à temporiser ?"));
+    EXPECT_EQ(pas.fenetre.messages[1].texte, "Temporisation ANNULÉE...");
+    EXPECT_FALSE(pas.etat().Temporisation);
 
-TEST(Transcrire, ReentryWaitsForTheRunningTranscription) {
     Editeur b;
     b.etat().Temporisation = true;
-    // The step mode's question box lets a key through: it hands over another word.
     b.fenetre.reponses = {Reponse::Oui, Reponse::Oui};
     b.etat().TranscriptionEnCours = true;  // as if a run were showing its question
     b.Ecrire("bo");
@@ -82,26 +91,13 @@ TEST(Transcrire, ReentryWaitsForTheRunningTranscription) {
     EXPECT_EQ(b.etat().TamponsEnAttente, QStringList{"bo"});
     b.etat().TranscriptionEnCours = false;
     b.etat().Temporisation = false;
-    b.Ecrire("ba");  // the next run writes its own word, then the one that waited
+    b.Ecrire("ba");
     EXPECT_TRUE(b.etat().TamponsEnAttente.isEmpty());
     EXPECT_FALSE(b.etat().TranscriptionEnCours);
     Editeur seul;
-    seul.etat().Temporisation = false;
     seul.Ecrire("ba");
     seul.Ecrire("bo");
     EXPECT_EQ(b.Encre(), seul.Encre());
-}
-
-TEST(Transcrire, StepModeAsksAfterEachWord) {
-    Editeur b;
-    b.etat().Temporisation = true;
-    b.fenetre.reponses = {Reponse::Non};
-    b.Ecrire("ba");
-    ASSERT_GE(b.fenetre.messages.size(), 2u);
-    EXPECT_TRUE(b.fenetre.messages[0].question);
-    EXPECT_TRUE(b.fenetre.messages[0].texte.endsWith("On continue à temporiser ?"));
-    EXPECT_EQ(b.fenetre.messages[1].texte, "Temporisation ANNULÉE...");
-    EXPECT_FALSE(b.etat().Temporisation);
 }
 
 // Draws one word's syllables on a fresh bench and returns its ink.

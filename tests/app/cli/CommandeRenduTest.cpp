@@ -1,3 +1,4 @@
+#include "support/Fichiers.h"
 #include "support/Sortie.h"
 #include "support/ImpressionQt.h"
 
@@ -36,15 +37,6 @@ TEST(CommandeRendu, WritesThePictureAndReportsMissingGlyphs) {
         for (int x = r.width() - 15; x < r.width(); ++x) ASSERT_EQ(r.pixel(x, y), blanc);
 }
 
-TEST(CommandeRendu, FilesThatCannotBeReadOrWritten) {
-    QTemporaryDir dir;
-    Sortie s;
-    EXPECT_EQ(s.Lancer({"render", "-f", dir.filePath("absent.txt"), "--langue", "PH", "-o", dir.filePath("x.png")}, kTables), 1);
-    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "PH", "-o", dir.filePath("absent/x.png")}, kTables), 1);
-    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "XX", "-o", dir.filePath("x.png")}, kTables), 2);
-    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "PH"}, kTables), 2);
-}
-
 // Lines of text on a picture: bands of inked rows, bands closer than `ecart` rows counted as one.
 int LignesDeTexte(const QImage& image, int ecart) {
     const QImage im = image.convertToFormat(QImage::Format_RGB32);
@@ -59,10 +51,8 @@ int LignesDeTexte(const QImage& image, int ecart) {
 }
 
 QString Fichier(const QTemporaryDir& dir, const QString& ligne, int fois) {
-    QFile f(dir.filePath("texte.txt"));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    for (int i = 0; i < fois; ++i) f.write((ligne + u'\n').toUtf8());
-    return f.fileName();
+    EXPECT_TRUE(EcrireFichier(dir.filePath("texte.txt"), (ligne + u'\n').repeated(fois).toUtf8()));
+    return dir.filePath("texte.txt");
 }
 
 TEST(CommandeRendu, EveryLineOfALongTextIsOnTheScreensItWrites) {
@@ -88,28 +78,24 @@ TEST(CommandeRendu, EveryLineOfALongTextIsOnTheScreensItWrites) {
     }
 }
 
-TEST(CommandeRendu, TextBeyondTwentyScreensIsReportedWithStatus3) {
+// Status 3: text beyond twenty screens, and typed text past the height limit (message on three lines).
+TEST(CommandeRendu, TooMuchTextEndsWithStatus3) {
     QTemporaryDir dir;
-    Sortie s;
-    const QString texte = Fichier(dir, "tama vira lum", 700);
-    EXPECT_EQ(s.Lancer({"render", "-f", texte, "--langue", "TU", "--taille", "3", "-o", dir.filePath("r.bmp")}, kDonnees), 3);
+    Sortie s, f;
+    EXPECT_EQ(s.Lancer({"render", "-f", Fichier(dir, "tama vira lum", 700), "--langue", "TU", "--taille", "3", "-o",
+                        dir.filePath("r.bmp")}, kDonnees), 3);
     EXPECT_EQ(s.err.trimmed(), "Texte trop important, doit occuper 20 écrans maxi !");
     EXPECT_EQ(s.out.count(u'\n'), 20);
     EXPECT_TRUE(QFile::exists(dir.filePath("r-20.bmp")));
-}
 
-TEST(CommandeRendu, TypedTextStopsAtTheHeightLimitWithTheMessageOnThreeLines) {
-    QTemporaryDir dir;
-    Sortie s;
-    const QString texte = Fichier(dir, "ba bo", 200);
-    EXPECT_EQ(s.Lancer({"render", "-f", texte, "--langue", "PH", "--taille", "2", "--frappe", "-o",
+    EXPECT_EQ(f.Lancer({"render", "-f", Fichier(dir, "ba bo", 200), "--langue", "PH", "--taille", "2", "--frappe", "-o",
                         dir.filePath("r.png")}, kTables), 3);
-    const QStringList lignes = s.err.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lignes.size(), 3) << s.err.toStdString();
+    const QStringList lignes = f.err.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 3) << f.err.toStdString();
     EXPECT_EQ(lignes[0], "Hauteur maximum de l'image atteinte.");
     EXPECT_TRUE(lignes[1].startsWith("Elle est ici de "));
     EXPECT_TRUE(lignes[2].startsWith("Nombre de Lignes Velmor atteint : "));
-    EXPECT_EQ(s.out.trimmed(), dir.filePath("r.png"));
+    EXPECT_EQ(f.out.trimmed(), dir.filePath("r.png"));
 }
 
 TEST(CommandeRendu, LatinAndIpaWordsWrapWithinTheWidth) {
@@ -130,19 +116,23 @@ TEST(CommandeRendu, LatinAndIpaWordsWrapWithinTheWidth) {
     }
 }
 
-TEST(CommandeRendu, MarkersRunInTheIpaScript) {
+// Exit statuses: 1 for a file that cannot be read or written, 2 for bad options. Markers run in the
+// IPA script; "syllabes" writes one dotted word a line.
+TEST(CommandeRendu, StatusesIpaMarkersAndSyllables) {
     QTemporaryDir dir;
-    Sortie avec, sans;
+    Sortie s;
+    EXPECT_EQ(s.Lancer({"render", "-f", dir.filePath("absent.txt"), "--langue", "PH", "-o", dir.filePath("x.png")}, kTables), 1);
+    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "PH", "-o", dir.filePath("absent/x.png")}, kTables), 1);
+    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "XX", "-o", dir.filePath("x.png")}, kTables), 2);
+    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "PH"}, kTables), 2);
+
+    Sortie avec, sans, syllabes;
     ASSERT_EQ(avec.Lancer({"render", "%TAI1 dia %ev", "--ecriture", "api", "--langue", "PH", "-o",
                            dir.filePath("a.png")}, kDonnees), 0);
     ASSERT_EQ(sans.Lancer({"render", "dia", "--ecriture", "api", "--langue", "PH", "-o", dir.filePath("b.png")}, kDonnees), 0);
     EXPECT_EQ(QImage(dir.filePath("a.png")), QImage(dir.filePath("b.png")));
-}
-
-TEST(CommandeSyllabes, OneDottedWordALine) {
-    Sortie s;
-    ASSERT_EQ(s.Lancer({"syllabes", "bonjour ami, %od", "--langue", "PH"}, kTables), 0);
-    EXPECT_EQ(s.out, "bo.n.jou.r\nA.mi\n!,\n");
+    ASSERT_EQ(syllabes.Lancer({"syllabes", "bonjour ami, %od", "--langue", "PH"}, kTables), 0);
+    EXPECT_EQ(syllabes.out, "bo.n.jou.r\nA.mi\n!,\n");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
+#include "support/Fichiers.h"
 #include "support/Sortie.h"
 #include "base/Texte8Bits.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -29,20 +29,14 @@ TEST(CommandeNormalise, ScriptOptionPlacesTheMarks) {
 
 TEST(CommandePrepare, PrintsTheExamplesOfTheWordPreparation) {
     QTemporaryDir dir;
-    QFile f(dir.filePath("Fohms_FR.TXT"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(Vers1252("bonjour;X\nde;de*\nhomme;ohm\n"));
-    f.close();
+    ASSERT_TRUE(EcrireFichier(dir.filePath("Fohms_FR.TXT"), Vers1252("bonjour;X\nde;de*\nhomme;ohm\n")));
     Sortie s;
     ASSERT_EQ(s.Lancer({"prepare", "Bonjour,", "l'ami", "l'heure", "a'b", "ab-", "de", "mer", "homme", "hors",
                         "--langue", "FR", "--dossier", dir.path()}),
               0);
     EXPECT_EQ(s.Lignes(), (QStringList{"X,", "la'mi", "l'heure", "ab'", "ab-k", "", "de'mer", "ohm", "phors"}));
 
-    QFile np(dir.filePath("Fohms_NP.TXT"));
-    ASSERT_TRUE(np.open(QIODevice::WriteOnly));
-    np.write("bonjour;Y\n");
-    np.close();
+    ASSERT_TRUE(EcrireFichier(dir.filePath("Fohms_NP.TXT"), "bonjour;Y\n"));
     Sortie son;
     ASSERT_EQ(son.Lancer({"prepare", "bonjour", "--langue", "FR", "--son", "2"}, dir.path()), 0);
     EXPECT_EQ(son.Lignes(), QStringList{"Y"});
