@@ -56,7 +56,7 @@ TEST(Parametres, WithoutAFileTheDefaultsApplyAndNothingIsWritten) {
     EXPECT_FALSE(QFile::exists(b.Ini()));
 }
 
-TEST(Parametres, LinesAreReadByTheirExactKeyAndLeadingNumber) {
+TEST(Parametres, LinesAreReadByTheirExactKeyAndLeadingNumberAndA4SetsThePage) {
     QTemporaryDir dir;
     BancParametres b(dir.path());
     b.Ecrire("\"Velmor.exe\"\r\n\r\n"
@@ -101,6 +101,21 @@ TEST(Parametres, LinesAreReadByTheirExactKeyAndLeadingNumber) {
     EXPECT_GT(e.PasLigne, 0);
     EXPECT_EQ(b.surface.Largeur(), 640);
     EXPECT_TRUE(b.fenetre.messages.empty());
+
+    // The A4 switch sets the margin, the limit, the surface and the button's picture.
+    b.Ecrire("* FORMAT PAGE A4 = Vrai\r\n");
+    LireParametres(*b.ctx);
+    EXPECT_EQ(e.MargeDroite, 775);
+    EXPECT_EQ(e.LimiteDroite, 775);
+    EXPECT_EQ(e.HauteurPageA4, 1130);
+    EXPECT_EQ(b.surface.Largeur(), 775);
+    EXPECT_EQ(b.surface.Hauteur(), 1130);
+    EXPECT_EQ(b.fenetre.images[kBoutonA4], 34);
+    b.etat().FormatA4 = false;
+    AppliquerFormatA4(*b.ctx);
+    EXPECT_EQ(e.MargeDroite, 0);
+    EXPECT_EQ(e.HauteurPageA4, 0);
+    EXPECT_EQ(b.fenetre.images[kBoutonA4], 33);
 }
 
 TEST(Parametres, AWriteAfterAResetHoldsThe23KeysAndReadsBack) {
@@ -178,7 +193,7 @@ TEST(Parametres, TheEntryWindowLayoutTravelsWhenItIsSet) {
     EXPECT_EQ(partiel.etat().DispositionEntree[11], 0);
 }
 
-TEST(Parametres, AFailedWriteKeepsThePreviousFileWhole) {
+TEST(Parametres, AFailedWriteKeepsThePreviousFileAndAnUnwritableFolderUsesTheUserFolder) {
     QTemporaryDir dir;
     BancParametres b(dir.path());
     LireParametres(*b.ctx);
@@ -202,44 +217,24 @@ TEST(Parametres, AFailedWriteKeepsThePreviousFileWhole) {
     QFile::copy(bmp, dir.filePath("dessin.xyz"));
     EXPECT_FALSE(b.surface.Enregistrer(dir.filePath("dessin.xyz")));
     EXPECT_EQ(QImage(dir.filePath("dessin.xyz"), "BMP").size(), b.surface.Image().size());
-}
 
-TEST(Parametres, AFolderThatCannotBeWrittenSendsTheSettingsToTheUserFolder) {
-    QTemporaryDir dir;
+    // A folder that cannot be written sends the settings to the user folder.
     ASSERT_TRUE(EcrireFichier(dir.filePath("fichier"), {}));
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     ASSERT_TRUE(config.contains(".qttest"));  // test mode: never the user's own folder
     QFile::remove(config + "/Velmor.ini");
 
-    BancParametres b(dir.filePath("fichier/programme"));  // nothing can be created there
-    LireParametres(*b.ctx);
-    b.etat().HauteurLigne = 44;
-    b.fenetre.textes.remove("TxtHauteurLigne");
-    EcrireParametres(*b.ctx);
+    BancParametres ailleurs(dir.filePath("fichier/programme"));  // nothing can be created there
+    LireParametres(*ailleurs.ctx);
+    ailleurs.etat().HauteurLigne = 44;
+    ailleurs.fenetre.textes.remove("TxtHauteurLigne");
+    EcrireParametres(*ailleurs.ctx);
     EXPECT_TRUE(QFile::exists(config + "/Velmor.ini"));
 
     BancParametres relu(dir.filePath("fichier/programme"));
     LireParametres(*relu.ctx);
     EXPECT_EQ(relu.etat().HauteurLigne, 44);
     QFile::remove(config + "/Velmor.ini");
-}
-
-TEST(Parametres, TheA4SwitchSetsTheMarginLimitSurfaceAndPicture) {
-    QTemporaryDir dir;
-    BancParametres b(dir.path());
-    b.Ecrire("* FORMAT PAGE A4 = Vrai\r\n");
-    LireParametres(*b.ctx);
-    EXPECT_EQ(b.etat().MargeDroite, 775);
-    EXPECT_EQ(b.etat().LimiteDroite, 775);
-    EXPECT_EQ(b.etat().HauteurPageA4, 1130);
-    EXPECT_EQ(b.surface.Largeur(), 775);
-    EXPECT_EQ(b.surface.Hauteur(), 1130);
-    EXPECT_EQ(b.fenetre.images[kBoutonA4], 34);
-    b.etat().FormatA4 = false;
-    AppliquerFormatA4(*b.ctx);
-    EXPECT_EQ(b.etat().MargeDroite, 0);
-    EXPECT_EQ(b.etat().HauteurPageA4, 0);
-    EXPECT_EQ(b.fenetre.images[kBoutonA4], 33);
 }
 
 }  // namespace

@@ -37,28 +37,11 @@ TEST(FrmEntree, CaptionsThenTypingWritesVelmorLatinAndIpa) {
     Poste p;
     EXPECT_EQ(p.entree->windowTitle(), "  Zone  de  saisie");
     EXPECT_EQ(p.entree->CmdAlaLigne->text(), "<--");
-    EXPECT_EQ(p.entree->CmdAlaLigne->toolTip(), "Ligne suivante...");
-    EXPECT_EQ(p.entree->CmdChercher->toolTip(), "Chaîne dans texte déjà entré");
-    EXPECT_EQ(p.entree->CmdColle->toolTip(), "Coller et transcrire un texte copié ici ou à l'extérieur");
     p.Taper("tama vira lum \n%la hello world \n%ai dia %ev sol ");
     EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "tama vira lum \n%la hello world \n%ai dia %ev sol ");
     EXPECT_EQ(p.etat().Ecriture, 0);
     EXPECT_TRUE(p.etat().MessagesManquants.isEmpty()) << p.etat().MessagesManquants.toStdString();
     ComparerImageGolden(p.surface.Vue(), QStringLiteral("frappe_entree"));
-}
-
-TEST(FrmEntree, CtrlVTranscribesThePastedText) {
-    Poste p;
-    p.Taper("ba ");
-    const auto avant = p.Encre();
-    QGuiApplication::clipboard()->setText(QStringLiteral("bo da"));
-    p.Coller();
-    EXPECT_TRUE(p.etat().CollageEnCours);
-    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "ba bo da");
-    EXPECT_GT(p.Encre().size(), avant.size());
-    // Typing again ends the paste.
-    p.Taper(" ");
-    EXPECT_FALSE(p.etat().CollageEnCours);
 }
 
 TEST(FrmEntree, SearchMarksCountsAndRestores) {
@@ -87,7 +70,7 @@ TEST(FrmEntree, SearchMarksCountsAndRestores) {
     EXPECT_TRUE(p.Encre().empty());
 }
 
-TEST(FrmEntree, CopyWithABlankSelectionAndPasteAfterClear) {
+TEST(FrmEntree, CopyWithABlankSelectionPasteAfterClearAndCtrlV) {
     Poste p;
     p.entree->TxtEntree->setPlainText(QStringLiteral("ab   cd"));
     QTextCursor c = p.entree->TxtEntree->textCursor();
@@ -113,6 +96,18 @@ TEST(FrmEntree, CopyWithABlankSelectionAndPasteAfterClear) {
     EXPECT_FALSE(p.etat().EntreeVidee);
     EXPECT_TRUE(p.etat().CollageEnCours);
     EXPECT_FALSE(p.Encre().empty());
+
+    // Ctrl+V transcribes the pasted text; typing again ends the paste.
+    Poste v;
+    v.Taper("ba ");
+    const auto avant = v.Encre();
+    QGuiApplication::clipboard()->setText(QStringLiteral("bo da"));
+    v.Coller();
+    EXPECT_TRUE(v.etat().CollageEnCours);
+    EXPECT_EQ(v.entree->TxtEntree->toPlainText(), "ba bo da");
+    EXPECT_GT(v.Encre().size(), avant.size());
+    v.Taper(" ");
+    EXPECT_FALSE(v.etat().CollageEnCours);
 }
 
 TEST(FrmEntree, PlacementMinimumSizeAndStoredLayout) {

@@ -21,7 +21,7 @@ struct BancOutils : Banc {
     OutilsDessin outils{*ctx};
 
     // Press at `a`, drag through `par`, release at `b`, with `bouton`.
-    void Tirer(int outil, Point2 a, std::initializer_list<Point2> par, Point2 b, int bouton = BoutonGauche) {
+    void Tirer(int outil, Point2 a, const std::vector<Point2>& par, Point2 b, int bouton = BoutonGauche) {
         if (outils.etat.OutilCourant != outil) outils.Choisir(outil);
         outils.Enfoncer({bouton, false, a.x, a.y});
         for (Point2 p : par) outils.Bouger({bouton, false, p.x, p.y});
@@ -54,10 +54,7 @@ TEST(Outils, PreviewsLeaveOnlyTheReleasedFigure) {
     };
     for (const auto& c : kCas) {
         BancOutils b;
-        b.outils.Choisir(OutilLigne);
-        b.outils.Enfoncer({BoutonGauche, false, 40, 40});
-        for (Point2 p : c.par) b.outils.Bouger({BoutonGauche, false, p.x, p.y});
-        b.outils.Relacher({BoutonGauche, false, c.fin.x, c.fin.y});
+        b.Tirer(OutilLigne, {40, 40}, c.par, c.fin);
         EXPECT_FALSE(b.outils.ApercuAffiche());
         EXPECT_EQ(b.surface.Image(), Attendu([&](Surface& s) { s.Ligne(40, 40, c.fin.x, c.fin.y); }))
             << c.fin.x << "," << c.fin.y;

@@ -95,17 +95,6 @@ TEST(TraiterTouche, MarkersAndWordsOfALanguageTypedInTheIpaScript) {
     EXPECT_EQ(anglais.Encre(), phonetique.Encre());
 }
 
-TEST(TraiterTouche, LatinLettersArePrintedAtOnceAndMarkersRun) {
-    Saisie b(2, kDonnees);
-    b.Taper("%TAI2 ");
-    EXPECT_EQ(b.etat().Taille, 2);
-    EXPECT_TRUE(b.Encre().empty());
-    b.Taper("a");
-    EXPECT_FALSE(b.Encre().empty());
-    b.Taper(" %ev ");
-    EXPECT_EQ(b.etat().Ecriture, 0);
-}
-
 TEST(RetranscrireTexte, MarkersNumbersAndTheScriptRestored) {
     Saisie b;
     b.etat().CollageEnCours = true;
@@ -170,6 +159,16 @@ TEST(ImprimerLatin, WordsBreakAtTheRightEdgeAndOneDigitMarkersRun) {
     EXPECT_LT(droite, 300);
     ImprimerLatin(*b.ctx, "%TAI3 x");
     EXPECT_EQ(b.etat().Taille, 3);
+
+    // Typed Latin letters are printed at once and markers run.
+    Saisie t(2, kDonnees);
+    t.Taper("%TAI2 ");
+    EXPECT_EQ(t.etat().Taille, 2);
+    EXPECT_TRUE(t.Encre().empty());
+    t.Taper("a");
+    EXPECT_FALSE(t.Encre().empty());
+    t.Taper(" %ev ");
+    EXPECT_EQ(t.etat().Ecriture, 0);
 }
 
 }  // namespace
