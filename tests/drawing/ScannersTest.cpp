@@ -8,26 +8,16 @@
 
 namespace {
 
-TEST(ScanFinTexte, EmptyLineGivesTheLeftMargin) {
+// An empty line gives the left margin in every band; otherwise each band sees its own rows.
+TEST(ScanFinTexte, EmptyLineGivesTheMarginAndEachBandSeesItsOwnRows) {
+    BancLigne b;
     for (Bande bande : {Bande::Ligne, Bande::Pleine, Bande::Cellule}) {
-        BancLigne b;
         ScanFinTexte(*b.ctx, bande);
         EXPECT_EQ(b.etat().XFinGlyphe, 15);
     }
-    BancLigne c;
-    ScanFinTexte(*c.ctx, Bande::Cellule);
-    EXPECT_EQ(c.etat().PosX, 15);
-    EXPECT_EQ(c.etat().XDebutMot, 15);
-
-    BancLigne m;
-    m.etat().PosX = 5;
-    EspaceMot(*m.ctx);
-    EXPECT_EQ(m.etat().PosX, 15);
-    EXPECT_EQ(m.etat().XFinGlyphe, 15);
-}
-
-TEST(ScanFinTexte, EachBandSeesItsOwnRows) {
-    BancLigne b;
+    EXPECT_EQ(b.etat().PosX, 15);
+    EXPECT_EQ(b.etat().XDebutMot, 15);
+    b.etat().PosX = 190;
     b.surface.Point(180, 80, 0);   // above the cell, inside the full band
     b.surface.Point(170, 105, 0);  // below the base line, inside the line band
     b.surface.Point(160, 95, 0);   // in the cell
@@ -39,7 +29,6 @@ TEST(ScanFinTexte, EachBandSeesItsOwnRows) {
     ScanFinTexte(*b.ctx, Bande::Cellule);
     EXPECT_EQ(b.etat().XFinGlyphe, 160);
     EXPECT_EQ(b.etat().PosX, 160);
-
 }
 
 TEST(EspaceMot, TwoWordSpacesAfterTheTextEnd) {
@@ -49,6 +38,11 @@ TEST(EspaceMot, TwoWordSpacesAfterTheTextEnd) {
     EXPECT_EQ(b.etat().XFinGlyphe, 200);
     EXPECT_EQ(b.etat().PosX, 220);
     EXPECT_EQ(b.etat().XDebutMot, 220);
+    BancLigne m;  // a cursor left of the margin, on an empty line
+    m.etat().PosX = 5;
+    EspaceMot(*m.ctx);
+    EXPECT_EQ(m.etat().PosX, 15);
+    EXPECT_EQ(m.etat().XFinGlyphe, 15);
 
     // A scan near the picture's edges reads only the pixels inside it.
     Banc bord(60, 30);

@@ -27,7 +27,7 @@ void Avancer(Banc& b, int max = 200) {
     }
 }
 
-TEST(NouvelleLigne, FirstLineThenSwallowedRequestThenAdvance) {
+TEST(NouvelleLigne, FirstLineThenSwallowedRequestThenAdvanceAndAPageStartedAgain) {
     Banc b;
     EtatProgramme& e = b.etat();
     e.PasLigne = 38;
@@ -53,6 +53,22 @@ TEST(NouvelleLigne, FirstLineThenSwallowedRequestThenAdvance) {
     EXPECT_TRUE(e.RetourForce);
     EXPECT_EQ(e.IndicePageRappel, 1);  // the line's page went into the ring
     EXPECT_TRUE(b.ctx->pages.Occupee(1));
+
+    // A page started again keeps the old cursor as the word start.
+    Banc r;
+    r.etat().PasLigne = 40;
+    r.etat().MargeGauche = 15;
+    r.etat().PosX = 230;
+    r.etat().Tampon = "mot";
+    r.etat().PageEntamee = true;
+    r.fenetre.defilementV = 120;
+    ReinitialiserPage(*r.ctx);
+    EXPECT_EQ(r.etat().XDebutMot, 230);
+    EXPECT_EQ(r.etat().PosX, 15);
+    EXPECT_EQ(r.etat().PosY, 40);
+    EXPECT_TRUE(r.etat().Tampon.isEmpty());
+    EXPECT_FALSE(r.etat().PageEntamee);
+    EXPECT_EQ(r.fenetre.defilementV, 0);
 }
 
 TEST(FinDeLigne, ReadsTheFourProbeRows) {
@@ -165,23 +181,6 @@ TEST(NouvelleLigne, ScreensWhilePastingStopAtTheTwentyFirst) {
         EXPECT_EQ(e.EtatEcrans[static_cast<size_t>(n)][6], 300);
     }
     EXPECT_FALSE(AfficherEcran(*b.ctx, 0));
-}
-
-TEST(ReinitialiserPage, KeepsTheOldCursorAsWordStart) {
-    Banc b;
-    b.etat().PasLigne = 40;
-    b.etat().MargeGauche = 15;
-    b.etat().PosX = 230;
-    b.etat().Tampon = "mot";
-    b.etat().PageEntamee = true;
-    b.fenetre.defilementV = 120;
-    ReinitialiserPage(*b.ctx);
-    EXPECT_EQ(b.etat().XDebutMot, 230);
-    EXPECT_EQ(b.etat().PosX, 15);
-    EXPECT_EQ(b.etat().PosY, 40);
-    EXPECT_TRUE(b.etat().Tampon.isEmpty());
-    EXPECT_FALSE(b.etat().PageEntamee);
-    EXPECT_EQ(b.fenetre.defilementV, 0);
 }
 
 }  // namespace

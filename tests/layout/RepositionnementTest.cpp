@@ -34,6 +34,15 @@ TEST(Repositionnement, OpeningComputesTheLogicalCandidatesAndMarksTheClick) {
     EXPECT_EQ(b.etat().XLogique, 50);  // one word space after the text
     EXPECT_EQ(LegendeOptionRepos(b.etat(), OptionRepos::LogiqueX), "Repositionnement  Logique : X = 50");
     EXPECT_EQ(LegendeOptionRepos(b.etat(), OptionRepos::AbsoluY), "Repositionnement  Absolu :   Y = 100");
+
+    Banc n;  // the caption writes negative numbers without the leading space
+    n.etat().TitreFenetre = QStringLiteral("T   ");
+    n.etat().PosX = -5;
+    n.etat().PosY = 12.5;
+    n.etat().XSouris = 0;
+    n.etat().YSouris = -1;
+    AfficheEtat(*n.ctx);
+    EXPECT_EQ(n.fenetre.Texte("frmEdit"), "T   Ecr.: X-5 Y 12.5   Souris: X 0 Y-1");
 }
 
 // OK takes the chosen candidates and imposes the position; Annuler restores the cursor. Neither
@@ -96,17 +105,6 @@ TEST(Repositionnement, ZeroOrNegativeLineStepKeepsTheClickHeight) {
         ValideRepositionnement(*b.ctx, true, true);
         EXPECT_EQ(b.etat().PosY, 100);
     }
-}
-
-TEST(AfficheEtat, WritesNegativeNumbersWithoutTheLeadingSpace) {
-    Banc b;
-    b.etat().TitreFenetre = QStringLiteral("T   ");
-    b.etat().PosX = -5;
-    b.etat().PosY = 12.5;
-    b.etat().XSouris = 0;
-    b.etat().YSouris = -1;
-    AfficheEtat(*b.ctx);
-    EXPECT_EQ(b.fenetre.Texte("frmEdit"), "T   Ecr.: X-5 Y 12.5   Souris: X 0 Y-1");
 }
 
 }  // namespace
