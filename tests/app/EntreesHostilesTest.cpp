@@ -88,11 +88,7 @@ TEST(EntreesHostiles, FiveMegabyteSingleLineDictionaries) {
 TEST(EntreesHostiles, AMegabytePasteEndsAtTheTwentyScreenMessage) {
     QString erreurs;
     QTextStream flux(&erreurs);
-    ChoixEditeur choix;
-    choix.langue = 3;
-    choix.taille = 2;
-    choix.largeur = 400;
-    Editeur e(choix, VELMOR_TEST_DATA "/tables", flux);
+    Editeur e({.langue = 3, .taille = 2, .largeur = 400}, VELMOR_TEST_DATA "/tables", flux);
     QString texte;
     while (texte.size() < 1'000'000) texte += "ba bo kilu tama\r";
     EXPECT_FALSE(e.Coller(texte));
@@ -122,11 +118,7 @@ TEST(EntreesHostiles, MarkerSizesAndColoursOutOfRangeAreBounded) {
                                          {"%COL99999999999999999999 %LIN-99999999999999999999 %BLA99999999999999999999 ba ", 1}}) {
         QString erreurs;
         QTextStream flux(&erreurs);
-        ChoixEditeur choix;
-        choix.ecriture = 3;
-        choix.langue = 3;
-        choix.largeur = 600;
-        Editeur e(choix, VELMOR_TEST_DATA "/tables", flux);
+        Editeur e({.ecriture = 3, .langue = 3, .largeur = 600}, VELMOR_TEST_DATA "/tables", flux);
         EXPECT_TRUE(e.Taper(frappe)) << frappe;
         EXPECT_EQ(e.ctx().etat.Taille, taille) << frappe;
     }

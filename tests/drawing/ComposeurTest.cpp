@@ -37,7 +37,7 @@ struct BancComposeur : Banc {
     }
 };
 
-TEST(ComposeGlyphe, DownStemBridgesTheGapBetweenBodyAndMark) {
+TEST(ComposeGlyphe, StemsBridgeTheGapBetweenBodyAndMarkDownOrUp) {
     BancComposeur b(Entree("5000"));
     b.CorpsEtMarque();  // a mark five rows below the boundary
     b.Composer();
@@ -49,6 +49,12 @@ TEST(ComposeGlyphe, DownStemBridgesTheGapBetweenBodyAndMark) {
     b.surface.Point(102, 40, 0xFFFFFF);
     b.Composer();
     EXPECT_EQ(b.surface.LirePixel(102, 40), 0xFFFFFF);
+
+    // The mirrored stem rises to a mark above the cell.
+    BancComposeur haut(Entree("0050"));
+    haut.CorpsEtMarque(32);
+    haut.Composer();
+    EXPECT_TRUE(haut.Tige(102, 32, 38));
 }
 
 TEST(ComposeGlyphe, NoStemWithoutAGap) {
@@ -74,13 +80,6 @@ TEST(ComposeGlyphe, NoStemWithoutAGap) {
     sansMarque.CorpsEtMarque();
     sansMarque.Composer();
     EXPECT_EQ(sansMarque.surface.LirePixel(102, 40), 0xFFFFFF);
-}
-
-TEST(ComposeGlyphe, MirroredStemRisesToAMarkAboveTheCell) {
-    BancComposeur b(Entree("0050"));
-    b.CorpsEtMarque(32);
-    b.Composer();
-    EXPECT_TRUE(b.Tige(102, 32, 38));
 }
 
 TEST(ComposeGlyphe, SubPathFirstThenAnOffsetCodeShiftsTheLaterStems) {

@@ -26,7 +26,7 @@ struct BancEcriture : Banc {
     }
 };
 
-TEST(ChangementEcriture, SpacingOfEachCase) {
+TEST(ChangementEcriture, SpacingOfEachCaseAndTheRightLimit) {
     BancEcriture retour;  // from a letter script back to Velmor: one font size
     retour.Passer(2, 0);
     EXPECT_EQ(retour.etat().PosX, 112);
@@ -50,16 +50,14 @@ TEST(ChangementEcriture, SpacingOfEachCase) {
     colle.etat().CollageEnCours = true;
     colle.Passer(2, 0);
     EXPECT_EQ(colle.etat().PosX, 100);
-}
 
-TEST(ChangementEcriture, RightLimitStartsANewLine) {
-    BancEcriture b;
-    b.etat().SautPermis = true;
-    b.etat().LimiteDroite = 105;
-    b.Passer(2, 0);
-    EXPECT_EQ(b.etat().YLigne, 138);
-    EXPECT_EQ(b.etat().PosX, 15);
-    EXPECT_EQ(b.etat().XDebutMot, 15);
+    BancEcriture limite;  // past the right limit: a new line
+    limite.etat().SautPermis = true;
+    limite.etat().LimiteDroite = 105;
+    limite.Passer(2, 0);
+    EXPECT_EQ(limite.etat().YLigne, 138);
+    EXPECT_EQ(limite.etat().PosX, 15);
+    EXPECT_EQ(limite.etat().XDebutMot, 15);
 }
 
 }  // namespace
