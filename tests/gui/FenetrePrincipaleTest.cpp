@@ -58,6 +58,12 @@ struct Editeur {
         ASSERT_NE(a, nullptr) << nom;
         a->trigger();
     }
+    // A mouse event on the picture's view, at a view position.
+    void Souris(QEvent::Type t, QPointF p, Qt::MouseButton b = Qt::LeftButton, Qt::MouseButtons tenus = Qt::LeftButton) {
+        QWidget* vue = fenetre.findChild<QScrollArea*>(QStringLiteral("Pic"))->widget();
+        QMouseEvent ev(t, p, vue->mapToGlobal(p), b, tenus, Qt::NoModifier);
+        QCoreApplication::sendEvent(vue, &ev);
+    }
     int EncreMaxX() const {
         int m = -1;
         const QImage i = surface.Image();
@@ -78,7 +84,7 @@ struct Editeur {
     int ecritures = 0;
 };
 
-TEST(FenetrePrincipale, CaptionReaderEntryAndScreenButtons) {
+TEST(FenetrePrincipale, CaptionReaderEntryScreenAndOptionButtons) {
     Editeur e;
     EXPECT_TRUE(e.fenetre.Texte("frmEdit").startsWith(" Velmor  V."));
     EXPECT_EQ(e.fenetre.Texte("AFFICHE"), "     Dernier : ''" + e.ctx->etat.Chemin + "''     ");
@@ -109,10 +115,8 @@ TEST(FenetrePrincipale, CaptionReaderEntryAndScreenButtons) {
     e.Declencher("CmdPaqPos");
     EXPECT_EQ(e.fenetre.Texte("TxtPaq"), "1");
     EXPECT_EQ(e.surface.Image().pixel(5, 5), qRgb(60, 0, 0));
-}
 
-TEST(FenetrePrincipale, OptionButtonsCycleWithTheirPictures) {
-    Editeur e;
+    // The option buttons cycle with their pictures.
     e.ctx->etat.RythmeColler = 1;
     for (int attendu : {2, 3, 0, 1}) {
         e.Declencher("Toolbar2.17");
@@ -284,7 +288,6 @@ TEST(FenetrePrincipale, PressWhileArmedOpensTheRepositioningDialog) {
     e.ctx->etat.PositionImposee = false;
     e.Declencher("Toolbar2.16");
     EXPECT_TRUE(e.ctx->etat.PositionImposee);
-    QWidget* vue = e.fenetre.findChild<QScrollArea*>(QStringLiteral("Pic"))->widget();
     bool ouvert = false;
     QTimer::singleShot(0, &e.fenetre, [&] {
         auto* d = e.fenetre.findChild<FenetreRepos*>();
@@ -293,18 +296,12 @@ TEST(FenetrePrincipale, PressWhileArmedOpensTheRepositioningDialog) {
         EXPECT_TRUE(e.ctx->etat.Repositionnement);
         d->CmdOK->click();
     });
-    QMouseEvent appui(QEvent::MouseButtonPress, QPointF(121, 201), vue->mapToGlobal(QPointF(121, 201)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(vue, &appui);
+    e.Souris(QEvent::MouseButtonPress, {121, 201});
     EXPECT_TRUE(ouvert);
     EXPECT_EQ(e.ctx->etat.XRepos, 60);
     EXPECT_EQ(e.ctx->etat.YRepos, 100);
     EXPECT_FALSE(e.ctx->etat.Repositionnement);
 }
-
-}  // namespace
-
-namespace {
 
 // On the zoomed view a tool draws in picture pixels and "Annuler" takes the figure back exactly; the
 // fill entries exclude each other; the edit menu copies, pastes and clears, each undone by "Annuler".
@@ -315,16 +312,11 @@ TEST(FenetrePrincipale, ToolsDrawInPicturePixelsAndTheEditMenuIsUndone) {
     e.fenetre.FixerZoom(2);
     e.Ecrire(QStringLiteral("ta"));
     const QImage avant = e.surface.Image();
-    QWidget* vue = e.fenetre.findChild<QScrollArea*>(QStringLiteral("Pic"))->widget();
-    const auto souris = [&](QEvent::Type t, QPointF p, Qt::MouseButton b, Qt::MouseButtons tenus) {
-        QMouseEvent ev(t, p, vue->mapToGlobal(p), b, tenus, Qt::NoModifier);
-        QCoreApplication::sendEvent(vue, &ev);
-    };
     e.Declencher("Toolbar2.2");
-    souris(QEvent::MouseButtonPress, {41, 41}, Qt::LeftButton, Qt::LeftButton);
-    souris(QEvent::MouseMove, {201, 101}, Qt::NoButton, Qt::LeftButton);
-    souris(QEvent::MouseMove, {121, 161}, Qt::NoButton, Qt::LeftButton);
-    souris(QEvent::MouseButtonRelease, {121, 161}, Qt::LeftButton, Qt::NoButton);
+    e.Souris(QEvent::MouseButtonPress, {41, 41});
+    e.Souris(QEvent::MouseMove, {201, 101}, Qt::NoButton);
+    e.Souris(QEvent::MouseMove, {121, 161}, Qt::NoButton);
+    e.Souris(QEvent::MouseButtonRelease, {121, 161}, Qt::LeftButton, Qt::NoButton);
     Surface attendu;
     attendu.RemplacerImage(avant);
     attendu.FixerCouleurTrait(0x0000FF);
