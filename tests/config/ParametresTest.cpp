@@ -113,7 +113,7 @@ TEST(Parametres, LinesAreReadByTheirExactKeyAndLeadingNumberAndA4SetsThePage) {
     EXPECT_EQ(b.fenetre.images[kBoutonA4], 33);
 }
 
-TEST(Parametres, AWriteAfterAResetHoldsThe23KeysAndReadsBack) {
+TEST(Parametres, AWriteAfterAResetHoldsThe23KeysAndReadsBackWithTheEntryLayout) {
     QTemporaryDir dir;
     BancParametres b(dir.path());
     b.Ecrire("* TAILLE = 4\r\n* LARGEUR IMAGE FIXEE = Faux\r\n");
@@ -165,25 +165,24 @@ TEST(Parametres, AWriteAfterAResetHoldsThe23KeysAndReadsBack) {
     EXPECT_TRUE(qIsNaN(relu.etat().EntreeY));
     EXPECT_TRUE(relu.etat().LargeurImageFixee);
     EXPECT_EQ(relu.etat().DispositionEntree[11], 0);
-}
 
-TEST(Parametres, TheEntryWindowLayoutTravelsWhenItIsSet) {
-    QTemporaryDir dir;
-    BancParametres b(dir.path());
-    LireParametres(*b.ctx);
-    for (int i = 0; i < 11; ++i) b.etat().DispositionEntree[i] = 100 + i;
-    b.etat().DispositionEntree[11] = 9;
-    EcrireParametres(*b.ctx);
-    EXPECT_EQ(b.Valeur("* LARGEUR ENTREE = "), "100");
-    EXPECT_EQ(b.Valeur("* POSITION BOUTON ENTREE 4 = "), "110");
+    // The entry window layout travels when it is set.
+    QTemporaryDir autre;
+    BancParametres s(autre.path());
+    LireParametres(*s.ctx);
+    for (int i = 0; i < 11; ++i) s.etat().DispositionEntree[i] = 100 + i;
+    s.etat().DispositionEntree[11] = 9;
+    EcrireParametres(*s.ctx);
+    EXPECT_EQ(s.Valeur("* LARGEUR ENTREE = "), "100");
+    EXPECT_EQ(s.Valeur("* POSITION BOUTON ENTREE 4 = "), "110");
 
-    BancParametres relu(dir.path());
-    LireParametres(*relu.ctx);
-    EXPECT_EQ(relu.etat().DispositionEntree, b.etat().DispositionEntree);
+    BancParametres reluEntree(autre.path());
+    LireParametres(*reluEntree.ctx);
+    EXPECT_EQ(reluEntree.etat().DispositionEntree, s.etat().DispositionEntree);
 
     // A partial layout is not applied.
-    b.Ecrire("* LARGEUR ENTREE = 100\r\n");
-    BancParametres partiel(dir.path());
+    s.Ecrire("* LARGEUR ENTREE = 100\r\n");
+    BancParametres partiel(autre.path());
     LireParametres(*partiel.ctx);
     EXPECT_EQ(partiel.etat().DispositionEntree[11], 0);
 }

@@ -92,7 +92,7 @@ struct BancAPI : Banc {
     }
 };
 
-TEST(RenduAPI, EachSymbolIsPastedAndTheCursorMovesByItsWidth) {
+TEST(RenduAPI, EachSymbolIsPastedTheCursorMovesByItsWidthAndTheLineBreaksPastTheLimit) {
     BancAPI b;
     EcritAPI(*b.ctx, QStringLiteral("b:a"));
     const int attendu = Symbole(QStringLiteral("b")).width() + Symbole(QStringLiteral("qespon")).width() +
@@ -108,20 +108,19 @@ TEST(RenduAPI, EachSymbolIsPastedAndTheCursorMovesByItsWidth) {
         EXPECT_GE(x, 10);
         EXPECT_LT(x, 10 + attendu);
     }
-}
 
-TEST(RenduAPI, ASymbolPastTheRightLimitIsDrawnWhereItStartedThenTheLineBreaks) {
-    BancAPI b;
-    b.surface.Redimensionner(400, 120);
-    b.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 120 * 15);
-    EtatProgramme& e = b.etat();
+    // A symbol past the right limit is drawn where it started, then the line breaks.
+    BancAPI d;
+    d.surface.Redimensionner(400, 120);
+    d.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 120 * 15);
+    EtatProgramme& e = d.etat();
     e.YLigne = e.PosY = 40;
     e.SautPermis = true;
     e.PosX = 295;  // the work area is 300 pixels wide
-    DessineSymboleAPI(*b.ctx, QStringLiteral("m"));
-    const auto encre = b.Encre();
-    ASSERT_FALSE(encre.empty());
-    for (const auto& [x, y] : encre) {
+    DessineSymboleAPI(*d.ctx, QStringLiteral("m"));
+    const auto bord = d.Encre();
+    ASSERT_FALSE(bord.empty());
+    for (const auto& [x, y] : bord) {
         EXPECT_GE(x, 295);
         EXPECT_LT(y, 40 + 7);
     }

@@ -162,7 +162,7 @@ TEST(Dictionnaires, SameAnswersAsReadingFromTheTop) {
     }
 }
 
-TEST(PrepareMot, ApostrophesHyphensAndWordsHeldBack) {
+TEST(PrepareMot, ApostrophesHyphensWordsHeldBackKeysAndHWords) {
     BancDico d;
     EXPECT_EQ(d.Prepare("l'ami"), "la'mi");
     EXPECT_EQ(d.Prepare("l\u2019ami"), "la'mi");  // the typographic apostrophe
@@ -190,27 +190,25 @@ TEST(PrepareMot, ApostrophesHyphensAndWordsHeldBack) {
     EXPECT_EQ(d.b.etat().MotsEnAttente, "");
     EXPECT_EQ(d.Prepare("a*b", 3), "");
     EXPECT_EQ(d.Prepare("x", 3), "a'bx");
-}
 
-// Keys are taken before apostrophes move. An h-word is looked up under its own spelling, then as "ph..." (dictionaries written the old
-// way); a ph-word never reaches the h-word's entry.
-TEST(PrepareMot, KeysAfterApostrophesAndHWordsApartFromPhWords) {
-    BancDico d;
-    d.Ecrire("Fohms_EN.TXT", "hone;ohn\nphone;foon\nphoney;fohni\nphomme;ohm\n");
-    d.Ecrire("Fohms_FR.TXT", "l'ami;lami\nami;AMI\n");
-    d.Ecrire("Fohms_TU.TXT", "ami;omi\n");
-    EXPECT_EQ(d.Prepare("L'ami"), "lami");     // the key is taken before the apostrophe moves
-    EXPECT_EQ(d.Prepare("'ami"), "AMI");       // a leading apostrophe is not part of the key
-    EXPECT_EQ(d.Prepare("h'ami", 0), "fh'omi");
-    EXPECT_EQ(d.Prepare("h'oko", 0), "''fhoko");
-    EXPECT_EQ(d.Prepare("hone", 2), "ohn");
-    EXPECT_EQ(d.Prepare("Hone", 2), "ohn");
-    EXPECT_EQ(d.Prepare("phone", 2), "foon");
-    EXPECT_EQ(d.Prepare("homme", 2), "ohm");          // old key
-    EXPECT_EQ(d.Prepare("hilly,", 2), "philly,");     // no entry: written "ph..." as before
-    EXPECT_EQ(d.Prepare("phoney", 2), "fohni");
-    EXPECT_EQ(d.Prepare("hone", 3), "phone");         // phonetic input: only the rewrite
-    EXPECT_EQ(d.Prepare("hone", 0), "hone");          // Tumeli keeps its "h"
+    // Keys are taken before apostrophes move. An h-word is looked up under its own spelling, then as
+    // "ph..." (dictionaries written the old way); a ph-word never reaches the h-word's entry.
+    BancDico k;
+    k.Ecrire("Fohms_EN.TXT", "hone;ohn\nphone;foon\nphoney;fohni\nphomme;ohm\n");
+    k.Ecrire("Fohms_FR.TXT", "l'ami;lami\nami;AMI\n");
+    k.Ecrire("Fohms_TU.TXT", "ami;omi\n");
+    EXPECT_EQ(k.Prepare("L'ami"), "lami");     // the key is taken before the apostrophe moves
+    EXPECT_EQ(k.Prepare("'ami"), "AMI");       // a leading apostrophe is not part of the key
+    EXPECT_EQ(k.Prepare("h'ami", 0), "fh'omi");
+    EXPECT_EQ(k.Prepare("h'oko", 0), "''fhoko");
+    EXPECT_EQ(k.Prepare("hone", 2), "ohn");
+    EXPECT_EQ(k.Prepare("Hone", 2), "ohn");
+    EXPECT_EQ(k.Prepare("phone", 2), "foon");
+    EXPECT_EQ(k.Prepare("homme", 2), "ohm");          // old key
+    EXPECT_EQ(k.Prepare("hilly,", 2), "philly,");     // no entry: written "ph..." as before
+    EXPECT_EQ(k.Prepare("phoney", 2), "fohni");
+    EXPECT_EQ(k.Prepare("hone", 3), "phone");         // phonetic input: only the rewrite
+    EXPECT_EQ(k.Prepare("hone", 0), "hone");          // Tumeli keeps its "h"
 }
 
 // Suffix table, in its final order: zzes (entry 0, never tried), umes -> _umo, s, obo, i, ei, bo.

@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(Selection, ScriptPlacesTheCursorOnlyWhenItChangesAndLanguage) {
+TEST(Selection, ScriptLanguageSizeAndTheOtherMarkersSetters) {
     Banc b;
     b.etat().MargeGauche = 15;
     b.etat().YLigne = 40;
@@ -55,39 +55,38 @@ TEST(Selection, ScriptPlacesTheCursorOnlyWhenItChangesAndLanguage) {
     ChoisirLangue(*b.ctx, m);
     EXPECT_EQ(b.etat().Langue, 3);
     EXPECT_EQ(b.fenetre.textes["CmdLihg"], "MP3");
-}
 
-TEST(Selection, SizeAndTheOtherMarkersSetters) {
-    Banc b;
-    b.etat().Blanc = 4;
-    b.etat().HauteurLigne = 38;
-    b.etat().Relief = true;
-    FixerTaille(*b.ctx, 2);
-    EXPECT_EQ(b.etat().Taille, 2);
-    EXPECT_EQ(b.etat().HauteurCaractere, 24);
-    EXPECT_EQ(b.etat().LargeurBlanc, 8);
-    EXPECT_EQ(b.etat().PasLigne, 76);
-    EXPECT_EQ(b.etat().ProfondeurRelief, 2);
-    EXPECT_EQ(b.surface.Police().pointSize(), 16);
-    EXPECT_EQ(b.fenetre.textes["TxtTaille"], "2");
-    EXPECT_EQ(b.etat().YLigne, 76);  // nothing written yet: the first line follows the size
-    b.etat().PageEntamee = true;
-    FixerTaille(*b.ctx, 3);
-    EXPECT_EQ(b.etat().YLigne, 76);
-    FixerTaille(*b.ctx, 0);  // sizes are kept from 1 to 50
-    EXPECT_EQ(b.etat().Taille, 1);
-    FixerTaille(*b.ctx, 900);
-    EXPECT_EQ(b.etat().Taille, 50);
+    // The size and the other markers' setters.
+    Banc t;
+    t.etat().Blanc = 4;
+    t.etat().HauteurLigne = 38;
+    t.etat().Relief = true;
+    FixerTaille(*t.ctx, 2);
+    EXPECT_EQ(t.etat().Taille, 2);
+    EXPECT_EQ(t.etat().HauteurCaractere, 24);
+    EXPECT_EQ(t.etat().LargeurBlanc, 8);
+    EXPECT_EQ(t.etat().PasLigne, 76);
+    EXPECT_EQ(t.etat().ProfondeurRelief, 2);
+    EXPECT_EQ(t.surface.Police().pointSize(), 16);
+    EXPECT_EQ(t.fenetre.textes["TxtTaille"], "2");
+    EXPECT_EQ(t.etat().YLigne, 76);  // nothing written yet: the first line follows the size
+    t.etat().PageEntamee = true;
+    FixerTaille(*t.ctx, 3);
+    EXPECT_EQ(t.etat().YLigne, 76);
+    FixerTaille(*t.ctx, 0);  // sizes are kept from 1 to 50
+    EXPECT_EQ(t.etat().Taille, 1);
+    FixerTaille(*t.ctx, 900);
+    EXPECT_EQ(t.etat().Taille, 50);
     // The other markers' setters.
-    b.etat().Taille = 3;
-    FixerBlanc(*b.ctx, 5);
-    EXPECT_EQ(b.etat().LargeurBlanc, 15);
-    FixerCouleur(*b.ctx, 7);
-    EXPECT_EQ(b.etat().NumCouleur, 7);
-    FixerInterligne(*b.ctx, 40);
-    EXPECT_EQ(b.etat().HauteurLigne, 40);
-    EXPECT_EQ(b.etat().PasLigne, 120);
-    EXPECT_EQ(b.fenetre.textes["TxtHauteurLigne"], "40");
+    t.etat().Taille = 3;
+    FixerBlanc(*t.ctx, 5);
+    EXPECT_EQ(t.etat().LargeurBlanc, 15);
+    FixerCouleur(*t.ctx, 7);
+    EXPECT_EQ(t.etat().NumCouleur, 7);
+    FixerInterligne(*t.ctx, 40);
+    EXPECT_EQ(t.etat().HauteurLigne, 40);
+    EXPECT_EQ(t.etat().PasLigne, 120);
+    EXPECT_EQ(t.fenetre.textes["TxtHauteurLigne"], "40");
 }
 
 // A bench on an empty Latin line at y 60, size 1.
