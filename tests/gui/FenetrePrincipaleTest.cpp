@@ -281,31 +281,10 @@ TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     EXPECT_FALSE(QFile::exists(e.dossier.filePath("DERNIERE.BMP")));
 }
 
-// Armed by "Repositionnement", a press on the zoomed view opens the dialog at the picture pixel.
-TEST(FenetrePrincipale, PressWhileArmedOpensTheRepositioningDialog) {
-    Editeur e;
-    e.fenetre.FixerZoom(2);
-    e.ctx->etat.PositionImposee = false;
-    e.Declencher("Toolbar2.16");
-    EXPECT_TRUE(e.ctx->etat.PositionImposee);
-    bool ouvert = false;
-    QTimer::singleShot(0, &e.fenetre, [&] {
-        auto* d = e.fenetre.findChild<FenetreRepos*>();
-        ASSERT_NE(d, nullptr);
-        ouvert = true;
-        EXPECT_TRUE(e.ctx->etat.Repositionnement);
-        d->CmdOK->click();
-    });
-    e.Souris(QEvent::MouseButtonPress, {121, 201});
-    EXPECT_TRUE(ouvert);
-    EXPECT_EQ(e.ctx->etat.XRepos, 60);
-    EXPECT_EQ(e.ctx->etat.YRepos, 100);
-    EXPECT_FALSE(e.ctx->etat.Repositionnement);
-}
-
 // On the zoomed view a tool draws in picture pixels and "Annuler" takes the figure back exactly; the
 // fill entries exclude each other; the edit menu copies, pastes and clears, each undone by "Annuler".
-TEST(FenetrePrincipale, ToolsDrawInPicturePixelsAndTheEditMenuIsUndone) {
+// Armed by "Repositionnement", a press on the zoomed view opens the dialog at the picture pixel.
+TEST(FenetrePrincipale, ToolsDrawInPicturePixelsTheEditMenuIsUndoneAndAnArmedPressOpensTheDialog) {
     Editeur e;
     e.ctx->etat.PagesRappelables = 5;
     e.ctx->etat.CouleurTexte = 0x0000FF;
@@ -343,6 +322,25 @@ TEST(FenetrePrincipale, ToolsDrawInPicturePixelsAndTheEditMenuIsUndone) {
     e.Declencher("MNU_Del");
     e.Declencher("Toolbar1.6");
     EXPECT_EQ(e.surface.Image(), avant);
+
+    Editeur r;
+    r.fenetre.FixerZoom(2);
+    r.ctx->etat.PositionImposee = false;
+    r.Declencher("Toolbar2.16");
+    EXPECT_TRUE(r.ctx->etat.PositionImposee);
+    bool ouvert = false;
+    QTimer::singleShot(0, &r.fenetre, [&] {
+        auto* d = r.fenetre.findChild<FenetreRepos*>();
+        ASSERT_NE(d, nullptr);
+        ouvert = true;
+        EXPECT_TRUE(r.ctx->etat.Repositionnement);
+        d->CmdOK->click();
+    });
+    r.Souris(QEvent::MouseButtonPress, {121, 201});
+    EXPECT_TRUE(ouvert);
+    EXPECT_EQ(r.ctx->etat.XRepos, 60);
+    EXPECT_EQ(r.ctx->etat.YRepos, 100);
+    EXPECT_FALSE(r.ctx->etat.Repositionnement);
 }
 
 }  // namespace
