@@ -106,23 +106,7 @@ TEST(Dessin, StemsJoinOnlyNearStrokesAndOnlyInVelmor) {
     EXPECT_FALSE(interdite.etat().TigeInterdite);  // cleared at the end of the pass
 }
 
-TEST(Dessin, MissingArgumentStopsWithTheMessage) {
-    Banc b;
-    b.etat().DernierCode = "ancien";
-    double x = 30, y = 30;
-    EXPECT_FALSE(Dessin(*b.ctx, "R2U", x, y, 1, 0, "k1"));
-    EXPECT_EQ(b.fenetre.Textes(), QStringList{"Erreur dans ''Dessin$'' : R2U"});
-    EXPECT_EQ(b.Encre().size(), 3u);  // the first line stays
-    EXPECT_EQ(x, 32);                 // the pen is left where it was
-    EXPECT_EQ(b.etat().DernierCode, "ancien");
-
-    Banc t;
-    double tx = 30, ty = 30;
-    EXPECT_FALSE(Dessin(*t.ctx, "T1", tx, ty, 1, 0, ""));
-    EXPECT_EQ(t.fenetre.messages.size(), 1u);
-}
-
-TEST(Dessin, MulticolourPicksTheColourByTheCodesLastCharacter) {
+TEST(Dessin, MulticolourPicksTheColourByTheCodesLastCharacterAndBadPathsStop) {
     Banc b;
     b.etat().TexteMulticolore = true;
     b.etat().CouleursMulticolores = {"0", "16711680", "255", "16711680", "16711680", "255",
@@ -145,6 +129,21 @@ TEST(Dessin, MulticolourPicksTheColourByTheCodesLastCharacter) {
     b.etat().CouleursMulticolores[3] = "bleu";
     EXPECT_FALSE(Dessin(*b.ctx, "R0", x, y, 1, 0, "3"));
     EXPECT_EQ(b.fenetre.messages.size(), 1u);
+
+    // A missing argument stops the path with its message.
+    Banc m;
+    m.etat().DernierCode = "ancien";
+    x = y = 30;
+    EXPECT_FALSE(Dessin(*m.ctx, "R2U", x, y, 1, 0, "k1"));
+    EXPECT_EQ(m.fenetre.Textes(), QStringList{"Erreur dans ''Dessin$'' : R2U"});
+    EXPECT_EQ(m.Encre().size(), 3u);  // the first line stays
+    EXPECT_EQ(x, 32);                 // the pen is left where it was
+    EXPECT_EQ(m.etat().DernierCode, "ancien");
+
+    Banc t;
+    double tx = 30, ty = 30;
+    EXPECT_FALSE(Dessin(*t.ctx, "T1", tx, ty, 1, 0, ""));
+    EXPECT_EQ(t.fenetre.messages.size(), 1u);
 }
 
 TEST(Dessin, PacedDrawingFlushesBeforeEveryPassAndCommand) {

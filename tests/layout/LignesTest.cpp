@@ -93,7 +93,7 @@ TEST(FinDeLigne, ReadsTheFourProbeRows) {
     EXPECT_EQ(e.XFinGlyphe, 125);
 }
 
-TEST(NouvelleLigne, GrowsTheSurfaceUpToTheHeightLimit) {
+TEST(NouvelleLigne, GrowsTheSurfaceUpToTheHeightA4AndSixteenBitLimits) {
     Banc b(300, 200);
     b.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 150 * 15);
     PremiereLigne(b);
@@ -111,9 +111,8 @@ TEST(NouvelleLigne, GrowsTheSurfaceUpToTheHeightLimit) {
     double x = 50, y = 1900;
     Dessin(*b.ctx, "R5", x, y, 1, 0, "");
     EXPECT_EQ(b.Encre(), encre);  // nothing more is drawn
-}
 
-TEST(NouvelleLigne, A4PageAndSixteenBitLimits) {
+    // The A4 page, the sixteen-bit limit and a near end.
     Banc a4(775, 1130);
     a4.etat().FormatA4 = true;
     a4.etat().HauteurPageA4 = 1130;
