@@ -9,6 +9,7 @@
 #include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
 #include "config/Legendes.h"
+#include "transcription/Dictionnaires.h"
 #include "transcription/Prononciation.h"
 #include "transcription/Selection.h"
 #include "transcription/Transcrire.h"
@@ -18,6 +19,7 @@
 #include <QRegularExpression>
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -54,10 +56,13 @@ struct Poste {
         c.etat.Langue = static_cast<int16_t>(langue);
         AfficherLangue(c);
         c.etat.CollageEnCours = true;
-        // The dictionaries are read once per run of the editor, at the first word: read them now,
-        // with the start, so that the timing holds the writing alone.
-        QString mot = QStringLiteral("le");
-        PrepareMot(c, mot);
+        // The dictionaries are read once per run of the editor, as words first need them: read
+        // them all now, with the start, so that the timing holds the writing alone. A word no
+        // dictionary holds consults every one.
+        for (const char* m : {"le", "qzxqv"}) {
+            QString mot = QString::fromLatin1(m);
+            PrepareMot(c, mot);
+        }
     }
     bool Plein() const { return ctx->etat.LimiteAtteinte || ctx->etat.EcransPleins; }
 
@@ -130,14 +135,16 @@ struct Pause {
     virtual void Reprendre() {}
 };
 
-// Writes the words as a paste, starting a fresh editor when the screens are full. With `journal`,
-// every Dessin call is recorded and checked against the surface it draws on.
+// Writes the words as a paste does (one dictionary pass for the text), starting a fresh editor
+// when the screens are full. With `journal`, every Dessin call is recorded and checked against the
+// surface it draws on.
 inline Bilan Ecrire(int taille, int langue, const QStringList& mots, std::vector<AppelDessin>* journal = nullptr,
                     Pause* pause = nullptr) {
     Pause sans;
     Pause& p = pause ? *pause : sans;
     Bilan bilan;
     std::unique_ptr<Poste> poste;
+    std::optional<Dictionnaires::Passe> passe;
     Chrono::time_point debut;
     const auto finir = [&] {
         if (!poste) return;
@@ -148,7 +155,9 @@ inline Bilan Ecrire(int taille, int langue, const QStringList& mots, std::vector
         p.Arreter();
         finir();
         ++bilan.postes;
+        passe.reset();
         poste = std::make_unique<Poste>(taille, langue);
+        passe.emplace(poste->ctx->dictionnaires);
         poste->ctx->journalDessin = journal;
         p.Reprendre();
         debut = Chrono::now();
@@ -171,6 +180,7 @@ inline Bilan Ecrire(int taille, int langue, const QStringList& mots, std::vector
     }
     p.Arreter();
     finir();
+    passe.reset();
     poste.reset();
     p.Reprendre();
     if (journal) bilan.appels = static_cast<long>(journal->size());

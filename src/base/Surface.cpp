@@ -52,20 +52,34 @@ Surface::Surface(int largeur, int hauteur, Couleur fond)
     hauteur_ = image_.height();
     police_.setStyleStrategy(QFont::NoAntialias);
     ToucherTout();
+    Vierge(0);
 }
 
 void Surface::ToucherTout() {
     ++version_;
     bandes_.assign(static_cast<size_t>((hauteur_ + HauteurBande - 1) / HauteurBande), version_);
+    droites_.assign(static_cast<size_t>(hauteur_), std::numeric_limits<int>::max());
 }
 
-void Surface::Toucher(int y1, int y2) {
+void Surface::Vierge(int depuis) {
+    std::fill(droites_.begin() + qBound(0, depuis, hauteur_), droites_.end(), -1);
+}
+
+void Surface::Toucher(int y1, int y2, int droite) {
     if (y1 > y2) std::swap(y1, y2);
     const int n = static_cast<int>(bandes_.size());
     const int a = qMax(0, y1 / HauteurBande), b = qMin(n - 1, y2 < 0 ? -1 : y2 / HauteurBande);
     if (a > b) return;
     ++version_;
     for (int i = a; i <= b; ++i) bandes_[static_cast<size_t>(i)] = version_;
+    for (int y = qMax(0, y1), fin = qMin(hauteur_ - 1, y2); y <= fin; ++y)
+        droites_[static_cast<size_t>(y)] = qMax(droites_[static_cast<size_t>(y)], droite);
+}
+
+int Surface::DroiteEncre(int haut, int bas) const {
+    int d = -1;
+    for (int y = qMax(0, haut), fin = qMin(hauteur_ - 1, bas); y <= fin; ++y) d = qMax(d, droites_[static_cast<size_t>(y)]);
+    return d;
 }
 
 Surface::~Surface() { FinirPeinture(); }
@@ -118,6 +132,7 @@ void Surface::Effacer() {
     image_.fill(VersRgb(couleurFond_));
     texteX_ = texteY_ = 0;
     ToucherTout();
+    Vierge(0);
     traces_.Vider();
 }
 
@@ -130,7 +145,7 @@ bool Surface::LigneRapide(int x1, int y1, int x2, int y2) {
     const qsizetype pas = image_.bytesPerLine();
     const QRgb couleur = VersRgb(couleurTrait_);
     const bool inverse = modeDessin_ == ModeInverse;
-    Toucher(y1, y2);
+    Toucher(y1, y2, qMax(x1, x2));
     int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
     int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
     int err = dx + dy;
@@ -159,7 +174,7 @@ void Surface::Ligne(double x1, double y1, double x2, double y2) {
     if (qMax(a, c) < -marge || qMax(b, d) < -marge || qMin(a, c) > image_.width() + marge ||
         qMin(b, d) > image_.height() + marge)
         return;
-    Toucher(qMin(b, d) - marge, qMax(b, d) + marge);
+    Toucher(qMin(b, d) - marge, qMax(b, d) + marge, qMax(a, c) + marge);
     traces_.Ajouter(t);
     PreparerPeintre(false);
     if (a == c && b == d)
@@ -173,7 +188,7 @@ void Surface::Point(double x, double y) { Point(x, y, couleurTrait_); }
 void Surface::Point(double x, double y, Couleur c) {
     const int px = Pixel(x), py = Pixel(y);
     if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return;
-    Toucher(py, py);
+    Toucher(py, py, px);
     Trace t = Modele(Trace::Point, false);
     t.trait = c, t.x1 = px, t.y1 = py;
     traces_.Ajouter(t);
@@ -185,7 +200,7 @@ void Surface::Boite(double x1, double y1, double x2, double y2) {
     PreparerPeintre(true);
     const int a = Pixel(qMin(x1, x2)), b = Pixel(qMin(y1, y2));
     const int c = Pixel(qMax(x1, x2)), d = Pixel(qMax(y1, y2));
-    Toucher(b - largeurTrait_ - 1, d + largeurTrait_ + 1);
+    Toucher(b - largeurTrait_ - 1, d + largeurTrait_ + 1, c + largeurTrait_ + 1);
     Trace t = Modele(Trace::Boite, true);
     t.x1 = a, t.y1 = b, t.x2 = c, t.y2 = d;
     traces_.Ajouter(t);
@@ -195,7 +210,7 @@ void Surface::Boite(double x1, double y1, double x2, double y2) {
 void Surface::Cercle(double cx, double cy, double rayon) {
     PreparerPeintre(true);
     const int r = Pixel(std::fabs(rayon));
-    Toucher(Pixel(cy) - r - largeurTrait_ - 1, Pixel(cy) + r + largeurTrait_ + 1);
+    Toucher(Pixel(cy) - r - largeurTrait_ - 1, Pixel(cy) + r + largeurTrait_ + 1, Pixel(cx) + r + largeurTrait_ + 1);
     Trace t = Modele(Trace::Cercle, true);
     t.x1 = Pixel(cx), t.y1 = Pixel(cy), t.x2 = r;
     traces_.Ajouter(t);
@@ -213,7 +228,8 @@ void Surface::ImprimerTexte(const QString& texte) {
     QPainter& p = Peintre();
     p.setFont(police_);
     const QFontMetrics m(police_);
-    Toucher(Pixel(texteY_) - m.height(), Pixel(texteY_) + 2 * m.height());
+    const int droite = Pixel(texteX_) + qMax(m.horizontalAdvance(texte), m.boundingRect(texte).right()) + m.height();
+    Toucher(Pixel(texteY_) - m.height(), Pixel(texteY_) + 2 * m.height(), droite);
     p.drawText(QPointF(Pixel(texteX_), Pixel(texteY_) + m.ascent()), texte);
     if (!texte.trimmed().isEmpty()) {
         Trace t = Modele(Trace::Texte, false);
@@ -245,7 +261,11 @@ void Surface::Redimensionner(int largeur, int hauteur) {
     image_ = std::move(nouvelle);
     largeur_ = image_.width();
     hauteur_ = image_.height();
+    // The rows kept keep their bounds (the new columns hold the background); new rows are blank.
+    std::vector<int> droites = std::move(droites_);
     ToucherTout();
+    std::copy_n(droites.begin(), h, droites_.begin());
+    Vierge(h);
 }
 
 bool Surface::ChargerBmp(const QString& fichier) {
@@ -266,7 +286,7 @@ bool Surface::Enregistrer(const QString& fichier) const {
 }
 
 void Surface::Coller(const QImage& image, double x, double y) {
-    Toucher(Pixel(y) - 1, Pixel(y) + image.height() + 1);
+    Toucher(Pixel(y) - 1, Pixel(y) + image.height() + 1, Pixel(x) + image.width());
     PreparerPeintre(false);
     Peintre().setCompositionMode(QPainter::CompositionMode_SourceOver);
     Peintre().drawImage(QPoint(Pixel(x), Pixel(y)), image);

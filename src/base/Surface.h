@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QString>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -108,14 +109,19 @@ public:
     std::uint64_t VersionBande(int bande) const {
         return bande >= 0 && static_cast<size_t>(bande) < bandes_.size() ? bandes_[static_cast<size_t>(bande)] : version_;
     }
+    // The last column, over rows haut to bas, that may hold a colour other than the background;
+    // every column right of it does hold the background. -1 when those rows are all background.
+    int DroiteEncre(int haut, int bas) const;
 
 private:
     QPainter& Peintre() const;
     void FinirPeinture() const;
     void PreparerPeintre(bool remplir) const;
     bool LigneRapide(int x1, int y1, int x2, int y2);
-    void Toucher(int y1, int y2);  // rows y1 to y2 may change
+    // Rows y1 to y2 may change, none of them right of column `droite`.
+    void Toucher(int y1, int y2, int droite = std::numeric_limits<int>::max());
     void ToucherTout();
+    void Vierge(int depuis);  // rows from `depuis` on hold the background alone
     Trace Modele(Trace::Sorte sorte, bool remplir) const {
         return {sorte, static_cast<std::uint8_t>(styleTrait_), static_cast<std::uint8_t>(remplir ? styleRemplissage_ : 1),
                 modeDessin_ == ModeInverse, largeurTrait_, couleurTrait_, couleurRemplissage_};
@@ -147,5 +153,6 @@ private:
     std::uint64_t identite_;
     std::uint64_t version_ = 1;
     std::vector<std::uint64_t> bandes_;
+    std::vector<int> droites_;  // per row, the bound DroiteEncre reads
     ListeTraces traces_;
 };

@@ -130,7 +130,11 @@ void ScanFinTexte(Contexte& ctx, Bande bande) {
         bas = e.YLigne + e.LargeurBlanc;
     }
     const unsigned fond = EchantillonneFond(ctx);
-    const int x = ColonneEncree(ctx.surface.Vue(), PremiereColonne(ctx), PixelProche(haut), PixelProche(bas), fond);
+    const int h = PixelProche(haut), b = PixelProche(bas);
+    int x0 = PremiereColonne(ctx);
+    // Against the surface's own background, the columns it knows to be blank need no reading.
+    if (fond == ctx.surface.CouleurFond()) x0 = qMin(x0, ctx.surface.DroiteEncre(h, b));
+    const int x = ColonneEncree(ctx.surface.Vue(), x0, h, b, fond);
     e.XFinGlyphe = x < 1 ? e.MargeGauche : x;
     if (bande == Bande::Cellule) {
         e.PosX = e.XFinGlyphe;

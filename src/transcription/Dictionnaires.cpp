@@ -334,6 +334,12 @@ void Dictionnaires::Annoncer(const QString& dossier, const QString& nom) {
 }
 
 void Dictionnaires::NouvellePasse() {
+    if (passesOuvertes_ > 0) {
+        const auto maintenant = std::chrono::steady_clock::now();
+        if (luDansPasse_ && maintenant - lecture_ < std::chrono::milliseconds(50)) return;
+        luDansPasse_ = true;
+        lecture_ = maintenant;
+    }
     ++passe_;
 #if defined(Q_OS_LINUX)
     if (veille_ < 0) return;

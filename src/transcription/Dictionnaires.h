@@ -6,11 +6,13 @@
 // value is trimmed of spaces; blank entries are ignored. Each file is read once and read again when
 // its time or size on disk changes. Their folders are watched (inotify): a lookup asks the disk
 // again only after a change there was announced, and the announcements are read once per pass
-// (`NouvellePasse`), so an edited file is read again before the next word is prepared.
+// (`NouvellePasse`), so an edited file is read again before the next word is prepared. A text
+// written in one go (a paste, a `Passe`) reads them at its first word, then every 50 ms.
 
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -62,6 +64,21 @@ public:
     // removed is checked on disk at its next lookup. One call a word prepared.
     void NouvellePasse();
 
+    // While one lives, the words belong to one text written in one go: the announcements are read
+    // at its first word and again only once 50 ms have passed, not at every word.
+    class Passe {
+    public:
+        explicit Passe(Dictionnaires& d) : d_(d) {
+            if (d_.passesOuvertes_++ == 0) d_.luDansPasse_ = false;
+        }
+        ~Passe() { --d_.passesOuvertes_; }
+        Passe(const Passe&) = delete;
+        Passe& operator=(const Passe&) = delete;
+
+    private:
+        Dictionnaires& d_;
+    };
+
     // Looks `cle` up in the file `nom` of the program folder, first reading or re-reading the file
     // when it is new or changed on disk. A missing or unreadable file gives no match. The message
     // "Erreur dans ''<nom>'' : Ligne <entry>" of each malformed entry that a reading from the top
@@ -89,4 +106,7 @@ private:
     int veille_ = -1;                       // the inotify descriptor, -1 without one
     std::map<int, QString> dossiers_;       // watched folders, by watch descriptor
     std::uint64_t passe_ = 1;
+    int passesOuvertes_ = 0;
+    bool luDansPasse_ = false;
+    std::chrono::steady_clock::time_point lecture_;  // the last reading inside a Passe
 };

@@ -4,6 +4,7 @@
 #include "base/Texte8Bits.h"
 #include "layout/AffichageEtat.h"
 #include "layout/Lignes.h"
+#include "transcription/Dictionnaires.h"
 #include "transcription/Frappe.h"
 #include "transcription/Selection.h"
 #include "transcription/Transcrire.h"
@@ -248,7 +249,11 @@ FinRetranscrire RetranscrireTexte(Contexte& ctx, const QString& texte, int dejaE
         ChoisirEcriture(ctx);
     }
     Parcours parcours(ctx, texte);
-    const FinRetranscrire fin = parcours.Marcher(qMin<qsizetype>(e.PositionReprise - 1, texte.size()));
+    FinRetranscrire fin;
+    {
+        Dictionnaires::Passe passe(ctx.dictionnaires);
+        fin = parcours.Marcher(qMin<qsizetype>(e.PositionReprise - 1, texte.size()));
+    }
 
     if (e.PointCurseurPose) {
         const int largeur = ctx.surface.LargeurTrait();

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -179,6 +180,41 @@ TEST(Surface, PasteCopyAndANewSheet) {
     s.FixerCouleurFond(0x00FFFF);
     EXPECT_EQ(s.LirePixel(10, 20), 0x00FFFF);
     EXPECT_EQ(s.CouleurFond(), 0x00FFFFu);
+}
+
+// The blank bound the line scanners trust: right of DroiteEncre every pixel of the row is the
+// background, whatever was drawn, inverted, pasted, resized or cleared before.
+TEST(Surface, ColumnsRightOfTheInkBoundAreBackground) {
+    std::mt19937 alea(11);
+    const auto n = [&](int a, int b) { return a + static_cast<int>(alea() % static_cast<unsigned>(b - a + 1)); };
+    Surface s(120, 90);
+    QImage motif(7, 5, QImage::Format_RGB32);
+    motif.fill(qRgb(0, 90, 0));
+    for (int pas = 0; pas < 3000; ++pas) {
+        s.FixerLargeurTrait(n(0, 3) == 0 ? n(2, 5) : 1);
+        s.FixerStyleTrait(n(0, 5) == 0 ? n(1, 4) : 0);
+        s.FixerModeDessin(n(0, 4) == 0 ? Surface::ModeInverse : Surface::ModeCopie);
+        s.FixerStyleRemplissage(n(0, 7));
+        // Small figures anywhere, so that most rows keep a bound inside the picture.
+        const int x = n(-10, 130), y = n(-10, 100), dx = n(-15, 15), dy = n(-15, 15);
+        switch (n(0, 9)) {
+        case 0: case 1: case 2: s.Ligne(x, y, x + dx, y + dy); break;
+        case 3: s.Point(x, y); break;
+        case 4: s.Boite(x, y, x + dx, y + dy); break;
+        case 5: s.Cercle(x, y, dx); break;
+        case 6: s.FixerPositionTexte(x, y); s.ImprimerTexte("Wj"); break;
+        case 7: s.Coller(motif, x, y); break;
+        case 8: if (n(0, 40) == 0) s.Redimensionner(n(60, 160), n(40, 120)); break;
+        default: if (n(0, 8) == 0) s.Effacer(); break;
+        }
+        for (int y = 0; y < s.Hauteur(); ++y) {
+            const int d = s.DroiteEncre(y, y);
+            for (int x = qMax(0, d + 1); x < s.Largeur(); ++x)
+                ASSERT_EQ(s.LigneBrute(y)[x], s.FondRgb()) << "step " << pas << " row " << y << " column " << x;
+        }
+    }
+    s.Effacer();
+    EXPECT_EQ(s.DroiteEncre(0, s.Hauteur() - 1), -1);
 }
 
 }  // namespace

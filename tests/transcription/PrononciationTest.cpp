@@ -110,6 +110,15 @@ TEST(Dictionnaires, MissingChangedMalformedAndQuicklyEditedFiles) {
     EXPECT_EQ(d.Prepare("chat"), "matou");
     d.Ecrire("Fohms_NP.TXT", "chien;toutou\n");  // the common file, first asked for after the start
     EXPECT_EQ(d.Prepare("chien"), "toutou");
+    // A paste reads the announcements at its first word, and every word after it ends.
+    d.Ecrire("Fohms_FR.TXT", "chat;greffier\n");
+    {
+        Dictionnaires::Passe passe(d.b.ctx->dictionnaires);
+        EXPECT_EQ(d.Prepare("chat"), "greffier");
+        EXPECT_EQ(d.Prepare("chat"), "greffier");
+    }
+    d.Ecrire("Fohms_FR.TXT", "chat;mistigri\n");
+    EXPECT_EQ(d.Prepare("chat"), "mistigri");
 }
 
 // A lookup as its rules read: the file from the top, entry by entry, through the field reader.
