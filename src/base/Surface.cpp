@@ -136,6 +136,21 @@ void Surface::Effacer() {
     traces_.Vider();
 }
 
+QImage Surface::Echanger(QImage feuille, ListeTraces* traces) {
+    FinirPeinture();
+    if (feuille.size() != image_.size() || feuille.format() != QImage::Format_RGB32) {
+        feuille = QImage(image_.size(), QImage::Format_RGB32);
+        feuille.fill(VersRgb(couleurFond_));
+    }
+    std::swap(feuille, image_);
+    texteX_ = texteY_ = 0;
+    ToucherTout();
+    Vierge(0);
+    if (traces) *traces = std::move(traces_);
+    traces_.Vider();
+    return feuille;
+}
+
 // Solid one-pixel line inside the picture, written straight into the scan lines (both ends drawn).
 bool Surface::LigneRapide(int x1, int y1, int x2, int y2) {
     if (largeurTrait_ > 1 || styleTrait_ != 0) return false;

@@ -50,6 +50,10 @@ public:
     Couleur CouleurFond() const { return couleurFond_; }
     void FixerCouleurFond(Couleur c);
     void Effacer();
+    // Effacer without filling: `feuille`, a picture of the same size already of the background
+    // colour all over, takes the place of the picture, which is given back with what was drawn.
+    // A sheet of another size or format is filled here instead.
+    QImage Echanger(QImage feuille, ListeTraces* traces = nullptr);
 
     // Figures, in the foreground colour and current line width, style and draw mode.
     void Ligne(double x1, double y1, double x2, double y2);

@@ -23,7 +23,15 @@ void MemoriseEcran(Contexte& ctx) {
     // Screens are numbered from 1, as the page buttons count them.
     const double lu = Val(ctx.fenetre.Texte(QStringLiteral("TxtPaq")));
     e.NumeroEcran = lu < 1 ? 1 : lu > kDernierEcranPossible ? kDernierEcranPossible : static_cast<int>(lu);
-    ctx.ecrans.Ranger(e.NumeroEcran, ctx.surface, QPointF(e.PosX, e.PosY));
+    // A screen that gives way to a new one leaves the surface cleared: the store takes the picture
+    // away whole and hands back a clean sheet, instead of copying it and clearing it.
+    const bool ecranDu = e.ChangementEcran || e.FinRetranscription || (e.YMaxiA4 > 0 && e.PosY > e.YMaxiA4);
+    const int suivant = e.NumeroEcran + (e.YDernierEcran != e.PosY ? 1 : 0);
+    const bool effacer = !e.EntreeVidee && ecranDu && suivant <= kDernierEcranPossible && !e.FinRetranscription;
+    if (effacer)
+        ctx.ecrans.RangerEtEffacer(e.NumeroEcran, ctx.surface, QPointF(e.PosX, e.PosY));
+    else
+        ctx.ecrans.Ranger(e.NumeroEcran, ctx.surface, QPointF(e.PosX, e.PosY));
     e.DernierEcran = e.NumeroEcran;
     e.EtatEcrans[static_cast<size_t>(e.NumeroEcran)] = {
         e.PosX,
@@ -35,7 +43,6 @@ void MemoriseEcran(Contexte& ctx) {
         static_cast<double>(ctx.surface.Largeur())};
     MontrerBoutonsEcrans(ctx);
 
-    const bool ecranDu = e.ChangementEcran || e.FinRetranscription || (e.YMaxiA4 > 0 && e.PosY > e.YMaxiA4);
     if (!e.EntreeVidee && ecranDu) {
         if (e.YDernierEcran != e.PosY) ++e.NumeroEcran;
         if (e.NumeroEcran > kDernierEcranPossible) {
@@ -44,9 +51,6 @@ void MemoriseEcran(Contexte& ctx) {
             e.DernierEcran = kDernierEcranPossible;
             e.EcransPleins = true;
             e.LimiteAtteinte = true;
-        } else if (!e.FinRetranscription) {
-            ctx.surface.Effacer();
-            ctx.ecrans.NoterEffacee(ctx.surface);
         }
         ctx.fenetre.FixerTexte(QStringLiteral("TxtPaq"), QString::number(e.NumeroEcran));
         ctx.fenetre.MontrerControle(QStringLiteral("TxtPaq"));

@@ -24,6 +24,8 @@ struct MagasinImages::Cliche {
     int largeur = 0, hauteur = 0, colonnes = 0, lignes = 0;
     std::vector<TuilePartagee> tuiles;  // row after row of tiles
     QPointF position;
+    QImage brute;  // a picture taken and not coded yet: no tiles
+
 
     QRect Zone(int c, int l) const {
         const int x = c * CoteTuile, y = l * CoteTuile;
@@ -48,9 +50,17 @@ bool ZonesEgales(const QImage& a, const QImage& b, const QRect& z) {
 
 MagasinImages::MagasinImages(int places, bool partage) : partage_(partage) { FixerPlaces(places); }
 
-MagasinImages::~MagasinImages() = default;
+MagasinImages::~MagasinImages() {
+    {
+        const std::lock_guard l(verrou_);
+        arret_ = true;
+    }
+    signal_.notify_all();
+    if (ouvrier_.joinable()) ouvrier_.join();
+}
 
 void MagasinImages::FixerPlaces(int places) {
+    const std::lock_guard l(verrou_);
     places_.resize(static_cast<size_t>(qMax(0, places)));
     traces_.resize(places_.size());
 }
@@ -211,6 +221,7 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
 }
 
 bool MagasinImages::Ranger(int place, const QImage& image, QPointF position) {
+    const std::lock_guard l(verrou_);
     if (place < 0 || place >= Places() || image.isNull()) return false;
     places_[static_cast<size_t>(place)] = Decouper(image, position, nullptr);
     traces_[static_cast<size_t>(place)].reset();
@@ -219,6 +230,11 @@ bool MagasinImages::Ranger(int place, const QImage& image, QPointF position) {
 }
 
 bool MagasinImages::Ranger(int place, const Surface& surface, QPointF position) {
+    const std::lock_guard l(verrou_);
+    return RangerLibre(place, surface, position);
+}
+
+bool MagasinImages::RangerLibre(int place, const Surface& surface, QPointF position) {
     const QImage& image = surface.Vue();
     if (place < 0 || place >= Places() || image.isNull()) return false;
     std::vector<bool> intactes;
@@ -243,18 +259,123 @@ bool MagasinImages::Ranger(int place, const Surface& surface, QPointF position) 
 }
 
 void MagasinImages::NoterEffacee(const Surface& surface) {
+    const std::lock_guard l(verrou_);
+    NoterEffaceeLibre(surface);
+}
+
+void MagasinImages::NoterEffaceeLibre(const Surface& surface) {
     effacee_ = surface.Identite();
     versionEffacee_ = surface.Version();
     fondEfface_ = surface.FondRgb();
 }
 
+bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF position) {
+    std::unique_lock l(verrou_);
+    const QSize taille(surface.Largeur(), surface.Hauteur());
+    // Two pictures at most wait for the thread, so memory stays bounded however fast screens come;
+    // and a sheet allocated here would cost its first writes (page faults) on this thread.
+    const bool feuillePrete = !feuille_.isNull() && fondFeuille_ == surface.FondRgb() && feuille_.size() == taille;
+    if (partage_ || place < 0 || place >= Places() || !feuillePrete || travaux_.size() + static_cast<size_t>(actifs_) >= 2) {
+        const bool rangee = RangerLibre(place, surface, position);
+        surface.Effacer();
+        NoterEffaceeLibre(surface);
+        if (!partage_ && !feuillePrete && actifs_ == 0 && travaux_.empty()) {
+            travaux_.push_back({-1, nullptr, {}, surface.FondRgb(), taille});
+            Demarrer();
+        }
+        return rangee;
+    }
+    std::vector<bool> unies;
+    if (effacee_ == surface.Identite()) {
+        unies.resize(static_cast<size_t>((surface.Hauteur() + CoteTuile - 1) / CoteTuile));
+        for (size_t b = 0; b < unies.size(); ++b)
+            unies[b] = surface.VersionBande(static_cast<int>(b)) <= versionEffacee_;
+    }
+    QImage feuille = std::move(feuille_);
+    feuille_ = QImage();
+    auto traces = std::make_shared<ListeTraces>();
+    auto attente = std::make_shared<Cliche>();
+    attente->brute = surface.Echanger(std::move(feuille), traces.get());
+    attente->largeur = attente->brute.width();
+    attente->hauteur = attente->brute.height();
+    attente->position = position;
+    places_[static_cast<size_t>(place)] = attente;
+    traces_[static_cast<size_t>(place)] = std::move(traces);
+    source_ = 0;
+    travaux_.push_back({place, std::move(attente), std::move(unies), surface.FondRgb(), taille});
+    NoterEffaceeLibre(surface);
+    Demarrer();
+    return true;
+}
+
+void MagasinImages::Demarrer() {
+    if (!ouvrier_.joinable()) ouvrier_ = std::thread(&MagasinImages::Ouvrier, this);
+    signal_.notify_all();
+}
+
+void MagasinImages::Ouvrier() {
+    std::unique_lock l(verrou_);
+    for (;;) {
+        signal_.wait(l, [this] { return arret_ || !travaux_.empty(); });
+        if (arret_) return;
+        Travail t = std::move(travaux_.front());
+        travaux_.pop_front();
+        ++actifs_;
+        l.unlock();
+        if (t.place < 0) {
+            QImage feuille(t.taille, QImage::Format_RGB32);
+            feuille.fill(t.fond);
+            l.lock();
+            feuille_ = std::move(feuille);
+            fondFeuille_ = t.fond;
+            --actifs_;
+            signal_.notify_all();
+            continue;
+        }
+        // Decouper reads no member of a store that does not share: no lock is needed to code.
+        QImage image = t.attente->brute;
+        auto codee = Decouper(image, t.attente->position, nullptr, t.unies.empty() ? nullptr : &t.unies, t.fond);
+        l.lock();
+        if (t.place < Places() && places_[static_cast<size_t>(t.place)] == t.attente)
+            places_[static_cast<size_t>(t.place)] = std::move(codee);
+        t.attente.reset();
+        l.unlock();
+        // The picture becomes the next cleared sheet, unless someone still reads it.
+        const bool libre = image.isDetached();
+        if (libre) image.fill(t.fond);
+        l.lock();
+        if (libre) {
+            feuille_ = std::move(image);
+            fondFeuille_ = t.fond;
+        }
+        --actifs_;
+        signal_.notify_all();
+    }
+}
+
+void MagasinImages::Attendre() const {
+    std::unique_lock l(verrou_);
+    signal_.wait(l, [this] { return travaux_.empty() && actifs_ == 0; });
+}
+
 bool MagasinImages::Occupee(int place) const {
+    const std::lock_guard l(verrou_);
+    return OccupeeLibre(place);
+}
+
+bool MagasinImages::OccupeeLibre(int place) const {
     return place >= 0 && place < Places() && places_[static_cast<size_t>(place)] != nullptr;
 }
 
 QImage MagasinImages::Image(int place) const {
-    if (!Occupee(place)) return {};
-    const Cliche& c = *places_[static_cast<size_t>(place)];
+    std::shared_ptr<const Cliche> cliche;
+    {
+        const std::lock_guard l(verrou_);
+        if (!OccupeeLibre(place)) return {};
+        cliche = places_[static_cast<size_t>(place)];
+    }
+    const Cliche& c = *cliche;
+    if (!c.brute.isNull()) return c.brute;
     QImage image(c.largeur, c.hauteur, QImage::Format_RGB32);
     for (int l = 0; l < c.lignes; ++l) {
         for (int col = 0; col < c.colonnes; ++col) {
@@ -292,14 +413,18 @@ QImage MagasinImages::Image(int place) const {
 }
 
 QPointF MagasinImages::Position(int place) const {
-    return Occupee(place) ? places_[static_cast<size_t>(place)]->position : QPointF();
+    const std::lock_guard l(verrou_);
+    return OccupeeLibre(place) ? places_[static_cast<size_t>(place)]->position : QPointF();
 }
 
 std::shared_ptr<const ListeTraces> MagasinImages::Traces(int place) const {
-    return Occupee(place) ? traces_[static_cast<size_t>(place)] : nullptr;
+    const std::lock_guard l(verrou_);
+    return OccupeeLibre(place) ? traces_[static_cast<size_t>(place)] : nullptr;
 }
 
 void MagasinImages::Vider() {
+    const std::lock_guard l(verrou_);
+    travaux_.clear();
     for (auto& p : places_) p.reset();
     for (auto& t : traces_) t.reset();
     reference_ = QImage();
@@ -308,10 +433,12 @@ void MagasinImages::Vider() {
 }
 
 qint64 MagasinImages::Octets() const {
+    const std::lock_guard l(verrou_);
     std::unordered_set<const Tuile*> vues;
-    qint64 total = reference_.sizeInBytes();
+    qint64 total = reference_.sizeInBytes() + feuille_.sizeInBytes();
     for (const auto& p : places_) {
         if (!p) continue;
+        total += p->brute.sizeInBytes();
         total += static_cast<qint64>(p->tuiles.size() * sizeof(TuilePartagee)) + static_cast<qint64>(sizeof(Cliche));
         for (const auto& t : p->tuiles)
             if (vues.insert(t.get()).second) total += static_cast<qint64>(sizeof(Tuile)) + t->taille;

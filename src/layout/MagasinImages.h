@@ -7,13 +7,19 @@
 // A sharing store also compares each tile with the picture it stored last and keeps the same tile
 // when nothing changed there, so consecutive snapshots of a page being written cost only the tiles
 // that the new words touched. Pictures come back exact to the pixel.
+// A store that does not share can take a surface's picture away as it clears it: the tiles are
+// then coded by a thread of the store while the writing goes on, two pictures at most waiting.
 
 #include "base/Surface.h"
 
 #include <QImage>
 #include <QPointF>
+#include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 class MagasinImages {
@@ -26,7 +32,7 @@ public:
     MagasinImages(const MagasinImages&) = delete;
     MagasinImages& operator=(const MagasinImages&) = delete;
 
-    int Places() const { return static_cast<int>(places_.size()); }
+    int Places() const { return static_cast<int>(places_.size()); }  // fixed by the owner's thread
     // Keeps the pictures of the places below the new count.
     void FixerPlaces(int places);
 
@@ -38,6 +44,13 @@ public:
     // The surface has just been cleared to its background: a store that does not share tiles keeps
     // the bands of rows it has not changed since as plain tiles, without reading them.
     void NoterEffacee(const Surface& surface);
+    // Ranger, then Surface::Effacer and NoterEffacee, without copying the picture nor filling a new
+    // one: the surface's picture is taken as it is and coded later (the place gives it back
+    // meanwhile), and the surface gets a sheet cleared beforehand. Without such a sheet (the first
+    // time, or while the thread is busy) the picture is stored and the surface cleared at once.
+    bool RangerEtEffacer(int place, Surface& surface, QPointF position = {});
+    // Waits until every picture taken is coded.
+    void Attendre() const;
     bool Occupee(int place) const;
     QImage Image(int place) const;  // null when the place is empty or out of range
     QPointF Position(int place) const;
@@ -46,13 +59,25 @@ public:
     void Vider();
 
     // Bytes held by the tiles of every place, a tile shared by several places counted once,
-    // plus the comparison copy of a sharing store.
+    // plus the comparison copy of a sharing store and the pictures and sheets of the thread.
     qint64 Octets() const;
 
 private:
     struct Tuile;
     struct Cliche;
     using TuilePartagee = std::shared_ptr<const Tuile>;
+    struct Travail {
+        int place;                              // -1: a cleared sheet of `taille` to prepare
+        std::shared_ptr<const Cliche> attente;  // the place's picture until it is coded
+        std::vector<bool> unies;
+        QRgb fond;
+        QSize taille;
+    };
+    bool RangerLibre(int place, const Surface& surface, QPointF position);
+    bool OccupeeLibre(int place) const;
+    void NoterEffaceeLibre(const Surface& surface);
+    void Demarrer();  // starts the thread if need be and wakes it
+    void Ouvrier();
 
     // `intactes`: per band of tiles, true when it is known equal to the last stored picture.
     // `unies`: per band of tiles, true when it holds nothing but `fondUni`.
@@ -69,4 +94,14 @@ private:
     std::uint64_t source_ = 0, versionSource_ = 0;  // the surface it came from, and its version then
     std::uint64_t effacee_ = 0, versionEffacee_ = 0;  // the surface last cleared, and its version then
     QRgb fondEfface_ = 0;
+
+    // The coding thread: every member above is read and written under `verrou_`.
+    mutable std::mutex verrou_;
+    mutable std::condition_variable signal_;
+    std::deque<Travail> travaux_;
+    int actifs_ = 0;        // pictures being coded
+    QImage feuille_;        // a cleared sheet for the next clearing
+    QRgb fondFeuille_ = 0;
+    bool arret_ = false;
+    std::thread ouvrier_;
 };

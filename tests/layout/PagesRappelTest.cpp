@@ -175,4 +175,51 @@ TEST(MagasinImages, SnapshotsOfASurfaceFollowEveryChange) {
     }
 }
 
+// Screens taken away as the surface is cleared: the surface is left as Effacer leaves it, each
+// place gives its picture back exact and with what was drawn, before and after its coding, through
+// screens coming faster than the thread, a place stored again, another background and an emptied
+// store.
+TEST(MagasinImages, PicturesTakenAwayAtAClearingComeBackExact) {
+    Surface s(300, 200), temoin(300, 200);
+    MagasinImages m(12);
+    std::vector<QImage> attendues;
+    std::vector<size_t> traces;
+    for (int i = 0; i < 12; ++i) {
+        if (i == 7) {
+            s.FixerCouleurFond(0x00336699);
+            temoin.FixerCouleurFond(0x00336699);
+        }
+        for (Surface* x : {&s, &temoin}) {
+            x->Ligne(5 * i, 10, 290, 20 + 13 * i);
+            x->Cercle(40 + 20 * i, 150, 8 + i);
+            x->Point(299, 199);
+        }
+        attendues.push_back(s.Image().copy());
+        traces.push_back(s.Traces().Taille());
+        ASSERT_TRUE(m.RangerEtEffacer(i, s, {double(i), 2}));
+        if (i % 4 == 0) m.Attendre();  // a sheet ready: the next picture is taken away uncoded
+        temoin.Effacer();
+        EXPECT_EQ(s.Image(), temoin.Image()) << i;
+        EXPECT_TRUE(s.Traces().Vide());
+        EXPECT_EQ(s.DroiteEncre(0, 199), -1);
+        EXPECT_EQ(m.Image(i), attendues.back()) << i;  // coded or not yet
+    }
+    ASSERT_TRUE(m.RangerEtEffacer(3, s, {}));  // a blank screen over a stored one
+    attendues[3] = temoin.Image();
+    traces[3] = 0;
+    m.Attendre();
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(m.Image(i), attendues[static_cast<size_t>(i)]) << i;
+        EXPECT_EQ(m.Traces(i)->Taille(), traces[static_cast<size_t>(i)]) << i;
+    }
+    EXPECT_EQ(m.Position(5), QPointF(5, 2));
+    EXPECT_LT(m.Octets(), 12 * 300 * 200 * 4 / 4);
+    s.Ligne(0, 0, 100, 100);
+    ASSERT_TRUE(m.RangerEtEffacer(0, s, {}));
+    m.Vider();
+    m.Attendre();
+    EXPECT_FALSE(m.Occupee(0));
+    EXPECT_FALSE(m.RangerEtEffacer(12, s, {}));
+}
+
 }  // namespace
