@@ -1,5 +1,6 @@
 #include "base/Surface.h"
 
+#include "base/BalayageLigne.h"
 #include "base/Bmp.h"
 #include "base/EcritureSure.h"
 
@@ -161,17 +162,10 @@ bool Surface::LigneRapide(int x1, int y1, int x2, int y2) {
     const QRgb couleur = VersRgb(couleurTrait_);
     const bool inverse = modeDessin_ == ModeInverse;
     Toucher(y1, y2, qMax(x1, x2));
-    int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
-    int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        QRgb* px = reinterpret_cast<QRgb*>(bits + y1 * pas) + x1;
+    BalayerLigne(x1, y1, x2, y2, [&](int x, int y) {
+        QRgb* px = reinterpret_cast<QRgb*>(bits + y * pas) + x;
         *px = inverse ? (0xFF000000u | ~*px) : couleur;
-        if (x1 == x2 && y1 == y2) break;
-        const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x1 += sx; }
-        if (e2 <= dx) { err += dx; y1 += sy; }
-    }
+    });
     return true;
 }
 

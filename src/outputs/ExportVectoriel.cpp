@@ -1,5 +1,7 @@
 #include "outputs/ExportVectoriel.h"
 
+#include "outputs/TraitsFins.h"
+
 #include "base/EcritureSure.h"
 #include "base/Surface.h"
 
@@ -74,7 +76,7 @@ Qt::PenStyle StyleQt(int style) {
     return style >= 0 && style < 6 ? styles[style] : Qt::SolidLine;
 }
 
-QString Nombre(double v) { return QString::number(v, 'g', 10); }
+QString Nombre(double v) { return QString::number(v, 'g', 12); }
 
 QByteArray Png(const QImage& image) {
     QByteArray octets;
@@ -180,6 +182,16 @@ private:
                     Chemin(QStringLiteral("fill=\"%1\"").arg(Hex(t.trait)), QStringLiteral("M%1 %2h1v1h-1z").arg(t.x1).arg(t.y1));
                 else
                     Chemin(QStringLiteral("fill=\"%1\"").arg(Hex(t.trait)), Disque(t.x1, t.y1, t.largeur / 2.0));
+            } else if (t.largeur <= 1 && t.style == 0) {
+                for (const QLineF& l : SegmentsTraitFin(t.x1, t.y1, t.x2, t.y2, f_.image.size())) {
+                    if (l.p1() == l.p2())
+                        Chemin(QStringLiteral("fill=\"%1\"").arg(Hex(t.trait)),
+                               QStringLiteral("M%1 %2h1v1h-1z").arg(Nombre(l.x1() - 0.5), Nombre(l.y1() - 0.5)));
+                    else
+                        Chemin(QStringLiteral("fill=\"none\" ") + Trait(t), QStringLiteral("M%1 %2L%3 %4")
+                                                                             .arg(Nombre(l.x1()), Nombre(l.y1()),
+                                                                                  Nombre(l.x2()), Nombre(l.y2())));
+                }
             } else {
                 Chemin(QStringLiteral("fill=\"none\" ") + Trait(t),
                        QStringLiteral("M%1 %2L%3 %4").arg(t.x1).arg(t.y1).arg(t.x2).arg(t.y2));
@@ -254,6 +266,13 @@ void Peindre(QPainter& p, const FeuilleVectorielle& f) {
         case Trace::Ligne:
             if (t.x1 == t.x2 && t.y1 == t.y2)
                 p.drawPoint(QPointF(t.x1 + o, t.y1 + o));
+            else if (fin && t.style == 0)
+                for (const QLineF& l : SegmentsTraitFin(t.x1, t.y1, t.x2, t.y2, f.image.size())) {
+                    if (l.p1() == l.p2())
+                        p.drawPoint(l.p1());
+                    else
+                        p.drawLine(l);
+                }
             else
                 p.drawLine(QPointF(t.x1 + o, t.y1 + o), QPointF(t.x2 + o, t.y2 + o));
             break;
