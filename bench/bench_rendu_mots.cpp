@@ -1,16 +1,16 @@
 // Words per second of writing a text file as `velmor render` does, but on the editor's full
 // 1600 x 1200 surface so that every word lands on the picture: each line's words handed to
 // Transcrire one by one, a new line at each line end, a full screen stored at each screen change
-// and a fresh editor started when the 20 screens are full. The starts of the editors (tables
-// loaded, surface made) are left out; the dictionaries' first loading is counted.
+// and a fresh editor started when the 20 screens are full. The starts of the editors (tables and
+// dictionaries read, surface made) are left out.
 //
 //   build/bench/bench_rendu_mots FILE [--taille N] [--langue TU|FR|EN|PH] [--tours N] [--zone PIXELS]
 //
 // --zone: the work area's width (1400 pixels by default; the surface is 1600 wide).
 //
 // Prints, per round, the words, the seconds and the words per second by the wall clock and by the
-// thread's processor time (the steadier figure on a shared machine), and the Dessin calls with the
-// number starting off the picture (0 expected).
+// process's processor time (every thread, the store's included: the steadier figure on a shared
+// machine), and the Dessin calls with the number starting off the picture (0 expected).
 
 #include "PosteEditeur.h"
 #include "layout/Lignes.h"
@@ -24,10 +24,11 @@ namespace {
 
 using namespace banc;
 
-// This thread's processor time in seconds: steadier than the wall clock on a shared machine.
+// The process's processor time in seconds, all threads: steadier than the wall clock on a shared
+// machine.
 double TempsProcesseur() {
     timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
 }
 

@@ -4,6 +4,7 @@
 #include "config/ChargeTables.h"
 #include "config/Parametres.h"
 #include "layout/Lignes.h"
+#include "layout/MagasinImages.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ void Demarrer(Contexte& ctx, bool lireParametres) {
     NouvelleLigne(ctx);
     e.PosX = 0;
     e.CollageEnCours = false;
+    ctx.ecrans.PreparerFeuille(ctx.surface);  // the first screen change then costs no clearing
 }
 
 }  // namespace

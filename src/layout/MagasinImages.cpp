@@ -279,10 +279,7 @@ bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF positio
         const bool rangee = RangerLibre(place, surface, position);
         surface.Effacer();
         NoterEffaceeLibre(surface);
-        if (!partage_ && !feuillePrete && actifs_ == 0 && travaux_.empty()) {
-            travaux_.push_back({-1, nullptr, {}, surface.FondRgb(), taille});
-            Demarrer();
-        }
+        if (!feuillePrete) PreparerFeuilleLibre(surface);
         return rangee;
     }
     std::vector<bool> unies;
@@ -306,6 +303,19 @@ bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF positio
     NoterEffaceeLibre(surface);
     Demarrer();
     return true;
+}
+
+void MagasinImages::PreparerFeuille(const Surface& surface) {
+    const std::lock_guard l(verrou_);
+    PreparerFeuilleLibre(surface);
+}
+
+void MagasinImages::PreparerFeuilleLibre(const Surface& surface) {
+    const QSize taille(surface.Largeur(), surface.Hauteur());
+    const bool prete = !feuille_.isNull() && fondFeuille_ == surface.FondRgb() && feuille_.size() == taille;
+    if (partage_ || prete || actifs_ > 0 || !travaux_.empty()) return;
+    travaux_.push_back({-1, nullptr, {}, surface.FondRgb(), taille});
+    Demarrer();
 }
 
 void MagasinImages::Demarrer() {

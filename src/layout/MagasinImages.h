@@ -49,6 +49,9 @@ public:
     // meanwhile), and the surface gets a sheet cleared beforehand. Without such a sheet (the first
     // time, or while the thread is busy) the picture is stored and the surface cleared at once.
     bool RangerEtEffacer(int place, Surface& surface, QPointF position = {});
+    // Has the thread clear a sheet for the surface's next clearing ahead of it (a store that does
+    // not share, with no sheet of that size and background ready).
+    void PreparerFeuille(const Surface& surface);
     // Waits until every picture taken is coded.
     void Attendre() const;
     bool Occupee(int place) const;
@@ -76,6 +79,7 @@ private:
     bool RangerLibre(int place, const Surface& surface, QPointF position);
     bool OccupeeLibre(int place) const;
     void NoterEffaceeLibre(const Surface& surface);
+    void PreparerFeuilleLibre(const Surface& surface);
     void Demarrer();  // starts the thread if need be and wakes it
     void Ouvrier();
 
