@@ -9,6 +9,7 @@
 #include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
 #include "config/Legendes.h"
+#include "layout/MagasinImages.h"
 #include "transcription/Dictionnaires.h"
 #include "transcription/Prononciation.h"
 #include "transcription/Selection.h"
@@ -63,6 +64,9 @@ struct Poste {
             QString mot = QString::fromLatin1(m);
             PrepareMot(c, mot);
         }
+        // The screen store clears its first sheets ahead in a thread of its own, as the editor
+        // does in its first moments: let it finish before the timing.
+        c.ecrans.Attendre();
     }
     bool Plein() const { return ctx->etat.LimiteAtteinte || ctx->etat.EcransPleins; }
 

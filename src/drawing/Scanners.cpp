@@ -2,8 +2,10 @@
 
 #include "base/Contexte.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
+#include <vector>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -97,6 +99,24 @@ int ColonneEncree(const QImage& image, int x0, std::initializer_list<int> lignes
     return DernierEncre(rang, n, x0, xMin, Surface::VersRgb(fond));
 }
 
+int ColonneEncreeConnue(const Surface& s, int x0, int haut, int bas, unsigned fond) {
+    if (fond != s.CouleurFond()) return ColonneEncree(s.Vue(), x0, haut, bas, fond);
+    // Against the surface's own background, the rows and columns it knows blank need no reading.
+    thread_local std::vector<const QRgb*> rangs;
+    rangs.clear();
+    int borne = -1;
+    for (int y = qMax(haut, 0), fin = qMin(bas, s.Hauteur() - 1); y <= fin; ++y) {
+        const int d = s.DroiteEncre(y, y);
+        if (d < 0) continue;
+        rangs.push_back(s.LigneBrute(y));
+        borne = qMax(borne, d);
+    }
+    x0 = std::min({x0, borne, s.Largeur() - 1});
+    if (rangs.empty() || x0 < 0) return -1;
+    const auto rang = [](int r) { return rangs[static_cast<size_t>(r)]; };
+    return DernierEncre(rang, static_cast<int>(rangs.size()), x0, 0, Surface::VersRgb(fond));
+}
+
 bool Encre(const QImage& image, int x, int y, unsigned fond) {
     if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return false;
     return (reinterpret_cast<const QRgb*>(image.constScanLine(y))[x] ^ Surface::VersRgb(fond)) & kMasque;
@@ -131,10 +151,7 @@ void ScanFinTexte(Contexte& ctx, Bande bande) {
     }
     const unsigned fond = EchantillonneFond(ctx);
     const int h = PixelProche(haut), b = PixelProche(bas);
-    int x0 = PremiereColonne(ctx);
-    // Against the surface's own background, the columns it knows to be blank need no reading.
-    if (fond == ctx.surface.CouleurFond()) x0 = qMin(x0, ctx.surface.DroiteEncre(h, b));
-    const int x = ColonneEncree(ctx.surface.Vue(), x0, h, b, fond);
+    const int x = ColonneEncreeConnue(ctx.surface, PremiereColonne(ctx), h, b, fond);
     e.XFinGlyphe = x < 1 ? e.MargeGauche : x;
     if (bande == Bande::Cellule) {
         e.PosX = e.XFinGlyphe;

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 struct Contexte;
+class Surface;
 
 // The band of rows a scan looks at, relative to the current line:
 //   Ligne    YLigne - LargeurBlanc .. YLigne + LargeurBlanc (PosX left of the margin: no scan)
@@ -37,6 +38,9 @@ inline int PixelProche(double v) {
 int ColonneEncree(const QImage& image, int x0, int haut, int bas, unsigned fond, int xMin = 0);
 // The same over a few single rows (at most eight).
 int ColonneEncree(const QImage& image, int x0, std::initializer_list<int> lignes, unsigned fond, int xMin = 0);
+
+// The same on a surface, leaving out the rows and columns it knows hold its background alone.
+int ColonneEncreeConnue(const Surface& surface, int x0, int haut, int bas, unsigned fond);
 
 // True when the pixel (x, y) is inside the picture and differs from `fond`.
 bool Encre(const QImage& image, int x, int y, unsigned fond);

@@ -1,5 +1,6 @@
 #include "layout/MagasinImages.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -274,12 +275,12 @@ bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF positio
     const QSize taille(surface.Largeur(), surface.Hauteur());
     // Two pictures at most wait for the thread, so memory stays bounded however fast screens come;
     // and a sheet allocated here would cost its first writes (page faults) on this thread.
-    const bool feuillePrete = !feuille_.isNull() && fondFeuille_ == surface.FondRgb() && feuille_.size() == taille;
+    const bool feuillePrete = FeuillePrete(surface);
     if (partage_ || place < 0 || place >= Places() || !feuillePrete || travaux_.size() + static_cast<size_t>(actifs_) >= 2) {
         const bool rangee = RangerLibre(place, surface, position);
         surface.Effacer();
         NoterEffaceeLibre(surface);
-        if (!feuillePrete) PreparerFeuilleLibre(surface);
+        PreparerFeuilleLibre(surface);
         return rangee;
     }
     std::vector<bool> unies;
@@ -288,8 +289,11 @@ bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF positio
         for (size_t b = 0; b < unies.size(); ++b)
             unies[b] = surface.VersionBande(static_cast<int>(b)) <= versionEffacee_;
     }
-    QImage feuille = std::move(feuille_);
-    feuille_ = QImage();
+    // The rows drawn on: only they need clearing to make the picture a sheet again.
+    std::vector<int> droites(static_cast<size_t>(taille.height()));
+    for (int y = 0; y < taille.height(); ++y) droites[static_cast<size_t>(y)] = surface.DroiteEncre(y, y);
+    QImage feuille = std::move(feuilles_.back());
+    feuilles_.pop_back();
     auto traces = std::make_shared<ListeTraces>();
     auto attente = std::make_shared<Cliche>();
     attente->brute = surface.Echanger(std::move(feuille), traces.get());
@@ -299,7 +303,7 @@ bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF positio
     places_[static_cast<size_t>(place)] = attente;
     traces_[static_cast<size_t>(place)] = std::move(traces);
     source_ = 0;
-    travaux_.push_back({place, std::move(attente), std::move(unies), surface.FondRgb(), taille});
+    travaux_.push_back({place, std::move(attente), std::move(unies), surface.FondRgb(), taille, std::move(droites)});
     NoterEffaceeLibre(surface);
     Demarrer();
     return true;
@@ -310,12 +314,24 @@ void MagasinImages::PreparerFeuille(const Surface& surface) {
     PreparerFeuilleLibre(surface);
 }
 
+bool MagasinImages::FeuillePrete(const Surface& surface) const {
+    return !feuilles_.empty() && fondFeuilles_ == surface.FondRgb() &&
+           feuilles_.back().size() == QSize(surface.Largeur(), surface.Hauteur());
+}
+
 void MagasinImages::PreparerFeuilleLibre(const Surface& surface) {
     const QSize taille(surface.Largeur(), surface.Hauteur());
-    const bool prete = !feuille_.isNull() && fondFeuille_ == surface.FondRgb() && feuille_.size() == taille;
-    if (partage_ || prete || actifs_ > 0 || !travaux_.empty()) return;
-    travaux_.push_back({-1, nullptr, {}, surface.FondRgb(), taille});
+    if (partage_ || actifs_ > 0 || !travaux_.empty()) return;
+    if (!FeuillePrete(surface)) feuilles_.clear();
+    if (feuilles_.size() >= kFeuilles) return;
+    travaux_.push_back({-1, nullptr, {}, surface.FondRgb(), taille, {}});
     Demarrer();
+}
+
+void MagasinImages::Rendre(QImage feuille, QRgb fond) {
+    if (!feuilles_.empty() && (fondFeuilles_ != fond || feuilles_.back().size() != feuille.size())) feuilles_.clear();
+    fondFeuilles_ = fond;
+    if (feuilles_.size() < kFeuilles) feuilles_.push_back(std::move(feuille));
 }
 
 void MagasinImages::Demarrer() {
@@ -333,11 +349,13 @@ void MagasinImages::Ouvrier() {
         ++actifs_;
         l.unlock();
         if (t.place < 0) {
-            QImage feuille(t.taille, QImage::Format_RGB32);
-            feuille.fill(t.fond);
+            std::vector<QImage> nouvelles(kFeuilles);
+            for (QImage& f : nouvelles) {
+                f = QImage(t.taille, QImage::Format_RGB32);
+                f.fill(t.fond);
+            }
             l.lock();
-            feuille_ = std::move(feuille);
-            fondFeuille_ = t.fond;
+            for (QImage& f : nouvelles) Rendre(std::move(f), t.fond);
             --actifs_;
             signal_.notify_all();
             continue;
@@ -350,14 +368,18 @@ void MagasinImages::Ouvrier() {
             places_[static_cast<size_t>(t.place)] = std::move(codee);
         t.attente.reset();
         l.unlock();
-        // The picture becomes the next cleared sheet, unless someone still reads it.
+        // The picture becomes a cleared sheet again, unless someone still reads it: the rows drawn
+        // on are cleared up to their last column drawn, the others hold the background already.
         const bool libre = image.isDetached();
-        if (libre) image.fill(t.fond);
+        if (libre)
+            for (int y = 0; y < image.height(); ++y) {
+                const int d = qMin(t.droites[static_cast<size_t>(y)], image.width() - 1);
+                if (d < 0) continue;
+                QRgb* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
+                std::fill(ligne, ligne + d + 1, t.fond);
+            }
         l.lock();
-        if (libre) {
-            feuille_ = std::move(image);
-            fondFeuille_ = t.fond;
-        }
+        if (libre) Rendre(std::move(image), t.fond);
         --actifs_;
         signal_.notify_all();
     }
@@ -445,7 +467,8 @@ void MagasinImages::Vider() {
 qint64 MagasinImages::Octets() const {
     const std::lock_guard l(verrou_);
     std::unordered_set<const Tuile*> vues;
-    qint64 total = reference_.sizeInBytes() + feuille_.sizeInBytes();
+    qint64 total = reference_.sizeInBytes();
+    for (const QImage& f : feuilles_) total += f.sizeInBytes();
     for (const auto& p : places_) {
         if (!p) continue;
         total += p->brute.sizeInBytes();

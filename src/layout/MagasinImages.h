@@ -49,8 +49,8 @@ public:
     // meanwhile), and the surface gets a sheet cleared beforehand. Without such a sheet (the first
     // time, or while the thread is busy) the picture is stored and the surface cleared at once.
     bool RangerEtEffacer(int place, Surface& surface, QPointF position = {});
-    // Has the thread clear a sheet for the surface's next clearing ahead of it (a store that does
-    // not share, with no sheet of that size and background ready).
+    // Has the thread clear sheets for the surface's next clearings ahead of them (a store that does
+    // not share, short of sheets of that size and background).
     void PreparerFeuille(const Surface& surface);
     // Waits until every picture taken is coded.
     void Attendre() const;
@@ -75,11 +75,14 @@ private:
         std::vector<bool> unies;
         QRgb fond;
         QSize taille;
+        std::vector<int> droites;  // per row, the last column drawn on (Surface::DroiteEncre)
     };
     bool RangerLibre(int place, const Surface& surface, QPointF position);
     bool OccupeeLibre(int place) const;
     void NoterEffaceeLibre(const Surface& surface);
     void PreparerFeuilleLibre(const Surface& surface);
+    bool FeuillePrete(const Surface& surface) const;
+    void Rendre(QImage feuille, QRgb fond);  // a cleared sheet back to the ready ones
     void Demarrer();  // starts the thread if need be and wakes it
     void Ouvrier();
 
@@ -104,8 +107,9 @@ private:
     mutable std::condition_variable signal_;
     std::deque<Travail> travaux_;
     int actifs_ = 0;        // pictures being coded
-    QImage feuille_;        // a cleared sheet for the next clearing
-    QRgb fondFeuille_ = 0;
+    static constexpr size_t kFeuilles = 2;  // cleared sheets kept ready
+    std::vector<QImage> feuilles_;          // all of one size, of the background `fondFeuilles_`
+    QRgb fondFeuilles_ = 0;
     bool arret_ = false;
     std::thread ouvrier_;
 };
