@@ -44,41 +44,57 @@ std::vector<QPoint> PixelsPeintre(long long x1, long long y1, long long x2, long
     return r;
 }
 
+namespace {
+
+// The segment from the centre of pixel `p` to that of `q`, its ends moved across its run by the
+// least number of 1/64 pixels (none, both together, then each on its own) that makes the painter
+// set exactly `voulus` (sorted); false when no move within reach does.
+bool Ajuster(QPoint p, QPoint q, const std::vector<QPoint>& voulus, QLineF& segment) {
+    const long long a = 64LL * p.x() + 32, b = 64LL * p.y() + 32, c = 64LL * q.x() + 32, d = 64LL * q.y() + 32;
+    const bool travers = std::abs(q.x() - p.x()) < std::abs(q.y() - p.y());  // steps along y: moves go along x
+    const auto juste = [&](int e1, int e2) {
+        if ((travers ? PixelsPeintre(a + e1, b, c + e2, d) : PixelsPeintre(a, b + e1, c, d + e2)) != voulus) return false;
+        segment = travers ? QLineF((a + e1) / 64.0, b / 64.0, (c + e2) / 64.0, d / 64.0)
+                          : QLineF(a / 64.0, (b + e1) / 64.0, c / 64.0, (d + e2) / 64.0);
+        return true;
+    };
+    for (int k = 0; k <= 64; ++k)
+        for (int e : {k, -k})
+            if (juste(e, e)) return true;
+    for (int k = 1; k <= 24; ++k)
+        for (int e1 = -k; e1 <= k; ++e1)
+            for (int e2 : {k - std::abs(e1), std::abs(e1) - k})
+                if (juste(e1, e2)) return true;
+    return false;
+}
+
+// Pixels i to j of the walk as few segments as it takes: one if a move allows it, else the two
+// halves, which share their middle pixel so the stroke stays unbroken.
+void Couvrir(const std::vector<QPoint>& ordre, size_t i, size_t j, std::vector<QLineF>& sortie) {
+    if (i == j) {
+        sortie.emplace_back(ordre[i] + QPointF(0.5, 0.5), ordre[i] + QPointF(0.5, 0.5));
+        return;
+    }
+    std::vector<QPoint> voulus(ordre.begin() + static_cast<std::ptrdiff_t>(i), ordre.begin() + static_cast<std::ptrdiff_t>(j) + 1);
+    std::sort(voulus.begin(), voulus.end(), Avant);
+    QLineF segment;
+    if (Ajuster(ordre[i], ordre[j], voulus, segment)) {
+        sortie.push_back(segment);
+        return;
+    }
+    const size_t m = (i + j) / 2;
+    Couvrir(ordre, i, m, sortie);
+    Couvrir(ordre, m == i ? m + 1 : m, j, sortie);
+}
+
+}  // namespace
+
 std::vector<QLineF> SegmentsTraitFin(int x1, int y1, int x2, int y2, QSize taille) {
     const QRect image(QPoint(0, 0), taille);
     if (!image.contains(x1, y1) || !image.contains(x2, y2)) return {QLineF(x1, y1, x2, y2)};
-    std::vector<QPoint> voulus;
-    BalayerLigne(x1, y1, x2, y2, [&](int x, int y) { voulus.emplace_back(x, y); });
-    std::sort(voulus.begin(), voulus.end(), Avant);
-    const long long a = 64LL * x1 + 32, b = 64LL * y1 + 32, c = 64LL * x2 + 32, d = 64LL * y2 + 32;
-    const bool travers = std::abs(x2 - x1) < std::abs(y2 - y1);  // steps along y: moves go along x
-    const auto segment = [&](int e1, int e2) {
-        return travers ? QLineF((a + e1) / 64.0, b / 64.0, (c + e2) / 64.0, d / 64.0)
-                       : QLineF(a / 64.0, (b + e1) / 64.0, c / 64.0, (d + e2) / 64.0);
-    };
-    const auto juste = [&](int e1, int e2) {
-        const std::vector<QPoint> p = travers ? PixelsPeintre(a + e1, b, c + e2, d) : PixelsPeintre(a, b + e1, c, d + e2);
-        return p == voulus;
-    };
-    if (x1 == x2 && y1 == y2) return {segment(0, 0)};
-    // The least move first: none, both ends together, then each end on its own.
-    for (int k = 0; k <= 16; ++k)
-        for (int e : {k, -k})
-            if (juste(e, e)) return {segment(e, e)};
-    for (int k = 1; k <= 32; ++k)
-        for (int e1 = -k; e1 <= k; ++e1)
-            for (int e2 : {k - std::abs(e1), std::abs(e1) - k})
-                if (juste(e1, e2)) return {segment(e1, e2)};
-    // The runs of pixels along the walk, each a segment between pixel centres.
     std::vector<QPoint> ordre;
     BalayerLigne(x1, y1, x2, y2, [&](int x, int y) { ordre.emplace_back(x, y); });
-    std::vector<QLineF> runs;
-    size_t debut = 0;
-    for (size_t i = 1; i <= ordre.size(); ++i) {
-        const bool rompt = i == ordre.size() || (travers ? ordre[i].x() != ordre[debut].x() : ordre[i].y() != ordre[debut].y());
-        if (!rompt) continue;
-        runs.emplace_back(ordre[debut].x() + 0.5, ordre[debut].y() + 0.5, ordre[i - 1].x() + 0.5, ordre[i - 1].y() + 0.5);
-        debut = i;
-    }
-    return runs;
+    std::vector<QLineF> sortie;
+    Couvrir(ordre, 0, ordre.size() - 1, sortie);
+    return sortie;
 }

@@ -4,7 +4,7 @@
 // (ends in 1/64 of a pixel, a 16.16 fixed-point slope, the cross coordinate sampled at pixel
 // centres). Each line goes out as the segment between the centres of its end pixels, moved across
 // its run by the least number of 1/64 pixels that makes the painter's walk set the very same
-// pixels, or as the runs of its pixels when no move does.
+// pixels; where no move does, as its two halves (sharing their middle pixel), and so on.
 
 #include <QLineF>
 #include <QPoint>
