@@ -246,17 +246,21 @@ bool MagasinImages::RangerLibre(int place, const Surface& surface, QPointF posit
             intactes[l] = surface.VersionBande(static_cast<int>(l)) <= versionSource_;
     }
     std::vector<bool> unies;
-    if (!partage_ && effacee_ == surface.Identite()) {
-        unies.resize(static_cast<size_t>((image.height() + CoteTuile - 1) / CoteTuile));
-        for (size_t l = 0; l < unies.size(); ++l)
-            unies[l] = surface.VersionBande(static_cast<int>(l)) <= versionEffacee_;
-    }
+    if (!partage_) unies = BandesUnies(surface);
     places_[static_cast<size_t>(place)] = Decouper(image, position, intactes.empty() ? nullptr : &intactes,
                                                    unies.empty() ? nullptr : &unies, fondEfface_);
     traces_[static_cast<size_t>(place)] = std::make_shared<const ListeTraces>(surface.Traces());
     source_ = partage_ ? surface.Identite() : 0;
     versionSource_ = surface.Version();
     return true;
+}
+
+std::vector<bool> MagasinImages::BandesUnies(const Surface& surface) const {
+    std::vector<bool> unies;
+    if (effacee_ != surface.Identite()) return unies;
+    unies.resize(static_cast<size_t>((surface.Hauteur() + CoteTuile - 1) / CoteTuile));
+    for (size_t b = 0; b < unies.size(); ++b) unies[b] = surface.VersionBande(static_cast<int>(b)) <= versionEffacee_;
+    return unies;
 }
 
 void MagasinImages::NoterEffacee(const Surface& surface) {
@@ -283,12 +287,7 @@ bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF positio
         PreparerFeuilleLibre(surface);
         return rangee;
     }
-    std::vector<bool> unies;
-    if (effacee_ == surface.Identite()) {
-        unies.resize(static_cast<size_t>((surface.Hauteur() + CoteTuile - 1) / CoteTuile));
-        for (size_t b = 0; b < unies.size(); ++b)
-            unies[b] = surface.VersionBande(static_cast<int>(b)) <= versionEffacee_;
-    }
+    std::vector<bool> unies = BandesUnies(surface);
     // The rows drawn on: only they need clearing to make the picture a sheet again.
     std::vector<int> droites(static_cast<size_t>(taille.height()));
     for (int y = 0; y < taille.height(); ++y) droites[static_cast<size_t>(y)] = surface.DroiteEncre(y, y);

@@ -78,6 +78,9 @@ private:
         std::vector<int> droites;  // per row, the last column drawn on (Surface::DroiteEncre)
     };
     bool RangerLibre(int place, const Surface& surface, QPointF position);
+    // Per band of tiles, true when it holds nothing but the background since the surface was last
+    // cleared (NoterEffacee); empty for another surface.
+    std::vector<bool> BandesUnies(const Surface& surface) const;
     bool OccupeeLibre(int place) const;
     void NoterEffaceeLibre(const Surface& surface);
     void PreparerFeuilleLibre(const Surface& surface);

@@ -78,6 +78,9 @@ Qt::PenStyle StyleQt(int style) {
 
 QString Nombre(double v) { return QString::number(v, 'g', 12); }
 
+// The square of the pixel whose top left corner is (x, y).
+QString CarrePixel(double x, double y) { return QStringLiteral("M%1 %2h1v1h-1z").arg(Nombre(x), Nombre(y)); }
+
 QByteArray Png(const QImage& image) {
     QByteArray octets;
     QBuffer tampon(&octets);
@@ -156,7 +159,7 @@ private:
             QString d;
             for (int y = 0; y < 8; ++y)
                 for (int x = 0; x < 8; ++x)
-                    if (qAlpha(cellule.pixel(x, y)) > 0) d += QStringLiteral("M%1 %2h1v1h-1z").arg(x).arg(y);
+                    if (qAlpha(cellule.pixel(x, y)) > 0) d += CarrePixel(x, y);
             defs_ += QStringLiteral("<pattern id=\"%1\" patternUnits=\"userSpaceOnUse\" width=\"8\" height=\"8\">"
                                     "<path fill=\"%2\" d=\"%3\"/></pattern>\n")
                          .arg(id, Hex(t.remplissage), d);
@@ -179,14 +182,14 @@ private:
         case Trace::Ligne:
             if (t.x1 == t.x2 && t.y1 == t.y2) {
                 if (t.largeur <= 1)
-                    Chemin(QStringLiteral("fill=\"%1\"").arg(Hex(t.trait)), QStringLiteral("M%1 %2h1v1h-1z").arg(t.x1).arg(t.y1));
+                    Chemin(QStringLiteral("fill=\"%1\"").arg(Hex(t.trait)), CarrePixel(t.x1, t.y1));
                 else
                     Chemin(QStringLiteral("fill=\"%1\"").arg(Hex(t.trait)), Disque(t.x1, t.y1, t.largeur / 2.0));
             } else if (t.largeur <= 1 && t.style == 0) {
                 for (const QLineF& l : SegmentsTraitFin(t.x1, t.y1, t.x2, t.y2, f_.image.size())) {
                     if (l.p1() == l.p2())
                         Chemin(QStringLiteral("fill=\"%1\"").arg(Hex(t.trait)),
-                               QStringLiteral("M%1 %2h1v1h-1z").arg(Nombre(l.x1() - 0.5), Nombre(l.y1() - 0.5)));
+                               CarrePixel(l.x1() - 0.5, l.y1() - 0.5));
                     else
                         Chemin(QStringLiteral("fill=\"none\" ") + Trait(t), QStringLiteral("M%1 %2L%3 %4")
                                                                              .arg(Nombre(l.x1()), Nombre(l.y1()),
@@ -198,7 +201,7 @@ private:
             }
             break;
         case Trace::Point:
-            Chemin(QStringLiteral("fill=\"%1\"").arg(Hex(t.trait)), QStringLiteral("M%1 %2h1v1h-1z").arg(t.x1).arg(t.y1));
+            Chemin(QStringLiteral("fill=\"%1\"").arg(Hex(t.trait)), CarrePixel(t.x1, t.y1));
             break;
         case Trace::Boite:
             Finir();

@@ -22,8 +22,13 @@ inline void DemarrerApplication() {
     static QGuiApplication app(argc, argv);
 }
 
-// A context over a small surface; `dossier` is its program folder.
-struct Cadre : Banc {
+struct Application {
+    Application() { DemarrerApplication(); }
+};
+
+// A context over a small surface; `dossier` is its program folder. The application starts with the
+// first one.
+struct Cadre : Application, Banc {
     explicit Cadre(int largeur = 64, int hauteur = 48, QString dossier = {}) : Banc(largeur, hauteur, std::move(dossier)) {}
 };
 
@@ -42,6 +47,7 @@ private:
 
 // A folder of its own for the targets that read files.
 inline const QString& DossierTemporaire() {
+    DemarrerApplication();
     static QTemporaryDir dossier;
     static const QString chemin = dossier.path();
     return chemin;

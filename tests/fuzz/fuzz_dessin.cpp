@@ -4,11 +4,6 @@
 #include "config/Parametres.h"
 #include "drawing/Dessin.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    DemarrerApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     Octets o(donnees, taille);
     Cadre c;

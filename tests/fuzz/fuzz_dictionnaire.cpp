@@ -6,11 +6,6 @@
 
 #include <QFile>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    DemarrerApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     Octets o(donnees, taille);
     const std::uint8_t choix = o.Octet();

@@ -4,11 +4,6 @@
 
 #include <QFile>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    DemarrerApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     QFile f(DossierTemporaire() + QStringLiteral("/Velmor.ini"));
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;

@@ -4,11 +4,6 @@
 #include "config/ChargeTables.h"
 #include "transcription/Prononciation.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    DemarrerApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     Cadre c;
     LireSuffixes(*c.ctx, Depuis1252(QByteArray(reinterpret_cast<const char*>(donnees), static_cast<qsizetype>(taille))));

@@ -5,11 +5,6 @@
 #include "config/ChargeTables.h"
 #include "transcription/Transcrire.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    DemarrerApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     Cadre c(200, 120, DossierTemporaire());
     MainParDefaut(*c.ctx);
