@@ -3,6 +3,7 @@
 #include "base/BalayageLigne.h"
 #include "base/Bmp.h"
 #include "base/EcritureSure.h"
+#include "base/ImageGrande.h"
 
 #include <QFontMetrics>
 #include <atomic>
@@ -45,7 +46,7 @@ Qt::BrushStyle MotifQt(int style) {
 }  // namespace
 
 Surface::Surface(int largeur, int hauteur, Couleur fond)
-    : image_(qMax(1, largeur), qMax(1, hauteur), QImage::Format_RGB32), couleurFond_(fond) {
+    : image_(NouvelleImage(largeur, hauteur)), couleurFond_(fond) {
     static std::atomic<std::uint64_t> surfaces{0};
     identite_ = ++surfaces;
     image_.fill(VersRgb(fond));
@@ -73,8 +74,38 @@ void Surface::Toucher(int y1, int y2, int droite) {
     if (a > b) return;
     ++version_;
     for (int i = a; i <= b; ++i) bandes_[static_cast<size_t>(i)] = version_;
-    for (int y = qMax(0, y1), fin = qMin(hauteur_ - 1, y2); y <= fin; ++y)
-        droites_[static_cast<size_t>(y)] = qMax(droites_[static_cast<size_t>(y)], droite);
+    if (droite >= 0)
+        for (int y = qMax(0, y1), fin = qMin(hauteur_ - 1, y2); y <= fin; ++y)
+            droites_[static_cast<size_t>(y)] = qMax(droites_[static_cast<size_t>(y)], droite);
+}
+
+// The pen reaches no pixel farther than half its width from the segment, rounded caps included;
+// two more pixels cover the rasterisation.
+int Surface::DemiPlume() const { return largeurTrait_ / 2 + 2; }
+
+void Surface::ToucherTrait(int a, int b, int c, int d) {
+    const int h = DemiPlume();
+    if (b > d) std::swap(a, c), std::swap(b, d);
+    Toucher(b - h, d + h, -1);
+    for (int y = qMax(0, b - h), fin = qMin(hauteur_ - 1, d + h); y <= fin; ++y) {
+        int x = qMax(a, c);
+        if (b != d) {
+            // Along the rows y - h to y + h the segment's column is linear: largest at one end.
+            const auto colonne = [&](int yy) { return a + static_cast<double>(c - a) * (yy - b) / (d - b); };
+            x = static_cast<int>(std::ceil(qMax(colonne(qMax(b, y - h)), colonne(qMin(d, y + h)))));
+        }
+        droites_[static_cast<size_t>(y)] = qMax(droites_[static_cast<size_t>(y)], x + h);
+    }
+}
+
+void Surface::ToucherDisque(int cx, int cy, int r) {
+    const int R = r + DemiPlume();
+    Toucher(cy - R, cy + R, -1);
+    for (int y = qMax(0, cy - R), fin = qMin(hauteur_ - 1, cy + R); y <= fin; ++y) {
+        const double dy = y - cy;
+        const int x = cx + static_cast<int>(std::ceil(std::sqrt(qMax(0.0, double(R) * R - dy * dy)))) + 1;
+        droites_[static_cast<size_t>(y)] = qMax(droites_[static_cast<size_t>(y)], x);
+    }
 }
 
 int Surface::DroiteEncre(int haut, int bas) const {
@@ -140,7 +171,7 @@ void Surface::Effacer() {
 QImage Surface::Echanger(QImage feuille, ListeTraces* traces) {
     FinirPeinture();
     if (feuille.size() != image_.size() || feuille.format() != QImage::Format_RGB32) {
-        feuille = QImage(image_.size(), QImage::Format_RGB32);
+        feuille = NouvelleImage(image_.width(), image_.height());
         feuille.fill(VersRgb(couleurFond_));
     }
     std::swap(feuille, image_);
@@ -161,10 +192,12 @@ bool Surface::LigneRapide(int x1, int y1, int x2, int y2) {
     const qsizetype pas = image_.bytesPerLine();
     const QRgb couleur = VersRgb(couleurTrait_);
     const bool inverse = modeDessin_ == ModeInverse;
-    Toucher(y1, y2, qMax(x1, x2));
+    Toucher(y1, y2, -1);  // the bands; each row's bound follows the pixels set, the scans read less
+    int* droites = droites_.data();
     BalayerLigne(x1, y1, x2, y2, [&](int x, int y) {
         QRgb* px = reinterpret_cast<QRgb*>(bits + y * pas) + x;
         *px = inverse ? (0xFF000000u | ~*px) : couleur;
+        droites[y] = qMax(droites[y], x);
     });
     return true;
 }
@@ -183,7 +216,7 @@ void Surface::Ligne(double x1, double y1, double x2, double y2) {
     if (qMax(a, c) < -marge || qMax(b, d) < -marge || qMin(a, c) > image_.width() + marge ||
         qMin(b, d) > image_.height() + marge)
         return;
-    Toucher(qMin(b, d) - marge, qMax(b, d) + marge, qMax(a, c) + marge);
+    ToucherTrait(a, b, c, d);
     traces_.Ajouter(t);
     PreparerPeintre(false);
     if (a == c && b == d)
@@ -219,7 +252,7 @@ void Surface::Boite(double x1, double y1, double x2, double y2) {
 void Surface::Cercle(double cx, double cy, double rayon) {
     PreparerPeintre(true);
     const int r = Pixel(std::fabs(rayon));
-    Toucher(Pixel(cy) - r - largeurTrait_ - 1, Pixel(cy) + r + largeurTrait_ + 1, Pixel(cx) + r + largeurTrait_ + 1);
+    ToucherDisque(Pixel(cx), Pixel(cy), r);
     Trace t = Modele(Trace::Cercle, true);
     t.x1 = Pixel(cx), t.y1 = Pixel(cy), t.x2 = r;
     traces_.Ajouter(t);
@@ -257,7 +290,7 @@ void Surface::Redimensionner(int largeur, int hauteur) {
     hauteur = qBound(1, hauteur, 32767);
     if (largeur == image_.width() && hauteur == image_.height()) return;
     FinirPeinture();
-    QImage nouvelle(largeur, hauteur, QImage::Format_RGB32);
+    QImage nouvelle = NouvelleImage(largeur, hauteur);
     nouvelle.fill(VersRgb(couleurFond_));
     const int w = qMin(largeur, image_.width()), h = qMin(hauteur, image_.height());
     for (int y = 0; y < h; ++y)

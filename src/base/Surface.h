@@ -116,6 +116,7 @@ public:
     // The last column, over rows haut to bas, that may hold a colour other than the background;
     // every column right of it does hold the background. -1 when those rows are all background.
     int DroiteEncre(int haut, int bas) const;
+    int DroiteEncre(int y) const { return droites_[static_cast<size_t>(y)]; }  // 0 <= y < Hauteur()
 
 private:
     QPainter& Peintre() const;
@@ -125,6 +126,11 @@ private:
     // Rows y1 to y2 may change, none of them right of column `droite`.
     void Toucher(int y1, int y2, int droite = std::numeric_limits<int>::max());
     void ToucherTout();
+    // The rows a pen stroke from (a, b) to (c, d), or a circle of radius r and its fill, may change,
+    // each row's bound following the figure.
+    void ToucherTrait(int a, int b, int c, int d);
+    void ToucherDisque(int cx, int cy, int r);
+    int DemiPlume() const;
     void Vierge(int depuis);  // rows from `depuis` on hold the background alone
     Trace Modele(Trace::Sorte sorte, bool remplir) const {
         return {sorte, static_cast<std::uint8_t>(styleTrait_), static_cast<std::uint8_t>(remplir ? styleRemplissage_ : 1),

@@ -101,20 +101,18 @@ int ColonneEncree(const QImage& image, int x0, std::initializer_list<int> lignes
 
 int ColonneEncreeConnue(const Surface& s, int x0, int haut, int bas, unsigned fond) {
     if (fond != s.CouleurFond()) return ColonneEncree(s.Vue(), x0, haut, bas, fond);
-    // Against the surface's own background, the rows and columns it knows blank need no reading.
-    thread_local std::vector<const QRgb*> rangs;
-    rangs.clear();
-    int borne = -1;
+    // Against the surface's own background, a row needs reading only left of its bound, and only
+    // right of the best column found so far: most rows need no reading at all.
+    x0 = qMin(x0, s.Largeur() - 1);
+    const QRgb f = Surface::VersRgb(fond);
+    int meilleure = -1;
     for (int y = qMax(haut, 0), fin = qMin(bas, s.Hauteur() - 1); y <= fin; ++y) {
-        const int d = s.DroiteEncre(y, y);
-        if (d < 0) continue;
-        rangs.push_back(s.LigneBrute(y));
-        borne = qMax(borne, d);
+        const int d = qMin(s.DroiteEncre(y), x0);
+        if (d <= meilleure) continue;
+        const QRgb* ligne = s.LigneBrute(y);
+        meilleure = qMax(meilleure, DernierEncre([ligne](int) { return ligne; }, 1, d, meilleure + 1, f));
     }
-    x0 = std::min({x0, borne, s.Largeur() - 1});
-    if (rangs.empty() || x0 < 0) return -1;
-    const auto rang = [](int r) { return rangs[static_cast<size_t>(r)]; };
-    return DernierEncre(rang, static_cast<int>(rangs.size()), x0, 0, Surface::VersRgb(fond));
+    return meilleure;
 }
 
 bool Encre(const QImage& image, int x, int y, unsigned fond) {

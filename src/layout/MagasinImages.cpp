@@ -1,5 +1,7 @@
 #include "layout/MagasinImages.h"
 
+#include "base/ImageGrande.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -350,7 +352,7 @@ void MagasinImages::Ouvrier() {
         if (t.place < 0) {
             std::vector<QImage> nouvelles(kFeuilles);
             for (QImage& f : nouvelles) {
-                f = QImage(t.taille, QImage::Format_RGB32);
+                f = NouvelleImage(t.taille.width(), t.taille.height());
                 f.fill(t.fond);
             }
             l.lock();

@@ -191,12 +191,12 @@ TEST(Surface, ColumnsRightOfTheInkBoundAreBackground) {
     QImage motif(7, 5, QImage::Format_RGB32);
     motif.fill(qRgb(0, 90, 0));
     for (int pas = 0; pas < 3000; ++pas) {
-        s.FixerLargeurTrait(n(0, 3) == 0 ? n(2, 5) : 1);
+        s.FixerLargeurTrait(n(0, 3) == 0 ? n(2, 9) : 1);
         s.FixerStyleTrait(n(0, 5) == 0 ? n(1, 4) : 0);
         s.FixerModeDessin(n(0, 4) == 0 ? Surface::ModeInverse : Surface::ModeCopie);
         s.FixerStyleRemplissage(n(0, 7));
         // Small figures anywhere, so that most rows keep a bound inside the picture.
-        const int x = n(-10, 130), y = n(-10, 100), dx = n(-15, 15), dy = n(-15, 15);
+        const int x = n(-10, 130), y = n(-10, 100), dx = n(-40, 40), dy = n(-40, 40);
         switch (n(0, 9)) {
         case 0: case 1: case 2: s.Ligne(x, y, x + dx, y + dy); break;
         case 3: s.Point(x, y); break;
