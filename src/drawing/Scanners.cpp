@@ -99,19 +99,35 @@ int ColonneEncree(const QImage& image, int x0, std::initializer_list<int> lignes
     return DernierEncre(rang, n, x0, xMin, Surface::VersRgb(fond));
 }
 
+namespace {
+
+// Row y's last ink in [meilleure + 1, min(x0, its bound)], or meilleure.
+int MieuxDansRang(const Surface& s, int y, int x0, int meilleure, QRgb f) {
+    const int d = qMin(s.DroiteEncre(y), x0);
+    if (d <= meilleure) return meilleure;
+    const QRgb* ligne = s.LigneBrute(y);
+    return qMax(meilleure, DernierEncre([ligne](int) { return ligne; }, 1, d, meilleure + 1, f));
+}
+
+}  // namespace
+
+// Against the surface's own background, a row needs reading only left of its bound, and only right
+// of the best column found so far: most rows need no reading at all.
 int ColonneEncreeConnue(const Surface& s, int x0, int haut, int bas, unsigned fond) {
     if (fond != s.CouleurFond()) return ColonneEncree(s.Vue(), x0, haut, bas, fond);
-    // Against the surface's own background, a row needs reading only left of its bound, and only
-    // right of the best column found so far: most rows need no reading at all.
     x0 = qMin(x0, s.Largeur() - 1);
-    const QRgb f = Surface::VersRgb(fond);
     int meilleure = -1;
-    for (int y = qMax(haut, 0), fin = qMin(bas, s.Hauteur() - 1); y <= fin; ++y) {
-        const int d = qMin(s.DroiteEncre(y), x0);
-        if (d <= meilleure) continue;
-        const QRgb* ligne = s.LigneBrute(y);
-        meilleure = qMax(meilleure, DernierEncre([ligne](int) { return ligne; }, 1, d, meilleure + 1, f));
-    }
+    for (int y = qMax(haut, 0), fin = qMin(bas, s.Hauteur() - 1); y <= fin; ++y)
+        meilleure = MieuxDansRang(s, y, x0, meilleure, Surface::VersRgb(fond));
+    return meilleure;
+}
+
+int ColonneEncreeConnue(const Surface& s, int x0, std::initializer_list<int> lignes, unsigned fond) {
+    if (fond != s.CouleurFond()) return ColonneEncree(s.Vue(), x0, lignes, fond);
+    x0 = qMin(x0, s.Largeur() - 1);
+    int meilleure = -1;
+    for (int y : lignes)
+        if (y >= 0 && y < s.Hauteur()) meilleure = MieuxDansRang(s, y, x0, meilleure, Surface::VersRgb(fond));
     return meilleure;
 }
 

@@ -41,6 +41,7 @@ int ColonneEncree(const QImage& image, int x0, std::initializer_list<int> lignes
 
 // The same on a surface, leaving out the rows and columns it knows hold its background alone.
 int ColonneEncreeConnue(const Surface& surface, int x0, int haut, int bas, unsigned fond);
+int ColonneEncreeConnue(const Surface& surface, int x0, std::initializer_list<int> lignes, unsigned fond);
 
 // True when the pixel (x, y) is inside the picture and differs from `fond`.
 bool Encre(const QImage& image, int x, int y, unsigned fond);

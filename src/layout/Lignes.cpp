@@ -79,8 +79,8 @@ void FinDeLigne(Contexte& ctx) {
     const double y4 = e.YLigne - e.MargeSonde;
     const unsigned fond = EchantillonneFond(ctx);
     const int x0 = qMin(PixelProche(e.PosX + 30.0 * e.Taille), ctx.surface.Largeur() - 1);
-    const int x = ColonneEncree(ctx.surface.Vue(), x0,
-                                {PixelProche(y1), PixelProche(y2), PixelProche(y3), PixelProche(y4)}, fond);
+    const int x = ColonneEncreeConnue(ctx.surface, x0,
+                                      {PixelProche(y1), PixelProche(y2), PixelProche(y3), PixelProche(y4)}, fond);
     e.XFinGlyphe = x < 1 ? e.MargeGauche : x;
 }
 
