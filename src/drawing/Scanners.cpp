@@ -101,12 +101,16 @@ int ColonneEncree(const QImage& image, int x0, std::initializer_list<int> lignes
 
 namespace {
 
-// Row y's last ink in [meilleure + 1, min(x0, its bound)], or meilleure.
+// Row y's last ink in [meilleure + 1, min(x0, its bound)], or meilleure. The bounds of thin
+// strokes are exact and those of wide ones a few pixels out: the first pixels are read one by one.
 int MieuxDansRang(const Surface& s, int y, int x0, int meilleure, QRgb f) {
-    const int d = qMin(s.DroiteEncre(y), x0);
-    if (d <= meilleure) return meilleure;
+    int x = qMin(s.DroiteEncre(y), x0);
+    if (x <= meilleure) return meilleure;
     const QRgb* ligne = s.LigneBrute(y);
-    return qMax(meilleure, DernierEncre([ligne](int) { return ligne; }, 1, d, meilleure + 1, f));
+    for (const int fin = qMax(meilleure + 1, x - 7); x >= fin; --x)
+        if ((ligne[x] ^ f) & kMasque) return x;
+    if (x <= meilleure) return meilleure;
+    return qMax(meilleure, DernierEncre([ligne](int) { return ligne; }, 1, x, meilleure + 1, f));
 }
 
 }  // namespace
@@ -116,9 +120,17 @@ int MieuxDansRang(const Surface& s, int y, int x0, int meilleure, QRgb f) {
 int ColonneEncreeConnue(const Surface& s, int x0, int haut, int bas, unsigned fond) {
     if (fond != s.CouleurFond()) return ColonneEncree(s.Vue(), x0, haut, bas, fond);
     x0 = qMin(x0, s.Largeur() - 1);
-    int meilleure = -1;
-    for (int y = qMax(haut, 0), fin = qMin(bas, s.Hauteur() - 1); y <= fin; ++y)
-        meilleure = MieuxDansRang(s, y, x0, meilleure, Surface::VersRgb(fond));
+    haut = qMax(haut, 0);
+    bas = qMin(bas, s.Hauteur() - 1);
+    // The row with the furthest bound first: its ink there, the usual case, settles the answer
+    // without reading any other row.
+    if (haut > bas || x0 < 0) return -1;
+    int premiere = haut;
+    for (int y = haut + 1; y <= bas; ++y)
+        if (s.DroiteEncre(y) > s.DroiteEncre(premiere)) premiere = y;
+    int meilleure = MieuxDansRang(s, premiere, x0, -1, Surface::VersRgb(fond));
+    if (meilleure == qMin(s.DroiteEncre(premiere), x0)) return meilleure;
+    for (int y = haut; y <= bas; ++y) meilleure = MieuxDansRang(s, y, x0, meilleure, Surface::VersRgb(fond));
     return meilleure;
 }
 
