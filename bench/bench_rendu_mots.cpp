@@ -1,4 +1,4 @@
-// Words per second of writing a text file as `velmor render` does, but on the editor's full
+// Words per second of writing a text file as `velmor render` does (one dictionary pass), but on the editor's full
 // 1600 x 1200 surface so that every word lands on the picture: each line's words handed to
 // Transcrire one by one, a new line at each line end, a full screen stored at each screen change
 // and a fresh editor started when the 20 screens are full. The starts of the editors (tables and
@@ -42,6 +42,7 @@ Resultat Rendre(const QStringList& lignes, int taille, int langue, int zone) {
     Resultat r;
     std::vector<AppelDessin> journal;
     std::unique_ptr<Poste> poste;
+    std::optional<Dictionnaires::Passe> passe;  // the render reads the text as one dictionary pass
     Chrono::time_point debut;
     double debutCpu = 0;
     const auto demarrer = [&] {
@@ -49,7 +50,9 @@ Resultat Rendre(const QStringList& lignes, int taille, int langue, int zone) {
             r.secondes += Secondes(Chrono::now() - debut);
             r.cpu += TempsProcesseur() - debutCpu;
         }
+        passe.reset();
         poste = std::make_unique<Poste>(taille, langue);
+        passe.emplace(poste->ctx->dictionnaires);
         poste->fenetre.largeurTravail = zone;
         poste->ctx->journalDessin = &journal;
         ++r.postes;
@@ -83,6 +86,7 @@ Resultat Rendre(const QStringList& lignes, int taille, int langue, int zone) {
     }
     r.secondes += Secondes(Chrono::now() - debut);
     r.cpu += TempsProcesseur() - debutCpu;
+    passe.reset();
     return r;
 }
 

@@ -409,7 +409,7 @@ QImage MagasinImages::Image(int place) const {
     }
     const Cliche& c = *cliche;
     if (!c.brute.isNull()) return c.brute;
-    QImage image(c.largeur, c.hauteur, QImage::Format_RGB32);
+    QImage image = NouvelleImage(c.largeur, c.hauteur);
     for (int l = 0; l < c.lignes; ++l) {
         for (int col = 0; col < c.colonnes; ++col) {
             const QRect z = c.Zone(col, l);

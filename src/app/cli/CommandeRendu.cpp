@@ -10,6 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <QThread>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -92,9 +96,26 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
     QList<QImage> ecrans = editeur.Ecrans();
     if (o->Drapeau(QStringLiteral("--rogner")))
         for (QImage& ecran : ecrans) ecran = Rogner(ecran, editeur.ctx().surface.CouleurFond());
-    for (int i = 0; i < ecrans.size(); ++i) {
-        const QString nom = NomEcran(destination, i + 1, static_cast<int>(ecrans.size()));
-        if (!EnregistrerImage(ecrans[i], nom)) {
+    std::vector<QImage> images(ecrans.begin(), ecrans.end());
+    ecrans.clear();
+    const int n = static_cast<int>(images.size());
+    // The screens are coded side by side, one thread a processor: coding a picture (PNG above all)
+    // takes far longer than writing its words.
+    std::vector<char> ecrits(static_cast<size_t>(n), 0);
+    std::atomic<int> suivant{0};
+    const auto ouvrier = [&] {
+        for (int i = suivant++; i < n; i = suivant++) {
+            ecrits[static_cast<size_t>(i)] = EnregistrerImage(images[static_cast<size_t>(i)], NomEcran(destination, i + 1, n));
+            images[static_cast<size_t>(i)] = QImage();
+        }
+    };
+    std::vector<std::thread> aides(static_cast<size_t>(qBound(0, QThread::idealThreadCount() - 1, n - 1)));
+    for (std::thread& t : aides) t = std::thread(ouvrier);
+    ouvrier();
+    for (std::thread& t : aides) t.join();
+    for (int i = 0; i < n; ++i) {
+        const QString nom = NomEcran(destination, i + 1, n);
+        if (!ecrits[static_cast<size_t>(i)]) {
             erreurs << "velmor: cannot write " << nom << Qt::endl;
             return 1;
         }
