@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QVarLengthArray>
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -365,10 +366,16 @@ void Dictionnaires::NouvellePasse() {
 }
 
 std::optional<QString> Dictionnaires::Chercher(Contexte& ctx, const QString& nom, QStringView cle) {
-    const QString chemin = ctx.Fichier(nom);
-    Fichier& f = fichiers_[chemin];
+    if (ctx.dossier != dossierRecents_) {
+        recents_.clear();
+        dossierRecents_ = ctx.dossier;
+    }
+    auto recent = std::find_if(recents_.begin(), recents_.end(), [&](const auto& r) { return r.first == nom; });
+    if (recent == recents_.end()) recent = recents_.insert(recents_.end(), {nom, &fichiers_[ctx.Fichier(nom)]});
+    Fichier& f = *recent->second;
     if (!f.surveille && f.passe != passe_) f.aVerifier = true;
     if (f.aVerifier) {
+        const QString chemin = ctx.Fichier(nom);
         if (!f.surveille) Surveiller(chemin, f);
         Actualiser(chemin, f);
         f.aVerifier = false;

@@ -86,7 +86,10 @@ public:
     std::optional<QString> Chercher(Contexte& ctx, const QString& nom, QStringView cle);
 
     // Forgets every loaded file.
-    void Vider() { fichiers_.clear(); }
+    void Vider() {
+        fichiers_.clear();
+        recents_.clear();
+    }
 
 private:
     struct Fichier {
@@ -103,6 +106,10 @@ private:
     void Surveiller(const QString& chemin, Fichier& f);
     void Annoncer(const QString& dossier, const QString& nom);
     std::map<QString, Fichier> fichiers_;  // by full path
+    // The files looked up in the program folder `dossierRecents_`, by name: no path to build and
+    // compare at every lookup.
+    std::vector<std::pair<QString, Fichier*>> recents_;
+    QString dossierRecents_;
     int veille_ = -1;                       // the inotify descriptor, -1 without one
     std::map<int, QString> dossiers_;       // watched folders, by watch descriptor
     std::uint64_t passe_ = 1;
