@@ -144,7 +144,8 @@ MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRe
 
 std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImage& source, QPointF position,
                                                                     const std::vector<bool>* intactes,
-                                                                    const std::vector<bool>* unies, QRgb fondUni) {
+                                                                    const std::vector<bool>* unies, QRgb fondUni,
+                                                                    const std::vector<int>* droites) {
     // Read the picture in place: a copy of an image being painted on would be a deep one.
     QImage convertie;
     if (source.format() != QImage::Format_RGB32 && source.format() != QImage::Format_ARGB32)
@@ -180,10 +181,14 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
             const QRgb* premiere = Ligne(image, haut, 0);  // each tile is read against its first pixel
             for (int y = 0; y < hauteur; ++y) {
                 const QRgb* p = Ligne(image, haut + y, 0);
+                // Right of the row's bound every pixel is fondUni: nothing to read there.
+                const int borne = droites ? (*droites)[static_cast<size_t>(haut + y)] : c->largeur;
                 for (int col = 0; col < c->colonnes; ++col) {
-                    const int x = col * CoteTuile;
+                    const int x = col * CoteTuile, n = qMin(CoteTuile, c->largeur - x);
                     bande[static_cast<size_t>(col) * CoteTuile + y] =
-                        HorsFond(p + x, qMin(CoteTuile, c->largeur - x), premiere[x]);
+                        x <= borne              ? HorsFond(p + x, n, premiere[x])
+                        : premiere[x] == fondUni ? 0
+                                                 : ~std::uint64_t{0} >> (64 - n);
                 }
             }
         }
@@ -363,7 +368,7 @@ void MagasinImages::Ouvrier() {
         }
         // Decouper reads no member of a store that does not share: no lock is needed to code.
         QImage image = t.attente->brute;
-        auto codee = Decouper(image, t.attente->position, nullptr, t.unies.empty() ? nullptr : &t.unies, t.fond);
+        auto codee = Decouper(image, t.attente->position, nullptr, t.unies.empty() ? nullptr : &t.unies, t.fond, &t.droites);
         l.lock();
         if (t.place < Places() && places_[static_cast<size_t>(t.place)] == t.attente)
             places_[static_cast<size_t>(t.place)] = std::move(codee);

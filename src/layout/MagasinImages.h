@@ -91,8 +91,10 @@ private:
 
     // `intactes`: per band of tiles, true when it is known equal to the last stored picture.
     // `unies`: per band of tiles, true when it holds nothing but `fondUni`.
+    // `droites`: per row, the last column that may differ from `fondUni` (Surface::DroiteEncre).
     std::shared_ptr<const Cliche> Decouper(const QImage& image, QPointF position, const std::vector<bool>* intactes,
-                                           const std::vector<bool>* unies = nullptr, QRgb fondUni = 0);
+                                           const std::vector<bool>* unies = nullptr, QRgb fondUni = 0,
+                                           const std::vector<int>* droites = nullptr);
     // `lus`: the rows' pixels that differ from the tile's first, one bit each, when already read.
     static TuilePartagee Coder(const QImage& image, const QRect& zone, const std::uint64_t* lus);
 
