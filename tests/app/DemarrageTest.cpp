@@ -18,18 +18,11 @@ TEST(Demarrage, WithoutSettingsOrTables) {
     Main(*b.ctx);
     const EtatProgramme& e = b.etat();
     // The pen set before start-up is reset to the defaults (the rest: the settings tests).
-    EXPECT_EQ(b.surface.CouleurTrait(), 0u);
-    EXPECT_EQ(b.surface.LargeurTrait(), 1);
-    EXPECT_EQ(e.Ecriture, 0);
-    EXPECT_EQ(e.Langue, 0);
-    EXPECT_EQ(e.UniteHauteur, 12);
-    EXPECT_EQ(e.StyleRemplissage, 1);
+    EXPECT_EQ(std::tuple(b.surface.CouleurTrait(), b.surface.LargeurTrait(), e.Ecriture, e.Langue), std::tuple(0u, 1, 0, 0));
+    EXPECT_EQ(std::tuple(e.UniteHauteur, e.StyleRemplissage), std::tuple(12, 1));
     EXPECT_EQ(e.PosX, 0);  // even though the first line was set up
-    EXPECT_EQ(e.YLigne, 38);
-    EXPECT_EQ(e.TitreFenetre, "Velmor   ");
-    EXPECT_EQ(b.fenetre.textes["CmdScaqh"], "Velmor");
-    EXPECT_EQ(b.fenetre.textes["CmdLihg"], "Tumeli");
-    EXPECT_FALSE(QFile::exists(dir.filePath("_~EjgSaf12.BMP")));
+    EXPECT_EQ(std::tuple(e.YLigne, e.TitreFenetre, b.fenetre.textes["CmdScaqh"]), std::tuple(38, u"Velmor   "_s, u"Velmor"_s));
+    EXPECT_TRUE(b.fenetre.textes["CmdLihg"] == "Tumeli" && !QFile::exists(dir.filePath("_~EjgSaf12.BMP"))) << b.fenetre.textes["CmdLihg"].toStdString();
     EXPECT_TRUE(b.fenetre.messages.empty());
 }
 

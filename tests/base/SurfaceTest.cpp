@@ -29,26 +29,21 @@ TEST(Surface, ColoursCrossAsBgrOutsideReadsMinusOneAndGrowingKeepsTheDrawing) {
     Surface s(20, 10);
     s.FixerCouleurTrait(0x0000FF);  // red
     s.Point(2, 3);
-    EXPECT_EQ(s.LirePixel(2, 3), 0x0000FF);
-    EXPECT_EQ(qRed(s.LigneBrute(3)[2]), 255);
+    EXPECT_EQ(std::tuple(s.LirePixel(2, 3), qRed(s.LigneBrute(3)[2])), std::tuple(0x0000FF, 255));
     EXPECT_EQ(s.LirePixel(0, 0), 0xFFFFFF);
-    EXPECT_EQ(s.LirePixel(-1, 0), -1);
-    EXPECT_EQ(s.LirePixel(20, 0), -1);
-    EXPECT_EQ(s.LirePixel(0, 10), -1);
+    for (auto [x, y] : {std::pair{-1, 0}, {20, 0}, {0, 10}}) EXPECT_EQ(s.LirePixel(x, y), -1);
 
     Surface g(50, 40);
     g.Ligne(0, 39, 49, 39);
     g.FixerHauteur(100);
     g.FixerLargeur(80);
-    EXPECT_EQ(g.Hauteur(), 100);
-    EXPECT_EQ(g.LirePixel(49, 39), 0);
-    EXPECT_EQ(g.LirePixel(79, 99), 0xFFFFFF);
+    EXPECT_EQ(std::tuple(g.Hauteur(), g.LirePixel(49, 39), g.LirePixel(79, 99)), std::tuple(100, 0, 0xFFFFFF));
     g.FixerHauteur(20);
-    EXPECT_EQ(g.LirePixel(0, 19), 0xFFFFFF);
-    EXPECT_EQ(g.LirePixel(0, 39), -1);
+    EXPECT_EQ(std::tuple(g.LirePixel(0, 19), g.LirePixel(0, 39)), std::tuple(0xFFFFFF, -1));
 }
 
-TEST(Surface, RedrawingInTheBackgroundLeavesNothing) {
+// The figures drawn again in the background colour, or twice in invert mode, leave the picture as it was.
+TEST(Surface, RedrawingInTheBackgroundOrInvertedTwiceLeavesNothing) {
     Surface s(120, 100);
     for (int largeur : {1, 3}) {
         s.FixerLargeurTrait(largeur);
@@ -59,10 +54,7 @@ TEST(Surface, RedrawingInTheBackgroundLeavesNothing) {
         Figures(s);
         EXPECT_EQ(Encre(s), 0) << "line width " << largeur;
     }
-}
-
-TEST(Surface, InvertModeTwiceRestoresThePixels) {
-    Surface s(120, 100);
+    s.FixerLargeurTrait(1);
     s.FixerCouleurTrait(0x00FF00);
     s.Ligne(0, 50, 119, 50);
     const QImage avant = s.Image();
@@ -90,8 +82,7 @@ TEST(Surface, FillStylesAndTransparentLines) {
     s.FixerStyleRemplissage(2);  // horizontal hatching: some pixels inside, not all
     s.Boite(10, 10, 40, 40);
     const int n = Encre(s);
-    EXPECT_GT(n, 120);
-    EXPECT_LT(n, 31 * 31);
+    EXPECT_TRUE(n > 120 && n < (31 * 31)) << n;
     s.Effacer();
     s.FixerStyleTrait(5);
     s.Ligne(0, 0, 50, 50);
@@ -141,8 +132,7 @@ TEST(Surface, TextIsAliased) {
             const qint64 p = s.LirePixel(x, y);
             autres += p != 0 && p != 0xFFFFFF;
         }
-    EXPECT_GT(Encre(s), 50);
-    EXPECT_EQ(autres, 0);
+    EXPECT_TRUE(Encre(s) > 50 && autres == 0) << "encre=" << Encre(s) << " autres=" << autres;
 }
 
 TEST(Surface, BmpRoundTripIsExactAndStable) {
@@ -154,14 +144,10 @@ TEST(Surface, BmpRoundTripIsExactAndStable) {
     ASSERT_TRUE(s.SauverBmp(a));
     ASSERT_TRUE(s.SauverBmp(b));
     QFile fa(a), fb(b);
-    fa.open(QIODevice::ReadOnly);
-    fb.open(QIODevice::ReadOnly);
+    ASSERT_TRUE(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
     EXPECT_EQ(fa.readAll(), fb.readAll());
-
     Surface t(5, 5);
     ASSERT_TRUE(t.ChargerBmp(a));
-    EXPECT_EQ(t.Largeur(), 33);
-    EXPECT_EQ(t.LirePixel(16, 8), 0x3366CC);
     EXPECT_EQ(t.Image(), s.Image());
 }
 
@@ -170,16 +156,13 @@ TEST(Surface, PasteCopyAndANewSheet) {
     QImage motif(4, 4, QImage::Format_RGB32);
     motif.fill(qRgb(255, 0, 0));
     s.Coller(motif, 10, 20);
-    EXPECT_EQ(s.LirePixel(10, 20), 0x0000FF);
-    EXPECT_EQ(s.LirePixel(13, 23), 0x0000FF);
-    EXPECT_EQ(s.LirePixel(14, 23), 0xFFFFFF);
+    EXPECT_EQ(std::tuple(s.LirePixel(10, 20), s.LirePixel(13, 23), s.LirePixel(14, 23)), std::tuple(0x0000FF, 0x0000FF, 0xFFFFFF));
     const QImage copie = s.Image();
     s.Ligne(0, 0, 39, 0);  // drawing after a copy leaves the copy as it was
     EXPECT_EQ(copie.pixel(0, 0), qRgb(255, 255, 255));
     // Setting the background starts a new sheet.
     s.FixerCouleurFond(0x00FFFF);
     EXPECT_EQ(s.LirePixel(10, 20), 0x00FFFF);
-    EXPECT_EQ(s.CouleurFond(), 0x00FFFFu);
 }
 
 // The blank bound the line scanners trust: right of DroiteEncre every pixel of the row is the

@@ -1,6 +1,7 @@
 #include "drawing/Composeur.h"
 #include "support/Banc.h"
 
+#include <QLine>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,11 +17,7 @@ QString Entree(const QString& tiges, QChar gauche = u'0', const QString& sousChe
 struct BancComposeur : Banc {
     explicit BancComposeur(const QString& entree) : Banc(300, 120) {
         EtatProgramme& e = etat();
-        e.Taille = 1;
-        e.YLigne = e.PosY = 50;
-        e.HauteurCaractere = 12;
-        e.MargeGauche = 15;
-        e.PosX = e.XTrace = 100;
+        e.Taille = 1, e.YLigne = e.PosY = 50, e.HauteurCaractere = 12, e.MargeGauche = 15, e.PosX = e.XTrace = 100;
         e.Relief = false;
         tables().TableGlyphes['b' - 97][1][0] = entree;
     }
@@ -41,15 +38,11 @@ TEST(ComposeGlyphe, StemsBridgeTheGapBetweenBodyAndMarkDownOrUp) {
     BancComposeur b(Entree("5000"));
     b.CorpsEtMarque();  // a mark five rows below the boundary
     b.Composer();
-    EXPECT_TRUE(b.Tige(102, 37, 42));
-    EXPECT_EQ(b.surface.LirePixel(102, 43), 0xFFFFFF);
-    EXPECT_EQ(b.etat().PhaseDessin, "T7");
-
+    EXPECT_EQ(std::tuple(b.Tige(102, 37, 42), b.surface.LirePixel(102, 43), b.etat().PhaseDessin), std::tuple(true, 0xFFFFFF, u"T7"_s));
     // Composing again at the same pen does nothing.
     b.surface.Point(102, 40, 0xFFFFFF);
     b.Composer();
     EXPECT_EQ(b.surface.LirePixel(102, 40), 0xFFFFFF);
-
     // The mirrored stem rises to a mark above the cell.
     BancComposeur haut(Entree("0050"));
     haut.CorpsEtMarque(32);
@@ -57,29 +50,22 @@ TEST(ComposeGlyphe, StemsBridgeTheGapBetweenBodyAndMarkDownOrUp) {
     EXPECT_TRUE(haut.Tige(102, 32, 38));
 }
 
+// Already joined (a stroke runs down the column), another stroke alongside the stem, the mark not at
+// the stem's end, no left mark: no stem, and the column keeps its ink.
 TEST(ComposeGlyphe, NoStemWithoutAGap) {
-    BancComposeur joint(Entree("5000"));  // already joined: a stroke runs down the column
-    joint.CorpsEtMarque();
-    joint.surface.Ligne(102, 38, 102, 42);
-    const auto avant = joint.Encre();
-    joint.Composer();
-    EXPECT_EQ(joint.Encre(), avant);
-
-    BancComposeur voisin(Entree("5000"));  // another stroke alongside the stem
-    voisin.CorpsEtMarque();
-    voisin.surface.Ligne(103, 40, 103, 40);
-    voisin.Composer();
-    EXPECT_EQ(voisin.surface.LirePixel(102, 40), 0xFFFFFF);
-
-    BancComposeur court(Entree("5000"));  // the mark is not at the stem's end
-    court.CorpsEtMarque(40);
-    court.Composer();
-    EXPECT_EQ(court.surface.LirePixel(102, 39), 0xFFFFFF);
-
-    BancComposeur sansMarque(Entree("5000", u'°'));  // no left mark: no left stem
-    sansMarque.CorpsEtMarque();
-    sansMarque.Composer();
-    EXPECT_EQ(sansMarque.surface.LirePixel(102, 40), 0xFFFFFF);
+    const struct {
+        QChar gauche;
+        int yMarque;
+        QLine trait;
+    } cas[] = {{u'0', 42, {102, 38, 102, 42}}, {u'0', 42, {103, 40, 103, 40}}, {u'0', 40, {}}, {u'°', 42, {}}};
+    for (const auto& c : cas) {
+        BancComposeur b(Entree("5000", c.gauche));
+        b.CorpsEtMarque(c.yMarque);
+        if (c.trait != QLine()) b.surface.Ligne(c.trait.x1(), c.trait.y1(), c.trait.x2(), c.trait.y2());
+        const auto avant = b.Encre();
+        b.Composer();
+        EXPECT_EQ(b.Encre(), avant) << c.yMarque;
+    }
 }
 
 TEST(ComposeGlyphe, SubPathFirstThenAnOffsetCodeShiftsTheLaterStems) {
@@ -88,9 +74,7 @@ TEST(ComposeGlyphe, SubPathFirstThenAnOffsetCodeShiftsTheLaterStems) {
     BancComposeur b(Entree(":700", u'0', "R:R:  "));
     b.surface.Ligne(95, 38, 130, 38);
     b.Composer();
-    EXPECT_EQ(b.surface.LirePixel(100, 44), 0);
-    EXPECT_EQ(b.surface.LirePixel(120, 44), 0);
-    EXPECT_TRUE(b.Tige(112, 37, 44));
+    EXPECT_EQ(std::tuple(b.surface.LirePixel(100, 44), b.surface.LirePixel(120, 44), b.Tige(112, 37, 44)), std::tuple(0, 0, true));
     EXPECT_EQ(b.surface.LirePixel(102, 40), 0xFFFFFF);
 }
 

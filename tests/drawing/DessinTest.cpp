@@ -1,6 +1,7 @@
 #include "drawing/Dessin.h"
 #include "support/Banc.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -36,8 +37,7 @@ TEST(Dessin, PathsLeaveTheirInk) {
     };
     for (const CasChemin& c : cas) {
         Banc b;
-        b.etat().Taille = c.taille;
-        b.etat().Relief = c.relief;
+        b.etat().Taille = c.taille, b.etat().Relief = c.relief;
         b.surface.FixerLargeurTrait(c.largeur);
         double x = 100, y = 100;
         EXPECT_TRUE(Dessin(*b.ctx, c.chemin, x, y, c.premier, 0, "")) << c.chemin;
@@ -53,57 +53,38 @@ TEST(Dessin, BDotIsErasedAtTheNextPassAndACircleMovesThePen) {
     Banc b;
     double x = 20, y = 20;
     Dessin(*b.ctx, "B11", x, y, 1, 0, "");
-    EXPECT_EQ(b.Encre(), (Points{{21, 21}}));
-    EXPECT_TRUE(b.etat().PointBPose);
+    EXPECT_EQ(std::tuple(b.Encre(), b.etat().PointBPose), std::tuple(Points{{21, 21}}, true));
     Dessin(*b.ctx, "R0", x, y, 1, 0, "");  // draws the single pixel (20, 20)
-    EXPECT_EQ(b.Encre(), (Points{{20, 20}}));
-    EXPECT_FALSE(b.etat().PointBPose);
-
-    Banc c;
-    c.etat().Taille = 2;
+    EXPECT_EQ(std::tuple(b.Encre(), b.etat().PointBPose), std::tuple(Points{{20, 20}}, false));
+    // The circle reaches 6 pixels on each side of (10, 10) at size 2; "R1" then draws from (22, 10).
+    b.surface.Effacer();
+    b.etat().Taille = 2;
     x = y = 10;
-    Dessin(*c.ctx, "C3R1", x, y, 1, 0, "");
-    // The circle reaches 6 pixels on each side of (10, 10); "R1" then draws from (22, 10).
-    for (int px : {16, 4, 23, 24}) EXPECT_EQ(c.surface.LirePixel(px, 10), 0) << px;
-    EXPECT_EQ(c.surface.LirePixel(10, 10), 0xFFFFFF);
+    Dessin(*b.ctx, "C3R1", x, y, 1, 0, "");
+    for (int px : {16, 4, 23, 24}) EXPECT_EQ(b.surface.LirePixel(px, 10), 0) << px;
+    EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFFFFFF);
 }
 
+// A stem ("S0") at (100, y) joins a stroke 3 pixels below, or the picture's edge nearer than 4 × Taille,
+// in the Velmor script only and not when forbidden (cleared at the end of the pass).
 TEST(Dessin, StemsJoinOnlyNearStrokesAndOnlyInVelmor) {
-    Banc b;
-    double x = 100, y = 50;
-    double ax = 90, ay = 53;
-    Dessin(*b.ctx, "R:", ax, ay, 1, 0, "");  // a stroke 3 pixels below the pen
-    const size_t avant = b.Encre().size();
-    Dessin(*b.ctx, "S0", x, y, 1, 0, "");
-    EXPECT_EQ(b.surface.LirePixel(100, 50), 0);
-    EXPECT_EQ(b.surface.LirePixel(100, 52), 0);
-    EXPECT_EQ(b.Encre().size(), avant + 3);
-
-    Banc loin;  // empty below: the scan reaches the edge, far away, and draws nothing
-    double lx = 100, ly = 50;
-    Dessin(*loin.ctx, "S0N0", lx, ly, 1, 0, "");
-    EXPECT_TRUE(loin.Encre().empty());
-
-    Banc bord;  // the edge nearer than 4 × Taille: a stem to the edge
-    double bx = 100, by = 297;
-    Dessin(*bord.ctx, "S0", bx, by, 1, 0, "");
-    EXPECT_EQ(bord.Encre().size(), 3u);
-
-    Banc latine;
-    latine.etat().Ecriture = 2;
-    latine.etat().EcritureAvantDerniere = latine.etat().EcriturePrecedente = 2;
-    double tx = 90, ty = 53, px = 100, py = 50;
-    Dessin(*latine.ctx, "R:", tx, ty, 1, 0, "");
-    Dessin(*latine.ctx, "S0", px, py, 1, 0, "");
-    EXPECT_EQ(latine.surface.LirePixel(100, 50), 0xFFFFFF);
-
-    Banc interdite;
-    double ix = 90, iy = 53, jx = 100, jy = 50;
-    Dessin(*interdite.ctx, "R:", ix, iy, 1, 0, "");
-    interdite.etat().TigeInterdite = true;
-    Dessin(*interdite.ctx, "S0", jx, jy, 1, 0, "");
-    EXPECT_EQ(interdite.surface.LirePixel(100, 50), 0xFFFFFF);
-    EXPECT_FALSE(interdite.etat().TigeInterdite);  // cleared at the end of the pass
+    const auto tige = [](double y, bool trait, const std::function<void(EtatProgramme&)>& regler = {}) {
+        auto b = std::make_unique<Banc>();
+        double tx = 90, ty = y + 3, x = 100;
+        if (trait) Dessin(*b->ctx, "R:", tx, ty, 1, 0, "");
+        if (regler) regler(b->etat());
+        Dessin(*b->ctx, "S0N0", x, y, 1, 0, "");
+        return b;
+    };
+    auto b = tige(50, true);
+    EXPECT_EQ(std::tuple(b->surface.LirePixel(100, 50), b->surface.LirePixel(100, 52)), std::tuple(0, 0));
+    EXPECT_EQ(b->Encre().size(), 11u + 3);
+    EXPECT_TRUE(tige(50, false)->Encre().empty());  // nothing below: the edge is far away
+    EXPECT_EQ(tige(297, false)->Encre().size(), 3u);
+    auto latine = tige(50, true, [](EtatProgramme& e) { e.Ecriture = e.EcritureAvantDerniere = e.EcriturePrecedente = 2; });
+    EXPECT_EQ(latine->surface.LirePixel(100, 50), 0xFFFFFF);
+    auto interdite = tige(50, true, [](EtatProgramme& e) { e.TigeInterdite = true; });
+    EXPECT_EQ(std::tuple(interdite->surface.LirePixel(100, 50), interdite->etat().TigeInterdite), std::tuple(0xFFFFFF, false));
 }
 
 TEST(Dessin, MulticolourPicksTheColourByTheCodesLastCharacterAndBadPathsStop) {
@@ -113,23 +94,15 @@ TEST(Dessin, MulticolourPicksTheColourByTheCodesLastCharacterAndBadPathsStop) {
                                      "255", "255", "65280", "255", "255"};
     double x = 10, y = 10;
     Dessin(*b.ctx, "R0", x, y, 1, 0, "ba8");
-    EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFF00);
-    EXPECT_EQ(b.etat().DernierCode, "ba8");
-
+    EXPECT_EQ(std::tuple(b.surface.LirePixel(10, 10), b.etat().DernierCode), std::tuple(0xFF00, u"ba8"_s));
     // A code that names no cell keeps the colour given; so does the repositioning mark.
-    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF0000, ""));
-    EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFF0000);
-    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF00FF, "b;"));
-    EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFF00FF);
+    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF0000, "") && b.surface.LirePixel(10, 10) == 0xFF0000) << std::hex << b.surface.LirePixel(10, 10);
+    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF00FF, "b;") && b.surface.LirePixel(10, 10) == 0xFF00FF) << std::hex << b.surface.LirePixel(10, 10);
     b.etat().Repositionnement = true;
-    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF, "8"));
-    EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFF);
+    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF, "8") && b.surface.LirePixel(10, 10) == 0xFF) << std::hex << b.surface.LirePixel(10, 10);
     // A cell that holds no number is an error.
-    b.etat().Repositionnement = false;
-    b.etat().CouleursMulticolores[3] = "bleu";
-    EXPECT_FALSE(Dessin(*b.ctx, "R0", x, y, 1, 0, "3"));
-    EXPECT_EQ(b.fenetre.messages.size(), 1u);
-
+    b.etat().Repositionnement = false, b.etat().CouleursMulticolores[3] = "bleu";
+    EXPECT_TRUE(!Dessin(*b.ctx, "R0", x, y, 1, 0, "3") && b.fenetre.messages.size() == 1u) << "messages=" << b.fenetre.messages.size();
     // A missing argument stops the path with its message.
     Banc m;
     m.etat().DernierCode = "ancien";
@@ -139,11 +112,7 @@ TEST(Dessin, MulticolourPicksTheColourByTheCodesLastCharacterAndBadPathsStop) {
     EXPECT_EQ(m.Encre().size(), 3u);  // the first line stays
     EXPECT_EQ(x, 32);                 // the pen is left where it was
     EXPECT_EQ(m.etat().DernierCode, "ancien");
-
-    Banc t;
-    double tx = 30, ty = 30;
-    EXPECT_FALSE(Dessin(*t.ctx, "T1", tx, ty, 1, 0, ""));
-    EXPECT_EQ(t.fenetre.messages.size(), 1u);
+    EXPECT_TRUE(!Dessin(*m.ctx, "T1", x, y, 1, 0, "") && m.fenetre.messages.size() == 2u) << "messages=" << m.fenetre.messages.size();
 }
 
 TEST(Dessin, PacedDrawingFlushesBeforeEveryPassAndCommand) {
@@ -152,24 +121,17 @@ TEST(Dessin, PacedDrawingFlushesBeforeEveryPassAndCommand) {
     double x = 10, y = 10;
     Dessin(*b.ctx, "R1U1L1D1R1", x, y, 1, 0, "");
     // One flush per pass and one per command, each waiting 10 ms twice.
-    EXPECT_EQ(b.fenetre.rafraichissements, 6);
-    EXPECT_EQ(b.horloge.attentes, 12);
+    EXPECT_EQ(std::tuple(b.fenetre.rafraichissements, b.horloge.attentes), std::tuple(6, 12));
     EXPECT_GE(b.horloge.millisecondes, 120);
-
-    Banc relief;
-    relief.etat().RythmeColler = 3;
-    relief.etat().Relief = true;
-    relief.etat().Taille = 2;
-    Dessin(*relief.ctx, "R1", x, y, 1, 0, "");
-    EXPECT_EQ(relief.fenetre.rafraichissements, 6);  // three passes of one command
+    b.fenetre.rafraichissements = 0;
+    b.etat().Relief = true, b.etat().Taille = 2;
+    Dessin(*b.ctx, "R1", x, y, 1, 0, "");
+    EXPECT_EQ(b.fenetre.rafraichissements, 6);  // three passes of one command
 }
 
 TEST(Dessin, CursorShowsInTheCaptionUnlessPastingAndGuardsDrawNothing) {
     Banc b;
-    b.etat().TitreFenetre = "Velmor   ";
-    b.etat().PosX = 20;
-    b.etat().MargeGauche = 15;
-    b.etat().PosY = -3;
+    b.etat().TitreFenetre = "Velmor   ", b.etat().PosX = 20, b.etat().MargeGauche = 15, b.etat().PosY = -3;
     double x = 10, y = 10;
     Dessin(*b.ctx, "R1", x, y, 1, 0, "");
     EXPECT_EQ(b.fenetre.textes["frmEdit"], "Velmor   Ecr.: X 20 Y-3   Souris: X 0 Y 0");
@@ -177,41 +139,28 @@ TEST(Dessin, CursorShowsInTheCaptionUnlessPastingAndGuardsDrawNothing) {
     b.etat().CollageEnCours = true;
     Dessin(*b.ctx, "R1", x, y, 1, 0, "");
     EXPECT_FALSE(b.fenetre.textes.contains("frmEdit"));
-
     b.etat().PosX = 3;  // a cursor left of the margin is brought to it
     Dessin(*b.ctx, "R1", x, y, 1, 0, "");
     EXPECT_EQ(b.etat().PosX, 15);
-
     // In search mode or past the limit nothing is drawn and the last code stays.
     Banc g;
-    g.etat().DernierCode = "avant";
-    g.etat().ModeRecherche = true;
+    g.etat().DernierCode = "avant", g.etat().ModeRecherche = true;
     Dessin(*g.ctx, "R5", x, y, 1, 0, "apres");
-    g.etat().ModeRecherche = false;
-    g.etat().LimiteAtteinte = true;
+    g.etat().ModeRecherche = false, g.etat().LimiteAtteinte = true;
     Dessin(*g.ctx, "R5", x, y, 1, 0, "apres");
-    EXPECT_TRUE(g.Encre().empty());
-    EXPECT_EQ(g.etat().DernierCode, "avant");
+    EXPECT_TRUE(g.Encre().empty() && g.etat().DernierCode == "avant") << "encre=" << g.Encre().size() << " " << g.etat().DernierCode.toStdString();
 }
 
 TEST(EffacePoints, CursorDotStaysWhenItTouchesAStroke) {
-    Banc b;
-    b.surface.Point(50, 50);
-    b.etat().XPointCurseur = 50;
-    b.etat().YPointCurseur = 50;
-    b.etat().PointCurseurPose = true;
-    EffacePoints(*b.ctx);
-    EXPECT_TRUE(b.Encre().empty());
-    EXPECT_FALSE(b.etat().PointCurseurPose);
-
-    b.surface.Point(60, 50);
-    b.surface.Point(60, 51);
-    b.etat().XPointCurseur = 60;
-    b.etat().YPointCurseur = 50;
-    b.etat().PointCurseurPose = true;
-    EffacePoints(*b.ctx);
-    EXPECT_EQ(b.Encre().size(), 2u);
-    EXPECT_FALSE(b.etat().PointCurseurPose);
+    for (bool touche : {false, true}) {
+        Banc b;
+        b.surface.Point(60, 50);
+        if (touche) b.surface.Point(60, 51);
+        b.etat().XPointCurseur = 60, b.etat().YPointCurseur = 50, b.etat().PointCurseurPose = true;
+        EffacePoints(*b.ctx);
+        EXPECT_EQ(b.Encre().size(), touche ? 2u : 0u);
+        EXPECT_FALSE(b.etat().PointCurseurPose);
+    }
 }
 
 }  // namespace

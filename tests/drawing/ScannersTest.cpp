@@ -15,8 +15,7 @@ TEST(ScanFinTexte, EmptyLineGivesTheMarginAndEachBandSeesItsOwnRows) {
         ScanFinTexte(*b.ctx, bande);
         EXPECT_EQ(b.etat().XFinGlyphe, 15);
     }
-    EXPECT_EQ(b.etat().PosX, 15);
-    EXPECT_EQ(b.etat().XDebutMot, 15);
+    EXPECT_EQ(std::tuple(b.etat().PosX, b.etat().XDebutMot), std::tuple(15, 15));
     b.etat().PosX = 190;
     b.surface.Point(180, 80, 0);   // above the cell, inside the full band
     b.surface.Point(170, 105, 0);  // below the base line, inside the line band
@@ -27,30 +26,22 @@ TEST(ScanFinTexte, EmptyLineGivesTheMarginAndEachBandSeesItsOwnRows) {
     ScanFinTexte(*b.ctx, Bande::Ligne);
     EXPECT_EQ(b.etat().XFinGlyphe, 170);
     ScanFinTexte(*b.ctx, Bande::Cellule);
-    EXPECT_EQ(b.etat().XFinGlyphe, 160);
-    EXPECT_EQ(b.etat().PosX, 160);
+    EXPECT_EQ(std::tuple(b.etat().XFinGlyphe, b.etat().PosX), std::tuple(160, 160));
 }
 
 TEST(EspaceMot, TwoWordSpacesAfterTheTextEnd) {
     BancLigne b;
     b.surface.Ligne(190, 90, 200, 100);  // a glyph ending at x = 200
     EspaceMot(*b.ctx);
-    EXPECT_EQ(b.etat().XFinGlyphe, 200);
-    EXPECT_EQ(b.etat().PosX, 220);
-    EXPECT_EQ(b.etat().XDebutMot, 220);
+    EXPECT_EQ(std::tuple(b.etat().XFinGlyphe, b.etat().PosX, b.etat().XDebutMot), std::tuple(200, 220, 220));
     BancLigne m;  // a cursor left of the margin, on an empty line
     m.etat().PosX = 5;
     EspaceMot(*m.ctx);
-    EXPECT_EQ(m.etat().PosX, 15);
-    EXPECT_EQ(m.etat().XFinGlyphe, 15);
-
+    EXPECT_EQ(std::tuple(m.etat().PosX, m.etat().XFinGlyphe), std::tuple(15, 15));
     // A scan near the picture's edges reads only the pixels inside it.
     Banc bord(60, 30);
-    bord.etat().MargeGauche = 15;
-    bord.etat().YLigne = 25;
-    bord.etat().HauteurCaractere = 12;
-    bord.etat().LargeurBlanc = 10;
-    bord.etat().PosX = 50;
+    bord.etat().MargeGauche = 15, bord.etat().YLigne = 25, bord.etat().HauteurCaractere = 12;
+    bord.etat().LargeurBlanc = 10, bord.etat().PosX = 50;
     bord.surface.Point(59, 28, 0);
     EspaceMot(*bord.ctx);
     EXPECT_EQ(bord.etat().XFinGlyphe, 59);
@@ -88,8 +79,7 @@ TEST(ColonneEncree, MatchesAPixelByPixelReading) {
 TEST(PixelProche, RoundsHalvesUpAndHoldsFarValues) {
     for (double v : {-3.5, -2.5, -0.5, -0.49, 0.0, 0.49, 0.5, 1.5, 2.4999, 7.0, -7.0, 123456.5})
         EXPECT_EQ(PixelProche(v), static_cast<int>(std::floor(v + 0.5))) << v;
-    EXPECT_EQ(PixelProche(1e12), 100000000);
-    EXPECT_EQ(PixelProche(-1e12), -100000000);
+    EXPECT_EQ(std::tuple(PixelProche(1e12), PixelProche(-1e12)), std::tuple(100000000, -100000000));
     EXPECT_EQ(PixelProche(std::nan("")), -100000000);
 }
 

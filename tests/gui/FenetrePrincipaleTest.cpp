@@ -1,4 +1,5 @@
 #include "support/Fichiers.h"
+#include "support/ImpressionQt.h"
 #include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
 #include "app/LecteurInconnus.h"
@@ -40,10 +41,7 @@ struct Editeur {
         fenetre.FixerChoixFichier([this](bool, const QString&, const QString&) { return fichierChoisi; });
         QObject::connect(&fenetre, &FenetrePrincipale::AvantEcritureParametres, [this] { ++ecritures; });
         Main(*ctx);
-        ctx->etat.Relief = false;
-        ctx->etat.ProfondeurRelief = 0;
-        ctx->etat.Langue = 3;
-        ctx->etat.EtatFenetre = 0;
+        ctx->etat.Relief = false, ctx->etat.ProfondeurRelief = 0, ctx->etat.Langue = 3, ctx->etat.EtatFenetre = 0;
         fenetre.Relier(*ctx);
         fenetre.resize(taille);
         fenetre.show();
@@ -88,16 +86,15 @@ TEST(FenetrePrincipale, CaptionReaderEntryScreenAndOptionButtons) {
     Editeur e;
     EXPECT_TRUE(e.fenetre.Texte("frmEdit").startsWith(" Velmor  V."));
     EXPECT_EQ(e.fenetre.Texte("AFFICHE"), "     Dernier : ''" + e.ctx->etat.Chemin + "''     ");
-
     // The reader of unknown words is offered only when the build has it, and the entry turns it off.
     QAction* lecteur = e.fenetre.Action("MNU_LecteurInconnus");
     ASSERT_EQ(lecteur != nullptr, LecteurInconnusDisponible());
     if (lecteur) {
         EXPECT_TRUE(lecteur->isChecked());
-        lecteur->trigger();
-        EXPECT_FALSE(LecteurInconnusActif());
-        lecteur->trigger();
-        EXPECT_TRUE(LecteurInconnusActif());
+        for (bool actif : {false, true}) {
+            lecteur->trigger();
+            EXPECT_EQ(LecteurInconnusActif(), actif);
+        }
     }
     // The screen buttons wrap round.
     for (int n = 1; n <= 3; ++n) {
@@ -109,31 +106,22 @@ TEST(FenetrePrincipale, CaptionReaderEntryScreenAndOptionButtons) {
     e.ctx->etat.DernierEcran = 3;
     e.fenetre.FixerTexte("TxtPaq", "1");
     e.Declencher("CmdPaqAht");
-    EXPECT_EQ(e.fenetre.Texte("TxtPaq"), "3");
-    EXPECT_EQ(e.surface.Image().pixel(5, 5), qRgb(180, 0, 0));
-    EXPECT_EQ(e.ctx->etat.PosX, 60);
+    EXPECT_EQ(std::tuple(e.fenetre.Texte("TxtPaq"), e.surface.Image().pixel(5, 5), e.ctx->etat.PosX), std::tuple(u"3"_s, qRgb(180, 0, 0), 60));
     e.Declencher("CmdPaqPos");
-    EXPECT_EQ(e.fenetre.Texte("TxtPaq"), "1");
-    EXPECT_EQ(e.surface.Image().pixel(5, 5), qRgb(60, 0, 0));
-
+    EXPECT_EQ(std::tuple(e.fenetre.Texte("TxtPaq"), e.surface.Image().pixel(5, 5)), std::tuple(u"1"_s, qRgb(60, 0, 0)));
     // The option buttons cycle with their pictures.
     e.ctx->etat.RythmeColler = 1;
     for (int attendu : {2, 3, 0, 1}) {
         e.Declencher("Toolbar2.17");
-        EXPECT_EQ(e.ctx->etat.RythmeColler, attendu);
-        EXPECT_EQ(e.fenetre.Image("Rythme d'affichage"), 27 + attendu);
+        EXPECT_EQ(std::tuple(e.ctx->etat.RythmeColler, e.fenetre.Image("Rythme d'affichage")), std::tuple(attendu, 27 + attendu)) << attendu;
     }
     e.Declencher("Toolbar2.20");
-    EXPECT_TRUE(e.ctx->etat.Relief);
-    EXPECT_EQ(e.fenetre.Image("Relief"), 38);
+    EXPECT_EQ(std::tuple(e.ctx->etat.Relief, e.fenetre.Image("Relief")), std::tuple(true, 38));
     e.Declencher("Toolbar2.19");
-    EXPECT_EQ(e.ctx->etat.StyleRemplissage, 0);
-    EXPECT_EQ(e.fenetre.Image("Toolbar2.19"), 11);
-    EXPECT_EQ(e.fenetre.OutilCourant(), 19);
-    EXPECT_TRUE(e.fenetre.Action("Toolbar2.1")->isChecked());
+    EXPECT_EQ(std::tuple(e.ctx->etat.StyleRemplissage, e.fenetre.Image("Toolbar2.19")), std::tuple(0, 11));
+    EXPECT_EQ(std::tuple(e.fenetre.OutilCourant(), e.fenetre.Action("Toolbar2.1")->isChecked()), std::tuple(19, true));
     e.Declencher("Toolbar2.21");
-    EXPECT_FALSE(e.ctx->etat.LargeurImageFixee);
-    EXPECT_EQ(e.fenetre.Image("Toolbar2.21"), 31);
+    EXPECT_EQ(std::tuple(e.ctx->etat.LargeurImageFixee, e.fenetre.Image("Toolbar2.21")), std::tuple(false, 31));
     e.Declencher("Toolbar2.14");  // A4 screens keep their size whatever the window does
     EXPECT_EQ(e.fenetre.Image("A4"), 34);
     e.Declencher("Toolbar2.21");
@@ -143,8 +131,7 @@ TEST(FenetrePrincipale, CaptionReaderEntryScreenAndOptionButtons) {
     e.Declencher("CmdTaille_Moins");
     EXPECT_EQ(e.ctx->etat.Taille, 1);
     e.Declencher("CmdTaille_Plus");
-    EXPECT_EQ(e.fenetre.Texte("TxtTaille"), "2");
-    EXPECT_EQ(e.ctx->etat.PasLigne, 76);
+    EXPECT_EQ(std::tuple(e.fenetre.Texte("TxtTaille"), e.ctx->etat.PasLigne), std::tuple(u"2"_s, 76));
 }
 
 // Quit answered No writes nothing; the frame asks before losing a changed picture, not an unchanged
@@ -154,8 +141,7 @@ TEST(FenetrePrincipale, QuitNewAndProgressAsk) {
     auto* barre = e.fenetre.findChild<QProgressBar*>();
     ASSERT_NE(barre, nullptr);
     e.fenetre.Progression(3, 10);
-    EXPECT_TRUE(barre->isVisible());
-    EXPECT_EQ(barre->value(), 3);
+    EXPECT_EQ(std::tuple(barre->isVisible(), barre->value()), std::tuple(true, 3));
     e.fenetre.Progression(0, 0);
     EXPECT_FALSE(barre->isVisible());
     int lancements = 0;
@@ -165,25 +151,17 @@ TEST(FenetrePrincipale, QuitNewAndProgressAsk) {
     e.Declencher("MNU_End");
     e.fenetre.close();
     e.Declencher("Toolbar1.1");
-    EXPECT_TRUE(e.fenetre.isVisible());
-    EXPECT_EQ(e.messages.size(), 3);
-    EXPECT_EQ(e.ecritures + lancements, 0);
+    EXPECT_EQ(std::tuple(e.fenetre.isVisible(), e.messages.size(), e.ecritures + lancements), std::tuple(true, 3, 0));
     EXPECT_FALSE(QFile::exists(e.dossier.filePath("Velmor.ini")));
     e.Declencher("MNU_FileNew");
-    EXPECT_EQ(e.ecritures, 1);
-    EXPECT_EQ(lancements, 1);
-    EXPECT_FALSE(e.fenetre.isVisible());
-    EXPECT_EQ(e.ctx->etat.EtatFenetre, 0);
+    EXPECT_EQ(std::tuple(e.ecritures, lancements, e.fenetre.isVisible(), e.ctx->etat.EtatFenetre), std::tuple(1, 1, false, 0));
     EXPECT_EQ(e.ctx->etat.LargeurFenetre, 1000 * e.fenetre.TwipsParPixelX());
-
     for (bool change : {true, false}) {
         Editeur f;
         if (change) f.Ecrire("ba");
         f.reponses = {Reponse::Oui};
         f.fenetre.close();
-        EXPECT_FALSE(f.fenetre.isVisible());
-        EXPECT_EQ(f.messages.size(), change ? 1 : 0);
-        EXPECT_EQ(f.ecritures, 1);
+        EXPECT_EQ(std::tuple(f.fenetre.isVisible(), f.messages.size(), f.ecritures), std::tuple(false, change ? 1 : 0, 1)) << change;
     }
 }
 
@@ -191,13 +169,11 @@ TEST(FenetrePrincipale, NarrowWindowBreaksLinesWithinIt) {
     Editeur e({900, 600});
     ASSERT_EQ(e.fenetre.width(), 900);
     for (int i = 0; i < 120; ++i) e.Ecrire("ba");
-    EXPECT_GT(e.ctx->etat.NombreLignes, 1);
-    EXPECT_LT(e.EncreMaxX(), 900);
+    EXPECT_TRUE(e.ctx->etat.NombreLignes > 1 && e.EncreMaxX() < 900) << e.ctx->etat.NombreLignes << " lines, " << e.EncreMaxX();
     EXPECT_LE(e.ctx->etat.LimiteDroite, e.surface.Largeur());
     Editeur large({1400, 600});  // the lines follow the window, not the screen
     for (int i = 0; i < 120; ++i) large.Ecrire("ba");
-    EXPECT_GT(large.EncreMaxX(), 1000);
-    EXPECT_LT(large.EncreMaxX(), 1400);
+    EXPECT_TRUE(large.EncreMaxX() > 1000 && large.EncreMaxX() < 1400) << large.EncreMaxX();
 }
 
 TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
@@ -210,23 +186,19 @@ TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
     e.fichierChoisi = bmp;
     e.Declencher("Toolbar1.2");
     EXPECT_TRUE(e.fenetre.Texte("frmEdit").startsWith("Bitmap Paint ["));
-    EXPECT_EQ(e.surface.Image(), depart.convertToFormat(QImage::Format_RGB32));
-    EXPECT_FALSE(e.fenetre.ImageModifiee());
-
+    EXPECT_TRUE(e.surface.Image() == depart.convertToFormat(QImage::Format_RGB32) && !e.fenetre.ImageModifiee()) << "ImageModifiee=" << e.fenetre.ImageModifiee();
     e.Ecrire("ba");
     const QImage ba = e.surface.Image();
     e.Ecrire("bo");
-    const QImage bo = e.surface.Image();
     EXPECT_NE(ba, depart);
-    EXPECT_NE(bo, ba);
-    e.Declencher("Toolbar1.6");  // Annuler: the picture before the last word
-    EXPECT_EQ(e.surface.Image(), ba);
-    e.Declencher("Toolbar1.6");
-    EXPECT_EQ(e.surface.Image(), depart);
-    e.Declencher("Toolbar1.7");  // Reaffiche steps forward, then shows: the slot just shown first
-    EXPECT_EQ(e.surface.Image(), depart);
-    e.Declencher("Toolbar1.7");
-    EXPECT_EQ(e.surface.Image(), ba);
+    EXPECT_NE(e.surface.Image(), ba);
+    // "Annuler" (1.6) shows the picture before the last word; "Reaffiche" (1.7) steps forward, then
+    // shows: the slot just shown first.
+    for (const auto& [bouton, attendue] :
+         {std::pair{"Toolbar1.6", ba}, {"Toolbar1.6", depart}, {"Toolbar1.7", depart}, {"Toolbar1.7", ba}}) {
+        e.Declencher(bouton);
+        EXPECT_EQ(e.surface.Image(), attendue) << bouton;
+    }
     const QImage ecrit = e.surface.Image();
 
     for (const char* nom : {"fin.png", "fin.BMP"}) {
@@ -246,20 +218,16 @@ TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     ASSERT_TRUE(EcrireFichier(e.dossier.filePath("abime.bmp"), "BM\x10\x00garbage"));
     EXPECT_FALSE(e.fenetre.Ouvrir(e.dossier.filePath("abime.bmp")));
     EXPECT_EQ(e.surface.Image(), avant);
-    EXPECT_FALSE(e.fenetre.Enregistrer(e.dossier.filePath("absent/x.bmp")));
-    EXPECT_EQ(e.messages.size(), 2);
-
+    EXPECT_TRUE(!e.fenetre.Enregistrer(e.dossier.filePath("absent/x.bmp")) && e.messages.size() == 2) << "messages=" << e.messages.size();
     // The zoom scales the view only.
     const int visible = e.fenetre.ZoneVisible().width();
-    e.Declencher("ZoomPlus");
-    e.Declencher("ZoomPlus");
+    for (int i = 0; i < 2; ++i) e.Declencher("ZoomPlus");
     EXPECT_EQ(e.fenetre.Zoom(), 3);
     EXPECT_NEAR(e.fenetre.ZoneVisible().width(), visible / 3, 1);
     for (int i = 0; i < 10; ++i) e.Declencher("ZoomPlus");
     EXPECT_EQ(e.fenetre.Zoom(), 8);
     e.Declencher("Zoom100");
-    EXPECT_EQ(e.fenetre.Zoom(), 1);
-    EXPECT_EQ(e.surface.Image().copy(avant.rect()), avant);
+    EXPECT_TRUE(e.fenetre.Zoom() == 1 && e.surface.Image().copy(avant.rect()) == avant) << "Zoom=" << e.fenetre.Zoom();
     // Printing to a PDF writes no picture.
     const QString ici = QDir::currentPath();
     QDir::setCurrent(e.dossier.path());
@@ -277,7 +245,7 @@ TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     QFile svg(e.dossier.filePath("traits.svg")), vecteurs(e.dossier.filePath("traits.pdf"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly) && vecteurs.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.readAll().contains("<path fill=\"none\" stroke="));
-    EXPECT_TRUE(vecteurs.read(4) == "%PDF");
+    EXPECT_EQ(vecteurs.read(4), "%PDF");
     EXPECT_FALSE(QFile::exists(e.dossier.filePath("DERNIERE.BMP")));
 }
 
@@ -286,8 +254,7 @@ TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
 // Armed by "Repositionnement", a press on the zoomed view opens the dialog at the picture pixel.
 TEST(FenetrePrincipale, ToolsDrawInPicturePixelsTheEditMenuIsUndoneAndAnArmedPressOpensTheDialog) {
     Editeur e;
-    e.ctx->etat.PagesRappelables = 5;
-    e.ctx->etat.CouleurTexte = 0x0000FF;
+    e.ctx->etat.PagesRappelables = 5, e.ctx->etat.CouleurTexte = 0x0000FF;
     e.fenetre.FixerZoom(2);
     e.Ecrire(QStringLiteral("ta"));
     const QImage avant = e.surface.Image();
@@ -301,18 +268,15 @@ TEST(FenetrePrincipale, ToolsDrawInPicturePixelsTheEditMenuIsUndoneAndAnArmedPre
     attendu.FixerCouleurTrait(0x0000FF);
     attendu.FixerLargeurTrait(e.surface.LargeurTrait());
     attendu.Ligne(20, 20, 60, 80);
-    EXPECT_EQ(e.surface.Image(), attendu.Image());
-    EXPECT_EQ(e.ctx->etat.XSouris, 60);
+    EXPECT_TRUE(e.surface.Image() == attendu.Image() && e.ctx->etat.XSouris == 60) << "XSouris=" << e.ctx->etat.XSouris;
     e.Declencher("Toolbar1.6");
     EXPECT_EQ(e.surface.Image(), avant);
-
-    e.Declencher("MNU_Fill");
-    EXPECT_TRUE(e.fenetre.Action("MNU_Fill")->isChecked());
-    EXPECT_FALSE(e.fenetre.Action("MNU_NoFill")->isChecked());
-    EXPECT_TRUE(e.fenetre.Peinture()->etat.Remplir);
-    e.Declencher("MNU_NoFill");
-    EXPECT_FALSE(e.fenetre.Action("MNU_Fill")->isChecked());
-    EXPECT_FALSE(e.fenetre.Peinture()->etat.Remplir);
+    for (bool remplir : {true, false}) {
+        e.Declencher(remplir ? "MNU_Fill" : "MNU_NoFill");
+        EXPECT_EQ(e.fenetre.Action("MNU_Fill")->isChecked(), remplir);
+        EXPECT_NE(e.fenetre.Action("MNU_NoFill")->isChecked(), remplir);
+        EXPECT_EQ(e.fenetre.Peinture()->etat.Remplir, remplir);
+    }
 
     e.Declencher("MNU_Copy");
     e.Declencher("MNU_Del");
@@ -322,7 +286,6 @@ TEST(FenetrePrincipale, ToolsDrawInPicturePixelsTheEditMenuIsUndoneAndAnArmedPre
     e.Declencher("MNU_Del");
     e.Declencher("Toolbar1.6");
     EXPECT_EQ(e.surface.Image(), avant);
-
     Editeur r;
     r.fenetre.FixerZoom(2);
     r.ctx->etat.PositionImposee = false;
@@ -337,10 +300,7 @@ TEST(FenetrePrincipale, ToolsDrawInPicturePixelsTheEditMenuIsUndoneAndAnArmedPre
         d->CmdOK->click();
     });
     r.Souris(QEvent::MouseButtonPress, {121, 201});
-    EXPECT_TRUE(ouvert);
-    EXPECT_EQ(r.ctx->etat.XRepos, 60);
-    EXPECT_EQ(r.ctx->etat.YRepos, 100);
-    EXPECT_FALSE(r.ctx->etat.Repositionnement);
+    EXPECT_EQ(std::tuple(ouvert, r.ctx->etat.XRepos, r.ctx->etat.YRepos, r.ctx->etat.Repositionnement), std::tuple(true, 60, 100, false));
 }
 
 }  // namespace

@@ -17,16 +17,13 @@ TEST(FenetreRepos, OpeningStateThenCloseOrLogicalOptionsAndOk) {
         b.etat().PositionImposee = true;
         CliqueRepositionnement(*b.ctx, 60, 100);
         FenetreRepos d(*b.ctx);
-        EXPECT_TRUE(d.OptAbsoluX->isChecked());
-        EXPECT_TRUE(d.OptAbsoluY->isChecked());
+        EXPECT_EQ(std::tuple(d.OptAbsoluX->isChecked(), d.OptAbsoluY->isChecked()), std::tuple(true, true));
         EXPECT_EQ(d.OptAbsoluX->text(), "Repositionnement  Absolu :   X = 60");
-        EXPECT_EQ(d.OptLogiqueY->text(), "Repositionnement  Logique : Y = 114");
-        EXPECT_TRUE(b.etat().Repositionnement);
+        EXPECT_EQ(std::tuple(d.OptLogiqueY->text(), b.etat().Repositionnement), std::tuple(u"Repositionnement  Logique : Y = 114"_s, true));
         if (ok) {
             d.OptLogiqueX->click();
             d.OptLogiqueY->click();
-            EXPECT_EQ(b.etat().XSouris, 50);
-            EXPECT_EQ(b.etat().YSouris, 114);
+            EXPECT_EQ(std::tuple(b.etat().XSouris, b.etat().YSouris), std::tuple(50, 114));
             d.CmdOK->click();
             EXPECT_EQ(d.result(), QDialog::Accepted);
         } else {

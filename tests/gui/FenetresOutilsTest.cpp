@@ -36,8 +36,7 @@ TEST(FenetresOutils, PenDialogsApplyOnlyWithTheirFirstButton) {
         }
         {
             FenetreLargeurTrait frmWidth(s);
-            EXPECT_EQ(frmWidth.VScroll1->value(), 3);
-            EXPECT_EQ(frmWidth.VScroll1->minimum(), 1);
+            EXPECT_EQ(std::tuple(frmWidth.VScroll1->value(), frmWidth.VScroll1->minimum()), std::tuple(3, 1));
             frmWidth.VScroll1->setValue(7);
             EXPECT_EQ(frmWidth.lbWidth->text(), "7");
             frmWidth.Command1[static_cast<size_t>(bouton)]->click();
@@ -59,18 +58,15 @@ TEST(FenetresOutils, PenDialogsApplyOnlyWithTheirFirstButton) {
 TEST(FenetresOutils, ColourSwatchesSetTextAndBackground) {
     Banc b(100, 80);
     EtatOutils outils;
-    b.etat().CouleurTexte = 0x00C000;
-    b.etat().TexteMulticolore = true;
+    b.etat().CouleurTexte = 0x00C000, b.etat().TexteMulticolore = true;
     FenetreCouleurs frmColours(*b.ctx, outils);
     EXPECT_EQ(frmColours.windowTitle(), "  Sélection  des  couleurs");
     ComparerImageGolden(frmColours.Picture1[0]->parentWidget()->grab().toImage(), QStringLiteral("couleurs_cases"));
 
     Appuyer(frmColours.Picture1[33], Qt::LeftButton);
-    EXPECT_FALSE(b.etat().TexteMulticolore);
-    EXPECT_EQ(b.etat().CouleurTexte, 0x000000u);
+    EXPECT_EQ(std::tuple(b.etat().TexteMulticolore, b.etat().CouleurTexte), std::tuple(false, 0x000000u));
     Appuyer(frmColours.Picture1[34], Qt::RightButton);
-    EXPECT_EQ(outils.CouleurFondChoisie, 0x0000FFu);
-    EXPECT_EQ(b.surface.CouleurRemplissage(), 0x0000FFu);
+    EXPECT_EQ(std::tuple(outils.CouleurFondChoisie, b.surface.CouleurRemplissage()), std::tuple(0x0000FFu, 0x0000FFu));
     EXPECT_EQ(b.etat().CouleurTexte, 0x000000u);
     EXPECT_EQ(frmColours.hCouleur->palette().color(QPalette::Window), QColor(255, 0, 0));
     frmColours.CmdMultiCor->click();
@@ -83,8 +79,7 @@ TEST(FenetresOutils, FullScreenViewClosesOnAClick) {
     FenetreBild frmBild(image);
     frmBild.show();
     Appuyer(frmBild.findChild<QLabel*>(QStringLiteral("Picture")), Qt::LeftButton);
-    EXPECT_EQ(frmBild.result(), QDialog::Accepted);
-    EXPECT_FALSE(frmBild.isVisible());
+    EXPECT_EQ(std::tuple(frmBild.result(), frmBild.isVisible()), std::tuple(int{QDialog::Accepted}, false));
 }
 
 }  // namespace

@@ -11,17 +11,11 @@ struct BancEcriture : Banc {
         police.setPointSize(12);
         surface.FixerPolice(police);
         EtatProgramme& e = etat();
-        e.MargeGauche = 15;
-        e.LimiteDroite = 380;
-        e.PasLigne = 38;
-        e.YLigne = e.PosY = 100;
-        e.HauteurCaractere = 12;
-        e.LargeurBlanc = 10;
-        e.PosX = 100;
+        e.MargeGauche = 15, e.LimiteDroite = 380, e.PasLigne = 38, e.YLigne = e.PosY = 100, e.HauteurCaractere = 12;
+        e.LargeurBlanc = 10, e.PosX = 100;
     }
     void Passer(int de, int vers) {
-        etat().EcritureAvantLatin = de;
-        etat().EcritureNouvelle = vers;
+        etat().EcritureAvantLatin = de, etat().EcritureNouvelle = vers;
         ChangementEcriture(*ctx);
     }
 };
@@ -29,35 +23,25 @@ struct BancEcriture : Banc {
 TEST(ChangementEcriture, SpacingOfEachCaseAndTheRightLimit) {
     BancEcriture retour;  // from a letter script back to Velmor: one font size
     retour.Passer(2, 0);
-    EXPECT_EQ(retour.etat().PosX, 112);
-    EXPECT_EQ(retour.etat().XDebutMot, 112);
-    EXPECT_EQ(retour.etat().XTrace, 112);
+    EXPECT_EQ(std::tuple(retour.etat().PosX, retour.etat().XDebutMot, retour.etat().XTrace), std::tuple(112, 112, 112));
     EXPECT_FALSE(retour.etat().ApresEspaceLatin);
-
     BancEcriture api;  // Velmor to IPA: a printed space and 1.9 font sizes
     api.Passer(0, 3);
     EXPECT_DOUBLE_EQ(api.etat().PosX, 100 + 1.9 * 12);
-    EXPECT_GT(api.surface.PositionTexteX(), 0);
-    EXPECT_TRUE(api.etat().ApresEspaceLatin);
-
+    EXPECT_TRUE(api.surface.PositionTexteX() > 0 && api.etat().ApresEspaceLatin) << "PositionTexteX=" << api.surface.PositionTexteX();
     BancEcriture dorvane;  // between the constructed scripts: a word space after the text
     dorvane.surface.Ligne(200, 90, 200, 100);
     dorvane.etat().PosX = 190;
     dorvane.Passer(0, 1);
     EXPECT_EQ(dorvane.etat().PosX, 210);
-
     BancEcriture colle;
     colle.etat().CollageEnCours = true;
     colle.Passer(2, 0);
     EXPECT_EQ(colle.etat().PosX, 100);
-
     BancEcriture limite;  // past the right limit: a new line
-    limite.etat().SautPermis = true;
-    limite.etat().LimiteDroite = 105;
+    limite.etat().SautPermis = true, limite.etat().LimiteDroite = 105;
     limite.Passer(2, 0);
-    EXPECT_EQ(limite.etat().YLigne, 138);
-    EXPECT_EQ(limite.etat().PosX, 15);
-    EXPECT_EQ(limite.etat().XDebutMot, 15);
+    EXPECT_EQ(std::tuple(limite.etat().YLigne, limite.etat().PosX, limite.etat().XDebutMot), std::tuple(138, 15, 15));
 }
 
 }  // namespace

@@ -11,10 +11,7 @@ namespace {
 // A bench on its first line, as start-up leaves it.
 void PremiereLigne(Banc& b) {
     EtatProgramme& e = b.etat();
-    e.PasLigne = 38;
-    e.HauteurCaractere = 12;
-    e.MargeGauche = 15;
-    e.YLigne = 0;
+    e.PasLigne = 38, e.HauteurCaractere = 12, e.MargeGauche = 15, e.YLigne = 0;
     NouvelleLigne(*b.ctx);
     e.SautPermis = true;
 }
@@ -32,62 +29,36 @@ TEST(NouvelleLigne, FirstLineThenSwallowedRequestThenAdvanceAndAPageStartedAgain
     EtatProgramme& e = b.etat();
     e.PasLigne = 38;
     NouvelleLigne(*b.ctx);
-    EXPECT_EQ(e.YLigne, 38);
-    EXPECT_EQ(e.PosY, 38);
-    EXPECT_EQ(e.NombreLignes, 0);
-
-    e.PosX = 120;
-    e.SautPermis = false;
+    EXPECT_EQ(std::tuple(e.YLigne, e.PosY, e.NombreLignes), std::tuple(38, 38, 0));
+    e.PosX = 120, e.SautPermis = false;
     NouvelleLigne(*b.ctx);
-    EXPECT_TRUE(e.SautPermis);
-    EXPECT_EQ(e.YLigne, 38);
-    EXPECT_EQ(e.PosX, 120);
-
+    EXPECT_EQ(std::tuple(e.SautPermis, e.YLigne, e.PosX), std::tuple(true, 38, 120));
     NouvelleLigne(*b.ctx);
-    EXPECT_EQ(e.YLigne, 76);
-    EXPECT_EQ(e.PosY, 76);
-    EXPECT_EQ(e.PosX, 15);
-    EXPECT_EQ(e.XDebutMot, 15);
-    EXPECT_EQ(e.NombreLignes, 1);
-    EXPECT_EQ(e.XMaxAtteint, 120);
-    EXPECT_TRUE(e.RetourForce);
+    EXPECT_EQ(std::tuple(e.YLigne, e.PosY, e.PosX, e.XDebutMot), std::tuple(76, 76, 15, 15));
+    EXPECT_EQ(std::tuple(e.NombreLignes, e.XMaxAtteint, e.RetourForce), std::tuple(1, 120, true));
     EXPECT_EQ(e.IndicePageRappel, 1);  // the line's page went into the ring
     EXPECT_TRUE(b.ctx->pages.Occupee(1));
-
     // A page started again keeps the old cursor as the word start.
     Banc r;
-    r.etat().PasLigne = 40;
-    r.etat().MargeGauche = 15;
-    r.etat().PosX = 230;
-    r.etat().Tampon = "mot";
+    r.etat().PasLigne = 40, r.etat().MargeGauche = 15, r.etat().PosX = 230, r.etat().Tampon = "mot";
     r.etat().PageEntamee = true;
     r.fenetre.defilementV = 120;
     ReinitialiserPage(*r.ctx);
-    EXPECT_EQ(r.etat().XDebutMot, 230);
-    EXPECT_EQ(r.etat().PosX, 15);
-    EXPECT_EQ(r.etat().PosY, 40);
-    EXPECT_TRUE(r.etat().Tampon.isEmpty());
-    EXPECT_FALSE(r.etat().PageEntamee);
-    EXPECT_EQ(r.fenetre.defilementV, 0);
+    EXPECT_EQ(std::tuple(r.etat().XDebutMot, r.etat().PosX, r.etat().PosY), std::tuple(230, 15, 40));
+    EXPECT_TRUE(r.etat().Tampon.isEmpty() && !r.etat().PageEntamee && r.fenetre.defilementV == 0) << r.etat().Tampon.toStdString() << " " << r.fenetre.defilementV;
 }
 
 TEST(FinDeLigne, ReadsTheFourProbeRows) {
     Banc b;
     EtatProgramme& e = b.etat();
-    e.MargeGauche = 15;
-    e.YLigne = 100;
-    e.HauteurCaractere = 12;
-    e.MargeSonde = 3;
-    e.PosX = 100;
+    e.MargeGauche = 15, e.YLigne = 100, e.HauteurCaractere = 12, e.MargeSonde = 3, e.PosX = 100;
     FinDeLigne(*b.ctx);
     EXPECT_EQ(e.XFinGlyphe, 15);  // empty line
-
     b.surface.Point(120, 94, 0);  // y2 = YLigne - HauteurCaractere / 2
     b.surface.Point(140, 95, 0);  // between the probes: not seen
     b.surface.Point(135, 97, 0);  // y3 = y2 + 3, but beyond PosX + 30
     FinDeLigne(*b.ctx);
     EXPECT_EQ(e.XFinGlyphe, 120);
-
     b.surface.Point(125, 97, 0);
     FinDeLigne(*b.ctx);
     EXPECT_EQ(e.XFinGlyphe, 125);
@@ -100,46 +71,36 @@ TEST(NouvelleLigne, GrowsTheSurfaceUpToTheHeightA4AndSixteenBitLimits) {
     Avancer(b);
     EtatProgramme& e = b.etat();
     ASSERT_TRUE(e.LimiteAtteinte);
-    EXPECT_EQ(b.surface.Hauteur(), 2052);
-    EXPECT_EQ(b.fenetre.textes["TxtDimPic"], " Largeur : 300  Hauteur : 2052");
+    EXPECT_EQ(std::tuple(b.surface.Hauteur(), b.fenetre.textes["TxtDimPic"]), std::tuple(2052, u" Largeur : 300  Hauteur : 2052"_s));
     EXPECT_EQ(b.fenetre.Textes(), QStringList{"Hauteur maximum de l'image atteinte.\r\r"
                                               "Elle est ici de  2015 pixels de hauteur.\r\r"
                                               "Nombre de Lignes Velmor atteint :  52."});
     EXPECT_GT(b.fenetre.maxV, 0);
-
     const auto encre = b.Encre();
     double x = 50, y = 1900;
     Dessin(*b.ctx, "R5", x, y, 1, 0, "");
     EXPECT_EQ(b.Encre(), encre);  // nothing more is drawn
-
-    // The A4 page, the sixteen-bit limit and a near end.
     Banc a4(775, 1130);
-    a4.etat().FormatA4 = true;
-    a4.etat().HauteurPageA4 = 1130;
+    a4.etat().FormatA4 = true, a4.etat().HauteurPageA4 = 1130;
     PremiereLigne(a4);
     Avancer(a4);
     EXPECT_TRUE(a4.etat().LimiteAtteinte);
     EXPECT_EQ(a4.fenetre.Textes(), QStringList{"Hauteur maximum de l'image A4 atteinte.\r\r"
                                                "Elle est ici de  1103 pixels de hauteur.\r\r"
                                                "Nombre de Lignes Velmor atteint :  28."});
-
     // 2200 pixels are more than 32767 twips at 15 twips per pixel: the first growth stops.
     Banc large(2200, 300);
     large.fenetre.zoneTravail = QRect(0, 0, 1000 * 15, 50 * 15);
     PremiereLigne(large);
     large.etat().PosX = 400;
     Avancer(large, 1);
-    EXPECT_TRUE(large.etat().LimiteAtteinte);
-    EXPECT_EQ(large.surface.Hauteur(), 300);
-    EXPECT_EQ(large.fenetre.messages.size(), 1u);
-
-    Banc proche(300, 200);
+    EXPECT_EQ(std::tuple(large.etat().LimiteAtteinte, large.surface.Hauteur(), large.fenetre.messages.size()), std::tuple(true, 300, 1u));
+    Banc proche(300, 200);  // a near end: no message
     proche.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 150 * 15);
     proche.etat().FinProche = true;
     PremiereLigne(proche);
     Avancer(proche);
-    EXPECT_TRUE(proche.etat().LimiteAtteinte);
-    EXPECT_TRUE(proche.fenetre.messages.empty());
+    EXPECT_TRUE(proche.etat().LimiteAtteinte && proche.fenetre.messages.empty()) << "messages=" << proche.fenetre.messages.size();
 }
 
 TEST(NouvelleLigne, ScreensWhilePastingStopAtTheTwentyFirst) {
@@ -165,18 +126,14 @@ TEST(NouvelleLigne, ScreensWhilePastingStopAtTheTwentyFirst) {
         }
     }
     ASSERT_EQ(ecrans.size(), 20u);
-    EXPECT_TRUE(e.LimiteAtteinte);
-    EXPECT_EQ(e.NumeroEcran, 20);
-    EXPECT_EQ(e.DernierEcran, 20);
+    EXPECT_EQ(std::tuple(e.LimiteAtteinte, e.NumeroEcran, e.DernierEcran), std::tuple(true, 20, 20));
     EXPECT_EQ(b.fenetre.textes["TxtPaq"], "20");
     EXPECT_EQ(b.fenetre.Textes(), QStringList{"Texte trop important, doit occuper 20 écrans maxi !"});
     EXPECT_TRUE(b.fenetre.visibles.contains("CmdPaqPos"));
-
     for (int n : {1, 7, 20}) {
         ASSERT_TRUE(AfficherEcran(*b.ctx, n));
         EXPECT_EQ(b.surface.Image(), ecrans[static_cast<size_t>(n - 1)]) << "screen " << n;
-        EXPECT_EQ(e.PosY, 152);
-        EXPECT_EQ(e.YLigne, 152);
+        EXPECT_EQ(std::tuple(e.PosY, e.YLigne), std::tuple(152, 152));
         EXPECT_EQ(e.EtatEcrans[static_cast<size_t>(n)][6], 300);
     }
     EXPECT_FALSE(AfficherEcran(*b.ctx, 0));

@@ -7,28 +7,22 @@
 
 namespace {
 
-struct Point2 {
-    double x, y;
-};
-
 // The tools over a 200 x 120 surface, black pen, a ring of twelve pages.
 struct BancOutils : Banc {
     BancOutils() : Banc(200, 120) {
-        etat().PagesRappelables = 11;
-        etat().CouleurTexte = 0x000000;
+        etat().PagesRappelables = 11, etat().CouleurTexte = 0x000000;
         RecreerPages(*ctx);
     }
     OutilsDessin outils{*ctx};
-
     // Press at `a`, drag through `par`, release at `b`, with `bouton`.
-    void Tirer(int outil, Point2 a, const std::vector<Point2>& par, Point2 b, int bouton = BoutonGauche) {
+    void Tirer(int outil, QPointF a, const std::vector<QPointF>& par, QPointF b, int bouton = BoutonGauche) {
         if (outils.etat.OutilCourant != outil) outils.Choisir(outil);
-        outils.Enfoncer({bouton, false, a.x, a.y});
-        for (Point2 p : par) outils.Bouger({bouton, false, p.x, p.y});
-        outils.Relacher({bouton, false, b.x, b.y});
+        outils.Enfoncer({bouton, false, a.x(), a.y()});
+        for (QPointF p : par) outils.Bouger({bouton, false, p.x(), p.y()});
+        outils.Relacher({bouton, false, b.x(), b.y()});
     }
-    void Clic(Point2 p, int bouton = BoutonGauche) { Tirer(OutilPolygone, p, {}, p, bouton); }
-    void Survol(Point2 p) { outils.Bouger({0, false, p.x, p.y}); }
+    void Clic(QPointF p, int bouton = BoutonGauche) { Tirer(OutilPolygone, p, {}, p, bouton); }
+    void Survol(QPointF p) { outils.Bouger({0, false, p.x(), p.y()}); }
 };
 
 // The same figures drawn straight on a clean surface of the same size.
@@ -43,8 +37,8 @@ QImage Attendu(const std::function<void(Surface&)>& dessin) {
 // also back at the start and on the picture's left or top edge.
 TEST(Outils, PreviewsLeaveOnlyTheReleasedFigure) {
     const struct {
-        std::vector<Point2> par;
-        Point2 fin;
+        std::vector<QPointF> par;
+        QPointF fin;
     } kCas[] = {
         {{{90, 80}, {130, 20}, {40, 40}, {120, 60}}, {120, 60}},  // out and back, released where it stopped
         {{{90, 80}, {40, 40}}, {40, 40}},                          // back to its own start: one dot
@@ -56,8 +50,8 @@ TEST(Outils, PreviewsLeaveOnlyTheReleasedFigure) {
         BancOutils b;
         b.Tirer(OutilLigne, {40, 40}, c.par, c.fin);
         EXPECT_FALSE(b.outils.ApercuAffiche());
-        EXPECT_EQ(b.surface.Image(), Attendu([&](Surface& s) { s.Ligne(40, 40, c.fin.x, c.fin.y); }))
-            << c.fin.x << "," << c.fin.y;
+        EXPECT_EQ(b.surface.Image(), Attendu([&](Surface& s) { s.Ligne(40, 40, c.fin.x(), c.fin.y()); }))
+            << c.fin.x() << "," << c.fin.y();
     }
     // The same for the box and the circle, and for a preview left when the tool changes. The
     // pointer, a number that is no tool and a press while a position is imposed draw nothing.
@@ -66,8 +60,7 @@ TEST(Outils, PreviewsLeaveOnlyTheReleasedFigure) {
     b.Tirer(12, {10, 10}, {{50, 50}}, {50, 50});
     b.etat().PositionImposee = true;
     b.Tirer(OutilLigne, {10, 10}, {{50, 60}}, {50, 60});
-    EXPECT_EQ(b.etat().XSouris, 50);
-    EXPECT_EQ(b.etat().YSouris, 60);
+    EXPECT_EQ(std::tuple(b.etat().XSouris, b.etat().YSouris), std::tuple(50, 60));
     b.etat().PositionImposee = false;
     b.Tirer(OutilRectangle, {30, 30}, {{0, 10}, {60, 0}, {80, 70}}, {80, 70});
     b.Tirer(OutilCercle, {140, 60}, {{140, 0}, {170, 60}}, {170, 60});
@@ -91,8 +84,7 @@ TEST(Outils, ErasingSquareAndOutlineBox) {
         b.surface.Boite(20, 20, 180, 100);  // a field of ink
         b.surface.FixerLargeurTrait(largeur);
         b.surface.FixerStyleTrait(style);
-        b.etat().CouleurTexte = 0x0000FF;
-        b.etat().StyleRemplissage = 0;
+        b.etat().CouleurTexte = 0x0000FF, b.etat().StyleRemplissage = 0;
         b.Tirer(OutilRectangle, {40, 40}, {{60, 50}, {90, 80}}, {90, 80});
         for (int y = 35; y <= 85; ++y)  // the box and the reach of its pen
             for (int x = 35; x <= 95; ++x)
@@ -100,7 +92,6 @@ TEST(Outils, ErasingSquareAndOutlineBox) {
         for (int y = 40; y <= 80; ++y)
             for (int x = 40; x <= 90; ++x) ASSERT_EQ(b.surface.LirePixel(x, y), 0xFFFFFF) << x << "," << y;
         EXPECT_EQ(b.surface.LirePixel(100, 60), 0x000000);  // ink outside the box stays
-
         b.etat().StyleRemplissage = 1;
         b.Tirer(OutilRectangle, {110, 40}, {{150, 90}}, {150, 80});
         EXPECT_EQ(b.surface.LirePixel(110, 60), 0x0000FF);  // the outline in the pen colour
@@ -114,7 +105,6 @@ TEST(Outils, PolygonClosesOnTheRightClick) {
     BancOutils b;
     b.Clic({100, 50}, BoutonDroit);
     EXPECT_EQ(b.surface.Image(), Attendu([](Surface&) {}));
-
     b.Clic({20, 20});
     b.Survol({60, 90});
     b.Survol({120, 30});
@@ -139,8 +129,7 @@ TEST(Outils, PolygonClosesOnTheRightClick) {
 TEST(Outils, EveryToolDrawsItsFigureAndIsUndoneExactly) {
     BancOutils b;
     b.surface.FixerLargeurTrait(2);
-    b.outils.etat.MotifRemplissage = 6;
-    b.outils.etat.CouleurFondChoisie = 0x00C000;
+    b.outils.etat.MotifRemplissage = 6, b.outils.etat.CouleurFondChoisie = 0x00C000;
     std::vector<QImage> avant;
     const auto etape = [&](Couleur c, const std::function<void()>& f) {
         avant.push_back(b.surface.Image());

@@ -9,8 +9,7 @@ namespace {
 // The cursor sits at (190, 100); a text pixel ends the line at x 40; the user clicks at (60, 100).
 struct BancRepos : BancLigne {
     explicit BancRepos(bool texte = true) {
-        etat().TitreFenetre = QStringLiteral("Velmor   ");
-        etat().PositionImposee = true;
+        etat().TitreFenetre = QStringLiteral("Velmor   "), etat().PositionImposee = true;
         if (texte) surface.Point(40, 95, 0);
         CliqueRepositionnement(*ctx, 60, 100);
         OuvreRepositionnement(*ctx);
@@ -24,22 +23,16 @@ struct BancRepos : BancLigne {
 
 TEST(Repositionnement, OpeningComputesTheLogicalCandidatesAndMarksTheClick) {
     BancRepos vide(false);
-    EXPECT_EQ(vide.etat().XLogique, 15);  // empty line: the margin
-    EXPECT_EQ(vide.etat().YLogique, 114);
+    EXPECT_EQ(std::tuple(vide.etat().XLogique, vide.etat().YLogique), std::tuple(15, 114));  // empty line: the margin
     EXPECT_TRUE(vide.etat().Repositionnement);
     EXPECT_GT(vide.Pixels(0), 0);  // the black mark at the click
     EXPECT_EQ(vide.fenetre.Texte("frmEdit"), "Velmor   Ecr.: X 60 Y 100   Souris: X 60 Y 100");
-
     BancRepos b;
     EXPECT_EQ(b.etat().XLogique, 50);  // one word space after the text
     EXPECT_EQ(LegendeOptionRepos(b.etat(), OptionRepos::LogiqueX), "Repositionnement  Logique : X = 50");
     EXPECT_EQ(LegendeOptionRepos(b.etat(), OptionRepos::AbsoluY), "Repositionnement  Absolu :   Y = 100");
-
     Banc n;  // the caption writes negative numbers without the leading space
-    n.etat().TitreFenetre = QStringLiteral("T   ");
-    n.etat().PosX = -5;
-    n.etat().PosY = 12.5;
-    n.etat().XSouris = 0;
+    n.etat().TitreFenetre = QStringLiteral("T   "), n.etat().PosX = -5, n.etat().PosY = 12.5, n.etat().XSouris = 0;
     n.etat().YSouris = -1;
     AfficheEtat(*n.ctx);
     EXPECT_EQ(n.fenetre.Texte("frmEdit"), "T   Ecr.: X-5 Y 12.5   Souris: X 0 Y-1");
@@ -53,31 +46,20 @@ TEST(Repositionnement, OkTakesTheChosenCandidatesAndCancelRestoresTheCursor) {
     EXPECT_EQ(b.etat().XSouris, 50);
     ValideRepositionnement(*b.ctx, true, false);
     FermeRepositionnement(*b.ctx);
-    EXPECT_EQ(b.etat().PosX, 50);
-    EXPECT_EQ(b.etat().XDebutMot, 50);
-    EXPECT_EQ(b.etat().PosY, 100);
-    EXPECT_EQ(b.etat().XRepos, 50);
-    EXPECT_EQ(b.etat().YRepos, 100);
-    EXPECT_TRUE(b.etat().PositionImposee);
-    EXPECT_FALSE(b.etat().Repositionnement);
+    const EtatProgramme& e = b.etat();
+    EXPECT_EQ(std::tuple(e.PosX, e.XDebutMot, e.PosY, e.XRepos, e.YRepos), std::tuple(50, 50, 100, 50, 100));
+    EXPECT_EQ(std::tuple(e.PositionImposee, e.Repositionnement), std::tuple(true, false));
     EXPECT_EQ(b.Encre().size(), 1u);  // only the text is left
-
     BancRepos y;
     ChoisitOptionRepos(*y.ctx, OptionRepos::LogiqueY);
     ValideRepositionnement(*y.ctx, false, true);
-    EXPECT_EQ(y.etat().PosX, 60);
-    EXPECT_EQ(y.etat().PosY, 114);
-    EXPECT_EQ(y.etat().YLigne, 114);
-
+    EXPECT_EQ(std::tuple(y.etat().PosX, y.etat().PosY, y.etat().YLigne), std::tuple(60, 114, 114));
     BancRepos a;
     ChoisitOptionRepos(*a.ctx, OptionRepos::LogiqueY);
     ChoisitOptionRepos(*a.ctx, OptionRepos::LogiqueX);
     AnnuleRepositionnement(*a.ctx);
     FermeRepositionnement(*a.ctx);
-    EXPECT_EQ(a.etat().PosX, 190);
-    EXPECT_EQ(a.etat().PosY, 100);
-    EXPECT_EQ(a.etat().XRepos, 190);
-    EXPECT_FALSE(a.etat().PositionImposee);
+    EXPECT_EQ(std::tuple(a.etat().PosX, a.etat().PosY, a.etat().XRepos, a.etat().PositionImposee), std::tuple(190, 100, 190, false));
     EXPECT_EQ(a.Encre().size(), 1u);
     EXPECT_EQ(a.fenetre.Texte("frmEdit"), "Velmor   Ecr.: X 190 Y 100   Souris: X 190 Y 100");
 }
@@ -97,8 +79,7 @@ TEST(Repositionnement, MarkUsesTheOptionColoursEvenInMulticolour) {
 TEST(Repositionnement, ZeroOrNegativeLineStepKeepsTheClickHeight) {
     for (double pas : {0.0, -38.0}) {
         BancLigne b;
-        b.etat().PasLigne = pas;
-        b.etat().PositionImposee = true;
+        b.etat().PasLigne = pas, b.etat().PositionImposee = true;
         CliqueRepositionnement(*b.ctx, 60, 100);
         OuvreRepositionnement(*b.ctx);
         EXPECT_EQ(b.etat().YLogique, 100);

@@ -3,7 +3,7 @@
 #include "app/Demarrage.h"
 #include "outputs/Branchements.h"
 #include "outputs/RapportMesures.h"
-#include "support/Banc.h"
+#include "support/Programme.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -20,32 +20,25 @@ TEST(RapportMesures, BlockLayout) {
         " "}));
     EXPECT_TRUE(LignesMesures("aeh", m)[0].startsWith("'' aeh'' =   HX=-1"));
     EXPECT_TRUE(LignesMesures("ieh", MesuresGlyphe{})[2].startsWith("   TOUT: 0   BETA: 0"));
-    EXPECT_EQ(SyllabesRapport().size(), 27 + 27 + 17 + 16 + 10);
 }
 
 TEST(RapportMesures, MeasuresEverySyllableAndGivesThePictureBack) {
-    QTemporaryDir dossier;
-    for (const char* f : {"APABDIDS.TXT", "Suffixes.TXT"})
-        QFile::copy(QStringLiteral(VELMOR_PROGRAM_DATA "/") + f, dossier.filePath(f));
+    CopieDonnees copie;
+    QTemporaryDir& dossier = copie.dossier;
     Banc b(500, 200, dossier.path());  // shorter than one sheet
     Main(*b.ctx);
     BrancherSorties(*b.ctx);
     EtatProgramme& e = b.etat();
-    e.Taille = 2;
-    e.Ecriture = 1;
-    e.Langue = 2;
-    e.PosX = 123;
+    e.Taille = 2, e.Ecriture = 1, e.Langue = 2, e.PosX = 123;
     b.surface.Ligne(10, 10, 200, 150);
     const QImage avant = b.surface.Image();
     const int pages = e.IndicePageRappel;
     std::vector<QImage> feuilles;
     ASSERT_TRUE(RapportMesuresFeuilles(*b.ctx, [&](const QImage& f) { feuilles.push_back(f); }));
-
     EXPECT_EQ(b.surface.Image(), avant);
     EXPECT_TRUE(e.Taille == 2 && e.Ecriture == 1 && e.Langue == 2 && e.PosX == 123 && e.IndicePageRappel == pages);
     EXPECT_EQ(b.fenetre.progression.back(), std::make_pair(0, 0));
     EXPECT_GE(feuilles.size(), 2u);  // 97 lines do not fit under the height limit
-
     QFile f(dossier.filePath("Donnees.TXT"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString texte = QString::fromLatin1(f.readAll());

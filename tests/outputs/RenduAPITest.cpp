@@ -46,7 +46,6 @@ int BasDeLEncre(const QImage& image, const char* nom) {
 // is white.
 TEST(RenduAPI, EveryRequestableSymbolHasABitmapOnTheWritingLine) {
     const QSet<QString> noms = NomsDemandes();
-    EXPECT_EQ(noms.size(), 24 + 6 + 36 + 36 + 18 + 18 + 6);
     for (const QString& nom : noms) {
         const QImage image = Symbole(nom);
         ASSERT_FALSE(image.isNull()) << nom.toStdString();
@@ -66,28 +65,17 @@ TEST(RenduAPI, EveryRequestableSymbolHasABitmapOnTheWritingLine) {
 }
 
 TEST(RenduAPI, LettersAreGroupedIntoSymbols) {
-    const auto s = [](const char* t) { return SymbolesAPI(QString::fromLatin1(t)).join(u' ').toStdString(); };
-    EXPECT_EQ(s("aak"), "aa");
-    EXPECT_EQ(s("aah"), "aah");
-    EXPECT_EQ(s("ou"), "ou");
-    EXPECT_EQ(s("sh"), "sh");
-    EXPECT_EQ(s("ak"), "a");
-    EXPECT_EQ(s("b:a"), "b qespon a");
-    EXPECT_EQ(s("  "), "blahg blahg");
-    EXPECT_EQ(s("b7"), "b blahg");
-    EXPECT_EQ(s("[ba'ta, o-e]"), "op b a cwot t a veg blahg o blahg e cl");
-    EXPECT_EQ(s("BOYZHU"), "b oy zh u");
-    // Three vowels: the first two make the group, a lone "h" or "k" starts none and is passed.
-    EXPECT_EQ(s("aei"), "ae i");
-    EXPECT_EQ(s("hat"), "a t");
-    EXPECT_EQ(s("bkh"), "bk");
+    // Three vowels: the first two make the group; a lone "h" or "k" starts none and is passed.
+    for (const auto& [texte, symboles] : {std::pair{"aak", "aa"}, {"aah", "aah"}, {"ou", "ou"}, {"sh", "sh"}, {"ak", "a"},
+                                          {"b:a", "b qespon a"}, {"  ", "blahg blahg"}, {"b7", "b blahg"},
+                                          {"[ba'ta, o-e]", "op b a cwot t a veg blahg o blahg e cl"},
+                                          {"BOYZHU", "b oy zh u"}, {"aei", "ae i"}, {"hat", "a t"}, {"bkh", "bk"}})
+        EXPECT_EQ(SymbolesAPI(QString::fromLatin1(texte)).join(u' '), QString::fromLatin1(symboles)) << texte;
 }
 
 struct BancAPI : Banc {
     BancAPI() : Banc(300, 120, kDonnees) {
-        etat().MargeGauche = 10;
-        etat().PosX = 10;
-        etat().PosY = 40;
+        etat().MargeGauche = 10, etat().PosX = 10, etat().PosY = 40;
         fenetre.zoneVisible = QRect(0, 0, 300 * 15, 120 * 15);
     }
 };
@@ -97,35 +85,23 @@ TEST(RenduAPI, EachSymbolIsPastedTheCursorMovesByItsWidthAndTheLineBreaksPastThe
     EcritAPI(*b.ctx, QStringLiteral("b:a"));
     const int attendu = Symbole(QStringLiteral("b")).width() + Symbole(QStringLiteral("qespon")).width() +
                         Symbole(QStringLiteral("a")).width();
-    EXPECT_EQ(b.etat().PosX, 10 + attendu);
-    EXPECT_EQ(b.etat().EcriturePrecedente, b.etat().Ecriture);
+    EXPECT_EQ(std::tuple(b.etat().PosX, b.etat().EcriturePrecedente), std::tuple(10 + attendu, b.etat().Ecriture));
     // The ink lies in the band of the bitmaps: from PosY - 21 to PosY + 6.
     const auto encre = b.Encre();
     ASSERT_FALSE(encre.empty());
-    for (const auto& [x, y] : encre) {
-        EXPECT_GE(y, 40 - 21);
-        EXPECT_LT(y, 40 - 21 + 28);
-        EXPECT_GE(x, 10);
-        EXPECT_LT(x, 10 + attendu);
-    }
-
+    for (const auto& [x, y] : encre) EXPECT_TRUE(y >= 40 - 21 && y < 40 - 21 + 28 && x >= 10 && x < 10 + attendu) << x << "," << y;
     // A symbol past the right limit is drawn where it started, then the line breaks.
     BancAPI d;
     d.surface.Redimensionner(400, 120);
     d.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 120 * 15);
     EtatProgramme& e = d.etat();
-    e.YLigne = e.PosY = 40;
-    e.SautPermis = true;
+    e.YLigne = e.PosY = 40, e.SautPermis = true;
     e.PosX = 295;  // the work area is 300 pixels wide
     DessineSymboleAPI(*d.ctx, QStringLiteral("m"));
     const auto bord = d.Encre();
     ASSERT_FALSE(bord.empty());
-    for (const auto& [x, y] : bord) {
-        EXPECT_GE(x, 295);
-        EXPECT_LT(y, 40 + 7);
-    }
-    EXPECT_EQ(e.YLigne, 40 + e.PasLigne);
-    EXPECT_EQ(e.PosX, 15);  // the margin of a new line
+    for (const auto& [x, y] : bord) EXPECT_TRUE(x >= 295 && y < 40 + 7) << x << "," << y;
+    EXPECT_EQ(std::tuple(e.YLigne, e.PosX), std::tuple(40 + e.PasLigne, 15));  // the margin of a new line
 }
 
 TEST(RenduAPI, TheSampleLineStandsAtItsPlaceAndLeavesTheCursor) {
@@ -139,9 +115,7 @@ TEST(RenduAPI, TheSampleLineStandsAtItsPlaceAndLeavesTheCursor) {
     ASSERT_FALSE(encre.empty());
     int droite = 0;
     for (const auto& [x, y] : encre) {
-        EXPECT_GE(x, 100);
-        EXPECT_LT(x, 100 + largeur);
-        EXPECT_GE(y, 200);
+        EXPECT_TRUE(x >= 100 && x < 100 + largeur && y >= 200) << x << "," << y;
         droite = std::max(droite, x);
     }
     EXPECT_GT(droite, 100 + largeur - 20);  // "dk" ends the line
@@ -152,22 +126,18 @@ TEST(RenduAPI, TheSampleLineStandsAtItsPlaceAndLeavesTheCursor) {
 TEST(RenduAPI, BitmapsMissingOrReadOnce) {
     QTemporaryDir sans, dossier;
     Banc vide(300, 120, sans.path());
-    vide.etat().PosX = 50;
-    vide.etat().PosY = 40;
+    vide.etat().PosX = 50, vide.etat().PosY = 40;
     DessineSymboleAPI(*vide.ctx, QStringLiteral("a"));
-    EXPECT_EQ(vide.etat().PosX, 50);
-    EXPECT_TRUE(vide.Encre().empty());
+    EXPECT_TRUE(vide.etat().PosX == 50 && vide.Encre().empty()) << "PosX=" << vide.etat().PosX << " encre=" << vide.Encre().size();
     BancAPI c;
     EcritLettresAPI(*c.ctx, QStringLiteral("hbh"));  // a lone "h" is passed, then "bh"
     EXPECT_EQ(c.etat().PosX, 10 + Symbole(QStringLiteral("bh")).width());
-
     const QString fichier = dossier.filePath("_API_a.BMP");
     ASSERT_TRUE(QFile::copy(kDonnees + QStringLiteral("/_API_a.BMP"), fichier));
     const int largeur = Symbole(QStringLiteral("a")).width();
     for (int passe = 0; passe < 2; ++passe) {
         Banc b(300, 120, dossier.path());
-        b.etat().PosX = 20;
-        b.etat().PosY = 40;
+        b.etat().PosX = 20, b.etat().PosY = 40;
         DessineSymboleAPI(*b.ctx, QStringLiteral("a"));
         EXPECT_EQ(b.etat().PosX, 20 + largeur);
         // Changed on disk after the first use: the symbol drawn stays the one read first.

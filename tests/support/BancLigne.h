@@ -6,12 +6,7 @@
 struct BancLigne : Banc {
     BancLigne() : Banc(400, 200) {
         EtatProgramme& e = etat();
-        e.MargeGauche = 15;
-        e.YLigne = e.PosY = 100;
-        e.PasLigne = 38;
-        e.HauteurCaractere = 12;
-        e.LargeurBlanc = 10;
-        e.Taille = 1;
-        e.PosX = 190;
+        e.MargeGauche = 15, e.YLigne = e.PosY = 100, e.PasLigne = 38, e.HauteurCaractere = 12, e.LargeurBlanc = 10;
+        e.Taille = 1, e.PosX = 190;
     }
 };

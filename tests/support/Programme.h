@@ -13,9 +13,7 @@ struct Programme : Banc {
     explicit Programme(QString dossier = VELMOR_TEST_DATA "/tables", int largeur = 900, int hauteur = 300, int langue = 3)
         : Banc(largeur, hauteur, std::move(dossier)) {
         Main(*ctx);
-        etat().Relief = false;
-        etat().ProfondeurRelief = 0;
-        etat().Langue = static_cast<int16_t>(langue);
+        etat().Relief = false, etat().ProfondeurRelief = 0, etat().Langue = static_cast<int16_t>(langue);
     }
     // Text as it leaves the entry box.
     void Ecrire(const QString& texte) {

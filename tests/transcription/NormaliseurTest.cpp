@@ -18,63 +18,41 @@ QString Normalise(const QString& texte, int16_t langue = FR) {
 }
 
 TEST(Normaliser, MarkersCapitalsSeparatorsSignsMarkRulesFhAndOu) {
-    EXPECT_EQ(Normalise("%.s.a.u.t"), "%saut");
-    EXPECT_EQ(Normalise("%.s.a.u.t.a.b"), "%saut.+.a.b");
-    EXPECT_EQ(Normalise("%.e.v.+.%.o.d.+.%.L.a.+.%.a.i.+.%.A.i"), "%ev.+.%od.+.%la.+.%ai.+.%ai");
-    EXPECT_EQ(Normalise("%.T.u.+.%.F.R.+.%.E.n.+.%.P.H"), "%TU.+.%FR.+.%EN.+.%PH");
-    EXPECT_EQ(Normalise("%.L.I.N.2"), "%LIN.+.2");
-    // Not in the table: the pieces are classed one by one ("A" is the first capital of its word).
-    EXPECT_EQ(Normalise("%.s.A.u.t"), "%.+.s.A.u.t");
-    EXPECT_EQ(Normalise("%.l.a"), "%.+.l.a");
-    // The "fh" rewrite.
-    EXPECT_EQ(Normalise("{.FH.a.b.c"), "{.fh.=B.a.c");
-    EXPECT_EQ(Normalise("{.FH.a.b"), "{.fh.=B.a");
-    EXPECT_EQ(Normalise("{.FH.b.a"), "{.FH.b.a");        // the first element is not a vowel
-    EXPECT_EQ(Normalise("{.FH.a"), "{.FH.a");            // one element only
-    EXPECT_EQ(Normalise("{.FH.a.b.+.c"), "{.FH.a.b.+.c");  // a word follows
-    // A lone "ou" word goes with the break before it.
-    EXPECT_EQ(Normalise("x.+.ou.+.y"), "x.+.y");
-    EXPECT_EQ(Normalise("x.+.ou"), "x.+.ou");
-    EXPECT_EQ(Normalise("x.+.oui.+.y"), "x.+.oui.+.y");
-    // French and English: the mark goes in front of its word.
-    EXPECT_EQ(Normalise("ab.{.cd", FR), "{.ab.cd");
-    EXPECT_EQ(Normalise("ab.{.cd", EN), "{.ab.cd");
-    EXPECT_EQ(Normalise("ab.{.+.cd.{.ef", FR), "{.ab.+.{.cd.ef");
-    // Tumeli: the consonant after the mark of a vowel-initial word moves in front as "=".
-    EXPECT_EQ(Normalise("a.{.n.e", TU), "{.=N.a.e");
-    EXPECT_EQ(Normalise("a.{.ne", TU), "{.=N.ae");
-    EXPECT_EQ(Normalise("x.+.a.{.n.e", TU), "x.+.{.=N.a.e");
-    EXPECT_EQ(Normalise("a.{.e", TU), "{.a.e");       // a vowel after the mark
-    EXPECT_EQ(Normalise("t.a.{.n", TU), "{.t.a.n");   // a consonant-initial word
-    EXPECT_EQ(Normalise("a.{.n.e", FR), "{.a.n.e");   // other languages leave it
-    // Phonetic input: a consonant before the mark meeting a vowel after it becomes a capital,
-    // which then starts its word; then the Tumeli rule.
-    EXPECT_EQ(Normalise("b.{.A.c", PH), "{.B.a.c");
-    EXPECT_EQ(Normalise("b.{.A.c", FR), "{.b.A.c");
-    EXPECT_EQ(Normalise("b.{.a", PH), "{.B.a");
-    EXPECT_EQ(Normalise("ab.{.e.c", PH), "{.AB.e.c");
-    EXPECT_EQ(Normalise("a.{.n.e", PH), "{.=N.a.e");
-    // Repeated marks fold into one.
-    EXPECT_EQ(Normalise("{.{.a.{.b", FR), "{.a.b");
-    // Capitals start words; separators are cleaned.
-    EXPECT_EQ(Normalise("Ab.Cd"), "Ab.+.Cd");
-    EXPECT_EQ(Normalise("ab.Cd"), "ab.Cd");
-    EXPECT_EQ(Normalise("Ab.+.Cd"), "Ab.+.Cd");
-    EXPECT_EQ(Normalise("Ab.cd.Ef.Gh"), "Ab.cd.+.Ef.+.Gh");
-    EXPECT_EQ(Normalise("a.+.+.+.b"), "a.+.b");
-    EXPECT_EQ(Normalise(".+..+.+"), "");
-    EXPECT_EQ(Normalise("+"), "");
-    EXPECT_EQ(Normalise(""), "");
-    // Elements are stored lower-cased; unknown ones are dropped.
-    EXPECT_EQ(Normalise("bA.|x.-.?.é"), "ba.|x.-");
-    // Digits, signs and the ellipsis.
-    EXPECT_EQ(Normalise("1.2.a"), "12a");
-    EXPECT_EQ(Normalise("x.@.+.y"), "x.+.!X.+.y");
-    EXPECT_EQ(Normalise("x.@.y"), "x.+.!X");  // the element after a sign is its separator
-    EXPECT_EQ(Normalise("!P.+.!P.+.!P"), "!3.+.!0.+.!0");
-    EXPECT_EQ(Normalise("!P.+.!P.+.!P.+.!P"), "!3.+.!0.+.!0.+.!P");
-    EXPECT_EQ(Normalise("!P.+.!P.+.!P.+.a.+.!P.+.!P.+.!P"), "!3.+.!0.+.!0.+.a.+.!P.+.!P.+.!P");
-    EXPECT_EQ(Normalise("!Pxyz.+.b"), "!P.+.b");
+    const struct {
+        const char *texte, *attendu;
+        int16_t langue = FR;
+    } cas[] = {
+        {"%.s.a.u.t", "%saut"}, {"%.s.a.u.t.a.b", "%saut.+.a.b"}, {"%.L.I.N.2", "%LIN.+.2"},
+        {"%.e.v.+.%.o.d.+.%.L.a.+.%.a.i.+.%.A.i", "%ev.+.%od.+.%la.+.%ai.+.%ai"},
+        {"%.T.u.+.%.F.R.+.%.E.n.+.%.P.H", "%TU.+.%FR.+.%EN.+.%PH"},
+        // Not in the table: the pieces are classed one by one ("A" is the first capital of its word).
+        {"%.s.A.u.t", "%.+.s.A.u.t"}, {"%.l.a", "%.+.l.a"},
+        // "fh" is rewritten only before a vowel and a second element, with no word after.
+        {"{.FH.a.b.c", "{.fh.=B.a.c"}, {"{.FH.a.b", "{.fh.=B.a"}, {"{.FH.b.a", "{.FH.b.a"},
+        {"{.FH.a", "{.FH.a"}, {"{.FH.a.b.+.c", "{.FH.a.b.+.c"},
+        // A lone "ou" word goes with the break before it.
+        {"x.+.ou.+.y", "x.+.y"}, {"x.+.ou", "x.+.ou"}, {"x.+.oui.+.y", "x.+.oui.+.y"},
+        // French and English: the mark goes in front of its word.
+        {"ab.{.cd", "{.ab.cd"}, {"ab.{.cd", "{.ab.cd", EN}, {"ab.{.+.cd.{.ef", "{.ab.+.{.cd.ef"},
+        // Tumeli: the consonant after the mark of a vowel-initial word moves in front as "=".
+        {"a.{.n.e", "{.=N.a.e", TU}, {"a.{.ne", "{.=N.ae", TU}, {"x.+.a.{.n.e", "x.+.{.=N.a.e", TU},
+        {"a.{.e", "{.a.e", TU}, {"t.a.{.n", "{.t.a.n", TU}, {"a.{.n.e", "{.a.n.e"},
+        // Phonetic input: a consonant before the mark meeting a vowel after it becomes a capital,
+        // which then starts its word; then the Tumeli rule.
+        {"b.{.A.c", "{.B.a.c", PH}, {"b.{.A.c", "{.b.A.c"}, {"b.{.a", "{.B.a", PH},
+        {"ab.{.e.c", "{.AB.e.c", PH}, {"a.{.n.e", "{.=N.a.e", PH},
+        // Repeated marks fold into one; capitals start words; separators are cleaned.
+        {"{.{.a.{.b", "{.a.b"}, {"Ab.Cd", "Ab.+.Cd"}, {"ab.Cd", "ab.Cd"}, {"Ab.+.Cd", "Ab.+.Cd"},
+        {"Ab.cd.Ef.Gh", "Ab.cd.+.Ef.+.Gh"}, {"a.+.+.+.b", "a.+.b"}, {".+..+.+", ""}, {"+", ""}, {"", ""},
+        // Elements are stored lower-cased; unknown ones are dropped.
+        {"bA.|x.-.?.é", "ba.|x.-"},
+        // Digits, signs (the element after a sign is its separator) and the ellipsis.
+        {"1.2.a", "12a"}, {"x.@.+.y", "x.+.!X.+.y"}, {"x.@.y", "x.+.!X"}, {"!Pxyz.+.b", "!P.+.b"},
+        {"!P.+.!P.+.!P", "!3.+.!0.+.!0"}, {"!P.+.!P.+.!P.+.!P", "!3.+.!0.+.!0.+.!P"},
+        {"!P.+.!P.+.!P.+.a.+.!P.+.!P.+.!P", "!3.+.!0.+.!0.+.a.+.!P.+.!P.+.!P"},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(Normalise(QString::fromUtf8(c.texte), c.langue), QString::fromUtf8(c.attendu)) << c.texte << " " << c.langue;
 }
 
 // The clean-up and the mark fronting as their rules read, one step at a time.
@@ -133,45 +111,35 @@ TEST(Normaliser, CleanUpMatchesItsRulesAndHugeTextsEndQuickly) {
     }
 }
 
-struct Placement {
-    QString mot;
-    int ecriture, bascule;
-};
-
-Placement Place(const QString& mot, int16_t ecriture) {
-    Banc b;
-    b.etat().Ecriture = ecriture;
-    b.etat().TextePointe = mot;
-    PlaceMarque(*b.ctx);
-    return {b.etat().TextePointe, b.etat().Ecriture, b.etat().BasculeVoyelles};
-}
-
 TEST(PlaceMarque, VowelsVowelOnlyWordsSwitchAndSideOfTheMark) {
+    // A vowel-only word switches to the Dorvane script, whose marks go after the word.
     for (const char* mot : {"{.a.u", "{.ha.u", "{.A.E"}) {
-        const Placement p = Place(mot, 0);
-        EXPECT_EQ(p.mot, mot);
-        EXPECT_EQ(p.ecriture, 1);
-        EXPECT_EQ(p.bascule, 1);
+        Banc b;
+        b.etat().TextePointe = mot;
+        PlaceMarque(*b.ctx);
+        EXPECT_EQ(std::tuple(b.etat().TextePointe, b.etat().Ecriture, b.etat().BasculeVoyelles), std::tuple(QString(mot), 1, 1));
     }
-    // In the Dorvane script there is nothing to switch: the mark goes after the word.
-    const Placement d = Place("{.a.u", 1);
-    EXPECT_EQ(d.mot, "a.u.{");
-    EXPECT_EQ(d.bascule, 0);
-    // Side of the mark.
-    EXPECT_EQ(Place("{.ta.ke.a", 0).mot, "ta.ke.a.{");   // more leading than trailing consonants
-    EXPECT_EQ(Place("{.ta.a.ko", 0).mot, "{.ta.a.ko");   // as many
-    EXPECT_EQ(Place("{.a.ta.ko", 0).mot, "{.a.ta.ko");
-    EXPECT_EQ(Place("{.=N.a.e", 0).mot, "{.=N.a.e");
-    EXPECT_EQ(Place("{.ta.ko.ba", 0).mot, "ta.ko.ba");   // nothing but consonants: no mark
-    EXPECT_EQ(Place("{.ta", 0).mot, "ta");
-    // The Dorvane script counts one more leading consonant, except for short words.
-    EXPECT_EQ(Place("{.abc", 1).mot, "abc.{");
-    EXPECT_EQ(Place("{.ab", 1).mot, "{.ab");
-    EXPECT_EQ(Place("{.ta.a.ko", 1).mot, "ta.a.ko.{");
-    // Left alone: not a marked word, or blank.
-    EXPECT_EQ(Place("ta.{", 0).mot, "ta.{");
-    EXPECT_EQ(Place("  ", 0).mot, "  ");
-    EXPECT_EQ(Place("{.  ", 1).mot, "  ");
+    const struct {
+        const char* mot;
+        int16_t ecriture;
+        const char* attendu;
+    } cas[] = {
+        {"{.a.u", 1, "a.u.{"},
+        // The mark goes on the side with fewer consonants; nothing but consonants: no mark.
+        {"{.ta.ke.a", 0, "ta.ke.a.{"}, {"{.ta.a.ko", 0, "{.ta.a.ko"}, {"{.a.ta.ko", 0, "{.a.ta.ko"},
+        {"{.=N.a.e", 0, "{.=N.a.e"}, {"{.ta.ko.ba", 0, "ta.ko.ba"}, {"{.ta", 0, "ta"},
+        // The Dorvane script counts one more leading consonant, except for short words.
+        {"{.abc", 1, "abc.{"}, {"{.ab", 1, "{.ab"}, {"{.ta.a.ko", 1, "ta.a.ko.{"},
+        // Left alone: not a marked word, or blank.
+        {"ta.{", 0, "ta.{"}, {"  ", 0, "  "}, {"{.  ", 1, "  "},
+    };
+    for (const auto& c : cas) {
+        Banc b;
+        b.etat().Ecriture = c.ecriture, b.etat().TextePointe = c.mot;
+        PlaceMarque(*b.ctx);
+        EXPECT_EQ(b.etat().TextePointe, c.attendu) << c.mot;
+        if (c.ecriture == 1) EXPECT_EQ(b.etat().BasculeVoyelles, 0) << c.mot;
+    }
     // A vowel is exactly one vowel letter of either case.
     for (const char* v : {"a", "e", "i", "o", "u", "y", "A", "E", "I", "O", "U", "Y"}) EXPECT_TRUE(EstVoyelle(QString(v)));
     for (const char* v : {"", "b", "H", "é", "ae", "{"}) EXPECT_FALSE(EstVoyelle(QString(v))) << v;

@@ -27,6 +27,14 @@ struct BancDico {
         return w;
     }
     QStringList Messages() const { return b.fenetre.Textes(); }
+    struct Cas {
+        const char *mot, *attendu;
+        int16_t langue = 1;
+    };
+    // Each word prepared in turn, in order: some leave words waiting for the next.
+    void Verifier(std::initializer_list<Cas> cas) {
+        for (const Cas& c : cas) EXPECT_EQ(Prepare(QString::fromUtf8(c.mot), c.langue), QString::fromUtf8(c.attendu)) << c.mot;
+    }
 };
 
 TEST(Dictionnaires, WholeWordLookupFallbackFileAndSoundMode) {
@@ -42,30 +50,18 @@ TEST(Dictionnaires, WholeWordLookupFallbackFileAndSoundMode) {
              "quatre;a;b\n"
              "Été;ete\n"
              "ÉcoleÉTÉàÇÈ-Œuvre;long\n");
-    EXPECT_EQ(d.Prepare("Bonjour,"), "X,");
-    EXPECT_EQ(d.Prepare("bONJOUR"), "X");
-    EXPECT_EQ(d.Prepare("salut"), "salut");
-    EXPECT_EQ(d.Prepare("merci!"), "grand  merci!");
-    EXPECT_EQ(d.Prepare("deux"), "2");
-    EXPECT_EQ(d.Prepare("trois"), "3,4");
-    EXPECT_EQ(d.Prepare("quatre"), "a;b");
-    EXPECT_EQ(d.Prepare("éTÉ."), "ete.");
-    EXPECT_EQ(d.Prepare("écoleÉtéÀçè-œUVRE"), "long");
-    EXPECT_EQ(d.Prepare("bonjours"), "bonjours");
-    EXPECT_EQ(d.Prepare("bonjour", 2), "bonjour");  // English has its own file
+    d.Verifier({{"Bonjour,", "X,"}, {"bONJOUR", "X"}, {"salut", "salut"}, {"merci!", "grand  merci!"}, {"deux", "2"},
+                {"trois", "3,4"}, {"quatre", "a;b"}, {"éTÉ.", "ete."}, {"écoleÉtéÀçè-œUVRE", "long"},
+                {"bonjours", "bonjours"}, {"bonjour", "bonjour", 2}});  // English has its own file
     EXPECT_TRUE(d.Messages().isEmpty());
     // The fallback file and the sound mode.
     d.Ecrire("Fohms_FR.TXT", "chat;sha\n");
     d.Ecrire("Fohms_NP.TXT", "chat;commun\nparis;pari\n");
     d.Ecrire("Fohms_TU.TXT", "tolo;tulu\n");
-    EXPECT_EQ(d.Prepare("chat"), "sha");
-    EXPECT_EQ(d.Prepare("Paris"), "pari");
-    EXPECT_EQ(d.Prepare("tolo", 0), "tulu");
-    EXPECT_EQ(d.Prepare("paris", 0), "pari");
-    EXPECT_EQ(d.Prepare("paris", 3), "paris");  // phonetic input looks nothing up
+    // Phonetic input looks nothing up; sound mode 2 reads the common file alone.
+    d.Verifier({{"chat", "sha"}, {"Paris", "pari"}, {"tolo", "tulu", 0}, {"paris", "pari", 0}, {"paris", "paris", 3}});
     d.b.etat().ModeSon = 2;
-    EXPECT_EQ(d.Prepare("chat"), "commun");
-    EXPECT_EQ(d.Prepare("tolo", 0), "tolo");
+    d.Verifier({{"chat", "commun"}, {"tolo", "tolo", 0}});
 }
 
 TEST(Dictionnaires, MissingChangedMalformedAndQuicklyEditedFiles) {
@@ -74,24 +70,16 @@ TEST(Dictionnaires, MissingChangedMalformedAndQuicklyEditedFiles) {
     d.Ecrire("Fohms_FR.TXT", "chat;sha\noops\nchien;shien\n");
     EXPECT_EQ(d.Prepare("chat"), "sha");
     EXPECT_TRUE(d.Messages().isEmpty());  // a reading from the top stops before the bad line
-    EXPECT_EQ(d.Prepare("chien"), "shien");
-    EXPECT_EQ(d.Prepare("loup"), "loup");
-    EXPECT_EQ(d.Prepare("chien"), "shien");
+    EXPECT_EQ((std::tuple{d.Prepare("chien"), d.Prepare("loup"), d.Prepare("chien")}), std::tuple(u"shien"_s, u"loup"_s, u"shien"_s));
     EXPECT_EQ(d.Messages(), QStringList{"Erreur dans ''Fohms_FR.TXT'' : Ligne oops"});  // once per load
-
     d.Ecrire("Fohms_FR.TXT", "chat;minou\noops\n");
-    EXPECT_EQ(d.Prepare("chat"), "minou");
-    EXPECT_EQ(d.Prepare("loup"), "loup");
-    EXPECT_EQ(d.Messages().size(), 2);
-
+    EXPECT_EQ((std::tuple{d.Prepare("chat"), d.Prepare("loup"), d.Messages().size()}), std::tuple(u"minou"_s, u"loup"_s, 2));
     // A file that is no dictionary at all gives a few messages, then stays quiet.
     QString bruit;
     for (int i = 0; i < 5000; ++i) bruit += QString(i % 50 + 1, QChar(u'x' + i % 3)) + u'\n';
     bruit += QString(100000, u'y');
     d.Ecrire("Fohms_EN.TXT", bruit);
-    EXPECT_EQ(d.Prepare("chat", 2), "chat");
-    EXPECT_EQ(d.Messages().size(), 12);
-    EXPECT_EQ(d.Prepare("chien", 2), "chien");
+    EXPECT_EQ((std::tuple{d.Prepare("chat", 2), d.Messages().size(), d.Prepare("chien", 2)}), std::tuple(u"chat"_s, 12, u"chien"_s));
     EXPECT_EQ(d.Messages().size(), 12);
     // Every edit is read before the next word, however fast they follow: rewritten in place at the
     // same size, replaced by a renamed file, removed and created again.
@@ -114,8 +102,7 @@ TEST(Dictionnaires, MissingChangedMalformedAndQuicklyEditedFiles) {
     d.Ecrire("Fohms_FR.TXT", "chat;greffier\n");
     {
         Dictionnaires::Passe passe(d.b.ctx->dictionnaires);
-        EXPECT_EQ(d.Prepare("chat"), "greffier");
-        EXPECT_EQ(d.Prepare("chat"), "greffier");
+        EXPECT_EQ((std::tuple{d.Prepare("chat"), d.Prepare("chat")}), std::tuple(u"greffier"_s, u"greffier"_s));
     }
     d.Ecrire("Fohms_FR.TXT", "chat;mistigri\n");
     EXPECT_EQ(d.Prepare("chat"), "mistigri");
@@ -173,51 +160,33 @@ TEST(Dictionnaires, SameAnswersAsReadingFromTheTop) {
 
 TEST(PrepareMot, ApostrophesHyphensWordsHeldBackKeysAndHWords) {
     BancDico d;
-    EXPECT_EQ(d.Prepare("l'ami"), "la'mi");
-    EXPECT_EQ(d.Prepare("l\u2019ami"), "la'mi");  // the typographic apostrophe
-    EXPECT_EQ(d.Prepare("l'heure"), "l'heure");
-    EXPECT_EQ(d.Prepare("l'oeil"), "loe'il");
-    EXPECT_EQ(d.Prepare("t'ahhx"), "tahh'x");
-    EXPECT_EQ(d.Prepare("d'a'b'u"), "da''bu'");  // each apostrophe from where the last one went
-    EXPECT_EQ(d.Prepare("'ami"), "'ami");
-    EXPECT_EQ(d.Prepare("a'b"), "ab'");
-    EXPECT_EQ(d.Prepare("a'b'c"), "abc'");
-    EXPECT_EQ(d.Prepare("a-b"), "ab-k");
-    EXPECT_EQ(d.Prepare("ab-"), "ab-k");
-    EXPECT_EQ(d.Prepare("-"), "-");
-    EXPECT_EQ(d.Prepare("ab-", 3), "ab-k");
-    EXPECT_EQ(d.Prepare("l'ami", 3), "l'ami");
+    d.Verifier({{"l'ami", "la'mi"}, {"l\u2019ami", "la'mi"}, {"l'heure", "l'heure"}, {"l'oeil", "loe'il"},
+                {"t'ahhx", "tahh'x"}, {"d'a'b'u", "da''bu'"},  // each apostrophe from where the last one went
+                {"'ami", "'ami"}, {"a'b", "ab'"}, {"a'b'c", "abc'"}, {"a-b", "ab-k"}, {"ab-", "ab-k"}, {"-", "-"},
+                {"ab-", "ab-k", 3}, {"l'ami", "l'ami", 3}});
     QString long_;
     for (int i = 0; i < 50000; ++i) long_ += "l'ea";
     EXPECT_EQ(d.Prepare(long_).size(), long_.size());
     // Words held back by their entry.
     d.Ecrire("Fohms_FR.TXT", "de;de*\nla;*la\n");
-    EXPECT_EQ(d.Prepare("de"), "");
-    EXPECT_EQ(d.Prepare("la"), "");
+    d.Verifier({{"de", ""}, {"la", ""}});
     EXPECT_EQ(d.b.etat().MotsEnAttente, "de''la");
-    EXPECT_EQ(d.Prepare("mer"), "de''lamer");
+    d.Verifier({{"mer", "de''lamer"}});
     EXPECT_EQ(d.b.etat().MotsEnAttente, "");
-    EXPECT_EQ(d.Prepare("a*b", 3), "");
-    EXPECT_EQ(d.Prepare("x", 3), "a'bx");
-
+    d.Verifier({{"a*b", "", 3}, {"x", "a'bx", 3}});
     // Keys are taken before apostrophes move. An h-word is looked up under its own spelling, then as
     // "ph..." (dictionaries written the old way); a ph-word never reaches the h-word's entry.
     BancDico k;
     k.Ecrire("Fohms_EN.TXT", "hone;ohn\nphone;foon\nphoney;fohni\nphomme;ohm\n");
     k.Ecrire("Fohms_FR.TXT", "l'ami;lami\nami;AMI\n");
     k.Ecrire("Fohms_TU.TXT", "ami;omi\n");
-    EXPECT_EQ(k.Prepare("L'ami"), "lami");     // the key is taken before the apostrophe moves
-    EXPECT_EQ(k.Prepare("'ami"), "AMI");       // a leading apostrophe is not part of the key
-    EXPECT_EQ(k.Prepare("h'ami", 0), "fh'omi");
-    EXPECT_EQ(k.Prepare("h'oko", 0), "''fhoko");
-    EXPECT_EQ(k.Prepare("hone", 2), "ohn");
-    EXPECT_EQ(k.Prepare("Hone", 2), "ohn");
-    EXPECT_EQ(k.Prepare("phone", 2), "foon");
-    EXPECT_EQ(k.Prepare("homme", 2), "ohm");          // old key
-    EXPECT_EQ(k.Prepare("hilly,", 2), "philly,");     // no entry: written "ph..." as before
-    EXPECT_EQ(k.Prepare("phoney", 2), "fohni");
-    EXPECT_EQ(k.Prepare("hone", 3), "phone");         // phonetic input: only the rewrite
-    EXPECT_EQ(k.Prepare("hone", 0), "hone");          // Tumeli keeps its "h"
+    k.Verifier({{"L'ami", "lami"},  // the key is taken before the apostrophe moves
+                {"'ami", "AMI"},    // a leading apostrophe is not part of the key
+                {"h'ami", "fh'omi", 0}, {"h'oko", "''fhoko", 0}, {"hone", "ohn", 2}, {"Hone", "ohn", 2},
+                {"phone", "foon", 2}, {"homme", "ohm", 2},  // old key
+                {"hilly,", "philly,", 2},                    // no entry: written "ph..." as before
+                {"phoney", "fohni", 2}, {"hone", "phone", 3},  // phonetic input: only the rewrite
+                {"hone", "hone", 0}});                         // Tumeli keeps its "h"
 }
 
 // Suffix table, in its final order: zzes (entry 0, never tried), umes -> _umo, s, obo, i, ei, bo.
@@ -233,22 +202,17 @@ struct BancSuffixes {
 
 TEST(SepareSuffixe, CutsThatHappenAndThatMustNot) {
     BancSuffixes s;
-    // A cut part is searched again as the whole piece, which shows as "__" (a word break later).
-    EXPECT_EQ(s.Separe("tasus"), "tasu__s");
-    EXPECT_EQ(s.Separe("kobo"), "ko__bo");            // "obo" leaves no vowel before it: next suffix
-    EXPECT_EQ(s.Separe("kalumes"), "kal__umo");       // replaced ending
-    EXPECT_EQ(s.Separe("tola_kebo"), "tola_ke__bo");  // the last part was long enough
-    EXPECT_EQ(s.Separe("kebo_ta"), "ke_bo_ta");       // it was not
-    EXPECT_EQ(s.Separe("-tasus--kobo-"), "tasu__s-ko__bo");
-    EXPECT_EQ(s.Separe(" tasus !P!_kobo"), "tasu__s!P!_kobo");
-    // No cut:
-    EXPECT_EQ(s.Separe("tas"), "tas");      // one vowel
-    EXPECT_EQ(s.Separe("taus"), "taus");    // two adjacent vowels and no third
-    EXPECT_EQ(s.Separe("tokei"), "tokei");  // vowel suffix after a vowel stops the search
-    EXPECT_EQ(s.Separe("TASUS"), "TASUS");  // exact case
-    EXPECT_EQ(s.Separe("s"), "s");
-    EXPECT_EQ(s.Separe(""), "");
-    EXPECT_EQ(s.Separe("__"), "");
+    const std::pair<const char*, const char*> cas[] = {
+        // A cut part is searched again as the whole piece, which shows as "__" (a word break later).
+        {"tasus", "tasu__s"}, {"kobo", "ko__bo"},  // "obo" leaves no vowel before it: next suffix
+        {"kalumes", "kal__umo"},                   // replaced ending
+        {"tola_kebo", "tola_ke__bo"},              // the last part was long enough
+        {"kebo_ta", "ke_bo_ta"},                   // it was not
+        {"-tasus--kobo-", "tasu__s-ko__bo"}, {" tasus !P!_kobo", "tasu__s!P!_kobo"},
+        // No cut: one vowel; two adjacent vowels and no third; a vowel suffix after a vowel; exact case.
+        {"tas", "tas"}, {"taus", "taus"}, {"tokei", "tokei"}, {"TASUS", "TASUS"}, {"s", "s"}, {"", ""}, {"__", ""},
+    };
+    for (const auto& [texte, attendu] : cas) EXPECT_EQ(s.Separe(texte), attendu) << texte;
     s.b.etat().ModeSon = 2;
     EXPECT_EQ(s.Separe("tasus"), "tasus");
 }

@@ -23,45 +23,34 @@ TEST(CoderSignes, SignsDashesApostrophesBackquoteAndHashNumbers) {
     Banc b;
     EXPECT_EQ(Code(b, "ab."), "ab!P!_");
     EXPECT_FALSE(b.etat().SautPermis);  // a sentence ends: no new line on request
-    EXPECT_EQ(Code(b, "(x),"), "!(!_x!)!_!,!_");
-    EXPECT_EQ(Code(b, "\"a+b=c@ù\""), "!Q!_a!E!_b!C!_c!B!_!S!_!Q!_");
+    EXPECT_EQ((std::tuple{Code(b, "(x),"), Code(b, "\"a+b=c@ù\"")}), std::tuple(u"!(!_x!)!_!,!_"_s, u"!Q!_a!E!_b!C!_c!B!_!S!_!Q!_"_s));
     EXPECT_TRUE(b.etat().SautPermis);  // a double quote does not end a sentence part
-    EXPECT_EQ(Code(b, "ab"), "ab");
-    EXPECT_TRUE(b.etat().SautPermis);
-    // Dashes at the end and before a space.
-    EXPECT_EQ(Code(b, "ab-"), "ab!-!_");
-    EXPECT_EQ(Code(b, "ab- cde"), "ab-!- cde");
-    EXPECT_EQ(Code(b, "ab- c"), "ab- c");  // too little after the dash
-    EXPECT_EQ(Code(b, "a-b"), "a-b");
-    // Apostrophes and the backquote.
-    b.etat().Langue = 0;
-    EXPECT_EQ(Code(b, "'ab"), "!M!_ab");   // a leading apostrophe in Tumeli is the "$" sign
-    EXPECT_EQ(Code(b, "a`b"), "a!A!_b");   // the backquote is the "§" sign
-    EXPECT_EQ(Code(b, "a__b"), "a_!B!__b");
-    b.etat().Langue = 1;
-    EXPECT_EQ(Code(b, "l'ami"), "l'ami");
-    EXPECT_EQ(Code(b, "x '3"), "x !M!_3");
-    // Hash numbers.
-    EXPECT_EQ(Code(b, "#"), "!#!_");
-    EXPECT_EQ(b.etat().NumeroDiese, -1);
-    b.etat().DernierCode = "#";  // the sign drawer drew it
-    Code(b, "#");
-    EXPECT_EQ(b.etat().NumeroDiese, -2);
-    Code(b, "#");
-    EXPECT_EQ(b.etat().NumeroDiese, -3);
-    b.etat().DernierCode = "a";
-    Code(b, "#");
-    EXPECT_EQ(b.etat().NumeroDiese, -1);
+    const struct {
+        int16_t langue;
+        const char *texte, *attendu;
+    } cas[] = {
+        // Dashes at the end and before a space, with enough after it.
+        {0, "ab", "ab"}, {0, "ab-", "ab!-!_"}, {0, "ab- cde", "ab-!- cde"}, {0, "ab- c", "ab- c"}, {0, "a-b", "a-b"},
+        // A leading apostrophe in Tumeli is the "$" sign, the backquote the "§" sign.
+        {0, "'ab", "!M!_ab"}, {0, "a`b", "a!A!_b"}, {0, "a__b", "a_!B!__b"}, {1, "l'ami", "l'ami"}, {1, "x '3", "x !M!_3"},
+    };
+    for (const auto& c : cas) {
+        b.etat().Langue = c.langue;
+        EXPECT_EQ(Code(b, c.texte), c.attendu) << c.texte;
+    }
+    // Hash numbers: lone hashes count down while the sign drawer drew the last one.
+    EXPECT_EQ((std::tuple{Code(b, "#"), b.etat().NumeroDiese}), std::tuple(u"!#!_"_s, -1));
+    for (auto [dernier, numero] : {std::pair{"#", -2}, {"#", -3}, {"a", -1}}) {
+        b.etat().DernierCode = dernier;
+        Code(b, "#");
+        EXPECT_EQ(b.etat().NumeroDiese, numero);
+    }
 
     bool finDiese = false;
-    EXPECT_EQ(Code(b, "12#", &finDiese), " !#!_12");
-    EXPECT_TRUE(finDiese);
-    EXPECT_EQ(b.etat().NumeroDiese, 12);
-
+    EXPECT_EQ((std::tuple{Code(b, "12#", &finDiese), finDiese, b.etat().NumeroDiese}), std::tuple(u" !#!_12"_s, true, 12));
     b.etat().NumeroDieseSaisi = "7";
     Code(b, "#");
-    EXPECT_EQ(b.etat().NumeroDiese, 7);
-    EXPECT_TRUE(b.etat().NumeroDieseSaisi.isEmpty());
+    EXPECT_TRUE(b.etat().NumeroDiese == 7 && b.etat().NumeroDieseSaisi.isEmpty()) << b.etat().NumeroDiese << " " << b.etat().NumeroDieseSaisi.toStdString();
 }
 
 TEST(CouperSyllabes, SyllablesWordsSignsMarkersStressAndOddInput) {

@@ -12,17 +12,14 @@ TEST(CommandeChemin, SavesThePathDrawnAtItsPlace) {
     QTemporaryDir dir;
     const QString f = dir.filePath("square.bmp");
     Sortie s;
-    ASSERT_EQ(s.Lancer({"chemin", "R1U1", "--taille", "2", "--x", "100", "--y", "100", "--couleur", "0x0000FF",
-                        "-o", f}),
-              0);
+    ASSERT_EQ(s.Lancer({"chemin", "R1U1", "--taille", "2", "--x", "100", "--y", "100", "--couleur", "0x0000FF", "-o", f}), 0);
     const QImage im(f);
     ASSERT_FALSE(im.isNull());
     int encre = 0;
     for (int y = 0; y < im.height(); ++y)
         for (int x = 0; x < im.width(); ++x) encre += im.pixel(x, y) != qRgb(255, 255, 255);
     EXPECT_EQ(encre, 5);  // (100..102, 100) then (102, 99..98)
-    EXPECT_EQ(im.pixel(102, 98), qRgb(255, 0, 0));
-    EXPECT_TRUE(s.err.isEmpty());
+    EXPECT_TRUE(im.pixel(102, 98) == qRgb(255, 0, 0) && s.err.isEmpty()) << std::hex << im.pixel(102, 98) << " " << s.err.toStdString();
 }
 
 TEST(CommandeChemin, FaultyPathAndBadOptions) {

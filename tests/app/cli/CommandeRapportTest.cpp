@@ -22,7 +22,6 @@ TEST(CommandeRapport, WritesTheReportIntoTheProgramFolder) {
     EXPECT_FALSE(QImage(prefixe + "1.png").isNull());
     so.flush();
     EXPECT_TRUE(out.contains("97 syllables"));
-
     // A folder where the file cannot be written: the command says so.
     QFile::remove(dossier.filePath("Donnees.TXT"));
     QDir(dossier.path()).mkdir("Donnees.TXT");
