@@ -146,6 +146,7 @@ void Dictionnaire::Charger(QByteArray octets) {
     octets_ = std::move(octets);
     defauts_.clear();
     entrees_.clear();
+    recents_.clear();
     cles_ = 0;
     if (octets_.size() >= std::numeric_limits<std::int32_t>::max()) octets_.clear();  // offsets are 32-bit
     char* const b = octets_.data();
@@ -234,18 +235,32 @@ Dictionnaire::Resultat Dictionnaire::Chercher(QStringView cle) const {
         m[i] = static_cast<char>(code);
     }
     const std::uint32_t h = Empreinte(m.constData(), m.size());
+    Recent* recent = nullptr;
+    if (!m.isEmpty() && m.size() <= kCleRecente) {
+        if (recents_.empty()) recents_.resize(kRecents);
+        recent = &recents_[h % kRecents];
+        if (recent->longueur == m.size() && recent->empreinte == h && std::memcmp(recent->cle, m.constData(), m.size()) == 0)
+            return recent->resultat;
+    }
     const char* const b = octets_.constData();
     for (std::uint32_t i = h & masque_;; i = (i + 1) & masque_) {
         const std::uint32_t c = cases_[i];
-        if (c == 0) return r;
+        if (c == 0) break;
         const Entree& e = entrees_[c - 1];
         if (e.empreinte == h && e.longueurCle == static_cast<std::uint32_t>(m.size()) && std::memcmp(b + e.cle, m.constData(), e.longueurCle) == 0) {
             r.trouve = true;
             r.valeur = Texte1252(b + e.valeur, e.longueurValeur);
             r.entree = static_cast<int>(e.numero);
-            return r;
+            break;
         }
     }
+    if (recent) {
+        recent->empreinte = h;
+        recent->longueur = static_cast<std::uint8_t>(m.size());
+        std::memcpy(recent->cle, m.constData(), static_cast<size_t>(m.size()));
+        recent->resultat = r;
+    }
+    return r;
 }
 
 namespace {

@@ -50,6 +50,16 @@ private:
     std::uint32_t masque_ = 0;
     int cles_ = 0;
     std::vector<Defaut> defauts_;
+    // The last answers by key, one per slot: prose repeats its common words, and an answer kept
+    // here reads nothing of the large index. Emptied with the content.
+    static constexpr int kCleRecente = 22, kRecents = 512;
+    struct Recent {
+        std::uint32_t empreinte = 0;
+        std::uint8_t longueur = 0;  // 0: an empty slot
+        char cle[kCleRecente];
+        Resultat resultat;
+    };
+    mutable std::vector<Recent> recents_;  // made at the first lookup
 };
 
 // The dictionaries of the program folder, by file name.
