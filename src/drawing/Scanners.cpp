@@ -122,9 +122,9 @@ int ColonneEncreeConnue(const Surface& s, int x0, int haut, int bas, unsigned fo
     x0 = qMin(x0, s.Largeur() - 1);
     haut = qMax(haut, 0);
     bas = qMin(bas, s.Hauteur() - 1);
+    if (haut > bas || x0 < 0) return -1;
     // The row with the furthest bound first: its ink there, the usual case, settles the answer
     // without reading any other row.
-    if (haut > bas || x0 < 0) return -1;
     int premiere = haut;
     for (int y = haut + 1; y <= bas; ++y)
         if (s.DroiteEncre(y) > s.DroiteEncre(premiere)) premiere = y;

@@ -381,13 +381,13 @@ void Dictionnaires::NouvellePasse() {
 }
 
 std::optional<QString> Dictionnaires::Chercher(Contexte& ctx, const QString& nom, QStringView cle) {
-    if (ctx.dossier != dossierRecents_) {
-        recents_.clear();
-        dossierRecents_ = ctx.dossier;
+    if (ctx.dossier != dossierConnus_) {
+        connus_.clear();
+        dossierConnus_ = ctx.dossier;
     }
-    auto recent = std::find_if(recents_.begin(), recents_.end(), [&](const auto& r) { return r.first == nom; });
-    if (recent == recents_.end()) recent = recents_.insert(recents_.end(), {nom, &fichiers_[ctx.Fichier(nom)]});
-    Fichier& f = *recent->second;
+    auto connu = std::find_if(connus_.begin(), connus_.end(), [&](const auto& c) { return c.first == nom; });
+    if (connu == connus_.end()) connu = connus_.insert(connus_.end(), {nom, &fichiers_[ctx.Fichier(nom)]});
+    Fichier& f = *connu->second;
     if (!f.surveille && f.passe != passe_) f.aVerifier = true;
     if (f.aVerifier) {
         const QString chemin = ctx.Fichier(nom);

@@ -98,7 +98,7 @@ public:
     // Forgets every loaded file.
     void Vider() {
         fichiers_.clear();
-        recents_.clear();
+        connus_.clear();
     }
 
 private:
@@ -116,10 +116,10 @@ private:
     void Surveiller(const QString& chemin, Fichier& f);
     void Annoncer(const QString& dossier, const QString& nom);
     std::map<QString, Fichier> fichiers_;  // by full path
-    // The files looked up in the program folder `dossierRecents_`, by name: no path to build and
+    // The files looked up in the program folder `dossierConnus_`, by name: no path to build and
     // compare at every lookup.
-    std::vector<std::pair<QString, Fichier*>> recents_;
-    QString dossierRecents_;
+    std::vector<std::pair<QString, Fichier*>> connus_;
+    QString dossierConnus_;
     int veille_ = -1;                       // the inotify descriptor, -1 without one
     std::map<int, QString> dossiers_;       // watched folders, by watch descriptor
     std::uint64_t passe_ = 1;
