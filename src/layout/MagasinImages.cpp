@@ -166,8 +166,13 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
     // Without a picture to compare with, each band of tiles is read row after row, in memory order.
     std::vector<std::uint64_t> bande(avant ? 0 : static_cast<size_t>(c->colonnes) * CoteTuile);
     TuilePartagee unie;
+    // A band whose rows all have no bound holds nothing but fondUni.
+    const auto vierge = [&](int l) {
+        const auto debut = droites->begin() + static_cast<qsizetype>(l) * CoteTuile;
+        return std::all_of(debut, debut + c->Zone(0, l).height(), [](int d) { return d < 0; });
+    };
     for (int l = 0; l < c->lignes; ++l) {
-        if (unies && (*unies)[static_cast<size_t>(l)]) {
+        if ((unies && (*unies)[static_cast<size_t>(l)]) || (droites && vierge(l))) {
             if (!unie) {
                 auto t = std::make_shared<Tuile>();
                 t->uni = t->encre = fondUni;
@@ -294,10 +299,9 @@ bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF positio
         PreparerFeuilleLibre(surface);
         return rangee;
     }
-    std::vector<bool> unies = BandesUnies(surface);
-    // The rows drawn on: only they need clearing to make the picture a sheet again.
+    // The rows drawn on: only they need reading and clearing to make the picture a sheet again.
     std::vector<int> droites(static_cast<size_t>(taille.height()));
-    for (int y = 0; y < taille.height(); ++y) droites[static_cast<size_t>(y)] = surface.DroiteEncre(y, y);
+    for (int y = 0; y < taille.height(); ++y) droites[static_cast<size_t>(y)] = surface.DroiteEncre(y);
     QImage feuille = std::move(feuilles_.back());
     feuilles_.pop_back();
     auto traces = std::make_shared<ListeTraces>();
@@ -309,7 +313,7 @@ bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF positio
     places_[static_cast<size_t>(place)] = attente;
     traces_[static_cast<size_t>(place)] = std::move(traces);
     source_ = 0;
-    travaux_.push_back({place, std::move(attente), std::move(unies), surface.FondRgb(), taille, std::move(droites)});
+    travaux_.push_back({place, std::move(attente), surface.FondRgb(), taille, std::move(droites)});
     NoterEffaceeLibre(surface);
     Demarrer();
     return true;
@@ -330,7 +334,7 @@ void MagasinImages::PreparerFeuilleLibre(const Surface& surface) {
     if (partage_ || actifs_ > 0 || !travaux_.empty()) return;
     if (!FeuillePrete(surface)) feuilles_.clear();
     if (feuilles_.size() >= kFeuilles) return;
-    travaux_.push_back({-1, nullptr, {}, surface.FondRgb(), taille, {}});
+    travaux_.push_back({-1, nullptr, surface.FondRgb(), taille, {}});
     Demarrer();
 }
 
@@ -368,7 +372,7 @@ void MagasinImages::Ouvrier() {
         }
         // Decouper reads no member of a store that does not share: no lock is needed to code.
         QImage image = t.attente->brute;
-        auto codee = Decouper(image, t.attente->position, nullptr, t.unies.empty() ? nullptr : &t.unies, t.fond, &t.droites);
+        auto codee = Decouper(image, t.attente->position, nullptr, nullptr, t.fond, &t.droites);
         l.lock();
         if (t.place < Places() && places_[static_cast<size_t>(t.place)] == t.attente)
             places_[static_cast<size_t>(t.place)] = std::move(codee);

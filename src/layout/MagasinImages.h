@@ -72,7 +72,6 @@ private:
     struct Travail {
         int place;                              // -1: a cleared sheet of `taille` to prepare
         std::shared_ptr<const Cliche> attente;  // the place's picture until it is coded
-        std::vector<bool> unies;
         QRgb fond;
         QSize taille;
         std::vector<int> droites;  // per row, the last column drawn on (Surface::DroiteEncre)
@@ -91,7 +90,8 @@ private:
 
     // `intactes`: per band of tiles, true when it is known equal to the last stored picture.
     // `unies`: per band of tiles, true when it holds nothing but `fondUni`.
-    // `droites`: per row, the last column that may differ from `fondUni` (Surface::DroiteEncre).
+    // `droites`: per row, the last column that may differ from `fondUni` (Surface::DroiteEncre);
+    // bands of rows without one are plain.
     std::shared_ptr<const Cliche> Decouper(const QImage& image, QPointF position, const std::vector<bool>* intactes,
                                            const std::vector<bool>* unies = nullptr, QRgb fondUni = 0,
                                            const std::vector<int>* droites = nullptr);
