@@ -2,10 +2,8 @@
 
 #include "base/Contexte.h"
 
-#include <algorithm>
 #include <bit>
 #include <cmath>
-#include <vector>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
