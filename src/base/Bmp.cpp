@@ -1,6 +1,7 @@
 #include "base/Bmp.h"
 
 #include "base/EcritureSure.h"
+#include "base/ImagePalette.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -115,5 +116,8 @@ bool EnregistrerImage(const QImage& image, const QString& fichier) {
     const QByteArray format = QFileInfo(fichier).suffix().toLower().toLatin1();
     if (format.isEmpty() || format == "bmp") return EcrireFichierSur(fichier, OctetsBmp(image));
     if (!QImageWriter::supportedImageFormats().contains(format)) return false;
-    return EcrireFichierSur(fichier, [&](QIODevice& d) { return image.save(&d, format.constData()); });
+    // A PNG of few colours is written with a palette: the same pixels, coded several times faster.
+    const QImage palette = format == "png" ? ImageEnPalette(image) : QImage();
+    const QImage& ecrite = palette.isNull() ? image : palette;
+    return EcrireFichierSur(fichier, [&](QIODevice& d) { return ecrite.save(&d, format.constData()); });
 }

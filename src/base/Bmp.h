@@ -11,7 +11,8 @@ QByteArray OctetsBmp(const QImage& image);
 bool EcrireBmp(const QImage& image, const QString& fichier);
 
 // Saves a picture by the file's extension: BMP for ".bmp" or no extension, otherwise the image
-// format of the extension (".png", ...). The previous file stays whole when the save fails.
+// format of the extension (".png", with a palette when the picture has 256 colours or fewer). The
+// previous file stays whole when the save fails.
 bool EnregistrerImage(const QImage& image, const QString& fichier);
 
 // Reads a picture, in `format` or, without one, in the format its content shows. A null picture

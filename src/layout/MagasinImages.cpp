@@ -410,15 +410,25 @@ bool MagasinImages::OccupeeLibre(int place) const {
 }
 
 QImage MagasinImages::Image(int place) const {
+    QImage image;
+    return Image(place, image) ? image : QImage();
+}
+
+bool MagasinImages::Image(int place, QImage& image) const {
     std::shared_ptr<const Cliche> cliche;
     {
         const std::lock_guard l(verrou_);
-        if (!OccupeeLibre(place)) return {};
+        if (!OccupeeLibre(place)) return false;
         cliche = places_[static_cast<size_t>(place)];
     }
     const Cliche& c = *cliche;
-    if (!c.brute.isNull()) return c.brute;
-    QImage image = NouvelleImage(c.largeur, c.hauteur);
+    if (!c.brute.isNull()) {
+        image = c.brute;
+        return true;
+    }
+    // Every pixel is written below: a picture of the right size that is not shared is reused as it is.
+    if (image.size() != QSize(c.largeur, c.hauteur) || image.format() != QImage::Format_RGB32 || !image.isDetached())
+        image = NouvelleImage(c.largeur, c.hauteur);
     for (int l = 0; l < c.lignes; ++l) {
         for (int col = 0; col < c.colonnes; ++col) {
             const QRect z = c.Zone(col, l);
@@ -444,14 +454,14 @@ QImage MagasinImages::Image(int place) const {
             alignas(16) char brut[CoteTuile * CoteTuile * 4];
             const char* pixels = t.donnees.get();
             if (t.forme == Tuile::Lz4) {
-                if (LZ4_decompress_safe(t.donnees.get(), brut, t.taille, octets) != octets) return {};
+                if (LZ4_decompress_safe(t.donnees.get(), brut, t.taille, octets) != octets) return false;
                 pixels = brut;
             }
             for (int y = 0; y < z.height(); ++y)
                 std::memcpy(reinterpret_cast<QRgb*>(image.scanLine(z.top() + y)) + z.left(), pixels + y * ligne, ligne);
         }
     }
-    return image;
+    return true;
 }
 
 QPointF MagasinImages::Position(int place) const {

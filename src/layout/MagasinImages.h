@@ -56,6 +56,9 @@ public:
     void Attendre() const;
     bool Occupee(int place) const;
     QImage Image(int place) const;  // null when the place is empty or out of range
+    // The same into `image`, whose pixels are reused when it has the size and is not shared; false
+    // for an empty place.
+    bool Image(int place, QImage& image) const;
     QPointF Position(int place) const;
     // What was drawn on the surface stored there; null for a picture stored alone.
     std::shared_ptr<const ListeTraces> Traces(int place) const;

@@ -93,20 +93,21 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
         }
         return entier ? 0 : 3;
     }
-    QList<QImage> ecrans = editeur.Ecrans();
-    if (o->Drapeau(QStringLiteral("--rogner")))
-        for (QImage& ecran : ecrans) ecran = Rogner(ecran, editeur.ctx().surface.CouleurFond());
-    std::vector<QImage> images(ecrans.begin(), ecrans.end());
-    ecrans.clear();
-    const int n = static_cast<int>(images.size());
-    // The screens are coded side by side, one thread a processor: coding a picture (PNG above all)
-    // takes far longer than writing its words.
+    const QList<int> places = editeur.PlacesEcrans();
+    const bool rogner = o->Drapeau(QStringLiteral("--rogner"));
+    const Couleur fond = editeur.ctx().surface.CouleurFond();
+    const int n = static_cast<int>(places.size());
+    // The screens are taken out of the store and coded side by side, one thread a processor, each
+    // thread reusing its picture: coding a picture (PNG above all) takes far longer than writing
+    // its words.
     std::vector<char> ecrits(static_cast<size_t>(n), 0);
     std::atomic<int> suivant{0};
     const auto ouvrier = [&] {
+        QImage image;
         for (int i = suivant++; i < n; i = suivant++) {
-            ecrits[static_cast<size_t>(i)] = EnregistrerImage(images[static_cast<size_t>(i)], NomEcran(destination, i + 1, n));
-            images[static_cast<size_t>(i)] = QImage();
+            if (!editeur.Ecran(places[i], image)) continue;
+            const QString nom = NomEcran(destination, i + 1, n);
+            ecrits[static_cast<size_t>(i)] = EnregistrerImage(rogner ? Rogner(image, fond) : image, nom);
         }
     };
     std::vector<std::thread> aides(static_cast<size_t>(qBound(0, QThread::idealThreadCount() - 1, n - 1)));

@@ -131,14 +131,27 @@ bool Editeur::Taper(const QString& texte) {
     return true;
 }
 
-QList<QImage> Editeur::Ecrans() {
+QList<int> Editeur::PlacesEcrans() {
     const EtatProgramme& e = ctx().etat;
+    QList<int> r;
+    for (int n = 1; n <= e.DernierEcran; ++n)
+        if (ctx().ecrans.Occupee(n)) r << n;
+    if (r.isEmpty() || (!e.EcransPleins && SurfaceEncree(surface()))) r << 0;
+    return r;
+}
+
+bool Editeur::Ecran(int place, QImage& image) {
+    if (place != 0) return ctx().ecrans.Image(place, image);
+    image = surface().Vue();
+    return true;
+}
+
+QList<QImage> Editeur::Ecrans() {
     QList<QImage> r;
-    for (int n = 1; n <= e.DernierEcran; ++n) {
-        const QImage image = ctx().ecrans.Image(n);
-        if (!image.isNull()) r << image;
+    for (int place : PlacesEcrans()) {
+        QImage image;
+        if (Ecran(place, image)) r << (place == 0 ? image.copy() : image);
     }
-    if (r.isEmpty() || (!e.EcransPleins && SurfaceEncree(surface()))) r << surface().Vue().copy();
     return r;
 }
 
