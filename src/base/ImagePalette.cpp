@@ -30,33 +30,49 @@ private:
     QList<QRgb> couleurs_;
 };
 
-// Indexes of two colours or fewer, packed eight to a byte, first pixel in the high bit.
-QImage EnUnBit(const QImage& indexee) {
-    const int w = indexee.width(), h = indexee.height();
+constexpr QRgb kOpaque = 0xff000000;  // RGB32 keeps no alpha
+
+// A picture of one or two colours, eight pixels to a byte, first pixel in the high bit, in one
+// pass; null at a third colour.
+QImage EnUnBit(const QImage& image) {
+    const int w = image.width(), h = image.height();
     QImage mono(w, h, QImage::Format_Mono);
     if (mono.isNull()) return {};
-    QList<QRgb> table = indexee.colorTable();
-    if (table.size() < 2) table.append(table.value(0));
-    mono.setColorTable(table);
+    const QRgb fond = image.pixel(0, 0) | kOpaque;
+    QRgb autre = fond;
+    bool deux = false;
     for (int y = 0; y < h; ++y) {
-        const uchar* s = indexee.constScanLine(y);
+        const QRgb* s = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         uchar* d = mono.scanLine(y);
-        int x = 0;
-        for (; x + 8 <= w; x += 8, s += 8)
-            *d++ = static_cast<uchar>(s[0] << 7 | s[1] << 6 | s[2] << 5 | s[3] << 4 | s[4] << 3 | s[5] << 2 | s[6] << 1 | s[7]);
-        if (x < w) {
+        for (int x = 0; x < w; x += 8) {
+            const int n = qMin(8, w - x);
+            QRgb ecart = 0;
+            for (int k = 0; k < n; ++k) ecart |= (s[x + k] | kOpaque) ^ fond;
+            if (ecart == 0) {  // eight pixels of the first colour: the usual case
+                *d++ = 0;
+                continue;
+            }
             uchar octet = 0;
-            for (int b = 7; x < w; ++x, --b, ++s) octet |= static_cast<uchar>(*s << b);
-            *d = octet;
+            for (int k = 0; k < n; ++k) {
+                const QRgb c = s[x + k] | kOpaque;
+                if (c == fond) continue;
+                if (!deux) {
+                    autre = c;
+                    deux = true;
+                } else if (c != autre) {
+                    return {};
+                }
+                octet |= static_cast<uchar>(0x80 >> k);
+            }
+            *d++ = octet;
         }
     }
+    mono.setColorTable({fond, autre});
     return mono;
 }
 
-}  // namespace
-
-QImage ImageEnPalette(const QImage& image) {
-    if (image.format() != QImage::Format_RGB32 || image.isNull()) return {};
+// A picture of up to 256 colours, a byte a pixel; null beyond.
+QImage EnHuitBits(const QImage& image) {
     const int w = image.width(), h = image.height();
     QImage indexee(w, h, QImage::Format_Indexed8);
     if (indexee.isNull()) return {};
@@ -67,7 +83,7 @@ QImage ImageEnPalette(const QImage& image) {
         const QRgb* s = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         uchar* d = indexee.scanLine(y);
         for (int x = 0; x < w; ++x) {
-            const QRgb c = s[x] | 0xff000000;  // RGB32 keeps no alpha
+            const QRgb c = s[x] | kOpaque;
             if (c != derniere || indice < 0) {
                 derniere = c;
                 indice = table.Indice(derniere);
@@ -77,5 +93,13 @@ QImage ImageEnPalette(const QImage& image) {
         }
     }
     indexee.setColorTable(table.Couleurs());
-    return table.Couleurs().size() <= 2 ? EnUnBit(indexee) : indexee;
+    return indexee;
+}
+
+}  // namespace
+
+QImage ImageEnPalette(const QImage& image) {
+    if (image.format() != QImage::Format_RGB32 || image.isNull()) return {};
+    const QImage mono = EnUnBit(image);
+    return mono.isNull() ? EnHuitBits(image) : mono;
 }

@@ -103,11 +103,12 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
     std::vector<char> ecrits(static_cast<size_t>(n), 0);
     std::atomic<int> suivant{0};
     const auto ouvrier = [&] {
-        QImage image;
+        QImage tampon;
         for (int i = suivant++; i < n; i = suivant++) {
-            if (!editeur.Ecran(places[i], image)) continue;
+            const QImage* image = editeur.Ecran(places[i], tampon);
+            if (!image) continue;
             const QString nom = NomEcran(destination, i + 1, n);
-            ecrits[static_cast<size_t>(i)] = EnregistrerImage(rogner ? Rogner(image, fond) : image, nom);
+            ecrits[static_cast<size_t>(i)] = EnregistrerImage(rogner ? Rogner(*image, fond) : *image, nom);
         }
     };
     std::vector<std::thread> aides(static_cast<size_t>(qBound(0, QThread::idealThreadCount() - 1, n - 1)));

@@ -140,17 +140,17 @@ QList<int> Editeur::PlacesEcrans() {
     return r;
 }
 
-bool Editeur::Ecran(int place, QImage& image) {
-    if (place != 0) return ctx().ecrans.Image(place, image);
-    image = surface().Vue();
-    return true;
+const QImage* Editeur::Ecran(int place, QImage& tampon) {
+    // Not a copy of the surface's picture: one taken while its painter is open copies every pixel.
+    if (place == 0) return &surface().Vue();
+    return ctx().ecrans.Image(place, tampon) ? &tampon : nullptr;
 }
 
 QList<QImage> Editeur::Ecrans() {
     QList<QImage> r;
     for (int place : PlacesEcrans()) {
-        QImage image;
-        if (Ecran(place, image)) r << (place == 0 ? image.copy() : image);
+        QImage tampon;
+        if (const QImage* image = Ecran(place, tampon)) r << (place == 0 ? image->copy() : *image);
     }
     return r;
 }

@@ -46,10 +46,11 @@ public:
 
     // The pictures of the text: the stored screens in order, then the surface when it holds more.
     QList<QImage> Ecrans();
-    // Where those pictures are (a stored screen's number, 0 for the surface), and one of them into
-    // `image`, its pixels reused when it fits: from any thread once the text is written.
+    // Where those pictures are (a stored screen's number, 0 for the surface), and one of them: the
+    // surface's own picture, or a stored one decoded into `tampon` (its pixels reused when it fits);
+    // null for an empty place. From any thread once the text is written.
     QList<int> PlacesEcrans();
-    bool Ecran(int place, QImage& image);
+    const QImage* Ecran(int place, QImage& tampon);
     // The same screens with what was drawn on them, for the vector outputs.
     std::vector<FeuilleVectorielle> Feuilles();
 
