@@ -15,8 +15,10 @@ void ListeTraces::Vider() {
 
 void ListeTraces::NouveauBloc() {
     if (!blocs_.empty() && blocs_.back()->size() < kBloc) {
-        blocs_.back() = std::make_shared<Bloc>(*blocs_.back());  // shared with a copy: take its own
-        blocs_.back()->reserve(kBloc);
+        auto propre = std::make_shared<Bloc>();  // shared with a copy: take its own
+        propre->reserve(kBloc);
+        propre->assign(blocs_.back()->begin(), blocs_.back()->end());
+        blocs_.back() = std::move(propre);
         return;
     }
     blocs_.push_back(std::make_shared<Bloc>());

@@ -108,7 +108,8 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
             const QImage* image = editeur.Ecran(places[i], tampon);
             if (!image) continue;
             const QString nom = NomEcran(destination, i + 1, n);
-            ecrits[static_cast<size_t>(i)] = EnregistrerImage(rogner ? Rogner(*image, fond) : *image, nom);
+            // (Not `rogner ? Rogner(…) : *image`: that would copy the surface's picture.)
+            ecrits[static_cast<size_t>(i)] = rogner ? EnregistrerImage(Rogner(*image, fond), nom) : EnregistrerImage(*image, nom);
         }
     };
     std::vector<std::thread> aides(static_cast<size_t>(qBound(0, QThread::idealThreadCount() - 1, n - 1)));
