@@ -3,6 +3,7 @@
 #include "base/EcritureSure.h"
 #include "base/ImagePalette.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -116,14 +117,23 @@ namespace {
 constexpr int kQualitePalette = 80;  // zlib's level 1
 }  // namespace
 
-bool EnregistrerImage(const QImage& image, const QString& fichier) {
-    const QByteArray format = QFileInfo(fichier).suffix().toLower().toLatin1();
-    if (format.isEmpty() || format == "bmp") return EcrireFichierSur(fichier, OctetsBmp(image));
-    if (!QImageWriter::supportedImageFormats().contains(format)) return false;
+QByteArray OctetsImage(const QImage& image, const QByteArray& format) {
+    if (format == "bmp") return OctetsBmp(image);
+    if (!QImageWriter::supportedImageFormats().contains(format)) return {};
     // A PNG of few colours is written with a palette and a fast compression level: the same pixels,
     // coded ten times faster, in a file hardly larger.
     const QImage palette = format == "png" ? ImageEnPalette(image) : QImage();
-    if (!palette.isNull())
-        return EcrireFichierSur(fichier, [&](QIODevice& d) { return palette.save(&d, "png", kQualitePalette); });
-    return EcrireFichierSur(fichier, [&](QIODevice& d) { return image.save(&d, format.constData()); });
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    const bool ecrit = palette.isNull() ? image.save(&tampon, format.constData())
+                                        : palette.save(&tampon, "png", kQualitePalette);
+    return ecrit ? octets : QByteArray();
+}
+
+bool EnregistrerImage(const QImage& image, const QString& fichier) {
+    QByteArray format = QFileInfo(fichier).suffix().toLower().toLatin1();
+    if (format.isEmpty()) format = "bmp";
+    const QByteArray octets = OctetsImage(image, format);
+    return !octets.isEmpty() && EcrireFichierSur(fichier, octets);
 }

@@ -10,9 +10,12 @@ QByteArray OctetsBmp(const QImage& image);
 // Writes the picture as that BMP, straight into the file.
 bool EcrireBmp(const QImage& image, const QString& fichier);
 
+// The bytes of a picture file in `format` ("bmp", "png", ...; a PNG has a palette when the picture
+// has 256 colours or fewer); empty for a format the program cannot write.
+QByteArray OctetsImage(const QImage& image, const QByteArray& format);
+
 // Saves a picture by the file's extension: BMP for ".bmp" or no extension, otherwise the image
-// format of the extension (".png", with a palette when the picture has 256 colours or fewer). The
-// previous file stays whole when the save fails.
+// format of the extension. The previous file stays whole when the save fails.
 bool EnregistrerImage(const QImage& image, const QString& fichier);
 
 // Reads a picture, in `format` or, without one, in the format its content shows. A null picture

@@ -2,6 +2,7 @@
 #include "app/cli/Options.h"
 #include "app/cli/SousCommandes.h"
 #include "base/Bmp.h"
+#include "base/EcritureSure.h"
 #include "base/Surface.h"
 #include "base/Texte8Bits.h"
 #include "layout/ReduireImage.h"
@@ -11,7 +12,12 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QThread>
-#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -33,6 +39,105 @@ QString NomEcran(const QString& sortie, int numero, int nombre) {
     const QString base = suffixe.isEmpty() ? sortie : sortie.left(sortie.size() - suffixe.size());
     return base + QStringLiteral("-%1").arg(numero, 2, 10, QChar(u'0')) + suffixe;
 }
+
+// The picture files of a render, coded on helper threads: a screen stored while the text is still
+// being written is coded at once (its bytes kept: a PNG's are few), the rest once the text is
+// written, with every processor; coding a picture takes far longer than writing its words.
+class Codage {
+public:
+    Codage(Editeur& editeur, QByteArray format, bool rogner, Couleur fond)
+        : editeur_(editeur), format_(std::move(format)), rogner_(rogner), fond_(fond) {
+        // A BMP's bytes are the whole picture: those wait to be written straight away.
+        if (format_ != "bmp") aides_.emplace_back([this] { Travailler(); });
+    }
+    ~Codage() { Joindre(); }
+
+    // A stored screen, final from now on.
+    void Ajouter(int ecran) {
+        if (aides_.empty()) return;
+        {
+            const std::lock_guard l(verrou_);
+            if (pris_.insert(ecran).second) file_.push_back(ecran);
+        }
+        signal_.notify_one();
+    }
+
+    // Codes and writes every picture (`places` from Editeur::PlacesEcrans, named `noms`); for each,
+    // whether its file was written.
+    std::vector<char> Finir(const QList<int>& places, const QStringList& noms) {
+        {
+            const std::lock_guard l(verrou_);
+            for (int i = 0; i < places.size(); ++i) noms_[places[i]] = noms[i];
+            for (int place : places)
+                if (pris_.insert(place).second) file_.push_back(place);
+            fini_ = true;
+        }
+        signal_.notify_all();
+        for (int n = qBound(0, QThread::idealThreadCount() - 1 - static_cast<int>(aides_.size()), static_cast<int>(places.size()));
+             n > 0; --n)
+            aides_.emplace_back([this] { Travailler(); });
+        Travailler();
+        Joindre();
+        // What was coded before the names were known.
+        for (auto& [place, octets] : octets_)
+            if (noms_.count(place)) ecrits_[place] = !octets.isEmpty() && EcrireFichierSur(noms_[place], octets);
+        std::vector<char> r;
+        for (int place : places) r.push_back(ecrits_[place]);
+        return r;
+    }
+
+private:
+    void Travailler() {
+        QImage tampon;
+        for (;;) {
+            int place;
+            {
+                std::unique_lock l(verrou_);
+                signal_.wait(l, [&] { return !file_.empty() || fini_; });
+                if (file_.empty()) return;
+                place = file_.front();
+                file_.pop_front();
+            }
+            QByteArray octets;
+            if (const QImage* image = editeur_.Ecran(place, tampon))
+                // (Not `rogner_ ? Rogner(…) : *image`: that would copy the surface's picture.)
+                octets = rogner_ ? OctetsImage(Rogner(*image, fond_), format_) : OctetsImage(*image, format_);
+            std::unique_lock l(verrou_);
+            if (!fini_) {
+                octets_[place] = std::move(octets);
+                continue;
+            }
+            const QString nom = noms_[place];
+            l.unlock();
+            const bool ecrit = !octets.isEmpty() && EcrireFichierSur(nom, octets);
+            l.lock();
+            ecrits_[place] = ecrit;
+        }
+    }
+    void Joindre() {
+        {
+            const std::lock_guard l(verrou_);
+            fini_ = true;
+        }
+        signal_.notify_all();
+        for (std::thread& t : aides_)
+            if (t.joinable()) t.join();
+    }
+
+    Editeur& editeur_;
+    const QByteArray format_;
+    const bool rogner_;
+    const Couleur fond_;
+    std::mutex verrou_;
+    std::condition_variable signal_;
+    std::deque<int> file_;
+    std::set<int> pris_;  // every place queued
+    bool fini_ = false;
+    std::map<int, QByteArray> octets_;  // coded before the names were known
+    std::map<int, QString> noms_;
+    std::map<int, char> ecrits_;
+    std::vector<std::thread> aides_;
+};
 
 }  // namespace
 
@@ -65,13 +170,20 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
     } else {
         texte = o->positions[0];
     }
-    Editeur editeur(choix, dossier, erreurs);
-    const bool entier = o->Drapeau(QStringLiteral("--frappe")) ? editeur.Taper(texte) : editeur.Coller(texte);
-    for (const QString& ligne : editeur.ctx().etat.MessagesManquants.split(u'\n', Qt::SkipEmptyParts))
-        erreurs << ligne << Qt::endl;
     const QString destination = o->Valeur(QStringLiteral("-o"));
     const QString genre = QFileInfo(destination).suffix().toLower();
-    if (genre == u"svg" || genre == u"pdf") {
+    const bool vectoriel = genre == u"svg" || genre == u"pdf";
+    Editeur editeur(choix, dossier, erreurs);
+    std::optional<Codage> codage;
+    if (!vectoriel)
+        codage.emplace(editeur, genre.isEmpty() ? QByteArray("bmp") : genre.toLatin1(),
+                       o->Drapeau(QStringLiteral("--rogner")), editeur.ctx().surface.CouleurFond());
+    const bool entier = o->Drapeau(QStringLiteral("--frappe"))
+                            ? editeur.Taper(texte)
+                            : editeur.Coller(texte, [&](int ecran) { if (codage) codage->Ajouter(ecran); });
+    for (const QString& ligne : editeur.ctx().etat.MessagesManquants.split(u'\n', Qt::SkipEmptyParts))
+        erreurs << ligne << Qt::endl;
+    if (vectoriel) {
         auto feuilles = editeur.Feuilles();
         if (o->Drapeau(QStringLiteral("--rogner")))
             for (FeuilleVectorielle& f : feuilles) {
@@ -94,35 +206,15 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
         return entier ? 0 : 3;
     }
     const QList<int> places = editeur.PlacesEcrans();
-    const bool rogner = o->Drapeau(QStringLiteral("--rogner"));
-    const Couleur fond = editeur.ctx().surface.CouleurFond();
-    const int n = static_cast<int>(places.size());
-    // The screens are taken out of the store and coded side by side, one thread a processor, each
-    // thread reusing its picture: coding a picture (PNG above all) takes far longer than writing
-    // its words.
-    std::vector<char> ecrits(static_cast<size_t>(n), 0);
-    std::atomic<int> suivant{0};
-    const auto ouvrier = [&] {
-        QImage tampon;
-        for (int i = suivant++; i < n; i = suivant++) {
-            const QImage* image = editeur.Ecran(places[i], tampon);
-            if (!image) continue;
-            const QString nom = NomEcran(destination, i + 1, n);
-            // (Not `rogner ? Rogner(…) : *image`: that would copy the surface's picture.)
-            ecrits[static_cast<size_t>(i)] = rogner ? EnregistrerImage(Rogner(*image, fond), nom) : EnregistrerImage(*image, nom);
-        }
-    };
-    std::vector<std::thread> aides(static_cast<size_t>(qBound(0, QThread::idealThreadCount() - 1, n - 1)));
-    for (std::thread& t : aides) t = std::thread(ouvrier);
-    ouvrier();
-    for (std::thread& t : aides) t.join();
-    for (int i = 0; i < n; ++i) {
-        const QString nom = NomEcran(destination, i + 1, n);
+    QStringList noms;
+    for (int i = 0; i < places.size(); ++i) noms << NomEcran(destination, i + 1, static_cast<int>(places.size()));
+    const std::vector<char> ecrits = codage->Finir(places, noms);
+    for (int i = 0; i < places.size(); ++i) {
         if (!ecrits[static_cast<size_t>(i)]) {
-            erreurs << "velmor: cannot write " << nom << Qt::endl;
+            erreurs << "velmor: cannot write " << noms[i] << Qt::endl;
             return 1;
         }
-        sortie << nom << Qt::endl;
+        sortie << noms[i] << Qt::endl;
     }
     return entier ? 0 : 3;
 }

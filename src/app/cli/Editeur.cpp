@@ -98,13 +98,22 @@ Editeur::Editeur(const ChoixEditeur& choix, const QString& dossier, QTextStream&
     AfficherLangue(c);
 }
 
-bool Editeur::Coller(const QString& texte) {
+bool Editeur::Coller(const QString& texte, const std::function<void(int)>& ecranRange) {
     EtatProgramme& e = ctx().etat;
     e.CollageEnCours = true;  // a whole text: no page snapshot per word, full screens stored
     e.PositionReprise = 0;
+    int annonces = e.DernierEcran;
+    const auto annoncer = [&] {
+        for (; annonces < e.DernierEcran; ++annonces)
+            if (ecranRange && ctx().ecrans.Occupee(annonces + 1)) ecranRange(annonces + 1);
+    };
     FinRetranscrire fin = RetranscrireTexte(ctx(), texte);
     // Each run stops at a new screen; the next one resumes there, as a new paste would.
-    while (fin == FinRetranscrire::EcranPlein && !e.LimiteAtteinte) fin = RetranscrireTexte(ctx(), texte);
+    while (fin == FinRetranscrire::EcranPlein && !e.LimiteAtteinte) {
+        annoncer();
+        fin = RetranscrireTexte(ctx(), texte);
+    }
+    annoncer();
     if (fin == FinRetranscrire::Fini) return true;
     // A stop with nothing but blanks left loses nothing.
     return QStringView(texte).mid(qMin<qsizetype>(qMax(0, e.PositionReprise - 1), texte.size())).trimmed().isEmpty();

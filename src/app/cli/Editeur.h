@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 struct ChoixEditeur {
@@ -37,8 +38,8 @@ public:
     Surface& surface() { return console_.surface; }
 
     // Pastes a text as the entry window does, resuming after every full screen; true when every
-    // word was written.
-    bool Coller(const QString& texte);
+    // word was written. `ecranRange` hears each screen's number as soon as it is stored.
+    bool Coller(const QString& texte, const std::function<void(int)>& ecranRange = {});
 
     // Types a text key by key through the keystroke driver (a line end is Enter); true when every
     // word was written.
