@@ -5,9 +5,9 @@
 // cancels its first drawing, as it does on the pixels.
 // Records are kept in blocks shared between copies (the stored screens and pages each keep a copy):
 // a copy costs a pointer a block, and a block is copied only when a copy that shares it changes.
-// The blocks come from base/BlocsTraces.
+// The blocks come from base/ReserveMemoire.
 
-#include "base/BlocsTraces.h"
+#include "base/ReserveMemoire.h"
 #include "base/EtatProgramme.h"
 
 #include <QFont>
@@ -74,8 +74,8 @@ private:
         ++taille_;
     }
 
-    static constexpr size_t kBloc = kOctetsBlocTraces / sizeof(Trace);
-    using Bloc = std::vector<Trace, AllocateurTraces<Trace>>;
+    static constexpr size_t kBloc = kReserveMax / sizeof(Trace);
+    using Bloc = std::vector<Trace, AllocateurReserve<Trace>>;
     bool active_ = true;
     std::vector<std::shared_ptr<Bloc>> blocs_;
     size_t taille_ = 0;

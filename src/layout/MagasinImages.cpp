@@ -1,6 +1,7 @@
 #include "layout/MagasinImages.h"
 
 #include "base/ImageGrande.h"
+#include "base/ReserveMemoire.h"
 
 #include <algorithm>
 #include <bit>
@@ -12,6 +13,16 @@
 #include <emmintrin.h>
 #endif
 
+namespace {
+
+// Gives a tile's bytes back to the reserve.
+struct RendreOctets {
+    size_t octets = 0;
+    void operator()(char* p) const { RendreMemoire(p, octets); }
+};
+
+}  // namespace
+
 struct MagasinImages::Tuile {
     enum Forme : std::uint8_t { Unie, DeuxCouleurs, Lz4, Brute };
     Forme forme = Unie;
@@ -20,8 +31,22 @@ struct MagasinImages::Tuile {
     int taille = 0;  // bytes in `donnees`
     // Two colours: a 64-bit word a row, bit x set where the pixel has the second colour. Else the
     // pixels row after row, as an LZ4 block or as they are.
-    std::unique_ptr<char[]> donnees;
+    std::unique_ptr<char[], RendreOctets> donnees;
+
+    // A tile and its bytes come from the program's reserve (base/ReserveMemoire): a screen codes
+    // hundreds of them.
+    static std::shared_ptr<Tuile> Nouvelle();
+    void Garder(const void* octets, int n) {
+        taille = n;
+        donnees = std::unique_ptr<char[], RendreOctets>(static_cast<char*>(PrendreMemoire(static_cast<size_t>(n))),
+                                                        RendreOctets{static_cast<size_t>(n)});
+        std::memcpy(donnees.get(), octets, static_cast<size_t>(n));
+    }
 };
+
+std::shared_ptr<MagasinImages::Tuile> MagasinImages::Tuile::Nouvelle() {
+    return std::allocate_shared<Tuile>(AllocateurReserve<Tuile>());
+}
 
 struct MagasinImages::Cliche {
     int largeur = 0, hauteur = 0, colonnes = 0, lignes = 0;
@@ -99,7 +124,7 @@ inline std::uint64_t HorsFond(const QRgb* p, int largeur, QRgb fond) {
 }  // namespace
 
 MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRect& z, const std::uint64_t* lus) {
-    auto t = std::make_shared<Tuile>();
+    auto t = Tuile::Nouvelle();
     const QRgb premier = *Ligne(image, z.top(), z.left());
     t->uni = t->encre = premier;
     // Most tiles hold the background and one ink: one bit a pixel.
@@ -123,9 +148,7 @@ MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRe
     if (!encre) return t;
     if (!autres) {
         t->forme = Tuile::DeuxCouleurs;
-        t->taille = z.height() * static_cast<int>(sizeof(std::uint64_t));
-        t->donnees = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(t->taille));
-        std::memcpy(t->donnees.get(), masques, static_cast<size_t>(t->taille));
+        t->Garder(masques, z.height() * static_cast<int>(sizeof(std::uint64_t)));
         return t;
     }
     const size_t ligne = static_cast<size_t>(z.width()) * sizeof(QRgb);
@@ -136,9 +159,7 @@ MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRe
     const int n = LZ4_compress_default(reinterpret_cast<const char*>(brut), code, octets, sizeof code);
     const bool brute = n <= 0 || n >= octets;
     t->forme = brute ? Tuile::Brute : Tuile::Lz4;
-    t->taille = brute ? octets : n;
-    t->donnees = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(t->taille));
-    std::memcpy(t->donnees.get(), brute ? reinterpret_cast<const char*>(brut) : code, static_cast<size_t>(t->taille));
+    t->Garder(brute ? reinterpret_cast<const char*>(brut) : code, brute ? octets : n);
     return t;
 }
 
@@ -174,7 +195,7 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
     for (int l = 0; l < c->lignes; ++l) {
         if ((unies && (*unies)[static_cast<size_t>(l)]) || (droites && vierge(l))) {
             if (!unie) {
-                auto t = std::make_shared<Tuile>();
+                auto t = Tuile::Nouvelle();
                 t->uni = t->encre = fondUni;
                 unie = t;
             }
