@@ -165,8 +165,7 @@ MagasinImages::TuilePartagee MagasinImages::Coder(const QImage& image, const QRe
 
 std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImage& source, QPointF position,
                                                                     const std::vector<bool>* intactes,
-                                                                    const std::vector<bool>* unies, QRgb fondUni,
-                                                                    const std::vector<int>* droites) {
+                                                                    QRgb fondUni, const std::vector<int>* droites) {
     // Read the picture in place: a copy of an image being painted on would be a deep one.
     QImage convertie;
     if (source.format() != QImage::Format_RGB32 && source.format() != QImage::Format_ARGB32)
@@ -193,7 +192,7 @@ std::shared_ptr<const MagasinImages::Cliche> MagasinImages::Decouper(const QImag
         return std::all_of(debut, debut + c->Zone(0, l).height(), [](int d) { return d < 0; });
     };
     for (int l = 0; l < c->lignes; ++l) {
-        if ((unies && (*unies)[static_cast<size_t>(l)]) || (droites && vierge(l))) {
+        if (droites && vierge(l)) {
             if (!unie) {
                 auto t = Tuile::Nouvelle();
                 t->uni = t->encre = fondUni;
@@ -278,33 +277,20 @@ bool MagasinImages::RangerLibre(int place, const Surface& surface, QPointF posit
         for (size_t l = 0; l < intactes.size(); ++l)
             intactes[l] = surface.VersionBande(static_cast<int>(l)) <= versionSource_;
     }
-    std::vector<bool> unies;
-    if (!partage_) unies = BandesUnies(surface);
+    // A store that does not share reads each row only up to its bound.
+    const std::vector<int> droites = partage_ ? std::vector<int>() : Droites(surface);
     places_[static_cast<size_t>(place)] = Decouper(image, position, intactes.empty() ? nullptr : &intactes,
-                                                   unies.empty() ? nullptr : &unies, fondEfface_);
+                                                   surface.FondRgb(), droites.empty() ? nullptr : &droites);
     traces_[static_cast<size_t>(place)] = std::make_shared<const ListeTraces>(surface.Traces());
     source_ = partage_ ? surface.Identite() : 0;
     versionSource_ = surface.Version();
     return true;
 }
 
-std::vector<bool> MagasinImages::BandesUnies(const Surface& surface) const {
-    std::vector<bool> unies;
-    if (effacee_ != surface.Identite()) return unies;
-    unies.resize(static_cast<size_t>((surface.Hauteur() + CoteTuile - 1) / CoteTuile));
-    for (size_t b = 0; b < unies.size(); ++b) unies[b] = surface.VersionBande(static_cast<int>(b)) <= versionEffacee_;
-    return unies;
-}
-
-void MagasinImages::NoterEffacee(const Surface& surface) {
-    const std::lock_guard l(verrou_);
-    NoterEffaceeLibre(surface);
-}
-
-void MagasinImages::NoterEffaceeLibre(const Surface& surface) {
-    effacee_ = surface.Identite();
-    versionEffacee_ = surface.Version();
-    fondEfface_ = surface.FondRgb();
+std::vector<int> MagasinImages::Droites(const Surface& surface) {
+    std::vector<int> droites(static_cast<size_t>(surface.Hauteur()));
+    for (int y = 0; y < surface.Hauteur(); ++y) droites[static_cast<size_t>(y)] = surface.DroiteEncre(y);
+    return droites;
 }
 
 bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF position) {
@@ -316,13 +302,11 @@ bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF positio
     if (partage_ || place < 0 || place >= Places() || !feuillePrete || travaux_.size() + static_cast<size_t>(actifs_) >= 2) {
         const bool rangee = RangerLibre(place, surface, position);
         surface.Effacer();
-        NoterEffaceeLibre(surface);
         PreparerFeuilleLibre(surface);
         return rangee;
     }
     // The rows drawn on: only they need reading and clearing to make the picture a sheet again.
-    std::vector<int> droites(static_cast<size_t>(taille.height()));
-    for (int y = 0; y < taille.height(); ++y) droites[static_cast<size_t>(y)] = surface.DroiteEncre(y);
+    std::vector<int> droites = Droites(surface);
     QImage feuille = std::move(feuilles_.back());
     feuilles_.pop_back();
     auto traces = std::make_shared<ListeTraces>();
@@ -335,7 +319,6 @@ bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF positio
     traces_[static_cast<size_t>(place)] = std::move(traces);
     source_ = 0;
     travaux_.push_back({place, std::move(attente), surface.FondRgb(), taille, std::move(droites)});
-    NoterEffaceeLibre(surface);
     Demarrer();
     return true;
 }
@@ -393,7 +376,7 @@ void MagasinImages::Ouvrier() {
         }
         // Decouper reads no member of a store that does not share: no lock is needed to code.
         QImage image = t.attente->brute;
-        auto codee = Decouper(image, t.attente->position, nullptr, nullptr, t.fond, &t.droites);
+        auto codee = Decouper(image, t.attente->position, nullptr, t.fond, &t.droites);
         l.lock();
         if (t.place < Places() && places_[static_cast<size_t>(t.place)] == t.attente)
             places_[static_cast<size_t>(t.place)] = std::move(codee);

@@ -41,10 +41,7 @@ public:
     // The same for a surface's picture: a sharing store that stored this surface last compares
     // only the bands of rows the surface changed since.
     bool Ranger(int place, const Surface& surface, QPointF position = {});
-    // The surface has just been cleared to its background: a store that does not share tiles keeps
-    // the bands of rows it has not changed since as plain tiles, without reading them.
-    void NoterEffacee(const Surface& surface);
-    // Ranger, then Surface::Effacer and NoterEffacee, without copying the picture nor filling a new
+    // Ranger, then Surface::Effacer, without copying the picture nor filling a new
     // one: the surface's picture is taken as it is and coded later (the place gives it back
     // meanwhile), and the surface gets a sheet cleared beforehand. Without such a sheet (the first
     // time, or while the thread is busy) the picture is stored and the surface cleared at once.
@@ -80,11 +77,9 @@ private:
         std::vector<int> droites;  // per row, the last column drawn on (Surface::DroiteEncre)
     };
     bool RangerLibre(int place, const Surface& surface, QPointF position);
-    // Per band of tiles, true when it holds nothing but the background since the surface was last
-    // cleared (NoterEffacee); empty for another surface.
-    std::vector<bool> BandesUnies(const Surface& surface) const;
+    // Per row, the last column the surface may have drawn on (Surface::DroiteEncre).
+    static std::vector<int> Droites(const Surface& surface);
     bool OccupeeLibre(int place) const;
-    void NoterEffaceeLibre(const Surface& surface);
     void PreparerFeuilleLibre(const Surface& surface);
     bool FeuillePrete(const Surface& surface) const;
     void Rendre(QImage feuille, QRgb fond);  // a cleared sheet back to the ready ones
@@ -92,12 +87,10 @@ private:
     void Ouvrier();
 
     // `intactes`: per band of tiles, true when it is known equal to the last stored picture.
-    // `unies`: per band of tiles, true when it holds nothing but `fondUni`.
     // `droites`: per row, the last column that may differ from `fondUni` (Surface::DroiteEncre);
     // bands of rows without one are plain.
     std::shared_ptr<const Cliche> Decouper(const QImage& image, QPointF position, const std::vector<bool>* intactes,
-                                           const std::vector<bool>* unies = nullptr, QRgb fondUni = 0,
-                                           const std::vector<int>* droites = nullptr);
+                                           QRgb fondUni = 0, const std::vector<int>* droites = nullptr);
     // `lus`: the rows' pixels that differ from the tile's first, one bit each, when already read.
     static TuilePartagee Coder(const QImage& image, const QRect& zone, const std::uint64_t* lus);
 
@@ -107,8 +100,6 @@ private:
     QImage reference_;                    // the last stored picture (sharing stores only)
     std::shared_ptr<const Cliche> dernier_;  // its tiles
     std::uint64_t source_ = 0, versionSource_ = 0;  // the surface it came from, and its version then
-    std::uint64_t effacee_ = 0, versionEffacee_ = 0;  // the surface last cleared, and its version then
-    QRgb fondEfface_ = 0;
 
     // The coding thread: every member above is read and written under `verrou_`.
     mutable std::mutex verrou_;
