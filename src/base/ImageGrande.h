@@ -5,6 +5,13 @@
 // and the page faults of a first fill.
 
 #include <QImage>
+#include <cstddef>
+
+constexpr size_t kGrandePage = size_t{2} << 20;
+
+// At least `octets`, 2 MB-aligned and rounded up to 2 MB, advised for large pages on Linux; null
+// when refused. Given back with std::free.
+void* BlocGrandesPages(size_t octets);
 
 // An RGB32 picture of at least 1 x 1 pixels, not filled.
 QImage NouvelleImage(int largeur, int hauteur);

@@ -1,14 +1,12 @@
 #include "base/ReserveMemoire.h"
 
+#include "base/ImageGrande.h"
+
 #include <array>
 #include <bit>
-#include <cstdlib>
 #include <mutex>
 #include <new>
 #include <vector>
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/asan_interface.h>
 #define VELMOR_EMPOISONNER(p, n) ASAN_POISON_MEMORY_REGION(p, n)
@@ -20,7 +18,6 @@
 
 namespace {
 
-constexpr size_t kGrandBloc = size_t{2} << 20;
 constexpr size_t kPlusPetit = 64;
 constexpr size_t kClasses = std::countr_zero(kReserveMax) - std::countr_zero(kPlusPetit) + 1;  // 64 B .. 32 KB
 
@@ -64,14 +61,11 @@ void* PrendreMemoire(size_t octets) {
                         r.suite += kPlusPetit << c;
                         r.reste -= kPlusPetit << c;
                     }
-                void* grand = std::aligned_alloc(kGrandBloc, kGrandBloc);
+                void* grand = BlocGrandesPages(kGrandePage);
                 if (!grand) throw std::bad_alloc();
-#if defined(__linux__)
-                madvise(grand, kGrandBloc, MADV_HUGEPAGE);
-#endif
-                VELMOR_EMPOISONNER(grand, kGrandBloc);
+                VELMOR_EMPOISONNER(grand, kGrandePage);
                 r.suite = static_cast<char*>(grand);
-                r.reste = kGrandBloc;
+                r.reste = kGrandePage;
             }
             bloc = r.suite;
             r.suite += taille;
