@@ -1,23 +1,21 @@
 #include "app/cli/ContexteConsole.h"
-#include "app/cli/Options.h"
+#include "app/cli/Commandes.h"
 #include "app/cli/SousCommandes.h"
 #include "drawing/Dessin.h"
 
 
 bool SauverImage(const Surface& s, const QString& fichier) { return s.Enregistrer(fichier); }
 
-// velmor chemin PATH [--taille N] [--x X --y Y] [--largeur W --hauteur H] [--relief] [--couleur C] -o FILE
+// velmor chemin CHEMIN -o FICHIER [OPTIONS]: the options are in Commandes.cpp.
 int CommandeChemin(const QStringList& args, const QString& dossier, QTextStream&, QTextStream& erreurs) {
-    const auto o = LireOptions(args, {QStringLiteral("--relief")}, erreurs);
-    if (!o) return 2;
+    const auto o = LireOptions(args, erreurs);
+    if (!o) return kSortieUsage;
     if (o->positions.size() != 1 || !o->Drapeau(QStringLiteral("-o"))) {
-        erreurs << "usage: velmor chemin PATH [--taille N] [--x X --y Y] [--largeur W --hauteur H] "
-                   "[--relief] [--couleur C] -o FILE.bmp|.png"
-                << Qt::endl;
-        return 2;
+        ErreurUsage(erreurs, o->commande, QStringLiteral("il faut un CHEMIN et -o FICHIER"));
+        return kSortieUsage;
     }
     double taille, x, y, largeur, hauteur;
-    if (!OptionNombre(*o, QStringLiteral("--taille"), 1, 1, 50, taille, erreurs)) return 2;
+    if (!OptionNombre(*o, QStringLiteral("--taille"), 1, 1, 50, taille, erreurs)) return kSortieUsage;
     const int t = static_cast<int>(taille);
     if (!OptionNombre(*o, QStringLiteral("--x"), 10 * t, -1e6, 1e6, x, erreurs) ||
         !OptionNombre(*o, QStringLiteral("--y"), 40 * t, -1e6, 1e6, y, erreurs) ||
@@ -26,24 +24,24 @@ int CommandeChemin(const QStringList& args, const QString& dossier, QTextStream&
                       largeur, erreurs) ||
         !OptionNombre(*o, QStringLiteral("--hauteur"), qBound(1.0, qMax(60.0 * t, y + 30 * t), 32767.0), 1, 32767,
                       hauteur, erreurs))
-        return 2;
+        return kSortieUsage;
     uint couleur = 0;
     if (o->Drapeau(QStringLiteral("--couleur"))) {
         bool ok = false;
         couleur = o->Valeur(QStringLiteral("--couleur")).toUInt(&ok, 0);
         if (!ok || couleur > 0xFFFFFF) {
-            erreurs << "velmor: --couleur takes a colour number 0x00BBGGRR" << Qt::endl;
-            return 2;
+            ErreurUsage(erreurs, o->commande, QStringLiteral("--couleur prend un numéro de couleur 0x00BBVVRR"));
+            return kSortieUsage;
         }
     }
     ContexteConsole c(static_cast<int>(largeur), static_cast<int>(hauteur), dossier, erreurs);
     c.ctx->etat.Taille = t;
     c.ctx->etat.Relief = o->Drapeau(QStringLiteral("--relief"));
-    if (!Dessin(*c.ctx, o->positions[0], x, y, 1, couleur, QString())) return 1;
+    if (!Dessin(*c.ctx, o->positions[0], x, y, 1, couleur, QString())) return kSortieFichier;
     const QString fichier = o->Valeur(QStringLiteral("-o"));
     if (!SauverImage(c.surface, fichier)) {
-        erreurs << "velmor: cannot write " << fichier << Qt::endl;
-        return 1;
+        Erreur(erreurs, QStringLiteral("impossible d'écrire %1").arg(fichier));
+        return kSortieFichier;
     }
-    return 0;
+    return kSortieReussie;
 }

@@ -1,5 +1,5 @@
 #include "app/cli/ContexteConsole.h"
-#include "app/cli/Options.h"
+#include "app/cli/Commandes.h"
 #include "app/cli/SousCommandes.h"
 #include "transcription/Normaliseur.h"
 
@@ -29,19 +29,19 @@ QString PlacerMarques(Contexte& ctx, const QString& texte) {
 
 }  // namespace
 
-// velmor normalise TEXT... --langue TU|FR|EN|PH [--ecriture N]
+// velmor normalise TEXTE... --langue LANGUE [--ecriture N]
 int CommandeNormalise(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs) {
-    const auto o = LireOptions(args, {}, erreurs);
-    if (!o) return 2;
+    const auto o = LireOptions(args, erreurs);
+    if (!o) return kSortieUsage;
     if (o->positions.isEmpty() || !o->Drapeau(QStringLiteral("--langue"))) {
-        erreurs << "usage: velmor normalise TEXT... --langue TU|FR|EN|PH [--ecriture N]" << Qt::endl;
-        return 2;
+        ErreurUsage(erreurs, o->commande, QStringLiteral("il faut au moins un TEXTE et --langue"));
+        return kSortieUsage;
     }
     ContexteConsole c(1, 1, dossier, erreurs);
     EtatProgramme& e = c.ctx->etat;
-    if (!OptionLangue(*o, e.Langue, erreurs)) return 2;
+    if (!OptionLangue(*o, e.Langue, erreurs)) return kSortieUsage;
     double ecriture = 0;
-    if (!OptionNombre(*o, QStringLiteral("--ecriture"), 0, 0, 3, ecriture, erreurs)) return 2;
+    if (!OptionNombre(*o, QStringLiteral("--ecriture"), 0, 0, 3, ecriture, erreurs)) return kSortieUsage;
     e.Ecriture = static_cast<int16_t>(ecriture);
     const bool placer = o->Drapeau(QStringLiteral("--ecriture")) && e.Ecriture <= 1;
     for (const QString& texte : o->positions) {
@@ -50,5 +50,5 @@ int CommandeNormalise(const QStringList& args, const QString& dossier, QTextStre
         if (placer) t = PlacerMarques(*c.ctx, t);
         sortie << t << Qt::endl;
     }
-    return 0;
+    return kSortieReussie;
 }

@@ -1,6 +1,6 @@
 #include "app/Demarrage.h"
 #include "app/cli/ContexteConsole.h"
-#include "app/cli/Options.h"
+#include "app/cli/Commandes.h"
 #include "app/cli/SousCommandes.h"
 #include "config/Dossiers.h"
 #include "outputs/RapportMesures.h"
@@ -11,11 +11,11 @@
 // program folder, as the currency key writes it; with --images, each sheet drawn is saved as
 // PREFIX1.png, PREFIX2.png, ...
 int CommandeRapport(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs) {
-    const auto o = LireOptions(args, {}, erreurs);
-    if (!o) return 2;
+    const auto o = LireOptions(args, erreurs);
+    if (!o) return kSortieUsage;
     if (!o->positions.isEmpty()) {
-        erreurs << "usage: velmor rapport [--dossier DIR] [--images PREFIX]" << Qt::endl;
-        return 2;
+        ErreurUsage(erreurs, o->commande, QStringLiteral("argument en trop « %1 »").arg(o->positions[0]));
+        return kSortieUsage;
     }
     ContexteConsole c(1000, 200, dossier, erreurs);
     MainParDefaut(*c.ctx);
@@ -27,13 +27,13 @@ int CommandeRapport(const QStringList& args, const QString& dossier, QTextStream
     };
     const QString fichier = FichierEcrit(*c.ctx, QStringLiteral("Donnees.TXT"));
     if (!RapportMesuresFeuilles(*c.ctx, feuille)) {
-        erreurs << "velmor: cannot write " << fichier << Qt::endl;
-        return 1;
+        Erreur(erreurs, QStringLiteral("impossible d'écrire %1").arg(fichier));
+        return kSortieFichier;
     }
     if (!images) {
-        erreurs << "velmor: cannot write the pictures " << prefixe << "*.png" << Qt::endl;
-        return 1;
+        Erreur(erreurs, QStringLiteral("impossible d'écrire les images %1*.png").arg(prefixe));
+        return kSortieFichier;
     }
-    sortie << QFileInfo(fichier).absoluteFilePath() << ": " << SyllabesRapport().size() << " syllables" << Qt::endl;
-    return 0;
+    sortie << QFileInfo(fichier).absoluteFilePath() << " : " << SyllabesRapport().size() << " syllabes" << Qt::endl;
+    return kSortieReussie;
 }

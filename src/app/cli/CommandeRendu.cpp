@@ -1,3 +1,4 @@
+#include "app/cli/Commandes.h"
 #include "app/cli/Editeur.h"
 #include "app/cli/Options.h"
 #include "app/cli/SousCommandes.h"
@@ -141,26 +142,23 @@ private:
 
 }  // namespace
 
-// velmor render TEXT|-f FILE --ecriture ... --langue ... [--taille N] [--relief] [--largeur W]
-// [--hauteur H] [--frappe] [--rogner] -o FILE
+// velmor render TEXTE|-f FICHIER -o FICHIER [OPTIONS]: the options are in Commandes.cpp.
 int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& sortie, QTextStream& erreurs) {
-    const auto o =
-        LireOptions(args, {QStringLiteral("--relief"), QStringLiteral("--frappe"), QStringLiteral("--rogner")}, erreurs);
-    if (!o) return 2;
+    const auto o = LireOptions(args, erreurs);
+    if (!o) return kSortieUsage;
     ChoixEditeur choix;
     const bool fichier = o->Drapeau(QStringLiteral("-f"));
-    if (o->positions.size() != (fichier ? 0 : 1) || !o->Drapeau(QStringLiteral("-o")) || !LireChoix(*o, choix, erreurs)) {
-        erreurs << "usage: velmor render TEXT|-f FILE --ecriture velmor|dorvane|latine|api --langue TU|FR|EN|PH "
-                   "[--taille N] [--relief] [--largeur W] [--hauteur H] [--frappe] [--rogner] -o FILE.png|.bmp|.svg|.pdf"
-                << Qt::endl;
-        return 2;
+    if (o->positions.size() != (fichier ? 0 : 1) || !o->Drapeau(QStringLiteral("-o"))) {
+        ErreurUsage(erreurs, o->commande, QStringLiteral("il faut un TEXTE ou -f FICHIER, et -o FICHIER"));
+        return kSortieUsage;
     }
+    if (!LireChoix(*o, choix, erreurs)) return kSortieUsage;
     QString texte;
     if (fichier) {
         QFile f(o->Valeur(QStringLiteral("-f")));
         if (!f.open(QIODevice::ReadOnly)) {
-            erreurs << "velmor: cannot read " << f.fileName() << Qt::endl;
-            return 1;
+            Erreur(erreurs, QStringLiteral("impossible de lire %1").arg(f.fileName()));
+            return kSortieFichier;
         }
         const QByteArray octets = f.readAll();
         // UTF-8 when it decodes as such, else the program's 8-bit code page.
@@ -198,12 +196,12 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
             const QString nom = NomEcran(destination, i + 1, n);
             const bool ecrit = genre == u"pdf" ? EnregistrerPdf(nom, feuilles) : EnregistrerSvg(nom, feuilles[static_cast<size_t>(i)]);
             if (!ecrit) {
-                erreurs << "velmor: cannot write " << nom << Qt::endl;
-                return 1;
+                Erreur(erreurs, QStringLiteral("impossible d'écrire %1").arg(nom));
+                return kSortieFichier;
             }
             sortie << nom << Qt::endl;
         }
-        return entier ? 0 : 3;
+        return entier ? kSortieReussie : kSortieTexteIncomplet;
     }
     const QList<int> places = editeur.PlacesEcrans();
     QStringList noms;
@@ -211,10 +209,10 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
     const std::vector<char> ecrits = codage->Finir(places, noms);
     for (int i = 0; i < places.size(); ++i) {
         if (!ecrits[static_cast<size_t>(i)]) {
-            erreurs << "velmor: cannot write " << noms[i] << Qt::endl;
-            return 1;
+            Erreur(erreurs, QStringLiteral("impossible d'écrire %1").arg(noms[i]));
+            return kSortieFichier;
         }
         sortie << noms[i] << Qt::endl;
     }
-    return entier ? 0 : 3;
+    return entier ? kSortieReussie : kSortieTexteIncomplet;
 }

@@ -33,7 +33,7 @@ bool LireChoix(const Options& o, ChoixEditeur& choix, QTextStream& erreurs) {
     if (o.Drapeau(QStringLiteral("--ecriture"))) {
         const auto e = CodeEcritureOption(o.Valeur(QStringLiteral("--ecriture")));
         if (!e) {
-            erreurs << "velmor: --ecriture takes velmor, dorvane, latine or api" << Qt::endl;
+            ErreurUsage(erreurs, o.commande, QStringLiteral("--ecriture prend velmor, dorvane, latine ou api"));
             return false;
         }
         choix.ecriture = *e;
@@ -41,7 +41,7 @@ bool LireChoix(const Options& o, ChoixEditeur& choix, QTextStream& erreurs) {
     if (o.Drapeau(QStringLiteral("--langue"))) {
         const auto l = CodeLangueOption(o.Valeur(QStringLiteral("--langue")));
         if (!l) {
-            erreurs << "velmor: --langue takes TU, FR, EN or PH" << Qt::endl;
+            ErreurUsage(erreurs, o.commande, QStringLiteral("--langue prend TU, FR, EN ou PH"));
             return false;
         }
         choix.langue = *l;

@@ -82,7 +82,13 @@ void RelierFenetres(FenetrePrincipale& fenetre, FrmEntree& entree) {
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("velmor"));
     const bool sousCommande = argc > 1 && EstSousCommande({QString::fromLocal8Bit(argv[1])});
-    if (sousCommande) {
+    if (!sousCommande) {
+        // --help, --version and a mistyped command or option are answered without a window.
+        QStringList ligne;
+        for (int i = 1; i < argc; ++i) ligne << QString::fromLocal8Bit(argv[i]);
+        QTextStream sortie(stdout), erreurs(stderr);
+        if (const auto statut = LigneSansCommande(ligne, sortie, erreurs)) return *statut;
+    } else {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         // Only the program's own messages go to stderr.
         if (qEnvironmentVariableIsEmpty("VELMOR_DEBUG"))

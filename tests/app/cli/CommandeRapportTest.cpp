@@ -21,7 +21,7 @@ TEST(CommandeRapport, WritesTheReportIntoTheProgramFolder) {
     EXPECT_EQ(f.readAll().count("TOUT:"), 97);
     EXPECT_FALSE(QImage(prefixe + "1.png").isNull());
     so.flush();
-    EXPECT_TRUE(out.contains("97 syllables"));
+    EXPECT_TRUE(out.contains("97 syllabes"));
     // A folder where the file cannot be written: the command says so.
     QFile::remove(dossier.filePath("Donnees.TXT"));
     QDir(dossier.path()).mkdir("Donnees.TXT");
