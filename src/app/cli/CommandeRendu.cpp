@@ -176,9 +176,19 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
     if (!vectoriel)
         codage.emplace(editeur, genre.isEmpty() ? QByteArray("bmp") : genre.toLatin1(),
                        o->Drapeau(QStringLiteral("--rogner")), editeur.ctx().surface.CouleurFond());
+    // The progress on a terminal, unless asked to be quiet.
+    std::optional<BarreProgression> barre;
+    if (!o->Drapeau(QStringLiteral("--quiet")) && BarreProgression::Terminal()) editeur.fenetre().barre = &barre.emplace(erreurs);
     const bool entier = o->Drapeau(QStringLiteral("--frappe"))
                             ? editeur.Taper(texte)
-                            : editeur.Coller(texte, [&](int ecran) { if (codage) codage->Ajouter(ecran); });
+                            : editeur.Coller(texte, [&](int ecran) {
+                                  if (codage) codage->Ajouter(ecran);
+                                  if (barre) barre->EcranPlein();
+                              });
+    if (barre) {
+        barre->Finir(static_cast<int>(editeur.PlacesEcrans().size()));
+        editeur.fenetre().barre = nullptr;
+    }
     for (const QString& ligne : editeur.ctx().etat.MessagesManquants.split(u'\n', Qt::SkipEmptyParts))
         erreurs << ligne << Qt::endl;
     if (vectoriel) {

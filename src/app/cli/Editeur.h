@@ -36,6 +36,7 @@ public:
     Editeur(const ChoixEditeur& choix, const QString& dossier, QTextStream& erreurs);
     Contexte& ctx() { return *console_.ctx; }
     Surface& surface() { return console_.surface; }
+    FenetreConsole& fenetre() { return console_.fenetre; }
 
     // Pastes a text as the entry window does, resuming after every full screen; true when every
     // word was written. `ecranRange` hears each screen's number as soon as it is stored.

@@ -1,6 +1,7 @@
 #include "app/cli/FenetreConsole.h"
 
 void FenetreConsole::Information(const QString& texte, const QString&) {
+    if (barre) barre->Effacer();
     QString t = texte;
     t.replace(u'\r', u'\n');
     for (const QString& ligne : t.split(u'\n', Qt::SkipEmptyParts)) erreurs_ << ligne << Qt::endl;

@@ -1,8 +1,10 @@
 #pragma once
 // The window interface of the headless subcommands: every message goes to the error stream, each of
 // its parts (lines, or parts joined by carriage returns) on a line of its own; questions get their
-// default answer; captions are kept and read back. The work area is the surface's size.
+// default answer; captions are kept and read back. The work area is the surface's size. With a
+// progress bar, the progress of a paste goes to it.
 
+#include "app/cli/BarreProgression.h"
 #include "base/FenetreInterface.h"
 
 #include <QHash>
@@ -27,9 +29,13 @@ public:
     void MontrerControle(const QString&) override {}
     void ColorerControle(const QString&, std::uint32_t) override {}
     bool EstMaximisee() const override { return false; }
+    void Progression(int faits, int total) override {
+        if (barre) barre->Mots(faits, total);
+    }
 
     int largeurTravail = 1920;  // pixels
     int hauteurTravail = 1040;
+    BarreProgression* barre = nullptr;
 
 private:
     QTextStream& erreurs_;

@@ -3,6 +3,9 @@
 #include "support/ImpressionQt.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -129,3 +132,26 @@ TEST(CommandeRendu, StatusesIpaMarkersAndSyllables) {
 }
 
 }  // namespace
+
+// On a terminal a text over a screen shows its progress on stderr, ending with every word and
+// screen written; --quiet and a stderr that is no terminal (every test above) show nothing.
+TEST(CommandeRendu, ProgressOnATerminalOnly) {
+    if (QStandardPaths::findExecutable("script").isEmpty()) GTEST_SKIP() << "no script(1) to give a terminal";
+    QTemporaryDir dir;
+    const QString texte = Fichier(dir, "tama vira lum", 40);
+    for (const bool calme : {false, true}) {
+        QProcess p;
+        p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        const QString commande = QStringLiteral("'%1' render -f '%2' --dossier '%3' --langue TU --taille 3 %4 -o '%5' 2>&1 >/dev/null")
+                                     .arg(VELMOR_EXECUTABLE, texte, kDonnees, calme ? "--quiet" : "", dir.filePath("r.png"));
+        p.start("script", {"-qec", commande, "/dev/null"});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        const QString terminal = QString::fromUtf8(p.readAllStandardOutput());
+        EXPECT_EQ(p.exitCode(), 0) << terminal.toStdString();
+        if (calme)
+            EXPECT_TRUE(terminal.trimmed().isEmpty()) << terminal.toStdString();
+        else
+            EXPECT_TRUE(terminal.contains(QRegularExpression(QStringLiteral("\\[#{30}\\] 100 %  120/120 mots, \\d+ écrans"))))
+                << terminal.toStdString();
+    }
+}
