@@ -3,13 +3,15 @@
 # CMake and Ninja, then starts the editor ("run") or runs every test ("test"): the suite of the
 # normal build, then the same suite built with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer (tree build-san, also run alone by "verifier") and a short run of
-# every fuzz target (tools/fuzz.sh).
+# every fuzz target (tools/fuzz.sh). "test" also builds the Debian package, installs it and runs the
+# installed copy; "paquet" only builds it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PAQUETS=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
          libbenchmark-dev libespeak-ng-dev liblz4-dev fonts-liberation xvfb xauth ccache
-         clang-14 libclang-rt-14-dev llvm-14 groff-base bash-completion)
+         clang-14 libclang-rt-14-dev llvm-14 groff-base bash-completion dpkg-dev file appstream
+         desktop-file-utils)
 
 installer() {
   local manquants=()
@@ -38,6 +40,39 @@ construire_verifie() {
   cmake --build build-san
 }
 
+# The Debian package of the normal build: build/velmor_VERSION_ARCH.deb, its dependencies found by
+# dpkg-shlibdeps.
+paquet() {
+  rm -f build/velmor_*.deb
+  (cd build && cpack -G DEB >/dev/null)
+  local deb
+  deb=$(ls build/velmor_*.deb)
+  echo "Paquet construit : $deb"
+  dpkg-deb -f "$deb" Package Version Depends
+  dpkg-deb -c "$deb" | awk '{print $6}' | grep -v -e '/$' -e '^./usr/share/velmor/'
+}
+
+# The package installed as a person would, then the installed copy run: its version, and a text
+# rendered by a user that cannot write the data folder.
+essayer_paquet() {
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --reinstall ./build/velmor_*.deb >/dev/null
+  echo "Paquet installé : $(dpkg-query -W -f='${Package} ${Version}' velmor)"
+  /usr/bin/velmor --version
+  local maison
+  maison=$(mktemp -d)
+  chmod 755 "$maison"
+  local qui=()
+  if [ "$(id -u)" -eq 0 ]; then
+    chown nobody "$maison"
+    qui=(runuser -u nobody --)
+  fi
+  (cd "$maison" && "${qui[@]}" env HOME="$maison" /usr/bin/velmor render "sol tama vira lum" --langue TU -o "$maison/essai.png")
+  file "$maison/essai.png"
+  rm -rf "$maison"
+}
+
 verifier() {
   export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
@@ -58,14 +93,21 @@ case "${1:-}" in
     installer
     construire
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$(nproc)" --timeout 300
+    paquet
+    essayer_paquet
     verifier
+    ;;
+  paquet)
+    installer
+    construire
+    paquet
     ;;
   verifier)
     installer
     verifier
     ;;
   *)
-    echo "usage: tools/velmor.sh run|test|verifier" >&2
+    echo "usage: tools/velmor.sh run|test|verifier|paquet" >&2
     exit 2
     ;;
 esac

@@ -152,7 +152,7 @@ TEST(LigneCommande, ManualPageAndCompletionWork) {
         QProcess b;
         b.setWorkingDirectory(dir.path());
         const QString script = QStringLiteral(
-            "source %1; source velmor; COMP_LINE='%2'; COMP_POINT=${#COMP_LINE}; read -ra COMP_WORDS <<< \"$COMP_LINE\"; "
+            "source %1; source ./velmor; COMP_LINE='%2'; COMP_POINT=${#COMP_LINE}; read -ra COMP_WORDS <<< \"$COMP_LINE\"; "
             "[[ $COMP_LINE == *' ' ]] && COMP_WORDS+=(''); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _velmor; echo \"${COMPREPLY[*]}\"")
                                    .arg(bashCompletion, ligne);
         b.start("bash", {"-c", script});
