@@ -11,12 +11,29 @@ struct Ligne {
     QString nom, aide;
 };
 
-// Names in a column as wide as the longest, then what each means.
+constexpr qsizetype kLargeurTexte = 79;  // characters of a help line at most
+
+// Names in a column as wide as the longest, then what each means, its words wrapped within the
+// line's width under its first.
 QString Colonnes(const std::vector<Ligne>& lignes) {
     qsizetype largeur = 0;
     for (const Ligne& l : lignes) largeur = std::max(largeur, l.nom.size());
+    const qsizetype marge = largeur + 4;
     QString r;
-    for (const Ligne& l : lignes) r += QStringLiteral("  ") + l.nom.leftJustified(largeur + 2) + l.aide + u'\n';
+    for (const Ligne& l : lignes) {
+        QString ligne = QStringLiteral("  ") + l.nom.leftJustified(largeur + 2);
+        bool premier = true;
+        for (const QString& mot : l.aide.split(u' ', Qt::SkipEmptyParts)) {
+            if (!premier && ligne.size() + 1 + mot.size() > kLargeurTexte) {
+                r += ligne + u'\n';
+                ligne = QString(marge, u' ') + mot;
+            } else {
+                ligne += (premier ? QString() : QStringLiteral(" ")) + mot;
+            }
+            premier = false;
+        }
+        r += ligne + u'\n';
+    }
     return r;
 }
 
@@ -64,7 +81,8 @@ QString TexteAide() {
         commandes.push_back({QString::fromUtf8(c.nom), QString::fromUtf8(c.resume)});
     return QStringLiteral("Usage : velmor [OPTIONS] [FICHIER]\n"
                           "        velmor COMMANDE [OPTIONS] ARGUMENTS...\n\n"
-                          "Sans commande, velmor ouvre l'éditeur, avec FICHIER (une image ou un texte) s'il est donné.\n\n"
+                          "Sans commande, velmor ouvre l'éditeur, avec FICHIER (une image ou un texte)\n"
+                          "s'il est donné.\n\n"
                           "Commandes :\n") +
            Colonnes(commandes) +
            QStringLiteral("« velmor COMMANDE --help » décrit les arguments et les options d'une commande.\n\n"

@@ -41,17 +41,17 @@ constexpr DefinitionOption kOptionsChemin[] = {
     {.nom = "--hauteur", .valeur = "N", .aide = "hauteur de l'image en pixels, de 1 à 32767",
      .defaut = "60 × taille, ou assez pour le départ"},
     {.nom = "--relief", .aide = "tracé en relief"},
-    {.nom = "--couleur", .valeur = "COULEUR", .aide = "couleur du tracé, 0x00BBVVRR", .defaut = "0 (noir)"},
+    {.nom = "--couleur", .valeur = "COULEUR", .aide = "couleur du tracé, 0x00BBVVRR", .defaut = "0, noir"},
 };
 
 constexpr DefinitionOption kOptionsNormalise[] = {
-    {.nom = "--langue", .valeur = "LANGUE", .aide = "langue du texte (obligatoire)", .choix = "TU FR EN PH"},
+    {.nom = "--langue", .valeur = "LANGUE", .aide = "langue du texte, obligatoire", .choix = "TU FR EN PH"},
     {.nom = "--ecriture", .valeur = "N",
-     .aide = "place aussi les marques, pour l'écriture N (0 Velmor, 1 Dorvane, 2 latine, 3 API)", .choix = "0 1 2 3"},
+     .aide = "place aussi les marques pour l'écriture N : 0 Velmor, 1 Dorvane, 2 latine, 3 API", .choix = "0 1 2 3"},
 };
 
 constexpr DefinitionOption kOptionsPrepare[] = {
-    {.nom = "--langue", .valeur = "LANGUE", .aide = "langue des mots (obligatoire)", .choix = "TU FR EN PH"},
+    {.nom = "--langue", .valeur = "LANGUE", .aide = "langue des mots, obligatoire", .choix = "TU FR EN PH"},
     {.nom = "--son", .valeur = "N", .aide = "mode de son, de 0 à 9", .defaut = "0"},
 };
 
