@@ -1,6 +1,7 @@
 #include "app/LecteurInconnus.h"
 
 #include "base/Contexte.h"
+#include "base/EcritureSure.h"
 #include "base/Texte8Bits.h"
 #include "transcription/Dictionnaires.h"
 
@@ -72,13 +73,19 @@ struct Lecteur {
         }
         return &f;
     }
-    // Appends an entry; what the file held stays loaded, the entry is added beside it.
+    // Adds an entry at the end: the file is written again whole, or left as it was. What it held
+    // stays loaded, the entry is added beside it.
     bool Ajouter(const QString& chemin, const QString& mot, const QString& valeur) {
+        QByteArray octets;
         QFile q(chemin);
-        if (!q.open(QIODevice::WriteOnly | QIODevice::Append) ||
-            q.write(Vers1252(mot + u';' + valeur + QStringLiteral("\r\n"))) <= 0)
-            return false;
-        q.close();
+        if (q.exists()) {
+            if (!q.open(QIODevice::ReadOnly)) return false;
+            octets = q.readAll();
+            q.close();
+            if (!octets.isEmpty() && !octets.endsWith('\n')) octets += "\r\n";
+        }
+        octets += Vers1252(mot + u';' + valeur + QStringLiteral("\r\n"));
+        if (!EcrireFichierSur(chemin, octets)) return false;
         // The lookup before the reading brought the loaded copy up to date: it stays so.
         FichierLus& f = fichiers[chemin];
         const QFileInfo fi(chemin);

@@ -1,10 +1,13 @@
 // The reader of unknown words and its user dictionary.
 #include "app/LecteurInconnus.h"
+#include "app/cli/ContexteConsole.h"
+#include "support/Sortie.h"
 #include "base/Texte8Bits.h"
 #include "support/Fichiers.h"
 #include "support/Banc.h"
 #include "transcription/Prononciation.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -61,6 +64,29 @@ TEST(LecteurInconnus, OffMeansNeitherReadNorConsulted) {
     ActiverLecteurInconnus(false);
     EXPECT_EQ((std::tuple{l.Prepare("posix", 2), l.Prepare("diff", 2)}), std::tuple(u"posix"_s, u"diff"_s));
     EXPECT_EQ(l.Lire("Fohms_Lus_EN.TXT"), u"posix;pohsihcs\r\n");
+}
+
+// The headless commands read as the editor does once the entry point hooks the reader, each in
+// its own program folder, as if the reading were a dictionary's; "--sans-lecteur" gives the letters'
+// reading back and writes nothing.
+TEST(LecteurInconnus, CommandLineReadsUnknownWordsUnlessTurnedOff) {
+    if (!LecteurInconnusDisponible()) GTEST_SKIP() << "built without espeak-ng";
+    QTemporaryDir dir;
+    for (const QString& nom : QDir(QStringLiteral(VELMOR_TEST_DATA "/tables")).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VELMOR_TEST_DATA "/tables/") + nom, dir.filePath(nom)));
+    FixerBranchementConsoles(&BrancherLecteurInconnus);
+    Sortie lu, sans, epele;
+    ASSERT_EQ(lu.Lancer({"syllabes", "diffutils", "--langue", "EN"}, dir.path()), 0);
+    ASSERT_EQ(sans.Lancer({"syllabes", "diffutils", "--langue", "EN", "--sans-lecteur"}, dir.path()), 0);
+    FixerBranchementConsoles(nullptr);
+    QString fichier;
+    LireFichier1252(dir.filePath("Fohms_Lus_EN.TXT"), fichier);
+    ASSERT_TRUE(fichier.startsWith(u"diffutils;") && fichier.count(u'\n') == 1) << fichier.toStdString();
+    ASSERT_TRUE(EcrireFichier(dir.filePath("Fohms_EN.TXT"), Vers1252(fichier)));
+    ASSERT_EQ(epele.Lancer({"syllabes", "diffutils", "--langue", "EN"}, dir.path()), 0);
+    EXPECT_TRUE(lu.out == epele.out && lu.out != sans.out) << lu.out.toStdString();
+    EXPECT_EQ(sans.out, u"di.f.fu.ti.l.s\n");
+    EXPECT_TRUE(LecteurInconnusActif());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app/cli/Commandes.h"
 
+#include "app/LecteurInconnus.h"
 #include "app/cli/Aide.h"
 
 #include <QFileInfo>
@@ -9,6 +10,11 @@
 #endif
 
 namespace {
+
+// The commands that prepare words read those no dictionary holds with the reader of unknown words,
+// as the editor does, unless told not to.
+constexpr DefinitionOption kOptionSansLecteur = {
+    .nom = "--sans-lecteur", .aide = "ne lit pas les mots inconnus avec espeak-ng : ils sont dessinés d'après leurs lettres"};
 
 // Each command's own options, in the order of its help.
 constexpr DefinitionOption kOptionsRendu[] = {
@@ -29,6 +35,7 @@ constexpr DefinitionOption kOptionsRendu[] = {
     {.nom = "--frappe", .aide = "tape le texte touche par touche au lieu de le coller"},
     {.nom = "--rogner", .aide = "coupe chaque image à son dessin"},
     {.nom = "--quiet", .aide = "n'affiche pas la progression sur un terminal", .court = "-q"},
+    kOptionSansLecteur,
 };
 
 constexpr DefinitionOption kOptionsChemin[] = {
@@ -53,12 +60,14 @@ constexpr DefinitionOption kOptionsNormalise[] = {
 constexpr DefinitionOption kOptionsPrepare[] = {
     {.nom = "--langue", .valeur = "LANGUE", .aide = "langue des mots, obligatoire", .choix = "TU FR EN PH"},
     {.nom = "--son", .valeur = "N", .aide = "mode de son, de 0 à 9", .defaut = "0"},
+    kOptionSansLecteur,
 };
 
 constexpr DefinitionOption kOptionsSyllabes[] = {
     {.nom = "--langue", .valeur = "LANGUE", .aide = "langue du texte", .defaut = "TU", .choix = "TU FR EN PH"},
     {.nom = "--ecriture", .valeur = "ÉCRITURE", .aide = "écriture dessinée", .defaut = "velmor",
      .choix = "velmor dorvane latine api"},
+    kOptionSansLecteur,
 };
 
 constexpr DefinitionOption kOptionsSpecimen[] = {
@@ -145,7 +154,12 @@ int ExecuterSousCommande(const QStringList& args, const QString& dossier, QTextS
         sortie << TexteAide(*c) << Qt::flush;
         return kSortieReussie;
     }
-    return c->fonction(args, dossier, sortie, erreurs);
+    // The reader off for this command only.
+    const bool actif = LecteurInconnusActif();
+    if (o->Drapeau(QStringLiteral("--sans-lecteur"))) ActiverLecteurInconnus(false);
+    const int r = c->fonction(args, dossier, sortie, erreurs);
+    ActiverLecteurInconnus(actif);
+    return r;
 }
 
 std::optional<int> LigneSansCommande(const QStringList& args, QTextStream& sortie, QTextStream& erreurs) {

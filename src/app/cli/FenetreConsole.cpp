@@ -1,5 +1,16 @@
 #include "app/cli/FenetreConsole.h"
 
+#include "app/cli/ContexteConsole.h"
+
+namespace {
+void (*gBranchement)(Contexte&) = nullptr;
+}  // namespace
+
+void FixerBranchementConsoles(void (*brancher)(Contexte&)) { gBranchement = brancher; }
+void BrancherConsole(Contexte& ctx) {
+    if (gBranchement) gBranchement(ctx);
+}
+
 void FenetreConsole::Information(const QString& texte, const QString&) {
     if (barre) barre->Effacer();
     QString t = texte;

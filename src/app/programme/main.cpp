@@ -4,6 +4,7 @@
 #include "app/Demarrage.h"
 #include "app/LecteurInconnus.h"
 #include "app/cli/Commandes.h"
+#include "app/cli/ContexteConsole.h"
 #include "app/windows/FenetreEntree.h"
 #include "app/windows/FenetrePrincipale.h"
 
@@ -99,6 +100,7 @@ int main(int argc, char* argv[]) {
         QStringList args = app.arguments().mid(1);
         const QString dossier = DossierProgramme(args);
         QTextStream sortie(stdout), erreurs(stderr);
+        FixerBranchementConsoles(&BrancherLecteurInconnus);
         return ExecuterSousCommande(args, dossier, sortie, erreurs);
     }
 
