@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 PAQUETS=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
          libbenchmark-dev libespeak-ng-dev liblz4-dev fonts-liberation xvfb xauth ccache
          clang-14 libclang-rt-14-dev llvm-14 groff-base bash-completion dpkg-dev file appstream
-         desktop-file-utils)
+         desktop-file-utils qt6-translations-l10n poppler-utils)
 
 installer() {
   local manquants=()

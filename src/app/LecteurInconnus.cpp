@@ -3,6 +3,7 @@
 #include "base/Contexte.h"
 #include "base/EcritureSure.h"
 #include "base/Texte8Bits.h"
+#include "config/Dossiers.h"
 #include "transcription/Dictionnaires.h"
 
 #include <QDir>
@@ -149,13 +150,7 @@ std::optional<QString> LireInconnu(Contexte& ctx, QStringView cle) {
 
 }  // namespace
 
-QString CheminLus(const Contexte& ctx, int langue) {
-    const QString dans = ctx.Fichier(NomLus(langue));
-    const QFileInfo dossier(ctx.dossier);
-    if (QFileInfo::exists(dans) ? QFileInfo(dans).isWritable() : dossier.isDir() && dossier.isWritable()) return dans;
-    const QString conf = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    return conf.isEmpty() ? dans : conf + u'/' + NomLus(langue);
-}
+QString CheminLus(const Contexte& ctx, int langue) { return FichierEcrit(ctx, NomLus(langue)); }
 
 void BrancherLecteurInconnus([[maybe_unused]] Contexte& ctx) {
 #ifdef VELMOR_AVEC_ESPEAK

@@ -17,5 +17,5 @@ bool LecteurInconnusDisponible();   // the build has espeak-ng
 void ActiverLecteurInconnus(bool actif);  // on by default; off: neither read nor consulted
 bool LecteurInconnusActif();
 
-// The user dictionary of a language (1 French, 2 English) for this program folder.
+// The user dictionary of a language (1 French, 2 English), in the folder the program writes to.
 QString CheminLus(const Contexte& ctx, int langue);

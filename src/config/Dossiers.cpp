@@ -30,7 +30,10 @@ QString FichierEcrit(const Contexte& ctx, const QString& nom) { return DossierEc
 
 QString FichierALire(const Contexte& ctx, const QString& nom) {
     const QString ecrit = FichierEcrit(ctx, nom);
-    if (QFileInfo::exists(ecrit)) return ecrit;
-    if (!ctx.dossier.isEmpty() && QFileInfo::exists(ctx.Fichier(nom))) return ctx.Fichier(nom);
-    return {};
+    return QFileInfo::exists(ecrit) ? ecrit : QString();
+}
+
+QString DossierImages() {
+    const QString images = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !images.isEmpty() && QFileInfo(images).isDir() ? images : QDir::homePath();
 }

@@ -152,7 +152,7 @@ void LireParametres(Contexte& ctx) {
     CompleterParametres(ctx);
 }
 
-void EcrireParametres(Contexte& ctx) {
+bool EcrireParametres(Contexte& ctx) {
     const EtatProgramme& e = ctx.etat;
     const Surface& s = ctx.surface;
     const QLocale local = QLocale::system();
@@ -192,5 +192,5 @@ void EcrireParametres(Contexte& ctx) {
     if (e.DispositionEntree[11] == kDispositionComplete)
         for (int i = 0; i < 11; ++i) l << kClesEntree[i] + Nombre(e.DispositionEntree[static_cast<size_t>(i)]);
 
-    EcrireFichierSur(FichierEcrit(ctx, kFichier), Vers1252(l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    return EcrireFichierSur(FichierEcrit(ctx, kFichier), Vers1252(l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
 }

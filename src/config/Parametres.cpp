@@ -69,7 +69,7 @@ void AppliquerParametresParDefaut(Contexte& ctx) {
     AppliquerFormatA4(ctx);
     e.PlusieursPages = false;
     ctx.fenetre.FixerTexte(QStringLiteral("CmdWajPaq"), QStringLiteral(">"));
-    if (e.Chemin.trimmed().isEmpty()) e.Chemin = QDir::toNativeSeparators(ctx.dossier + QStringLiteral("/*.BMP"));
+    if (e.Chemin.trimmed().isEmpty()) e.Chemin = QDir::toNativeSeparators(DossierImages() + QStringLiteral("/*.BMP"));
     e.Relief = true;
     e.ProfondeurRelief = e.Taille;
     ctx.fenetre.FixerImage(kBoutonRelief, 38);

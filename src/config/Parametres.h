@@ -17,8 +17,9 @@ void LireParametres(Contexte& ctx);
 
 // Rewrites the whole settings file from the current state: the main window must have put its
 // geometry into EtatFenetre, SommetFenetre, GaucheFenetre, HauteurFenetre and LargeurFenetre
-// first. The file is replaced only once it is written whole: a failed write keeps the old one.
-void EcrireParametres(Contexte& ctx);
+// first. The file is replaced only once it is written whole: a failed write keeps the old one and
+// gives false (the caller tells the user).
+bool EcrireParametres(Contexte& ctx);
 
 // The reset command: on Yes, deletes the settings file and reads the defaults.
 void MNU_Defaut_Click(Contexte& ctx);

@@ -30,7 +30,7 @@ struct EtatOutils {
     float XFin = 0, YFin = 0;          // end of the last preview
     float XPremier = 0, YPremier = 0;  // first vertex of the polygon
     bool PolygoneEnCours = false;
-    int MotifRemplissage = 1;          // fill style when filling is on
+    int MotifRemplissage = 0;          // fill style when filling is on: solid until another is picked
     bool Remplir = false;              // "MNU_Fill" ticked rather than "MNU_NoFill"
     std::uint32_t CouleurFondChoisie = 0xFFFFFF;  // the background colour chosen in the colour dialog (0x00BBGGRR)
 };

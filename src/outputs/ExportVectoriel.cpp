@@ -267,7 +267,9 @@ void Peindre(QPainter& p, const FeuilleVectorielle& f) {
         p.setBrush(t.motif == 1 ? QBrush() : QBrush(QColor::fromRgb(Surface::VersRgb(t.remplissage)), Motif(t.motif)));
         switch (t.sorte) {
         case Trace::Ligne:
-            if (t.x1 == t.x2 && t.y1 == t.y2)
+            if (t.x1 == t.x2 && t.y1 == t.y2 && fin)  // a square: a zero-length stroke some readers skip
+                p.fillRect(QRectF(t.x1, t.y1, 1, 1), stylo.color());
+            else if (t.x1 == t.x2 && t.y1 == t.y2)
                 p.drawPoint(QPointF(t.x1 + o, t.y1 + o));
             else if (fin && t.style == 0)
                 for (const QLineF& l : SegmentsTraitFin(t.x1, t.y1, t.x2, t.y2, f.image.size())) {
@@ -317,6 +319,7 @@ bool EnregistrerPdf(const QString& fichier, const std::vector<FeuilleVectorielle
         pdf.setPageSize(taille(feuilles.front().image));
         QPainter p;
         if (!p.begin(&pdf)) return false;
+        p.setRenderHint(QPainter::LosslessImageRendering);  // embedded pictures keep every pixel (never JPEG)
         for (size_t i = 0; i < feuilles.size(); ++i) {
             if (i > 0) {
                 pdf.setPageSize(taille(feuilles[i].image));

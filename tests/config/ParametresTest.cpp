@@ -1,5 +1,6 @@
 #include "base/EcritureSure.h"
 #include "base/Texte8Bits.h"
+#include "config/Dossiers.h"
 #include "config/Parametres.h"
 #include "support/Fichiers.h"
 #include "support/Banc.h"
@@ -41,7 +42,7 @@ TEST(Parametres, WithoutAFileTheDefaultsApplyAndNothingIsWritten) {
     EXPECT_EQ(b.fenetre.textes["TxtHauteurLigne"], "38");
     EXPECT_EQ((std::array{b.fenetre.images[kBoutonRelief], b.fenetre.images[kBoutonA4], b.fenetre.images[kBoutonRythme]}),
               (std::array{38, 33, 28}));
-    EXPECT_EQ(e.Chemin, QDir::toNativeSeparators(dir.path() + "/*.BMP"));
+    EXPECT_EQ(e.Chemin, QDir::toNativeSeparators(DossierImages() + "/*.BMP"));
     EXPECT_EQ(b.fenetre.textes["AFFICHE"], "     Dernier : ''" + e.Chemin + "''     ");
     EXPECT_TRUE(b.ctx->pages.Places() == 31 && !QFile::exists(b.Ini())) << "Places=" << b.ctx->pages.Places();
 }

@@ -7,13 +7,12 @@
 #include "app/cli/ContexteConsole.h"
 #include "app/windows/FenetreEntree.h"
 #include "app/windows/FenetrePrincipale.h"
+#include "app/windows/Traductions.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QGuiApplication>
-#include <QTemporaryFile>
 #include <QTextStream>
 #include <cstdio>
 
@@ -23,26 +22,9 @@ namespace {
 #define VELMOR_DONNEES_INSTALLEES "../share/velmor"
 #endif
 
-bool DossierInscriptible(const QString& dossier) {
-    QTemporaryFile essai(dossier + QStringLiteral("/.velmor-XXXXXX"));
-    return essai.open();
-}
-
-// An installed copy cannot write its own folder: the settings and the files the program writes live
-// in the user's configuration folder, which is read first; the data files it lacks are linked there.
-QString DossierUtilisateur(const QString& donnees) {
-    const QString dossier = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (dossier.isEmpty() || !QDir().mkpath(dossier)) return donnees;
-    const QDir source(donnees);
-    for (const QString& nom : source.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString cible = dossier + u'/' + nom;
-        if (!QFileInfo::exists(cible)) QFile::link(source.filePath(nom), cible);
-    }
-    return dossier;
-}
-
-// The program folder: "--dossier DIR", else VELMOR_DOSSIER, else the executable's folder (or the
-// data folder of an installed copy).
+// The program folder, where the data files are read: "--dossier DIR", else VELMOR_DOSSIER, else the
+// executable's folder (or the data folder of an installed copy). What the program writes goes to
+// the folder config/Dossiers.h chooses; nothing is copied or linked.
 QString DossierProgramme(QStringList& args) {
     const qsizetype i = args.indexOf(QStringLiteral("--dossier"));
     if (i >= 0 && i + 1 < args.size()) {
@@ -57,7 +39,7 @@ QString DossierProgramme(QStringList& args) {
     if (!QFileInfo::exists(dossier + QStringLiteral("/APABDIDS.TXT")) &&
         QFileInfo::exists(installe + QStringLiteral("/APABDIDS.TXT")))
         dossier = installe;
-    return DossierInscriptible(dossier) ? dossier : DossierUtilisateur(dossier);
+    return dossier;
 }
 
 // The main window's commands that show, recall and raise the entry window, and the entry window's
@@ -105,6 +87,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    TraduireBoitesStandard();
     QStringList args = app.arguments().mid(1);
     const QString dossier = DossierProgramme(args);
     Surface surface(640, 400);  // grows to the window once it is shown
@@ -119,5 +102,13 @@ int main(int argc, char* argv[]) {
     RelierFenetres(fenetre, entree);
     fenetre.FixerSaisieOuverte(true);
     entree.Afficher();
+    // "velmor FILE.bmp" (or .png): that picture, opened on the surface.
+    for (const QString& arg : std::as_const(args)) {
+        const QString genre = QFileInfo(arg).suffix().toLower();
+        if (genre == u"bmp" || genre == u"png") {
+            fenetre.Ouvrir(QFileInfo(arg).absoluteFilePath());
+            break;
+        }
+    }
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "app/windows/FenetreBild.h"
 #include "layout/Outils.h"
 
+#include "config/Dossiers.h"
 #include "config/Parametres.h"
 #include "app/windows/Version.h"
 #include "app/windows/VueSurface.h"
@@ -76,9 +77,11 @@ bool FenetrePrincipale::Ouvrir(const QString& fichier) {
         return false;
     }
     if (ctx_) ctx_->etat.Chemin = QDir::toNativeSeparators(fichier);
+    nomDialogue_ = fichier;  // "Enregistrer" writes to it
     const QRgb coin = image.pixel(0, 0);
     surface_.FixerCouleurFond(Surface::DepuisRgb(coin));  // the background is the top-left pixel
     surface_.RemplacerImage(image);
+    tailleReduite_ = QSize();
     if (peinture_) peinture_->Oublier();
     if (ctx_) ctx_->etat.CouleurFond = Surface::DepuisRgb(coin);
     FixerTexte(QStringLiteral("frmEdit"), QStringLiteral("Bitmap Paint [") + QDir::toNativeSeparators(fichier) +
@@ -115,26 +118,33 @@ void FenetrePrincipale::MNU_FileNew_Click() {
 
 void FenetrePrincipale::MNU_FileOpen_Click() {
     if (!ctx_) return;
+    if (ImageModifiee() &&
+        Question(QStringLiteral("Voulez-vous réellement ouvrir une autre image sans enregistrer les modifications ?"),
+                 Boutons::OuiNon, QStringLiteral("Ouvrir")) != Reponse::Oui)
+        return;
     EtatProgramme& e = ctx_->etat;
-    if (e.Chemin.trimmed().isEmpty()) e.Chemin = QDir::toNativeSeparators(ctx_->dossier + QStringLiteral("/*.BMP"));
+    if (e.Chemin.trimmed().isEmpty()) e.Chemin = QDir::toNativeSeparators(DossierImages() + QStringLiteral("/*.BMP"));
     const QString choisi = ChoisirFichier(false, QStringLiteral("Ouvrir"), e.Chemin);
-    if (!choisi.isEmpty()) {
-        nomDialogue_ = choisi;
-        Ouvrir(choisi);
-    }
+    if (!choisi.isEmpty()) Ouvrir(choisi);
     AfficherChemin();
 }
 
+// A picture that has no name yet asks for one first, "DERNIERE.BMP" in the user's pictures folder
+// proposed; then it is saved under the name it has.
 void FenetrePrincipale::MNU_FileSave_Click() {
     if (!ctx_) return;
-    ctx_->etat.Chemin = nomDialogue_.isEmpty() ? QStringLiteral("DERNIERE.BMP") : nomDialogue_;
+    if (nomDialogue_.isEmpty()) {
+        MNU_FileSaveAs_Click();
+        return;
+    }
+    ctx_->etat.Chemin = QDir::toNativeSeparators(nomDialogue_);
     AfficherChemin();
-    Enregistrer(ctx_->etat.Chemin);
+    Enregistrer(nomDialogue_);
 }
 
 void FenetrePrincipale::MNU_FileSaveAs_Click() {
     if (!ctx_) return;
-    const QString depart = nomDialogue_.isEmpty() ? ctx_->dossier : nomDialogue_;
+    const QString depart = nomDialogue_.isEmpty() ? DossierImages() + QStringLiteral("/DERNIERE.BMP") : nomDialogue_;
     ctx_->etat.Chemin.clear();
     QString choisi = ChoisirFichier(true, QStringLiteral("Enregistrer le fichier"), depart);
     if (!choisi.isEmpty()) {
@@ -158,6 +168,7 @@ void FenetrePrincipale::ImprimerSur(QPrinter& imprimante) {
     const QSize taille = image.size().scaled(page.size(), Qt::KeepAspectRatio);
     p.setViewport(page.x(), page.y(), taille.width(), taille.height());
     p.setWindow(image.rect());
+    p.setRenderHint(QPainter::LosslessImageRendering);  // a PDF printer keeps every pixel
     p.drawImage(0, 0, image);
     p.end();
 }
@@ -169,25 +180,12 @@ void FenetrePrincipale::MNU_Print_Click() {
     apercu.exec();
 }
 
-void FenetrePrincipale::ImprimerPdf() {
-    QString nom = choixFichier_ ? choixFichier_(true, QStringLiteral("Imprimer en PDF"), QString())
-                                : QFileDialog::getSaveFileName(this, QStringLiteral("Imprimer en PDF"),
-                                                               ctx_ ? ctx_->dossier : QString(),
-                                                               QStringLiteral("PDF (*.pdf)"));
-    if (nom.isEmpty()) return;
-    if (QFileInfo(nom).suffix().isEmpty()) nom += QStringLiteral(".pdf");
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setPageLayout(imprimante_.pageLayout());
-    pdf.setOutputFileName(nom);
-    ImprimerSur(pdf);
-}
-
 void FenetrePrincipale::ExporterVecteurs(bool pdf) {
     const QString genre = pdf ? QStringLiteral("pdf") : QStringLiteral("svg");
     const QString titre = pdf ? QStringLiteral("Exporter en PDF") : QStringLiteral("Exporter en SVG");
-    QString nom = choixFichier_ ? choixFichier_(true, titre, QString())
-                                : QFileDialog::getSaveFileName(this, titre, ctx_ ? ctx_->dossier : QString(),
+    const QString depart = nomDialogue_.isEmpty() ? DossierImages() : QFileInfo(nomDialogue_).path();
+    QString nom = choixFichier_ ? choixFichier_(true, titre, depart)
+                                : QFileDialog::getSaveFileName(this, titre, depart,
                                                                genre.toUpper() + QStringLiteral(" (*.") + genre + u')');
     if (nom.isEmpty()) return;
     if (QFileInfo(nom).suffix().isEmpty()) nom += u'.' + genre;
@@ -208,9 +206,14 @@ void FenetrePrincipale::PleinEcran() {
 }
 
 void FenetrePrincipale::MNU_About_Click() {
-    QMessageBox::about(this, QStringLiteral("Velmor"),
-                       QStringLiteral(" Programme Velmor  V.") + QStringLiteral(VELMOR_VERSION) + u'\n' +
-                           QStringLiteral("Tous droits réservés aux auteurs de Velmor."));
+    QMessageBox::about(
+        this, QStringLiteral("Velmor"),
+        QStringLiteral(" Programme Velmor  V.") + QStringLiteral(VELMOR_VERSION) + QStringLiteral("\n\n") +
+            QStringLiteral("Velmor est un logiciel libre : vous pouvez le redistribuer et le modifier selon les termes "
+                           "de la Licence publique générale GNU (GPL), version 3 ou toute version ultérieure, "
+                           "publiée par la Free Software Foundation.\n\n"
+                           "Il est distribué SANS AUCUNE GARANTIE. Le texte de la licence est dans le fichier "
+                           "COPYING livré avec le programme (https://www.gnu.org/licenses/gpl-3.0.html)."));
 }
 
 void FenetrePrincipale::MNU_End_Click() {
@@ -230,7 +233,9 @@ void FenetrePrincipale::Sortir() {
     RafraichirTailleSurface();
     StockerGeometrie();
     emit AvantEcritureParametres();
-    EcrireParametres(*ctx_);
+    if (!EcrireParametres(*ctx_))
+        Information(QStringLiteral("Les paramètres n'ont pas pu être enregistrés :") + QChar(13) +
+                    QDir::toNativeSeparators(FichierEcrit(*ctx_, QStringLiteral("Velmor.ini"))));
 }
 
 void FenetrePrincipale::closeEvent(QCloseEvent* ev) {
@@ -241,10 +246,7 @@ void FenetrePrincipale::closeEvent(QCloseEvent* ev) {
         return;
     }
     Sortir();
-    if (ctx_) {
-        QDir dossier(ctx_->dossier);
-        for (const QString& f : dossier.entryList({QStringLiteral("_~EjgSaf*.BMP")}, QDir::Files)) dossier.remove(f);
-    }
+    if (ctx_) SupprimerImagesTemporaires(*ctx_);
     ev->accept();
     QCoreApplication::quit();
 }

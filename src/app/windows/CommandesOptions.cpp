@@ -19,7 +19,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QScrollArea>
-#include <QScrollBar>
 
 namespace {
 constexpr Couleur kFondEcranCourant = 0x80FFFF;  // the box shows the last stored screen
@@ -37,11 +36,13 @@ void FenetrePrincipale::CommandeBarre1(int index) {
             if (!ctx_) break;
             peinture_->Oublier();
             AnnulerPage(*ctx_);
+            AfficheEtat(*ctx_);  // the caption shows the position given back
             break;
         case 7:
             if (!ctx_) break;
             peinture_->Oublier();
             ReafficherPage(*ctx_);
+            AfficheEtat(*ctx_);
             break;
         default: break;
     }
@@ -89,16 +90,6 @@ void FenetrePrincipale::CommandeBarre2(int index) {
     emit OutilChoisi(index);
     Rafraichir();
     if (!actionsControles_.value(QStringLiteral("CmdZSaisie"))->isVisible()) emit SaisieAuPremierPlan();
-}
-
-void FenetrePrincipale::MNU_FillStyle_Click() {
-    if (!ctx_) return;
-    RafraichirTailleSurface();
-    const QScrollBar* h = defilement_->horizontalScrollBar();
-    Information(QStringLiteral("Maxi:") + QString::number(ctx_->etat.LimiteDroite) +
-                QStringLiteral(" ;  IntPicLargeur:") + QString::number(surface_.Largeur()) +
-                QStringLiteral(" ;  HScroll1.Value:") + QString::number(h->value() / zoom_) +
-                QStringLiteral(" ;  HScroll1.Max:") + QString::number(h->maximum() / zoom_));
 }
 
 void FenetrePrincipale::BasculerA4() {
@@ -201,7 +192,8 @@ void FenetrePrincipale::CmdWajPaq_Click() {
 
 void FenetrePrincipale::ReduireImageCommande() {
     if (!ctx_) return;
-    ReduireImage(*ctx_);
+    const QSize t = ReduireImage(*ctx_);
+    tailleReduite_ = QSize(surface_.Largeur(), surface_.Hauteur()) == t ? t : QSize();
     vue_->Ajuster();
     AjusteDefilement(*ctx_);
     RafraichirTailleSurface();

@@ -63,7 +63,8 @@ void FenetrePrincipale::MNU_LineWidth_Click() {
     frmWidth.exec();
 }
 
-void FenetrePrincipale::MNU_FillPattern_Click() {
+// "Motif" (Toolbar2 12) and the options menu entry: the fill pattern dialog.
+void FenetrePrincipale::MNU_FillStyle_Click() {
     if (!ctx_) return;
     FenetreMotif frmFill(peinture_->etat.MotifRemplissage, this);
     frmFill.exec();

@@ -187,11 +187,9 @@ void FenetrePrincipale::ConstruireMenus() {
     fichier->addAction(NouvelleAction(QStringLiteral("MNU_Print"), QStringLiteral("&Imprimer..."),
                                       QStringLiteral("imprimer"), {}, [this] { MNU_Print_Click(); }));
     actions_[QStringLiteral("MNU_Print")]->setShortcut(QKeySequence::Print);
-    fichier->addAction(NouvelleAction(QStringLiteral("MNU_PrintPdf"), QStringLiteral("Imprimer en &PDF..."), {}, {},
-                                      [this] { ImprimerPdf(); }));
     fichier->addAction(NouvelleAction(QStringLiteral("MNU_ExportSvg"), QStringLiteral("Exporter en SVG…"), {}, {},
                                       [this] { ExporterVecteurs(false); }));
-    fichier->addAction(NouvelleAction(QStringLiteral("MNU_ExportPdf"), QStringLiteral("Exporter en PDF…"), {}, {},
+    fichier->addAction(NouvelleAction(QStringLiteral("MNU_ExportPdf"), QStringLiteral("Exporter en &PDF…"), {}, {},
                                       [this] { ExporterVecteurs(true); }));
     fichier->addAction(NouvelleAction(QStringLiteral("MNU_PrinterConfig"), QStringLiteral("&Configuration de l'imprimante..."),
                                       {}, {}, [this] { MNU_PrinterConfig_Click(); }));
@@ -225,10 +223,8 @@ void FenetrePrincipale::ConstruireMenus() {
         options->addAction(NouvelleAction(QLatin1String(nom), QString::fromUtf8(texte), {}, {},
                                           [this, b = bouton] { CommandeBarre2(b); }));
     }
-    options->addAction(NouvelleAction(QStringLiteral("MNU_FillStyle"), QStringLiteral("&Motif"), QStringLiteral("motif"),
-                                      {}, [this] { MNU_FillStyle_Click(); }));
-    options->addAction(NouvelleAction(QStringLiteral("MNU_FillPattern"), QStringLiteral("Motif de r&emplissage..."), {},
-                                      {}, [this] { MNU_FillPattern_Click(); }));
+    options->addAction(NouvelleAction(QStringLiteral("MNU_FillStyle"), QStringLiteral("&Motif de remplissage..."),
+                                      QStringLiteral("motif"), {}, [this] { MNU_FillStyle_Click(); }));
     for (const auto& [nom, texte, remplir] :
          {std::tuple{"MNU_Fill", "&Remplir", true}, std::tuple{"MNU_NoFill", "&Sans remplissage", false}}) {
         QAction* a = NouvelleAction(QLatin1String(nom), QString::fromUtf8(texte), {}, {},

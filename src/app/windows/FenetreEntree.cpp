@@ -1,5 +1,6 @@
 #include "app/windows/FenetreEntree.h"
 
+#include "app/windows/PlacementEcran.h"
 #include "base/Contexte.h"
 #include "base/Texte8Bits.h"
 #include "layout/Lignes.h"
@@ -22,6 +23,7 @@ constexpr int kGaucheZone = 120, kHautZone = 120;
 constexpr int kLargeurMini = 2000, kHauteurMini = 1840;
 constexpr int kLargeurDepart = 7200, kHauteurDepart = 3000;
 constexpr int kLargeurBoutons = 975;
+constexpr int kBasColonne = 1645 + 500 + 600;  // the button column below the text box's top, and the margin
 
 // The box as the keystroke driver sees it.
 class Boite : public BoiteSaisie {
@@ -90,6 +92,8 @@ FrmEntree::FrmEntree(Contexte& ctx, QWidget* parent) : QWidget(parent, Qt::Tool)
     CmdEfface->setToolTip(QStringLiteral("Vider la zone de saisie"));
     CmdColle->setToolTip(QStringLiteral("Coller et transcrire un texte copié ici ou à l'extérieur"));
     CmdAlaLigne->raise();
+    // "<--" lies over the lower part of "Copier": its caption is drawn above it.
+    CmdCopie->setStyleSheet(QStringLiteral("QPushButton { padding-bottom: %1px; }").arg(Pixels(255, true)));
     for (QPushButton* b : {CmdAlaLigne, CmdChercher, CmdCopie, CmdEfface, CmdColle}) b->setFocusPolicy(Qt::NoFocus);
     connect(CmdAlaLigne, &QPushButton::clicked, this, &FrmEntree::CmdAlaLigne_Click);
     connect(CmdChercher, &QPushButton::clicked, this, &FrmEntree::CmdChercher_Click);
@@ -144,21 +148,42 @@ void FrmEntree::resizeEvent(QResizeEvent* ev) {
 
 void FrmEntree::AppliquerDisposition() {
     EtatProgramme& e = ctx_.etat;
-    const auto& d = e.DispositionEntree;
+    auto& d = e.DispositionEntree;
+    const QRect dispo = PlaceEcran(*this);
+    // The frame the window has, else the main window's while it has none yet.
+    const QMargins cadre = !CadreFenetre(*this).isNull() || !parentWidget() ? CadreFenetre(*this)
+                                                                             : CadreFenetre(*parentWidget()->window());
+    const QSize place = dispo.size().shrunkBy(cadre);
     if (d[11] == 9) {
+        // The stored measures within the screen: the window no larger than its room, each control
+        // within the window.
+        const double lmax = Twips(place.width(), false), hmax = Twips(place.height(), true);
+        d[0] = qBound(0.0, d[0], lmax);
+        d[1] = qBound(0.0, d[1], hmax);
+        for (size_t i = 2; i <= 10; ++i) {
+            const bool vertical = i == 2 || i >= 6;
+            d[i] = qBound(0.0, d[i], vertical ? hmax : lmax);
+        }
+        // The text box's top leaves room below it for the button column and the margin.
+        d[6] = qBound(0.0, d[6], qMax(0.0, d[1] - kBasColonne));
         if (d[0] > 0 && d[1] > 0) resize(Pixels(d[0], false), Pixels(d[1], true));
         if (d[6] > 0) TxtEntree->move(TxtEntree->x(), Pixels(d[6], true));
         Disposer();
     }
-    const QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect r = ecran ? ecran->geometry() : QRect(0, 0, 1024, 768);
-    const double l = Twips(r.width(), false), h = Twips(r.height(), true);
-    const double fl = Twips(frameGeometry().width(), false), fh = Twips(frameGeometry().height(), true);
-    if (!(e.EntreeX >= 1) || !(e.EntreeY >= 1) || e.EntreeX + fl > l || e.EntreeY + fh > h) {
-        e.EntreeX = l - fl;
-        e.EntreeY = h - fh;
+    if (width() > place.width() || height() > place.height())
+        resize(qMin(width(), place.width()), qMin(height(), place.height()));
+    // The frame wholly within the room, at the bottom-right corner when the stored edges would not be.
+    const QPoint origine = screen() ? screen()->geometry().topLeft() : QPoint();
+    const QSize cadreTaille = size().grownBy(cadre);
+    const QRect voulu(origine + QPoint(Pixels(std::isfinite(e.EntreeX) ? qBound(-1e9, e.EntreeX, 1e9) : 0, false),
+                                       Pixels(std::isfinite(e.EntreeY) ? qBound(-1e9, e.EntreeY, 1e9) : 0, true)),
+                      cadreTaille);
+    if (!(e.EntreeX >= 1) || !(e.EntreeY >= 1) || !dispo.contains(voulu)) {
+        const QPoint coin = dispo.bottomRight() + QPoint(1, 1) - QPoint(cadreTaille.width(), cadreTaille.height());
+        e.EntreeX = Twips(coin.x() - origine.x(), false);
+        e.EntreeY = Twips(coin.y() - origine.y(), true);
     }
-    move(r.x() + Pixels(e.EntreeX, false), r.y() + Pixels(e.EntreeY, true));
+    move(origine + QPoint(Pixels(e.EntreeX, false), Pixels(e.EntreeY, true)));
 }
 
 void FrmEntree::MemoriserDisposition() {
@@ -195,6 +220,7 @@ void FrmEntree::Afficher() {
     Charger();
     show();
     AppliquerDisposition();  // again with the frame the shown window has
+    RamenerAuCadrage(*this);  // and once more when the window manager has framed it
     raise();
     activateWindow();
     FixerTexte(ctx_.etat.TexteZoneSaisie);

@@ -34,8 +34,9 @@ class FrmEntree : public QWidget {
 public:
     explicit FrmEntree(Contexte& ctx, QWidget* parent = nullptr);
 
-    // Places the window at EntreeX, EntreeY (twips; the bottom-right corner of the screen when that
-    // is off the screen) and applies the stored layout when cell 11 of DispositionEntree holds 9.
+    // Applies the stored layout when cell 11 of DispositionEntree holds 9, each measure kept within
+    // the screen's available geometry, and places the window, frame included, at EntreeX, EntreeY
+    // (twips; the bottom-right corner of that geometry when the window would not lie wholly in it).
     void AppliquerDisposition();
     // Writes the left and top edges into EntreeX, EntreeY and the layout into DispositionEntree
     // (cells 0 to 10, in twips; cell 11 := 9).

@@ -1,6 +1,7 @@
 // The main window's load, resize and zoom: the surface follows the room the window leaves for it.
 #include "app/windows/FenetrePrincipale.h"
 
+#include "app/windows/PlacementEcran.h"
 #include "app/windows/VueSurface.h"
 #include "base/Contexte.h"
 #include "base/Surface.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QStyle>
+#include <cmath>
 
 void FenetrePrincipale::Relier(Contexte& ctx) {
     ctx_ = &ctx;
@@ -24,13 +26,19 @@ void FenetrePrincipale::Relier(Contexte& ctx) {
     peinture_ = std::make_unique<OutilsDessin>(ctx);
     peinture_->etat.CouleurFondChoisie = surface_.CouleurFond();
     MontrerCouleurs();
-    // The stored geometry (twips) in the normal state.
-    const int tx = TwipsParPixelX(), ty = TwipsParPixelY();
+    // The stored geometry (twips) in the normal state, kept within the room the screen leaves.
     if (e.EtatFenetre == 0) {
+        const QRect dispo = PlaceEcran(*this);
+        const auto borne = [](double twips, int tpp, int mini, int maxi) {
+            const double v = std::isfinite(twips) ? twips / tpp : mini;
+            return static_cast<int>(qBound<double>(mini, v, qMax(mini, maxi)));
+        };
+        const int tx = TwipsParPixelX(), ty = TwipsParPixelY();
         if (e.HauteurFenetre > 0 && e.LargeurFenetre > 0)
-            resize(qMax(minimumWidth(), static_cast<int>(e.LargeurFenetre / tx)),
-                   qMax(minimumHeight(), static_cast<int>(e.HauteurFenetre / ty)));
-        move(qMax(0, static_cast<int>(e.GaucheFenetre / tx)), qMax(0, static_cast<int>(e.SommetFenetre / ty)));
+            resize(borne(e.LargeurFenetre, tx, minimumWidth(), dispo.width()),
+                   borne(e.HauteurFenetre, ty, minimumHeight(), dispo.height()));
+        move(borne(e.GaucheFenetre, tx, dispo.left(), dispo.right() + 1 - width()),
+             borne(e.SommetFenetre, ty, dispo.top(), dispo.bottom() + 1 - height()));
     }
     FixerImage(QStringLiteral("Toolbar2.17"), 27 + qBound(0, e.RythmeColler, 3));
     FixerImage(QStringLiteral("Toolbar2.20"), e.Relief ? 38 : 37);
@@ -42,12 +50,15 @@ void FenetrePrincipale::Relier(Contexte& ctx) {
 }
 
 void FenetrePrincipale::Montrer() {
-    if (ctx_ && ctx_->etat.EtatFenetre == 2)
+    if (ctx_ && ctx_->etat.EtatFenetre == 2) {
         showMaximized();
-    else if (ctx_ && ctx_->etat.EtatFenetre == 1)
+    } else if (ctx_ && ctx_->etat.EtatFenetre == 1) {
         showMinimized();
-    else
+    } else {
         show();
+        RamenerDansEcran(*this);  // the frame within the screen's room, once known
+        RamenerAuCadrage(*this);
+    }
 }
 
 // Room kept on the surface right of the work area: a word begun at the limit runs into it.
@@ -59,6 +70,9 @@ int FenetrePrincipale::MargeSurface() const {
 // Grows the surface to the work area and its allowance; the drawing is kept, nothing shrinks.
 void FenetrePrincipale::AjusterSurface() {
     if (ctx_ && ctx_->etat.FormatA4) return;  // A4 screens keep their size
+    // A picture "Réduire l'image" shrank keeps its size until a drawing made it larger.
+    if (tailleReduite_ == QSize(surface_.Largeur(), surface_.Hauteur())) return;
+    tailleReduite_ = QSize();
     const int barre = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, defilement_);
     const QSize place = (defilement_->maximumViewportSize() - QSize(barre, barre)) / zoom_;
     const int largeur = qMax(surface_.Largeur(), place.width() + MargeSurface());
@@ -104,7 +118,10 @@ void FenetrePrincipale::StockerGeometrie() {
     if (!ctx_) return;
     EtatProgramme& e = ctx_->etat;
     e.EtatFenetre = isMinimized() ? 1 : isMaximized() ? 2 : 0;
-    const QRect g = normalGeometry().isValid() ? normalGeometry() : geometry();
+    // The edges of the frame, as a move places them; the size of the window within it.
+    const QMargins cadre = CadreFenetre(*this);
+    const QRect n = normalGeometry().isValid() ? normalGeometry() : geometry();
+    const QRect g(n.topLeft() - QPoint(cadre.left(), cadre.top()), n.size());
     const int tx = TwipsParPixelX(), ty = TwipsParPixelY();
     e.SommetFenetre = g.y() * ty;
     e.GaucheFenetre = g.x() * tx;

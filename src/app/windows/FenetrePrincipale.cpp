@@ -61,6 +61,8 @@ static void ChargerIcones() { Q_INIT_RESOURCE(velmor); }
 FenetrePrincipale::FenetrePrincipale(Surface& surface) : surface_(surface) {
     ChargerIcones();
     setObjectName(QStringLiteral("frmEdit"));
+    // The tool bars are icons only: their tips show on hover even while the entry window has the focus.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setWindowIcon(Icone(QStringLiteral("velmor")));
     textes_[QStringLiteral("frmEdit")] = Caption();
     setWindowTitle(Caption());
@@ -142,12 +144,13 @@ QString FenetrePrincipale::Texte(const QString& controle) const {
 
 // The room the window leaves for the surface, in surface pixels: the scroll area less its scroll
 // bars, divided by the zoom, and never wider than the surface less its right-hand allowance, so
-// that a word started at the limit still lands on the picture.
+// that a word started at the limit still lands on the picture, nor taller than the surface, so that
+// the lines make a shorter picture (shrunk, opened) grow rather than write past its bottom.
 QRect FenetrePrincipale::ZoneTravail() const {
     const int barre = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, defilement_);
     const QSize place = defilement_->maximumViewportSize() - QSize(barre, barre);
     int largeur = qMax(1, place.width() / zoom_);
-    const int hauteur = qMax(1, place.height() / zoom_);
+    const int hauteur = qMax(1, qMin(place.height() / zoom_, surface_.Hauteur()));
     largeur = qMax(1, qMin(largeur, surface_.Largeur() - MargeSurface()));
     return {0, 0, largeur * TwipsParPixelX(), hauteur * TwipsParPixelY()};
 }

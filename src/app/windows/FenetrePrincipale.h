@@ -61,7 +61,7 @@ public:
     // "Toolbar2.17") and the controls' buttons ("CmdPaqAht", "CmdTaille_Plus", ...).
     QAction* Action(const QString& nom) const;
 
-    // File commands without their dialogs.
+    // File commands without their dialogs. A picture opened becomes the one "Enregistrer" writes to.
     bool Ouvrir(const QString& fichier);
     bool Enregistrer(const QString& fichier);
     void ImprimerSur(QPrinter& imprimante);
@@ -118,7 +118,6 @@ private:
     void MNU_FileSave_Click();
     void MNU_FileSaveAs_Click();
     void MNU_Print_Click();
-    void ImprimerPdf();
     void ExporterVecteurs(bool pdf);  // the picture as SVG or PDF strokes
     void MNU_PrinterConfig_Click();
     void PleinEcran();
@@ -148,7 +147,6 @@ private:
     void MNU_ColorPalette_Click();
     void MNU_LineStyle_Click();
     void MNU_LineWidth_Click();
-    void MNU_FillPattern_Click();
     void MNU_Fill_Click(bool remplir);
     void MNU_Copy_Click();
     void MNU_Insert_Click();
@@ -193,6 +191,7 @@ private:
     int outilCourant_ = 0;
     int compteTaille_ = 0;
     QSize tailleSurfaceVue_;
+    QSize tailleReduite_;          // the size "Réduire l'image" left, kept while the surface has it
     bool sortieConfirmee_ = false;
     bool titreEnAttente_ = false;
     bool redimensionnement_ = false;

@@ -1,0 +1,81 @@
+#pragma once
+// The main window started over the test tables in a folder of its own, its dialogs and message boxes
+// answered by the test.
+
+#include "app/ContexteProgramme.h"
+#include "app/Demarrage.h"
+#include "app/windows/FenetrePrincipale.h"
+#include "support/ImpressionQt.h"
+#include "transcription/Transcrire.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <deque>
+#include <gtest/gtest.h>
+
+// The window started over the test tables in a folder of its own, phonetic input, relief off.
+struct Editeur {
+    // `programme`: another program folder than the fixture's own.
+    explicit Editeur(QSize taille = {1000, 700}, const QString& programme = {}) {
+        for (const char* n : {"APABDIDS.TXT", "Suffixes.TXT"})
+            QFile::copy(QStringLiteral(VELMOR_TEST_DATA "/tables/") + QLatin1String(n), dossier.filePath(QLatin1String(n)));
+        ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, programme.isEmpty() ? dossier.path() : programme);
+        fenetre.FixerRepondeur([this](const QString& texte) {
+            messages << texte;
+            if (reponses.empty()) return Reponse::Oui;
+            const Reponse r = reponses.front();
+            reponses.pop_front();
+            return r;
+        });
+        fenetre.FixerChoixFichier([this](bool, const QString&, const QString& depart) {
+            departs << depart;
+            return fichierChoisi;
+        });
+        QObject::connect(&fenetre, &FenetrePrincipale::AvantEcritureParametres, [this] { ++ecritures; });
+        Main(*ctx);
+        ctx->etat.Relief = false, ctx->etat.ProfondeurRelief = 0, ctx->etat.Langue = 3, ctx->etat.EtatFenetre = 0;
+        fenetre.Relier(*ctx);
+        fenetre.resize(taille);
+        fenetre.show();
+        QApplication::processEvents();
+    }
+    void Ecrire(const QString& texte) {
+        ctx->etat.Tampon = texte;
+        Transcrire(*ctx);
+    }
+    void Declencher(const char* nom) {
+        QAction* a = fenetre.Action(QLatin1String(nom));
+        ASSERT_NE(a, nullptr) << nom;
+        a->trigger();
+    }
+    // A mouse event on the picture's view, at a view position.
+    void Souris(QEvent::Type t, QPointF p, Qt::MouseButton b = Qt::LeftButton, Qt::MouseButtons tenus = Qt::LeftButton) {
+        QWidget* vue = fenetre.findChild<QScrollArea*>(QStringLiteral("Pic"))->widget();
+        QMouseEvent ev(t, p, vue->mapToGlobal(p), b, tenus, Qt::NoModifier);
+        QCoreApplication::sendEvent(vue, &ev);
+    }
+    int EncreMaxX() const {
+        int m = -1;
+        const QImage i = surface.Image();
+        for (int y = 0; y < i.height(); ++y)
+            for (int x = i.width() - 1; x > m; --x)
+                if (i.pixel(x, y) != surface.FondRgb()) m = x;
+        return m;
+    }
+
+    QTemporaryDir dossier;
+    Surface surface{640, 400};
+    FenetrePrincipale fenetre{surface};
+    HorlogeMuette horloge;
+    std::unique_ptr<ContexteProgramme> ctx;
+    QStringList messages;
+    std::deque<Reponse> reponses;
+    QString fichierChoisi;
+    QStringList departs;  // where each file dialog started
+    int ecritures = 0;
+};
+
