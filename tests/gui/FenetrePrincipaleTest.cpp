@@ -8,6 +8,7 @@
 #include "app/windows/FenetreRepos.h"
 #include "layout/Outils.h"
 #include "base/Bmp.h"
+#include "base/Texte8Bits.h"
 #include "layout/MagasinImages.h"
 #include "transcription/Transcrire.h"
 
@@ -19,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QTimer>
 #include <QTemporaryDir>
 #include <deque>
@@ -99,7 +101,8 @@ TEST(FenetrePrincipale, QuitNewAndProgressAsk) {
     EXPECT_FALSE(QFile::exists(e.dossier.filePath("Velmor.ini")));
     e.Declencher("MNU_FileNew");
     EXPECT_EQ(std::tuple(e.ecritures, lancements, e.fenetre.isVisible(), e.ctx->etat.EtatFenetre), std::tuple(1, 1, false, 0));
-    EXPECT_EQ(e.ctx->etat.LargeurFenetre, 1000 * e.fenetre.TwipsParPixelX());
+    // The width written is the window's, within the screen's room.
+    EXPECT_EQ(e.ctx->etat.LargeurFenetre, qMin(1000, e.fenetre.screen()->availableGeometry().width()) * e.fenetre.TwipsParPixelX());
     for (bool change : {true, false}) {
         Editeur f;
         if (change) f.Ecrire("ba");
@@ -142,6 +145,8 @@ TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
          {std::pair{"Toolbar1.6", ba}, {"Toolbar1.6", depart}, {"Toolbar1.7", depart}, {"Toolbar1.7", ba}}) {
         e.Declencher(bouton);
         EXPECT_EQ(e.surface.Image(), attendue) << bouton;
+        // The caption follows the position given back.
+        EXPECT_TRUE(e.fenetre.Texte("frmEdit").contains("Ecr.: X" + NombreAvecSigne(e.ctx->etat.PosX) + " Y")) << bouton;
     }
     const QImage ecrit = e.surface.Image();
 

@@ -121,7 +121,9 @@ void FenetrePrincipale::StockerGeometrie() {
     // The edges of the frame, as a move places them; the size of the window within it.
     const QMargins cadre = CadreFenetre(*this);
     const QRect n = normalGeometry().isValid() ? normalGeometry() : geometry();
-    const QRect g(n.topLeft() - QPoint(cadre.left(), cadre.top()), n.size());
+    const QRect dispo = PlaceEcran(*this);
+    const QRect g(qMax(dispo.left(), n.left() - cadre.left()), qMax(dispo.top(), n.top() - cadre.top()),
+                  qMin(n.width(), dispo.width()), qMin(n.height(), dispo.height()));
     const int tx = TwipsParPixelX(), ty = TwipsParPixelY();
     e.SommetFenetre = g.y() * ty;
     e.GaucheFenetre = g.x() * tx;
