@@ -124,6 +124,9 @@ void FrmEntree::Disposer() {
         resize(Pixels(qMax(tx, kLargeurMini), false), Pixels(qMax(th, kHauteurMini), true));
         return;  // the resize comes back here
     }
+    // The text box's top leaves room below it for the button column and the margin.
+    if (Twips(TxtEntree->y(), true) > qMax(0, th - kBasColonne))
+        TxtEntree->move(TxtEntree->x(), Pixels(qMax(0, th - kBasColonne), true));
     const int haut = Twips(TxtEntree->y(), true);
     const int largeurZone = tx - 1425, hauteurZone = th - haut - 600;
     TxtEntree->resize(Pixels(largeurZone, false), Pixels(hauteurZone, true));
@@ -164,8 +167,6 @@ void FrmEntree::AppliquerDisposition() {
             const bool vertical = i == 2 || i >= 6;
             d[i] = qBound(0.0, d[i], vertical ? hmax : lmax);
         }
-        // The text box's top leaves room below it for the button column and the margin.
-        d[6] = qBound(0.0, d[6], qMax(0.0, d[1] - kBasColonne));
         if (d[0] > 0 && d[1] > 0) resize(Pixels(d[0], false), Pixels(d[1], true));
         if (d[6] > 0) TxtEntree->move(TxtEntree->x(), Pixels(d[6], true));
         Disposer();
