@@ -229,6 +229,14 @@ TEST(FenetrePrincipale, ToolsDrawInPicturePixelsTheEditMenuIsUndoneAndAnArmedPre
     e.Declencher("MNU_Del");
     e.Declencher("Toolbar1.6");
     EXPECT_EQ(e.surface.Image(), avant);
+    // "Remplir" fills a box with the fill colour before any pattern was picked.
+    e.Declencher("MNU_Fill");
+    e.fenetre.Peinture()->etat.CouleurFondChoisie = 0x00C000;
+    e.Declencher("Toolbar2.4");
+    e.Souris(QEvent::MouseButtonPress, {301, 201});
+    e.Souris(QEvent::MouseMove, {361, 261}, Qt::NoButton);
+    e.Souris(QEvent::MouseButtonRelease, {361, 261}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(e.surface.Image().pixel(165, 115), qRgb(0, 0xC0, 0));
     Editeur r;
     r.fenetre.FixerZoom(2);
     r.ctx->etat.PositionImposee = false;
