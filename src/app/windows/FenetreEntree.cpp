@@ -108,6 +108,10 @@ FrmEntree::FrmEntree(Contexte& ctx, QWidget* parent) : QWidget(parent, Qt::Tool)
     Disposer();
 }
 
+// The text box loses the focus while the window is taken apart: no slot of the half-destroyed
+// window may run then.
+FrmEntree::~FrmEntree() { disconnect(TxtEntree, nullptr, this, nullptr); }
+
 int FrmEntree::Twips(int pixels, bool vertical) const {
     const int dpi = vertical ? logicalDpiY() : logicalDpiX();
     return pixels * (dpi > 0 ? qMax(1, 1440 / dpi) : 15);

@@ -33,6 +33,7 @@ class FrmEntree : public QWidget {
     Q_OBJECT
 public:
     explicit FrmEntree(Contexte& ctx, QWidget* parent = nullptr);
+    ~FrmEntree() override;
 
     // Applies the stored layout when cell 11 of DispositionEntree holds 9, each measure kept within
     // the screen's available geometry, and places the window, frame included, at EntreeX, EntreeY
