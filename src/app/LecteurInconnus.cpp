@@ -25,7 +25,7 @@ namespace {
 
 bool gActif = true;
 
-QString NomLus(int langue) { return langue == 1 ? QStringLiteral("Fohms_Lus_FR.TXT") : QStringLiteral("Fohms_Lus_EN.TXT"); }
+QString NomLus(int langue) { return langue == Langues::Francais ? QStringLiteral("Fohms_Lus_FR.TXT") : QStringLiteral("Fohms_Lus_EN.TXT"); }
 
 #ifdef VELMOR_AVEC_ESPEAK
 
@@ -102,7 +102,7 @@ Lecteur& LeLecteur() {
     return l;
 }
 
-bool Langue(const Contexte& ctx) { return ctx.etat.Langue == 1 || ctx.etat.Langue == 2; }
+bool Langue(const Contexte& ctx) { return ctx.etat.Langue == Langues::Francais || ctx.etat.Langue == Langues::Anglais; }
 
 std::optional<QString> ConsulterLus(Contexte& ctx, QStringView cle) {
     if (!gActif || !Langue(ctx)) return std::nullopt;
@@ -134,7 +134,7 @@ std::optional<QString> LireInconnu(Contexte& ctx, QStringView cle) {
     Lecteur& l = LeLecteur();
     if (!l.Demarrer()) return std::nullopt;
     const QString mot = cle.toString().toLower();
-    const bool francais = ctx.etat.Langue == 1;
+    const bool francais = ctx.etat.Langue == Langues::Francais;
     const orthographe_api::Lecture lu = orthographe_api::Transcrire(l.table, l.Ipa(francais ? "fr" : "en", mot.toUtf8()), francais);
     if (!lu.inconnu.empty() || lu.orthographe.empty()) return std::nullopt;
     const QString valeur = QString::fromStdString(lu.orthographe);

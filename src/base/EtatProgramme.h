@@ -10,10 +10,18 @@
 
 using Couleur = std::uint32_t;  // 0x00BBGGRR
 
+// The script codes (`Ecriture`) and the input language codes (`Langue`).
+namespace Ecritures {
+enum : int16_t { Velmor = 0, Dorvane = 1, Latine = 2, API = 3, Nombre = 4 };
+}
+namespace Langues {
+enum : int16_t { Tumeli = 0, Francais = 1, Anglais = 2, Phonetique = 3, Nombre = 4 };
+}
+
 struct EtatProgramme {
     // --- Script and language --------------------------------------------------------------
-    int16_t Ecriture = 0;  // 0 Velmor, 1 Dorvane, 2 Latine, 3 A.P.I.
-    int16_t Langue = 0;    // 0 Tumeli, 1 French, 2 English, 3 phonetic input
+    int16_t Ecriture = Ecritures::Velmor;  // a code of Ecritures
+    int16_t Langue = Langues::Tumeli;      // a code of Langues
     int EcriturePrecedente = 0;
     int EcritureAvantDerniere = 0;
     int EcritureAvantLatin = 0;
@@ -153,6 +161,8 @@ struct EtatProgramme {
     bool TranscriptionEnCours = false;  // a run of Transcrire is under way (message boxes let events in)
     QStringList TamponsEnAttente;       // texts handed over during a run, written after it
     QString MotsEnAttente;       // words held back by a "*" dictionary entry, put before the next word
+    int MotsEcrits = 0;          // words drawn, in every script (counted for whoever resets it)
+    int MotsPerdus = 0;          // words, signs or typed letters not drawn: a limit of the surface was reached
 
     // --- Syllable drawer ------------------------------------------------------------------
     double XTrace = 0, YTrace = 0;   // pen handed to Dessin

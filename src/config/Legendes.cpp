@@ -8,18 +8,18 @@ const char16_t* const kLangues[] = {u"Tumeli", u"Français", u"English", u"P H O
 }  // namespace
 
 QString LegendeEcriture(int ecriture) {
-    return ecriture >= 0 && ecriture < 4 ? QString::fromUtf16(kEcritures[ecriture]) : QString();
+    return ecriture >= 0 && ecriture < Ecritures::Nombre ? QString::fromUtf16(kEcritures[ecriture]) : QString();
 }
 
 int CodeEcriture(const QString& legende) {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < Ecritures::Nombre; ++i)
         if (legende == QString::fromUtf16(kEcritures[i])) return i;
     return -1;
 }
 
 void AfficherLangue(Contexte& ctx) {
     const int l = ctx.etat.Langue;
-    QString legende = l >= 0 && l < 4 ? QString::fromUtf16(kLangues[l]) : QString();
+    QString legende = l >= 0 && l < Langues::Nombre ? QString::fromUtf16(kLangues[l]) : QString();
     if (ctx.etat.ModeSon == 2) legende = QStringLiteral("MP3");
     ctx.fenetre.FixerTexte(QStringLiteral("CmdLihg"), legende);
 }

@@ -53,9 +53,9 @@ void AppliquerParametresParDefaut(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     Surface& s = ctx.surface;
     e.Taille = 1;
-    e.Ecriture = 0;
-    ctx.fenetre.FixerTexte(QStringLiteral("CmdScaqh"), LegendeEcriture(0));
-    e.Langue = 0;
+    e.Ecriture = Ecritures::Velmor;
+    ctx.fenetre.FixerTexte(QStringLiteral("CmdScaqh"), LegendeEcriture(Ecritures::Velmor));
+    e.Langue = Langues::Tumeli;
     AfficherLangue(ctx);
     e.CouleurTexte = 0;
     s.FixerCouleurTrait(0);

@@ -20,7 +20,7 @@ int Argument(QChar c) { return (c.unicode() < 128 ? c.unicode() : Code1252(c)) -
 // is not the background and joins it when it is less than 4 × Taille away.
 void Tige(Contexte& ctx, double x, double y, int sens) {
     const EtatProgramme& e = ctx.etat;
-    if (e.Ecriture != 0 || e.TigeInterdite) return;
+    if (e.Ecriture != Ecritures::Velmor || e.TigeInterdite) return;
     const Surface& s = ctx.surface;
     const int px = static_cast<int>(std::floor(x + 0.5));
     const int py = static_cast<int>(std::floor(y + 0.5));

@@ -17,9 +17,9 @@ void MarqueFinMot(Contexte& ctx) {
     if (k < 0) return;
     double x = k + 3.0 * e.Taille;
     double haut = e.YLigne - e.HauteurCaractere;
-    if (e.Ecriture == 0)
+    if (e.Ecriture == Ecritures::Velmor)
         Dessin(ctx, e.MarqueFinVelmor, x, haut, 1, e.CouleurTexte, QString());
-    else if (e.Ecriture == 1)
+    else if (e.Ecriture == Ecritures::Dorvane)
         Dessin(ctx, e.MarqueFinDorvane, x, haut, 1, e.CouleurTexte, QString());
     e.PosX = e.XDebutMot + e.LargeurBlanc;
     e.SyllabeFinale = false;

@@ -92,7 +92,7 @@ std::vector<Article> Articles(const Contexte& ctx) {
     }
     a.push_back({QStringLiteral("fin"), 6, [](Atelier& at, double x, double l) {
                      const EtatProgramme& e = at.ctx.etat;
-                     at.Chemin(e.Ecriture == 1 ? e.MarqueFinDorvane : e.MarqueFinVelmor, x + 3 * e.Taille,
+                     at.Chemin(e.Ecriture == Ecritures::Dorvane ? e.MarqueFinDorvane : e.MarqueFinVelmor, x + 3 * e.Taille,
                                l - e.HauteurCaractere, 1);
                  }});
     return a;
@@ -120,7 +120,7 @@ void Panneau(Atelier& at, const PanneauSpecimen& p, const Mesures& m, const std:
              int y0) {
     at.Regler(p.taille, p.ecriture, p.relief);
     at.Texte(QStringLiteral("%1, taille %2, %3")
-                 .arg(p.ecriture == 1 ? QStringLiteral("Dorvane") : QStringLiteral("Velmor"))
+                 .arg(p.ecriture == Ecritures::Dorvane ? QStringLiteral("Dorvane") : QStringLiteral("Velmor"))
                  .arg(p.taille)
                  .arg(p.relief ? QStringLiteral("relief") : QStringLiteral("sans relief")),
              x0 + 4, y0 + 2);

@@ -24,14 +24,16 @@ void ChangementEcriture(Contexte& ctx) {
     if (e.CollageEnCours) return;
     const int a = e.EcritureAvantLatin, n = e.EcritureNouvelle;
     bool espaceLatin = true;
-    if ((a == 2 && n == 3) || (a == 3 && n == 2) || (a < 2 && n > 1)) {
+    // The Latin and A.P.I. scripts write letters; the Velmor and Dorvane scripts glyphs.
+    const auto lettres = [](int c) { return c == Ecritures::Latine || c == Ecritures::API; };
+    if ((lettres(a) && lettres(n) && a != n) || (!lettres(a) && lettres(n))) {
         ctx.surface.ImprimerTexte(QStringLiteral(" "));
         e.PosX += 1.9 * TaillePolice(ctx.surface);
         RegleFinDeLigne(ctx);
-    } else if ((a == 0 && n == 1) || (a == 1 && n == 0)) {
+    } else if ((a == Ecritures::Velmor && n == Ecritures::Dorvane) || (a == Ecritures::Dorvane && n == Ecritures::Velmor)) {
         EspaceMot(ctx);
         e.PosX = e.XFinGlyphe < 1 ? e.MargeGauche : e.XFinGlyphe + e.LargeurBlanc;
-    } else if (a > 1) {
+    } else if (lettres(a)) {
         if (e.PosX <= e.MargeGauche) e.PosX = e.MargeGauche;
         e.PosX += TaillePolice(ctx.surface);
         RegleFinDeLigne(ctx);

@@ -37,6 +37,23 @@ QString MotNettoye(const QString& tampon) {
     return w;
 }
 
+// A line the command interpreter reads as a comment and nothing else: "REM " and the text, its
+// control characters made spaces, every operator escaped by "^" and every "%" doubled.
+QString Remarque(const QString& texte) {
+    QString r = QStringLiteral("REM ");
+    for (const QChar c : texte) {
+        if (c.unicode() < 32) {
+            r += u' ';
+        } else if (c == u'%') {
+            r += QStringLiteral("%%");
+        } else {
+            if (QStringView(u"^<>|&()\"!").contains(c)) r += u'^';
+            r += c;
+        }
+    }
+    return r;
+}
+
 void Ecrire(Contexte& ctx, const QString& ligne) {
     QFile* f = ctx.FichierSon.get();
     if (!f || !f->isOpen()) return;
@@ -76,7 +93,7 @@ void EcritLigneSon(Contexte& ctx, const QString& syllabes) {
     const int mode = ctx.etat.ModeSon;
     if (mode <= 0) return;
     if (mode == 1) {
-        Ecrire(ctx, ctx.etat.TextePointe);
+        Ecrire(ctx, Remarque(ctx.etat.TextePointe));
         return;
     }
     for (const QString& ligne : LignesSon(syllabes, ctx.etat.TamponSon)) Ecrire(ctx, ligne);

@@ -32,9 +32,9 @@ void Preparer(Contexte& ctx) {
     e.LargeurBlanc = e.Blanc * e.Taille;
     e.PasLigne = e.HauteurLigne * e.Taille;
     CalculeMargeLimite(ctx);
-    e.Ecriture = 0;
-    e.EcriturePrecedente = e.EcritureAvantDerniere = 0;
-    e.Langue = 3;
+    e.Ecriture = Ecritures::Velmor;
+    e.EcriturePrecedente = e.EcritureAvantDerniere = Ecritures::Velmor;
+    e.Langue = Langues::Phonetique;
     e.ModeSon = 0;
     e.Relief = false;
     e.ProfondeurRelief = 0;

@@ -148,7 +148,12 @@ void EcritAPI(Contexte& ctx, const QString& texte) {
         double largeur = 0;
         for (const QString& nom : SymbolesAPI(lettres)) largeur += LargeurSymbole(ctx, nom);
         if (Deborde(ctx, largeur)) NouvelleLigne(ctx);
-        EcritLettresAPI(ctx, lettres);
+        if (e.LimiteAtteinte) {
+            ++e.MotsPerdus;
+        } else {
+            EcritLettresAPI(ctx, lettres);
+            ++e.MotsEcrits;
+        }
         e.LettresAPI.clear();
         e.LettresEnAttente = false;
     };
@@ -170,6 +175,7 @@ void EcritAPI(Contexte& ctx, const QString& texte) {
 
 void DessineSymboleAPI(Contexte& ctx, const QString& nom) {
     EtatProgramme& e = ctx.etat;
+    if (e.LimiteAtteinte) return;  // nothing is drawn past the limit
     if (e.Ecriture != e.EcriturePrecedente) {
         e.EcritureAvantLatin = e.EcriturePrecedente;
         e.EcritureNouvelle = e.Ecriture;
@@ -180,6 +186,7 @@ void DessineSymboleAPI(Contexte& ctx, const QString& nom) {
     if (e.PosX < e.MargeGauche) e.PosX = e.MargeGauche;
     ctx.surface.Coller(image, e.PosX, e.PosY - 21);
     e.PosX += image.width();
+    e.PageEntamee = true;
     e.EcritureAvantDerniere = e.EcriturePrecedente;
     e.EcriturePrecedente = e.Ecriture;
     e.LimiteDroite = LimiteDroiteVisible(ctx);

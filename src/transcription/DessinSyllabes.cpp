@@ -82,12 +82,18 @@ bool EstConsonneSeule(QStringView s) {
            (s.size() == 1 || (s.size() == 2 && (Minuscule(s[1]) == u'h' || Minuscule(s[1]) == u'k')));
 }
 
+Glyphe IdentifierSyllabe(QStringView s);
+
+// A capital consonant heads a stack: alone (or with "h" or "k") it is the bare consonant, with a
+// vowel it is the consonant and its vowel, as in lower case.
 Glyphe Identifier(QStringView s) {
-    if (MajusculeConsonne(s[0])) {
-        Glyphe g = ConsonneSeule(s.size() >= 2 && !Voyelle(s[1]) ? s.first(2) : s.first(1));
-        g.capitale = true;
-        return g;
-    }
+    if (!MajusculeConsonne(s[0])) return IdentifierSyllabe(s);
+    Glyphe g = s.size() >= 2 && Voyelle(s[1]) ? IdentifierSyllabe(s) : ConsonneSeule(s.size() >= 2 ? s.first(2) : s.first(1));
+    g.capitale = true;
+    return g;
+}
+
+Glyphe IdentifierSyllabe(QStringView s) {
     Glyphe g;
     if (EgalSansCasse(s, u"yyh")) {
         g.lettre = u'y';

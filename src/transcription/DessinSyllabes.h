@@ -10,8 +10,8 @@
 //                         layer 3 ("bka" [b][9][3]); a bare "bk" is [b][1][3]
 //   consonant + group     a consonant followed by a vowel group that has no form of its own
 //                         ("bai", "leo") is drawn as the bare consonant and then the group
-//   capital consonant     heads a stack: "B" [b][1], "Bh" [b][2], "Bk" [b][1][3]; the bare
-//                         consonants after it in the word hang below it as its components
+//   capital consonant     heads a stack: "B" [b][1], "Bh" [b][2], "Bk" [b][1][3], "Ba" [b][9];
+//                         the bare consonants after it in the word hang below it as its components
 // Layer 0 (or 2, 3) holds the metrics and the first path, drawn from its second character; layer 1
 // of the same form holds the second path (vowel marks), replaced by a joining line where one applies.
 

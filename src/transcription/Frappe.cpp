@@ -7,6 +7,7 @@
 #include "layout/ChangementEcriture.h"
 #include "layout/Lignes.h"
 #include "layout/LimiteDroite.h"
+#include "transcription/Marqueurs.h"
 #include "transcription/Prononciation.h"
 #include "transcription/Selection.h"
 #include "transcription/Transcrire.h"
@@ -29,6 +30,10 @@ void CaractereLatin(Contexte& ctx, QChar c) {
         return;
     }
     if (c.unicode() < 32) return;
+    if (e.LimiteAtteinte) {  // nothing is drawn past the limit
+        ++e.MotsPerdus;
+        return;
+    }
     if (!e.ApresEspaceLatin) {
         ScanFinTexte(ctx, Bande::Ligne);
         e.PosX = e.XFinGlyphe + 3 * e.Taille;
@@ -71,14 +76,14 @@ void FinirBalise(Contexte& ctx) {
     e.ModeBaliseAPI = false;
     e.BaliseEnCours.clear();
     const bool reconnue = ExecuterBalise(ctx, balise);
-    if (ecriture == 3) {
+    if (ecriture == Ecritures::API) {
         if (!reconnue && ctx.crochets.EcritAPI) ctx.crochets.EcritAPI(ctx, balise);
         if (ctx.crochets.EcritAPI) ctx.crochets.EcritAPI(ctx, QStringLiteral(" "));
         return;
     }
     if (!reconnue)
         for (const QChar c : balise) CaractereLatin(ctx, c);
-    if (e.Ecriture == 2) CaractereLatin(ctx, u' ');
+    if (e.Ecriture == Ecritures::Latine) CaractereLatin(ctx, u' ');
 }
 
 // Step of the Latin script: every key is printed at once.
@@ -132,47 +137,38 @@ QString DernierMot(const QString& texte) {
     return texte.mid(debut, fin - debut);
 }
 
+// A line end ends the word before it as a space does: the word is written before the new line.
+void FinirMot(Contexte& ctx, BoiteSaisie& boite) {
+    EtatProgramme& e = ctx.etat;
+    if (e.Ecriture == Ecritures::Latine) {
+        if (e.ModeBaliseAPI) FinirBalise(ctx);
+        return;
+    }
+    if (e.Ecriture == Ecritures::API) {
+        if (e.ModeBaliseAPI || !e.TexteEnCours.isEmpty()) ToucheAPI(ctx, u' ', 32);
+        return;
+    }
+    const QString texte = boite.Texte();
+    if (texte.isEmpty() || Blanc(texte.back())) return;
+    e.Tampon = DernierMot(texte);
+    if (!e.Tampon.isEmpty()) Transcrire(ctx);
+}
+
 }  // namespace
 
 QString PrononciationAPI(Contexte& ctx, const QString& mot) {
     const EtatProgramme& e = ctx.etat;
-    if (e.Langue == 3 || mot.isEmpty()) return mot;
+    if (e.Langue == Langues::Phonetique || mot.isEmpty()) return mot;
     QString t = mot;
-    if (e.Langue == 0 && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = u'h' + t.mid(3);
-    if (e.Langue > 0 && (t[0] == u'h' || t[0] == u'H')) t = QStringLiteral("ph") + t.mid(1);
+    if (e.Langue == Langues::Tumeli && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = u'h' + t.mid(3);
     PrepareMot(ctx, t);
     return t;
 }
 
 bool ExecuterBalise(Contexte& ctx, const QString& balise) {
-    EtatProgramme& e = ctx.etat;
-    static const char16_t* const kScripts[] = {u"%ev", u"%od", u"%la", u"%ai"};
-    for (int k = 0; k < 4; ++k)
-        if (balise == QStringView(kScripts[k])) {
-            e.Ecriture = static_cast<int16_t>(k);
-            ChoisirEcriture(ctx);
-            return true;
-        }
-    if (balise == u"%TU" || balise == u"%FR" || balise == u"%EN" || balise == u"%PH") {
-        QString m = balise;
-        ChoisirLangue(ctx, m);
-        return true;
-    }
-    if (balise == u"%ert") {
-        e.TexteEnCours.clear();
-        return true;
-    }
-    if (balise == u"%saut") {
-        e.SautPermis = true;
-        NouvelleLigne(ctx);
-        return true;
-    }
-    for (const char16_t* n : {u"%COL", u"%LIN", u"%BLA", u"%TAI"})
-        if (balise.startsWith(QStringView(n))) {
-            LireMarqueurNumerique(balise).fixer(ctx, Val(balise.mid(4)));
-            return true;
-        }
-    return false;
+    const MarqueurLu m = MarqueurFrappe(balise);
+    ExecuterMarqueur(ctx, m);
+    return static_cast<bool>(m);
 }
 
 void TraiterTouche(Contexte& ctx, BoiteSaisie& boite, int16_t code) {
@@ -180,6 +176,7 @@ void TraiterTouche(Contexte& ctx, BoiteSaisie& boite, int16_t code) {
     const QChar c = Car1252(code);
     e.Touche = QString(c);
     if (code == kToucheEntree) {
+        FinirMot(ctx, boite);
         e.SautPermis = true;
         e.RetourForce = true;
         NouvelleLigne(ctx);
@@ -193,11 +190,11 @@ void TraiterTouche(Contexte& ctx, BoiteSaisie& boite, int16_t code) {
         if (ctx.crochets.RapportMesures) ctx.crochets.RapportMesures(ctx);
         return;
     }
-    if (e.Ecriture == 2) {
+    if (e.Ecriture == Ecritures::Latine) {
         ToucheLatin(ctx, c);
         return;
     }
-    if (e.Ecriture == 3) ToucheAPI(ctx, c, code);
+    if (e.Ecriture == Ecritures::API) ToucheAPI(ctx, c, code);
     if (Attend(code)) {
         e.Tampon.clear();
         return;

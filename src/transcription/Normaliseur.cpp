@@ -2,6 +2,7 @@
 
 #include "base/Contexte.h"
 #include "transcription/Casse.h"
+#include "transcription/Marqueurs.h"
 #include "transcription/Morceaux.h"
 
 #include <algorithm>
@@ -11,47 +12,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Markers whose letters the syllable cut separated, in the order they are repaired.
-constexpr struct {
-    const char* pointe;
-    const char* marqueur;
-} kMarqueurs[] = {
-    {"%.e.v", "%ev"},   {"%.o.d", "%od"},   {"%.L.a", "%la"},         {"%.a.i", "%ai"},
-    {"%.A.i", "%ai"},   {"%.T.u", "%TU"},   {"%.T.U", "%TU"},         {"%.F.r", "%FR"},
-    {"%.F.R", "%FR"},   {"%.E.n", "%EN"},   {"%.E.N", "%EN"},         {"%.P.h", "%PH"},
-    {"%.P.H", "%PH"},   {"%.s.a.u.t", "%saut"}, {"%.L.I.N", "%LIN"}, {"%.C.O.L", "%COL"},
-    {"%.B.L.A", "%BLA"},
-};
-
 bool EstSeparateur(QChar c) { return c == u'.' || c == u'+'; }
 bool EstMinusculeVoyelle(QChar c) {
     switch (c.unicode()) {
     case u'a': case u'e': case u'i': case u'o': case u'u': case u'y': return true;
     default: return false;
     }
-}
-
-// Replacing each form everywhere, in the order of the table, comes to trying the table at each "%":
-// a form's letters are never "%", so no replacement can make or break a match at another "%".
-void ReparerMarqueurs(QString& t) {
-    if (!Contient(t, u'%')) return;
-    qsizetype p = t.indexOf(u'%');
-    QString r;
-    r.reserve(t.size());
-    qsizetype copie = 0;
-    for (; p >= 0; p = t.indexOf(u'%', p + 1)) {
-        for (const auto& m : kMarqueurs) {
-            const QLatin1StringView forme(m.pointe);
-            if (!QStringView(t).mid(p).startsWith(forme)) continue;
-            r += QStringView(t).mid(copie, p - copie);
-            r += QLatin1StringView(m.marqueur);
-            copie = p + forme.size();
-            p = copie - 1;
-            break;
-        }
-    }
-    r += QStringView(t).mid(copie);
-    t = r;
 }
 
 // Every ".." becomes ".", left to right ("..." gives "..").
@@ -316,8 +282,8 @@ void Normaliser(Contexte& ctx, QString& textePointe) {
     QString t = std::move(textePointe);  // rewritten below in any case
     ReparerMarqueurs(t);
     if (Contient(t, u'{') && t.contains(u".{."_s)) {
-        if (e.Langue == 3) RegleAccentPhonetique(t);
-        if (e.Langue == 0 || e.Langue == 3) RegleAccentTumeli(t);
+        if (e.Langue == Langues::Phonetique) RegleAccentPhonetique(t);
+        if (e.Langue == Langues::Tumeli || e.Langue == Langues::Phonetique) RegleAccentTumeli(t);
     }
     NettoyerSeparateurs(t);
     QString& travail = e.ChaineTravail;

@@ -19,14 +19,14 @@ void PlaceMarque(Contexte& ctx) {
     if (!mot.startsWith(u'{')) return;
     const bool court = mot.size() < 5;
 
-    if (e.Ecriture == 0) {
+    if (e.Ecriture == Ecritures::Velmor) {
         int consonnes = 0;
         for (const QChar c : mot) {
             const QChar m = c.toLower();
             if (m >= u'a' && m <= u'z' && m != u'h' && !EstVoyelle(m)) ++consonnes;
         }
         if (consonnes == 0) {
-            e.Ecriture = 1;
+            e.Ecriture = Ecritures::Dorvane;
             e.BasculeVoyelles = 1;
             return;
         }
@@ -43,7 +43,7 @@ void PlaceMarque(Contexte& ctx) {
     qsizetype queue = 0;
     while (queue < n && CommenceParConsonne(elements[n - 1 - queue])) ++queue;
 
-    if (e.Ecriture == 1) ++tete;
+    if (e.Ecriture == Ecritures::Dorvane) ++tete;
     if (!court && tete > queue) mot += u".{"_s;
     else mot.prepend(u"{."_s);
 }

@@ -16,9 +16,9 @@ const QString kFichierCommun = QStringLiteral("Fohms_NP.TXT");
 
 QString FichierLangue(int langue) {
     switch (langue) {
-    case 0: return QStringLiteral("Fohms_TU.TXT");
-    case 1: return QStringLiteral("Fohms_FR.TXT");
-    case 2: return QStringLiteral("Fohms_EN.TXT");
+    case Langues::Tumeli: return QStringLiteral("Fohms_TU.TXT");
+    case Langues::Francais: return QStringLiteral("Fohms_FR.TXT");
+    case Langues::Anglais: return QStringLiteral("Fohms_EN.TXT");
     default: return {};
     }
 }
@@ -109,7 +109,7 @@ QString Joindre(const QStringList& parties, int langue) {
         r += sans;
     }
     const QString& derniere = parties.back();
-    if (langue == 1 && !derniere.contains(u'\'') && parties.size() > 1) {
+    if (langue == Langues::Francais && !derniere.contains(u'\'') && parties.size() > 1) {
         qsizetype i = r.size() - 1;
         while (i >= r.size() - derniere.size() && i >= 0 && !VoyelleEpelee(r[i])) --i;
         if (i >= r.size() - derniere.size() && i >= 0) marque = i + 1 + (i + 1 < r.size() && r[i + 1] == u'h');
@@ -140,25 +140,25 @@ std::optional<QString> ChercherCle(QStringView cle, bool h, int langue,
         if (!v && k.size() > 1 && EstH(k[0])) v = chercher(u"ph"_s + k.mid(1).toString());
         return v;
     };
-    if (langue != 1 && langue != 2) return chercher(cle);
+    if (langue != Langues::Francais && langue != Langues::Anglais) return chercher(cle);
     if (auto v = entier(cle, h)) return v;
     auto utile = [](const std::optional<QString>& v) { return v && !v->contains(u'*') && !v->isEmpty(); };
 
     const qsizetype a = cle.indexOf(u'\'');
-    if (langue == 2 && a > 1 && a + 1 == cle.size() && (cle[a - 1] == u's' || cle[a - 1] == u'S')) {
+    if (langue == Langues::Anglais && a > 1 && a + 1 == cle.size() && (cle[a - 1] == u's' || cle[a - 1] == u'S')) {
         const auto v = ChercherCle(cle.left(a), h, langue, chercher);  // "residents'"
         return utile(v) ? v : std::nullopt;
     }
     if (a > 0 && a + 1 < cle.size()) {
         const QStringView reste = cle.mid(a + 1);
-        if (langue == 1) {
+        if (langue == Langues::Francais) {
             const auto p = Elision(cle.left(a));
             if (!p) return std::nullopt;
             const auto v = ChercherCle(reste, false, langue, chercher);
             if (!utile(v)) return std::nullopt;
             return *p + *v;
         }
-        if (langue == 2 && reste.compare(u"s", Qt::CaseInsensitive) == 0) {
+        if (langue == Langues::Anglais && reste.compare(u"s", Qt::CaseInsensitive) == 0) {
             const auto v = ChercherCle(cle.left(a), h, langue, chercher);
             if (!utile(v)) return std::nullopt;
             return Possessif(*v);
@@ -221,7 +221,7 @@ void AppliquerDictionnaires(Contexte& ctx, QString& w, bool h) {
 
 // Nothing in the text that the rules below change, for a phonetic text with no word waiting.
 bool Intact(const EtatProgramme& e, const QString& t) {
-    if (e.Langue != 3 || !e.MotsEnAttente.isEmpty()) return false;
+    if (e.Langue != Langues::Phonetique || !e.MotsEnAttente.isEmpty()) return false;
     if (t.size() > 1 && t.back() == u'-') return false;
     return std::none_of(t.cbegin(), t.cend(), [](QChar c) { return c == u'*' || c.unicode() == 0x2019 || c == u'`'; });
 }
@@ -230,13 +230,13 @@ bool Intact(const EtatProgramme& e, const QString& t) {
 
 void PrepareMot(Contexte& ctx, QString& tampon) {
     EtatProgramme& e = ctx.etat;
-    const bool h = e.Langue > 0 && !tampon.isEmpty() && EstH(tampon[0]);
+    const bool h = e.Langue != Langues::Tumeli && !tampon.isEmpty() && EstH(tampon[0]);
     if (h) tampon = u"ph"_s + tampon.mid(1);
     if (Intact(e, tampon)) return;
     ctx.dictionnaires.NouvellePasse();
     QString w = tampon;
     w.replace(QChar(0x2019), u'\'');
-    if (e.Langue != 3) AppliquerDictionnaires(ctx, w, h);
+    if (e.Langue != Langues::Phonetique) AppliquerDictionnaires(ctx, w, h);
 
     if (w.size() > 4 && w.startsWith(u"fh'`"_s)) w = u"''fh"_s + w.mid(4);
     if (w.size() > 1 && w.endsWith(u'-')) w += u'k';

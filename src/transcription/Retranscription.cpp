@@ -6,12 +6,13 @@
 #include "layout/Lignes.h"
 #include "transcription/Dictionnaires.h"
 #include "transcription/Frappe.h"
+#include "transcription/Marqueurs.h"
 #include "transcription/Selection.h"
 #include "transcription/Transcrire.h"
 
-namespace {
+#include <optional>
 
-constexpr int kLongueurTrait = 35;  // "%µT" and four numbers: X1, Y1, X2, Y2
+namespace {
 
 bool Entree(QChar c) { return c == u'\n' || c == u'\r' || c == QChar(0x2029); }
 bool Blanc(QChar c) { return c.isSpace(); }
@@ -57,7 +58,8 @@ private:
     bool Pas() {
         const QChar c = t_[i_];
         e_.CodeCaractere = Code1252(c);
-        if (c == u'%' && Marqueur()) return !e_.ChangementEcran;
+        if (c == u'%')
+            if (const std::optional<bool> suite = Marqueur()) return *suite;
         if (Blanc(c) && i_ > 0 && !Blanc(t_[i_ - 1])) {
             ++faits_;
             Progresser();
@@ -69,9 +71,9 @@ private:
             return true;
         }
         const int ecriture = e_.Ecriture;
-        if (ecriture == 2 || (ecriture == 3 && e_.Langue != 3)) {
+        if (ecriture == Ecritures::Latine || (ecriture == Ecritures::API && e_.Langue != Langues::Phonetique)) {
             mot_ += c;
-        } else if (ecriture == 3) {
+        } else if (ecriture == Ecritures::API) {
             if (LettreAPI(c)) mot_ += c;
         } else if (c.isDigit()) {
             Chiffres();
@@ -119,59 +121,25 @@ private:
         return true;
     }
 
-    // A marker read in place at i_: run, skipped over, and true; false when there is none.
-    bool Marqueur() {
+    // A marker read in place at i_: run and skipped over; nothing when there is none. Whether the
+    // walk goes on: only a new line can start a new screen, which stops it. The line marker is read
+    // in the Velmor and Dorvane scripts only.
+    std::optional<bool> Marqueur() {
         const QStringView v = QStringView(t_).mid(i_);
-        const int ecriture = e_.Ecriture;
-        if (ecriture <= 1 && v.startsWith(u"%µT")) {
-            EcrireMot();
-            const QString m = v.left(kLongueurTrait).toString();
-            auto nombre = [&](int debut) { return Val(m.mid(debut - 1, 6)); };
-            ctx_.surface.FixerCouleurTrait(e_.CouleurTexte);
-            ctx_.surface.Ligne(nombre(6), nombre(14), nombre(22), nombre(30));
-            e_.Tampon.clear();
-            i_ += qMin<qsizetype>(kLongueurTrait, v.size());
-            return true;
-        }
-        if (v.startsWith(u"%saut")) {
-            EcrireMot();
-            i_ += 5;
-            e_.SautPermis = true;
-            NouvelleLigne(ctx_);
-            return true;
-        }
-        if (const MarqueurNumerique n = LireMarqueurNumerique(v); n.longueur > 0) {
-            EcrireMot();
-            n.fixer(ctx_, n.valeur);
-            i_ += n.longueur;
-            return true;
-        }
-        static const char16_t* const kScripts[] = {u"%ev", u"%od", u"%la", u"%ai"};
-        for (int k = 0; k < 4; ++k)
-            if (v.startsWith(QStringView(kScripts[k]))) {
-                EcrireMot();
-                e_.Ecriture = static_cast<int16_t>(k);
-                ChoisirEcriture(ctx_);
-                if (k >= 2) e_.ApresEspaceLatin = true;
-                if (k == 3) e_.PosX += e_.LargeurBlanc;
-                i_ += 3;
-                return true;
-            }
-        for (const char16_t* l : {u"%TU", u"%FR", u"%EN", u"%PH"})
-            if (v.startsWith(QStringView(l))) {
-                EcrireMot();
-                QString m = QString::fromUtf16(l);
-                ChoisirLangue(ctx_, m);
-                i_ += 3;
-                return true;
-            }
-        return false;
+        const bool syllabes = e_.Ecriture == Ecritures::Velmor || e_.Ecriture == Ecritures::Dorvane;
+        const MarqueurLu m = LireMarqueur(v, syllabes ? Lecture::Collage : Lecture::Texte);
+        if (!m) return std::nullopt;
+        EcrireMot();
+        ExecuterMarqueur(ctx_, m, v);
+        i_ += m.longueur;
+        return m.marqueur->action != ActionMarqueur::Saut || !e_.ChangementEcran;
     }
 
     // Writes the word built so far in the current script.
     void EcrireMot() {
         if (mot_.isEmpty()) return;
         if (e_.LimiteAtteinte) {
+            ++e_.MotsPerdus;
             motsPerdus_ = true;
             mot_.clear();
             return;
@@ -179,8 +147,8 @@ private:
         const QString mot = std::move(mot_);
         mot_.clear();
         switch (e_.Ecriture) {
-        case 2: ImprimerLatin(ctx_, mot + u' '); break;
-        case 3:
+        case Ecritures::Latine: ImprimerLatin(ctx_, mot + u' '); break;
+        case Ecritures::API:
             if (ctx_.crochets.EcritAPI) ctx_.crochets.EcritAPI(ctx_, PrononciationAPI(ctx_, mot) + u' ');
             break;
         default:

@@ -10,6 +10,7 @@
 #include "layout/ChangementEcriture.h"
 #include "layout/Lignes.h"
 #include "layout/LimiteDroite.h"
+#include "transcription/Marqueurs.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -24,29 +25,49 @@ void PoliceSurface(Contexte& ctx) {
     ctx.surface.FixerPolice(f);
 }
 
+// A change of script, made once here for every path (typed, pasted, printed, from the script
+// button): a word space of the new script after where the text of the line ends, nothing on an
+// empty line. The drawing routines then see no change of script and add no spacing of their own.
+void ChangerEcriture(Contexte& ctx) {
+    EtatProgramme& e = ctx.etat;
+    ScanFinTexte(ctx, Bande::Pleine);
+    const bool lettres = e.Ecriture == Ecritures::Latine || e.Ecriture == Ecritures::API;
+    if (e.XFinGlyphe <= e.MargeGauche) e.PosX = e.MargeGauche;
+    else if (lettres) e.PosX = e.XFinGlyphe + 1.9 * ctx.surface.Police().pointSizeF();  // the Latin space
+    else EspaceMot(ctx);
+    if (lettres) e.ApresEspaceLatin = true;
+    e.EcritureAvantDerniere = e.EcriturePrecedente = e.Ecriture;
+    e.XDebutMot = e.PosX;
+    EffacePoints(ctx);
+}
+
 }  // namespace
 
 void ChoisirEcriture(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     const int precedente = CodeEcriture(ctx.fenetre.Texte(QStringLiteral("CmdScaqh")));
     ctx.fenetre.FixerTexte(QStringLiteral("CmdScaqh"), LegendeEcriture(e.Ecriture));
-    if (e.Ecriture >= 0 && e.Ecriture <= 2 && e.Ecriture == precedente) {
+    if (e.Ecriture >= Ecritures::Velmor && e.Ecriture <= Ecritures::Latine && e.Ecriture == precedente) {
         EffacePoints(ctx);
+        return;
+    }
+    if (precedente >= 0 && precedente != e.Ecriture) {
+        ChangerEcriture(ctx);
         return;
     }
     ScanFinTexte(ctx, Bande::Ligne);
     switch (e.Ecriture) {
-    case 0:
+    case Ecritures::Velmor:
         e.PosX = e.MargeGauche != e.XFinGlyphe ? e.XFinGlyphe + e.LargeurBlanc : e.MargeGauche;
         break;
-    case 1:
+    case Ecritures::Dorvane:
         e.PosX = qMax(e.XFinGlyphe, e.MargeGauche);
         break;
-    case 2:
+    case Ecritures::Latine:
         e.PosX = e.XFinGlyphe + e.LargeurBlanc;
         if (e.PosX <= 2 * e.MargeGauche) e.PosX = e.MargeGauche;
         break;
-    case 3:
+    case Ecritures::API:
         e.PosX = qMax(e.XFinGlyphe + e.LargeurBlanc, e.MargeGauche);
         break;
     default: break;
@@ -57,9 +78,7 @@ void ChoisirEcriture(Contexte& ctx) {
 
 void ChoisirLangue(Contexte& ctx, QString& marqueur) {
     if (marqueur.size() >= 3 && marqueur.startsWith(u'%')) marqueur = marqueur.right(2);
-    static const char16_t* const kCodes[] = {u"TU", u"FR", u"EN", u"PH"};
-    for (int i = 0; i < 4; ++i)
-        if (marqueur == QString::fromUtf16(kCodes[i])) ctx.etat.Langue = static_cast<int16_t>(i);
+    if (const int langue = LangueDuCode(marqueur); langue >= 0) ctx.etat.Langue = static_cast<int16_t>(langue);
     AfficherLangue(ctx);
 }
 
@@ -113,47 +132,14 @@ void FixerTaille(Contexte& ctx, double n) {
     }
 }
 
-MarqueurNumerique LireMarqueurNumerique(QStringView v) {
-    static const struct { const char16_t* nom; void (*fixer)(Contexte&, double); } kNumeriques[] = {
-        {u"%COL", FixerCouleur}, {u"%LIN", FixerInterligne}, {u"%BLA", FixerBlanc}, {u"%TAI", FixerTaille}};
-    for (const auto& m : kNumeriques)
-        if (v.startsWith(QStringView(m.nom))) {
-            int n = 0;
-            while (n < 3 && 4 + n < v.size() && v[4 + n].isDigit()) ++n;
-            return {4 + n, m.fixer, Val(v.mid(4, n).toString())};
-        }
-    return {};
-}
-
 namespace {
 
 // A marker at position i of the text: its length, after running it; 0 when there is none.
 int MarqueurLatin(Contexte& ctx, const QString& t, qsizetype i) {
-    EtatProgramme& e = ctx.etat;
-    const QStringView v = QStringView(t).mid(i);
-    if (!v.startsWith(u'%')) return 0;
-    if (v.startsWith(u"%saut")) {
-        NouvelleLigne(ctx);
-        return 5;
-    }
-    if (const MarqueurNumerique m = LireMarqueurNumerique(v); m.longueur > 0) {
-        m.fixer(ctx, m.valeur);
-        return m.longueur;
-    }
-    static const char16_t* const kScripts[] = {u"%ev", u"%od", u"%la", u"%ai"};
-    for (int k = 0; k < 4; ++k)
-        if (v.startsWith(QStringView(kScripts[k]))) {
-            e.Ecriture = static_cast<int16_t>(k);
-            if (k <= 1) ChoisirEcriture(ctx);
-            return 3;
-        }
-    for (const char16_t* l : {u"%TU", u"%FR", u"%EN", u"%PH"})
-        if (v.startsWith(QStringView(l))) {
-            QString m = QString::fromUtf16(l);
-            ChoisirLangue(ctx, m);
-            return 3;
-        }
-    return 0;
+    const MarqueurLu m = LireMarqueur(QStringView(t).mid(i));
+    if (!m) return 0;
+    ExecuterMarqueur(ctx, m);
+    return static_cast<int>(m.longueur);
 }
 
 // Before the first letter of a word: a new line when the word would cross the right limit.
@@ -196,7 +182,13 @@ void ImprimerLatin(Contexte& ctx, const QString& texte) {
             e.PosX += s.Police().pointSizeF() * 1.9;
             e.ApresEspaceLatin = true;
         } else if (c.unicode() >= 32) {
-            ControlerMotLatin(ctx, texte, i - 1);
+            const bool debut = i == 1 || texte[i - 2] == u' ' || texte[i - 2] == u'\r';
+            if (!e.LimiteAtteinte) ControlerMotLatin(ctx, texte, i - 1);
+            if (e.LimiteAtteinte) {  // nothing is drawn past the limit
+                if (debut) ++e.MotsPerdus;
+                continue;
+            }
+            if (debut) ++e.MotsEcrits;
             if (!e.ApresEspaceLatin) {
                 ScanFinTexte(ctx, Bande::Ligne);
                 e.PosX = e.XFinGlyphe + 3 * e.Taille;

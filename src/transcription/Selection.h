@@ -1,7 +1,7 @@
 #pragma once
 // Script and language selection with their display on the main window's two caption buttons
-// ("CmdScaqh", "CmdLihg"), the setters behind the markers "%COL", "%LIN", "%BLA" and "%TAI", and the
-// Latin printer.
+// ("CmdScaqh", "CmdLihg"), the setters behind the colour, line spacing, word space and size
+// markers, and the Latin printer.
 
 #include <QString>
 
@@ -11,7 +11,8 @@ struct Contexte;
 // (as read back from the caption written last) or is A.P.I., places the cursor for it.
 void ChoisirEcriture(Contexte& ctx);
 
-// Sets Langue from a marker ("%FR", "FR", ...) and shows it; anything else leaves Langue as it is.
+// Sets Langue from a language marker or its two-letter code and shows it; anything else leaves
+// Langue as it is.
 void ChoisirLangue(Contexte& ctx, QString& marqueur);
 
 void FixerCouleur(Contexte& ctx, double n);     // NumCouleur
@@ -22,15 +23,6 @@ void FixerTaille(Contexte& ctx, double n);      // character size, 1 to 50
 // What the main window's boxes do when their text changes: the size and the line spacing.
 void TailleSaisie(Contexte& ctx, const QString& texte);
 void HauteurLigneSaisie(Contexte& ctx, const QString& texte);
-
-// A numeric marker ("%COL", "%LIN", "%BLA", "%TAI") at the start of `v`: its length, with the
-// digits after it (at most three), its setter and its value; a length of 0 when there is none.
-struct MarqueurNumerique {
-    int longueur = 0;
-    void (*fixer)(Contexte&, double) = nullptr;
-    double valeur = 0;
-};
-MarqueurNumerique LireMarqueurNumerique(QStringView v);
 
 // Prints a text in Latin letters at the cursor, executing the markers it contains. A word that
 // would cross the right limit starts a new line first.

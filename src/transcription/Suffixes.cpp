@@ -43,7 +43,7 @@ bool AssezLong(QStringView y) {
 // The first suffix of the table that ends `y` after a stem with a vowel is cut off with "_" (and
 // replaced when its entry says so); a vowel suffix after a vowel stem stops the search uncut.
 void ChercherSuffixe(const Contexte& ctx, QString& y) {
-    if (ctx.etat.Langue != 0 || ctx.etat.ModeSon == 2) return;
+    if (ctx.etat.Langue != Langues::Tumeli || ctx.etat.ModeSon == 2) return;
     y = SansEspaces(y);
     const Tables& t = ctx.tables;
     const int dernier = std::min(t.NombreSuffixes, Tables::NbSuffixes - 1);

@@ -2,6 +2,7 @@
 
 #include "base/Contexte.h"
 #include "base/Texte8Bits.h"
+#include "transcription/Marqueurs.h"
 #include "transcription/Morceaux.h"
 
 #include <algorithm>
@@ -52,20 +53,6 @@ const Signe* TrouverSigne(QChar c) {
     return c.unicode() < kParCode.size() ? kParCode[c.unicode()] : nullptr;
 }
 
-// Marker names, longest first, with their canonical spelling and whether a number follows.
-struct Marqueur {
-    const char16_t* minuscule;
-    const char16_t* canonique;
-    bool nombre;
-};
-constexpr Marqueur kMarqueurs[] = {
-    {u"%saut", u"%saut", false}, {u"%col", u"%COL", true}, {u"%lin", u"%LIN", true},
-    {u"%bla", u"%BLA", true},    {u"%tai", u"%TAI", true}, {u"%ev", u"%ev", false},
-    {u"%od", u"%od", false},     {u"%la", u"%la", false},  {u"%ai", u"%ai", false},
-    {u"%tu", u"%TU", false},     {u"%fr", u"%FR", false},  {u"%en", u"%EN", false},
-    {u"%ph", u"%PH", false},
-};
-
 void NumeroterDiese(EtatProgramme& e, const QString& w) {
     if (!e.NumeroDieseSaisi.isEmpty()) {
         e.NumeroDiese = Val(e.NumeroDieseSaisi);
@@ -81,8 +68,8 @@ void NumeroterDiese(EtatProgramme& e, const QString& w) {
 
 // Apostrophes of the prepared text: "h'" prefixes of Tumeli, the stress apostrophe, the backquote.
 QString TraiterApostrophes(const EtatProgramme& e, QString w) {
-    const bool tumeli = e.Langue == 0;
-    if (Contient(w, u'_') && w.contains(u"__") && !w.contains(u"%la__"))
+    const bool tumeli = e.Langue == Langues::Tumeli;
+    if (Contient(w, u'_') && w.contains(u"__") && !w.contains(NomMarqueurEcriture(Ecritures::Latine) + QStringLiteral("__")))
         w.replace(QStringLiteral("__"), QStringLiteral("_@_"));
     if (tumeli && w.size() > 2 && (w.startsWith(u"h'") || w.startsWith(u"h`"))) w = QStringLiteral("''fh") + w.mid(2);
     if (tumeli && w.size() > 4 && (w.startsWith(u"'fh'") || w.startsWith(u"'fh`"))) w = QStringLiteral("''fh") + w.mid(4);
@@ -165,24 +152,16 @@ QString ProtegerMarqueurs(const QString& texte, QStringList& marqueurs) {
     QString r;
     r.reserve(texte.size());
     for (qsizetype i = 0; i < texte.size();) {
-        const Marqueur* trouve = nullptr;
-        if (texte[i] == u'%' && marqueurs.size() < 0x100) {
-            for (const Marqueur& m : kMarqueurs)
-                if (QStringView(texte).mid(i).startsWith(QStringView(m.minuscule), Qt::CaseInsensitive)) {
-                    trouve = &m;
-                    break;
-                }
-        }
-        if (!trouve) {
+        const MarqueurLu m = marqueurs.size() < 0x100 ? LireMarqueur(QStringView(texte).mid(i)) : MarqueurLu{};
+        if (!m) {
             r += texte[i++];
             continue;
         }
-        QString m = QString::fromUtf16(trouve->canonique);
-        i += m.size();
-        if (trouve->nombre)
-            while (i < texte.size() && texte[i].isDigit() && texte[i].unicode() < 128) m += texte[i++];
-        r += QChar(static_cast<char16_t>(kPremierMarqueur + marqueurs.size()));
-        marqueurs << m;
+        // In its usual spelling, with its digits.
+        const qsizetype nom = static_cast<qsizetype>(m.marqueur->nom.size());
+        marqueurs << QString::fromUtf16(m.marqueur->nom.data(), nom) + texte.mid(i + nom, m.longueur - nom);
+        r += QChar(static_cast<char16_t>(kPremierMarqueur + marqueurs.size() - 1));
+        i += m.longueur;
     }
     return r;
 }
@@ -422,7 +401,7 @@ QString CouperSyllabes(Contexte& ctx, const QString& texteCode, const QStringLis
     QString s = MarcheArriere(texteCode);
     TiretApresH(s);
     if (s.startsWith(u"'fh")) s.remove(0, 3);
-    QString d = MarcheAvant(s, marqueurs, ctx.etat.Langue == 0).Construire();
+    QString d = MarcheAvant(s, marqueurs, ctx.etat.Langue == Langues::Tumeli).Construire();
     FusionnerSeparateurs(d);
     return d;
 }

@@ -12,7 +12,7 @@ struct Contexte;
 QString CoderSignes(Contexte& ctx, const QString& texteMinuscule, bool& finDiese);
 
 // Inline markers typed inside a text are kept whole through the syllable cut: each is replaced by
-// one private character and restored in its canonical spelling ("%TAI3", "%ev") as an element.
+// one private character and restored in its usual spelling, with its digits, as an element.
 QString ProtegerMarqueurs(const QString& texte, QStringList& marqueurs);
 
 // The two walks over the sign-coded text: syllables separated by ".", words by "+", consonants

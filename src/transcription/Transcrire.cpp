@@ -13,6 +13,7 @@
 #include "layout/PagesRappel.h"
 #include "transcription/Casse.h"
 #include "transcription/DessinSyllabes.h"
+#include "transcription/Marqueurs.h"
 #include "transcription/MemoireSyllabes.h"
 #include "transcription/Morceaux.h"
 #include "transcription/Normaliseur.h"
@@ -30,8 +31,6 @@ struct Passe {
     QString texte;           // the dotted text cut into words
     Morceaux mots;           // its words, read in `texte`
 };
-
-const char16_t* const kScripts[] = {u"%ev", u"%od", u"%la", u"%ai"};
 
 bool CommenceParH(const QString& t) { return !t.isEmpty() && (t[0] == u'h' || t[0] == u'H'); }
 
@@ -55,38 +54,33 @@ void PreparerTampon(Contexte& ctx) {
         if (QStringView(t).trimmed() == u"*") t = QStringLiteral("ù");
     }
     if (apostrophe) {
-        if (e.Langue == 3) t.replace(QStringLiteral("'"), QStringLiteral("'_"));
+        if (e.Langue == Langues::Phonetique) t.replace(QStringLiteral("'"), QStringLiteral("'_"));
         // Only "F", "f", "H" and "h" have "f" and "h" as lower case: no lower-case copy is needed.
-        if (e.Langue == 0 && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = u'h' + t.mid(3);
+        if (e.Langue == Langues::Tumeli && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = u'h' + t.mid(3);
     }
-    if (apostrophe && e.Langue > 0 && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = QStringLiteral("fh") + t.mid(3);
+    if (apostrophe && e.Langue != Langues::Tumeli && t.startsWith(u"fh'", Qt::CaseInsensitive)) t = QStringLiteral("fh") + t.mid(3);
     // PrepareMot writes a leading "h" as "ph" itself, after looking the word up as it stands.
-    e.TamponOriginal = e.Langue > 0 && CommenceParH(t) ? QStringLiteral("ph") + t.mid(1) : t;
+    e.TamponOriginal = e.Langue != Langues::Tumeli && CommenceParH(t) ? QStringLiteral("ph") + t.mid(1) : t;
     e.TamponSon = e.TamponOriginal;
     e.Tampon = std::move(t);
-    PrepareMot(ctx, e.Tampon);
+    // The Latin and A.P.I. scripts write nothing from here: their words are prepared where drawn.
+    if (e.Ecriture != Ecritures::Latine && e.Ecriture != Ecritures::API) PrepareMot(ctx, e.Tampon);
 }
 
-// Step 2: a text that is only a script or language marker; scripts 2 and 3 stop here too.
+// Step 2: a text that is only a script or language marker; in the Latin and A.P.I. scripts a text
+// stops here too.
 bool MarqueurSeul(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
-    // Every marker begins with "%": other texts are not compared.
-    const bool pourcent = QStringView(e.Tampon).trimmed().startsWith(u'%');
-    if (pourcent) {
-        const QString w = e.Tampon.trimmed().toLower();
-        for (int k = 0; k < 4; ++k)
-            if (w == QStringView(kScripts[k])) {
-                e.Ecriture = static_cast<int16_t>(k);
-                ChoisirEcriture(ctx);
-                return true;
-            }
+    const QStringView t = QStringView(e.Tampon).trimmed();
+    const MarqueurLu m = t.startsWith(u'%') ? LireMarqueur(t) : MarqueurLu{};
+    const bool seul = m && m.longueur == t.size();
+    if (seul && m.marqueur->action == ActionMarqueur::Ecriture) {
+        ExecuterMarqueur(ctx, m);
+        return true;
     }
-    if (e.Ecriture == 2 || e.Ecriture == 3) return true;
-    if (!pourcent) return false;
-    const QString t = e.Tampon.trimmed();
-    if (t == u"%TU" || t == u"%FR" || t == u"%EN" || t == u"%PH") {
-        QString marqueur = t;
-        ChoisirLangue(ctx, marqueur);
+    if (e.Ecriture == Ecritures::Latine || e.Ecriture == Ecritures::API) return true;
+    if (seul && m.marqueur->action == ActionMarqueur::Langue) {
+        ExecuterMarqueur(ctx, m);
         return true;
     }
     return false;
@@ -114,7 +108,7 @@ void ConstruireTextePointe(Contexte& ctx, Passe& p) {
     e.Tampon.clear();
     if (Contient(minuscule, u'%')) minuscule = ProtegerMarqueurs(minuscule, marqueurs);
     const bool memorisable = marqueurs.isEmpty() && !Contient(minuscule, u'#');
-    const int lecture = MemoireSyllabes::Lecture(e.Langue, e.Langue == 0 && e.ModeSon != 2);
+    const int lecture = MemoireSyllabes::Lecture(e.Langue, e.Langue == Langues::Tumeli && e.ModeSon != 2);
     if (memorisable)
         if (const MemoireSyllabes::Texte* connu = ctx.memoireSyllabes.Trouver(lecture, minuscule)) {
             p.finDiese = false;
@@ -123,7 +117,7 @@ void ConstruireTextePointe(Contexte& ctx, Passe& p) {
             return;
         }
     QString w = CoderSignes(ctx, minuscule, p.finDiese);
-    if (e.Langue == 0) SepareSuffixe(ctx, w);
+    if (e.Langue == Langues::Tumeli) SepareSuffixe(ctx, w);
     e.TextePointe = CouperEtNormaliser(ctx, w, marqueurs);
     if (memorisable) ctx.memoireSyllabes.Garder(lecture, minuscule, {e.TextePointe, e.SautPermis});
 }
@@ -139,35 +133,10 @@ void DecouperMots(Contexte& ctx, Passe& p) {
 }
 
 // An inline marker in a word: runs it; false when the word holds none.
-bool ExecuterMarqueur(Contexte& ctx, QStringView mot) {
-    EtatProgramme& e = ctx.etat;
-    if (!Contient(mot, u'%')) return false;
-    for (int k = 0; k < 4; ++k)
-        if (mot.contains(QStringView(kScripts[k]))) {
-            e.Ecriture = static_cast<int16_t>(k);
-            ChoisirEcriture(ctx);
-            return true;
-        }
-    for (const char16_t* l : {u"%TU", u"%FR", u"%EN", u"%PH"})
-        if (mot.contains(QStringView(l))) {
-            QString m = QString::fromUtf16(l);
-            ChoisirLangue(ctx, m);
-            return true;
-        }
-    if (mot.contains(u"%saut")) {
-        NouvelleLigne(ctx);
-        return true;
-    }
-    static const struct { const char16_t* nom; void (*fixer)(Contexte&, double); } kNumeriques[] = {
-        {u"%COL", FixerCouleur}, {u"%LIN", FixerInterligne}, {u"%BLA", FixerBlanc}, {u"%TAI", FixerTaille}};
-    for (const auto& m : kNumeriques) {
-        const qsizetype p = mot.indexOf(QStringView(m.nom));
-        if (p >= 0) {
-            m.fixer(ctx, Val(mot.mid(p + 4).toString()));
-            return true;
-        }
-    }
-    return false;
+bool MarqueurDuMot(Contexte& ctx, QStringView mot) {
+    const MarqueurLu m = MarqueurDansMot(mot);
+    ExecuterMarqueur(ctx, m);
+    return static_cast<bool>(m);
 }
 
 // Breaks the line before a word that would cross the right limit, with the sign glued after it.
@@ -200,7 +169,7 @@ void DessinerMot(Contexte& ctx, const Passe& p, QStringView pointe, bool suiviDe
     if (!p.finDiese) DessineChiffres(ctx, e.TextePointe);
     PlaceMarque(ctx);
     // A copy that the drawing cannot change under the syllables' views.
-    const QString mot = e.Ecriture == 1 ? e.TextePointe.toLower() : e.TextePointe;
+    const QString mot = e.Ecriture == Ecritures::Dorvane ? e.TextePointe.toLower() : e.TextePointe;
     Morceaux syllabes;
     Decouper(mot, u'.', syllabes);
     // The digits were drawn by the digit drawer.
@@ -211,9 +180,14 @@ void DessinerMot(Contexte& ctx, const Passe& p, QStringView pointe, bool suiviDe
                    syllabes.end());
     if (syllabes.isEmpty()) return;
     ControlerLigne(ctx, p, syllabes);
+    if (e.LimiteAtteinte) {  // its line break reached the limit
+        ++e.MotsPerdus;
+        return;
+    }
     const int dessines = DessinerSyllabes(ctx, syllabes);
     if (!suiviDeX && dessines > 1) ComposeGlyphe(ctx, e.LettreComposee, e.FormeComposee);
     MarqueFinMot(ctx);
+    ++e.MotsEcrits;
 }
 
 // Step 8.6: the word-by-word step mode.
@@ -261,11 +235,15 @@ void Mot(Contexte& ctx, Passe& p) {
     const QStringView mot = p.mots.value(i);
     const bool suiviDeX = i + 1 < p.mots.size() && ContientPaire(p.mots[i + 1], u'!', u'X');
     if (ContientPaire(mot, u'!', u'X')) return;
-    if (ExecuterMarqueur(ctx, mot)) return;
-    if (e.Ecriture == 2 || e.Ecriture == 3) {
+    if (MarqueurDuMot(ctx, mot)) return;
+    if (e.LimiteAtteinte) {  // nothing is drawn past the limit
+        if (!SansLettre(mot)) ++e.MotsPerdus;
+        return;
+    }
+    if (e.Ecriture == Ecritures::Latine || e.Ecriture == Ecritures::API) {
         QString lettres = mot.toString();
         lettres.remove(u'.');
-        if (e.Ecriture == 2) ImprimerLatin(ctx, lettres);
+        if (e.Ecriture == Ecritures::Latine) ImprimerLatin(ctx, lettres);
         else if (ctx.crochets.EcritAPI) ctx.crochets.EcritAPI(ctx, lettres);
         return;
     }
@@ -273,7 +251,7 @@ void Mot(Contexte& ctx, Passe& p) {
         e.MotSigne = mot.toString();
         const qsizetype p1 = mot.indexOf(u'!');
         e.CodeSigne = p1 + 1 < mot.size() ? mot.mid(p1 + 1, 1).toString().toUpper() : QString();
-        e.FormeSigne = (e.CodeSigne == u"A" || e.CodeSigne == u"M") ? (e.Ecriture == 1 ? 2 : 1) : 0;
+        e.FormeSigne = (e.CodeSigne == u"A" || e.CodeSigne == u"M") ? (e.Ecriture == Ecritures::Dorvane ? 2 : 1) : 0;
         DessineSigne(ctx);
         return;
     }
@@ -282,7 +260,7 @@ void Mot(Contexte& ctx, Passe& p) {
     Temporiser(ctx, mot);
     if (e.BasculeVoyelles == 1) {
         e.BasculeVoyelles = 0;
-        e.Ecriture = 0;
+        e.Ecriture = Ecritures::Velmor;
     }
     Espacer(ctx);
 }

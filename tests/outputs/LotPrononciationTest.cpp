@@ -60,7 +60,7 @@ TEST(LotPrononciation, VowelSyllablesJoinTheNameBeforeThem) {
 TEST(LotPrononciation, ModeOneWritesTheDottedTextInTheProgramsCodePage) {
     BancSon s(1);
     s.Ecrire("bato");
-    EXPECT_EQ(s.Fichier(), "ba.to\r\n");
+    EXPECT_EQ(s.Fichier(), "REM ba.to\r\n");
     s.etat().TextePointe = QStringLiteral("bé");
     EcritLigneSon(*s.ctx, s.etat().TextePointe);
     EXPECT_TRUE(s.Fichier().endsWith("b\xE9\r\n"));
@@ -70,10 +70,10 @@ TEST(LotPrononciation, ModeOneWritesTheDottedTextInTheProgramsCodePage) {
 }
 
 TEST(LotPrononciation, HostileWordsCannotMakeTheBatchRunAnotherCommand) {
-    BancSon s(2);
+    BancSon s(2), un(1);
     const QStringList hostiles = {"ba&calc", "to|del", "a>b", "q\"r", "x^y", "50%ba", "(ba)", "ba<nul",
                                   "l'eau", "élan", "ba & del", "&&", "%%", "\"\"", "a\tb", "C:\\ba", "ba..\\..\\x"};
-    for (const QString& mot : hostiles) s.Ecrire(mot);
+    for (const QString& mot : hostiles) s.Ecrire(mot), un.Ecrire(mot);
     // Every line is a comment or one COPY of plain names: nothing the interpreter would read as an
     // operator, a variable, an escape or a second command.
     const QRegularExpression rem(R"(^REM :  [A-Za-z0-9_]+$)");
@@ -85,6 +85,12 @@ TEST(LotPrononciation, HostileWordsCannotMakeTheBatchRunAnotherCommand) {
         EXPECT_TRUE((i % 2 ? copy : rem).match(lignes[i]).hasMatch()) << lignes[i].toStdString();
     EXPECT_TRUE(lignes.contains("REM :  ba_calc") && lignes.contains("REM :  elan")) << lignes.join(u'|').toStdString();
     EXPECT_FALSE(s.Fichier().contains("REM :  \r\n"));
+    // The dotted texts of mode 1 are comments whose operators are escaped and "%" doubled.
+    const QRegularExpression trace(R"x(^REM (\^[\^<>|&()"!]|%%|[^\^<>|&()"!%])*$)x");
+    const QStringList traces = QString::fromLatin1(un.Fichier()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(traces.size(), hostiles.size());
+    for (const QString& ligne : traces) EXPECT_TRUE(trace.match(ligne).hasMatch()) << ligne.toStdString();
+    EXPECT_TRUE(traces.contains("REM ba.+.^!^&.+.ca.l.c")) << traces.join(u'|').toStdString();
 }
 
 }  // namespace

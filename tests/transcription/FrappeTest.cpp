@@ -1,10 +1,13 @@
 #include "base/Texte8Bits.h"
 #include "support/Programme.h"
 #include "transcription/Frappe.h"
+#include "transcription/Marqueurs.h"
+#include "transcription/Prononciation.h"
 #include "transcription/Retranscription.h"
 #include "transcription/Selection.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
@@ -53,8 +56,33 @@ TEST(TraiterTouche, AWordIsWrittenWhenItsSpaceComes) {
     Saisie p;
     p.Taper("ba,");
     EXPECT_TRUE(p.Encre().empty());
-    p.Taper("\nbo ");
+    // A line end ends the word before it: the word, then the new line.
+    const double y = p.etat().YLigne;
+    p.Taper("\n");
+    EXPECT_FALSE(p.Encre().empty());
+    EXPECT_EQ(p.etat().YLigne, y + p.etat().PasLigne);
+    p.Taper("bo ");
     EXPECT_EQ(p.etat().TextePointe, "bo");
+}
+
+QStringList gMotsAPI;
+void RetenirAPI(Contexte&, const QString& texte) { gMotsAPI << texte; }
+
+// Each IPA word of a language is prepared once, as typed: a word held back by the dictionary is
+// written once, and a word beginning with "h" is looked up as it stands.
+TEST(TraiterTouche, IpaWordsOfALanguageArePreparedOnce) {
+    Saisie tape(Ecritures::API, kDonnees), direct(Ecritures::API, kDonnees);
+    tape.etat().Langue = direct.etat().Langue = Langues::Tumeli;
+    gMotsAPI.clear();
+    tape.ctx->crochets.EcritAPI = RetenirAPI;
+    tape.Taper("le monde ");
+    EXPECT_EQ(gMotsAPI, (QStringList{PrononciationAPI(*direct.ctx, "le") + u' ', PrononciationAPI(*direct.ctx, "monde") + u' '}));
+    Saisie francais(Ecritures::API, kDonnees);
+    francais.etat().Langue = Langues::Francais;
+    QString prepare = QStringLiteral("habiter");
+    PrepareMot(*francais.ctx, prepare);
+    EXPECT_EQ(PrononciationAPI(*francais.ctx, "habiter"), prepare);
+    EXPECT_FALSE(prepare.contains(u"phabit")) << prepare.toStdString();
 }
 
 // Enter, and every line end of a pasted text, starts a line in every script.
@@ -89,6 +117,45 @@ TEST(TraiterTouche, MarkersAndWordsOfALanguageTypedInTheIpaScript) {
     phonetique.Taper("dia ");
     EXPECT_FALSE(anglais.Encre().empty());
     EXPECT_EQ(anglais.Encre(), phonetique.Encre());
+}
+
+// One marker means the same on every path, in any case, with at most three digits: typed in each
+// script, pasted, and printed by the Latin printer.
+TEST(Marqueurs, EveryPathReadsAMarkerAlike) {
+    using Chemin = std::function<void(Saisie&, const QString&)>;
+    const Chemin taper = [](Saisie& s, const QString& t) { s.Taper(t); };
+    const Chemin coller = [](Saisie& s, const QString& t) { s.etat().CollageEnCours = true, RetranscrireTexte(*s.ctx, t); };
+    const Chemin imprimer = [](Saisie& s, const QString& t) { ImprimerLatin(*s.ctx, t); };
+    const std::tuple<const char*, int, Chemin> chemins[] = {
+        {"typed Velmor", Ecritures::Velmor, taper},   {"typed Latin", Ecritures::Latine, taper},
+        {"typed IPA", Ecritures::API, taper},         {"pasted Velmor", Ecritures::Velmor, coller},
+        {"pasted Latin", Ecritures::Latine, coller},  {"Latin printer", Ecritures::Latine, imprimer},
+    };
+    for (const auto& [nom, ecriture, chemin] : chemins) {
+        // Language, size, word space: (phonetic, 1, 3) at the start.
+        for (const auto& [texte, attendu] : {std::pair{"%fr ", std::tuple(Langues::Francais, 1, 3)},
+                                             {"%Tai2 ", std::tuple(Langues::Phonetique, 2, 3)},
+                                             {"%BLA1234 ", std::tuple(Langues::Phonetique, 1, 123)}}) {
+            Saisie s(ecriture, kDonnees);
+            chemin(s, QString::fromUtf8(texte));
+            EXPECT_EQ(std::tuple(s.etat().Langue, s.etat().Taille, s.etat().Blanc), attendu) << nom << " " << texte;
+        }
+        Saisie majuscules(ecriture, kDonnees), minuscules(ecriture, kDonnees);
+        chemin(majuscules, "%OD ba ");
+        chemin(minuscules, QStringLiteral("%1 ba ").arg(NomMarqueurEcriture(Ecritures::Dorvane)));
+        EXPECT_EQ(majuscules.Encre(), minuscules.Encre()) << nom;
+    }
+}
+
+// The markers spelled for a state bring that state back when they are typed.
+TEST(Marqueurs, TheMarkersOfAStateRestoreIt) {
+    Saisie a(Ecritures::Latine, kDonnees);
+    a.etat().Ecriture = Ecritures::Dorvane, a.etat().Langue = Langues::Anglais, a.etat().Taille = 7;
+    Saisie b(Ecritures::Velmor, kDonnees);
+    b.Taper(MarqueursEtat(a.etat()) + u' ');
+    EXPECT_EQ(std::tuple(b.etat().Ecriture, b.etat().Langue, b.etat().Taille),
+              std::tuple(Ecritures::Dorvane, Langues::Anglais, 7)) << MarqueursEtat(a.etat()).toStdString();
+    EXPECT_TRUE(b.Encre().empty());
 }
 
 TEST(RetranscrireTexte, MarkersNumbersAndTheScriptRestored) {
@@ -136,6 +203,17 @@ TEST(RetranscrireTexte, AFullScreenStopsTheWalkAndTheNextRunResumesThere) {
     EXPECT_EQ(std::tuple(b.etat().DernierEcran, b.etat().PositionReprise), std::tuple(1, 0));
 }
 
+// A word wrap that starts a new screen does not stop the walk, nor does a marker after it: only a
+// line end or a new-line marker does.
+TEST(RetranscrireTexte, OnlyALineEndStopsTheWalkAtANewScreen) {
+    Saisie b(Ecritures::Velmor, VELMOR_TEST_DATA "/tables", 1100);
+    b.etat().CollageEnCours = true;
+    b.fenetre.zoneTravail = QRect(0, 0, 900 * 15, 1100 * 15);
+    const QString texte = QStringLiteral("ba bo\n").repeated(27) + QStringLiteral("ba ").repeated(200) + QStringLiteral("%COL2 bo bo");
+    EXPECT_EQ(RetranscrireTexte(*b.ctx, texte), FinRetranscrire::Fini);
+    EXPECT_EQ(std::tuple(b.etat().DernierEcran, b.etat().NumCouleur), std::tuple(1, 2.0));
+}
+
 TEST(ImprimerLatin, WordsBreakAtTheRightEdgeAndOneDigitMarkersRun) {
     Saisie b(2, kDonnees);
     b.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 1040 * 15);
@@ -155,6 +233,24 @@ TEST(ImprimerLatin, WordsBreakAtTheRightEdgeAndOneDigitMarkersRun) {
     EXPECT_FALSE(t.Encre().empty());
     t.Taper(" %ev ");
     EXPECT_EQ(t.etat().Ecriture, 0);
+}
+
+// Once a limit of the surface is reached nothing more is drawn in the Latin and IPA scripts, typed or
+// printed, and every word left out is counted. A size marker after the first IPA word keeps the line.
+TEST(ImprimerLatin, NothingIsDrawnPastTheLimitAndIpaStartsThePage) {
+    for (const int ecriture : {Ecritures::Latine, Ecritures::API}) {
+        Saisie s(ecriture, kDonnees);
+        s.etat().LimiteAtteinte = true;
+        s.Taper("ab cd ");
+        if (ecriture == Ecritures::Latine) ImprimerLatin(*s.ctx, "ef gh");
+        EXPECT_TRUE(s.Encre().empty()) << ecriture;
+        EXPECT_GE(s.etat().MotsPerdus, 2) << ecriture;
+    }
+    Saisie api(Ecritures::API, kDonnees);
+    api.Taper("ba ");
+    const double y = api.etat().YLigne;
+    api.Taper("%TAI3 bo ");
+    EXPECT_EQ(std::tuple(api.etat().Taille, api.etat().YLigne), std::tuple(3, y));
 }
 
 }  // namespace

@@ -24,10 +24,10 @@ TEST(Selection, ScriptLanguageSizeAndTheOtherMarkersSetters) {
     b.etat().Ecriture = 1;
     ChoisirEcriture(*b.ctx);
     EXPECT_EQ(b.fenetre.textes["CmdScaqh"], "Dorvane");
-    EXPECT_EQ(b.etat().PosX, 30);  // right after the text
+    EXPECT_EQ(b.etat().PosX, 38);  // a word space (two blanks) after the text
     b.etat().Ecriture = 0;
     ChoisirEcriture(*b.ctx);
-    EXPECT_EQ(std::tuple(b.etat().PosX, b.etat().XDebutMot), std::tuple(34, 34));  // one word space after it
+    EXPECT_EQ(std::tuple(b.etat().PosX, b.etat().XDebutMot), std::tuple(38, 38));  // the same back in Velmor
     BancScript vide;  // Latin on an empty line: at most twice the margin goes to the margin
     vide.etat().Ecriture = 2;
     ChoisirEcriture(*vide.ctx);

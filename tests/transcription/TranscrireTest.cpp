@@ -94,9 +94,26 @@ std::vector<std::pair<int, int>> EncreDe(const QStringList& syllabes) {
     return b.Encre();
 }
 
+// A change between the Velmor and Dorvane scripts leaves a word space, as between two words.
+TEST(Transcrire, AChangeBetweenVelmorAndDorvaneIsAWordSpace) {
+    Editeur b;
+    b.Ecrire("ba");
+    b.Ecrire("bo");
+    const double apresBo = b.etat().PosX;
+    b.Ecrire("%od");
+    EXPECT_EQ(b.etat().PosX, apresBo);
+    b.Ecrire("ba");
+    const double apresBa = b.etat().PosX;
+    b.Ecrire("%ev");
+    EXPECT_EQ(b.etat().PosX, apresBa);
+}
+
 TEST(DessinerSyllabes, FormsAndSameAndDistinctGlyphs) {
     // "yyh" is the y of form nine, as "ya"; modified consonants have their own bodies.
     EXPECT_EQ(EncreDe({"yyh"}), EncreDe({"ya"}));
+    // A capital consonant with its vowel is that consonant and vowel.
+    EXPECT_EQ(EncreDe({"Ba"}), EncreDe({"ba"}));
+    EXPECT_EQ(EncreDe({"=So_"}), EncreDe({"=so_"}));
     for (const auto& [a, b] : {std::pair{"yyh", "y"}, {"bha", "ba"}, {"bka", "ba"}, {"bka", "bha"}, {"bk", "b"}})
         EXPECT_NE(EncreDe({a}), EncreDe({b})) << a << " " << b;
     // Forms of the syllables.

@@ -1,13 +1,14 @@
 #include "app/cli/ContexteConsole.h"
 #include "app/cli/Commandes.h"
 #include "app/cli/SousCommandes.h"
+#include "transcription/Marqueurs.h"
 #include "transcription/Normaliseur.h"
 
 namespace {
 
 // Words of a normalised text that begin with "{" go through the mark placement as the drawing loop
 // hands them over (one leading and one trailing "." dropped); a word drawn in the Dorvane script
-// for itself alone is put between the markers "%od" and "%ev".
+// for itself alone is put between the Dorvane and Velmor script markers.
 QString PlacerMarques(Contexte& ctx, const QString& texte) {
     QStringList mots = texte.split(u'+');
     for (QString& piece : mots) {
@@ -19,7 +20,9 @@ QString PlacerMarques(Contexte& ctx, const QString& texte) {
         e.BasculeVoyelles = 0;
         PlaceMarque(ctx);
         QString mot = e.TextePointe;
-        if (e.BasculeVoyelles == 1) mot = QStringLiteral("%od.+.") + mot + QStringLiteral(".+.%ev");
+        if (e.BasculeVoyelles == 1)
+            mot = NomMarqueurEcriture(Ecritures::Dorvane) + QStringLiteral(".+.") + mot + QStringLiteral(".+.") +
+                  NomMarqueurEcriture(Ecritures::Velmor);
         e.Ecriture = static_cast<int16_t>(ecriture);
         e.BasculeVoyelles = 0;
         piece = piece.left(avant) + mot + piece.right(apres);
@@ -43,7 +46,7 @@ int CommandeNormalise(const QStringList& args, const QString& dossier, QTextStre
     double ecriture = 0;
     if (!OptionNombre(*o, QStringLiteral("--ecriture"), 0, 0, 3, ecriture, erreurs)) return kSortieUsage;
     e.Ecriture = static_cast<int16_t>(ecriture);
-    const bool placer = o->Drapeau(QStringLiteral("--ecriture")) && e.Ecriture <= 1;
+    const bool placer = o->Drapeau(QStringLiteral("--ecriture")) && e.Ecriture <= Ecritures::Dorvane;
     for (const QString& texte : o->positions) {
         QString t = texte;
         if (!t.isEmpty() && t != u".+") Normaliser(*c.ctx, t);

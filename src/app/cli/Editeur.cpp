@@ -8,25 +8,22 @@
 #include "outputs/RenduAPI.h"
 #include "transcription/Selection.h"
 #include "transcription/Frappe.h"
+#include "transcription/Marqueurs.h"
 #include "transcription/Retranscription.h"
 #include "transcription/Transcrire.h"
 
 std::optional<int> CodeEcritureOption(const QString& nom) {
     const QString n = nom.toLower();
-    if (n == u"velmor") return 0;
-    if (n == u"dorvane") return 1;
-    if (n == u"latine") return 2;
-    if (n == u"api") return 3;
+    if (n == u"velmor") return Ecritures::Velmor;
+    if (n == u"dorvane") return Ecritures::Dorvane;
+    if (n == u"latine") return Ecritures::Latine;
+    if (n == u"api") return Ecritures::API;
     return std::nullopt;
 }
 
 std::optional<int> CodeLangueOption(const QString& nom) {
-    const QString n = nom.toUpper();
-    if (n == u"TU") return 0;
-    if (n == u"FR") return 1;
-    if (n == u"EN") return 2;
-    if (n == u"PH") return 3;
-    return std::nullopt;
+    const int langue = LangueDuCode(nom.toUpper());
+    return langue >= 0 ? std::optional<int>(langue) : std::nullopt;
 }
 
 bool LireChoix(const Options& o, ChoixEditeur& choix, QTextStream& erreurs) {
@@ -102,6 +99,7 @@ bool Editeur::Coller(const QString& texte, const std::function<void(int)>& ecran
     EtatProgramme& e = ctx().etat;
     e.CollageEnCours = true;  // a whole text: no page snapshot per word, full screens stored
     e.PositionReprise = 0;
+    e.MotsEcrits = e.MotsPerdus = 0;
     int annonces = e.DernierEcran;
     const auto annoncer = [&] {
         for (; annonces < e.DernierEcran; ++annonces)
@@ -114,6 +112,7 @@ bool Editeur::Coller(const QString& texte, const std::function<void(int)>& ecran
         fin = RetranscrireTexte(ctx(), texte);
     }
     annoncer();
+    if (e.MotsPerdus > 0) return false;
     if (fin == FinRetranscrire::Fini) return true;
     // A stop with nothing but blanks left loses nothing.
     return QStringView(texte).mid(qMin<qsizetype>(qMax(0, e.PositionReprise - 1), texte.size())).trimmed().isEmpty();
@@ -122,6 +121,7 @@ bool Editeur::Coller(const QString& texte, const std::function<void(int)>& ecran
 bool Editeur::Taper(const QString& texte) {
     EtatProgramme& e = ctx().etat;
     BoiteTexte boite;
+    e.MotsEcrits = e.MotsPerdus = 0;
     QString t = texte;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     for (qsizetype i = 0; i < t.size(); ++i) {
@@ -137,7 +137,7 @@ bool Editeur::Taper(const QString& texte) {
         ToucheSaisie(ctx(), boite, 32);
         boite.texte += u' ';
     }
-    return true;
+    return e.MotsPerdus == 0;
 }
 
 QList<int> Editeur::PlacesEcrans() {

@@ -14,8 +14,8 @@
 #include <optional>
 
 struct ChoixEditeur {
-    int ecriture = 0;  // 0 Velmor, 1 Dorvane, 2 Latine, 3 A.P.I.
-    int langue = 0;    // 0 Tumeli, 1 French, 2 English, 3 phonetic
+    int ecriture = Ecritures::Velmor;
+    int langue = Langues::Tumeli;
     int taille = 1;
     bool relief = false;
     int largeur = 1000;

@@ -6,6 +6,7 @@
 #include "app/windows/VueSurface.h"
 #include "base/Contexte.h"
 #include "outputs/RenduAPI.h"
+#include "transcription/Marqueurs.h"
 #include "transcription/Selection.h"
 
 #include <QAction>
@@ -127,14 +128,13 @@ void FenetrePrincipale::ConstruireReglages() {
     QPushButton* ecriture = bouton(QStringLiteral("CmdScaqh"), QStringLiteral("Velmor"),
                                    QStringLiteral("Ecriture en cours (Cliquez ici pour en changer)"), [this] {
                                        if (!ctx_) return;
-                                       ctx_->etat.Ecriture = static_cast<int16_t>((ctx_->etat.Ecriture + 1) % 4);
+                                       ctx_->etat.Ecriture = static_cast<int16_t>((ctx_->etat.Ecriture + 1) % Ecritures::Nombre);
                                        ChoisirEcriture(*ctx_);
                                    });
     QPushButton* langue = bouton(QStringLiteral("CmdLihg"), QStringLiteral("Tumeli"),
                                  QStringLiteral("Langue en cours (Cliquez ici pour en changer)"), [this] {
                                      if (!ctx_) return;
-                                     static const char* const kCodes[] = {"TU", "FR", "EN", "PH"};
-                                     QString m = QLatin1String(kCodes[(ctx_->etat.Langue + 1) % 4]);
+                                     QString m = CodeLangue((ctx_->etat.Langue + 1) % Langues::Nombre);
                                      ChoisirLangue(*ctx_, m);
                                  });
     for (QPushButton* b : {ecriture, langue}) {

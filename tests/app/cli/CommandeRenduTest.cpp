@@ -1,4 +1,6 @@
+#include "app/cli/Editeur.h"
 #include "support/Fichiers.h"
+#include "transcription/Retranscription.h"
 #include "support/Sortie.h"
 #include "support/ImpressionQt.h"
 
@@ -93,6 +95,55 @@ TEST(CommandeRendu, TooMuchTextEndsWithStatus3) {
     EXPECT_TRUE(lignes[1].startsWith("Elle est ici de ")) << lignes[1].toStdString();
     EXPECT_TRUE(lignes[2].startsWith("Nombre de Lignes Velmor atteint : ")) << lignes[2].toStdString();
     EXPECT_EQ(f.out.trimmed(), dir.filePath("r.png"));
+}
+
+// Typed text (a line end is Enter) and pasted text draw the same pictures: every word before a line
+// end included, in the Velmor, Dorvane and Latin scripts with their markers.
+TEST(CommandeRendu, TypingAndPastingDrawTheSamePictures) {
+    QTemporaryDir dir;
+    const auto rendre = [&](const QString& texte, const QString& nom, bool frappe) {
+        EXPECT_TRUE(EcrireFichier(dir.filePath("t.txt"), texte.toUtf8()));
+        Sortie s;
+        QStringList args = {"render", "-f", dir.filePath("t.txt"), "--ecriture", "velmor", "--langue", "TU", "-o", dir.filePath(nom)};
+        if (frappe) args << "--frappe";
+        EXPECT_EQ(s.Lancer(args, kDonnees), 0) << s.err.toStdString();
+        return QImage(dir.filePath(nom));
+    };
+    const QImage tape = rendre("sol\ntama\nvira\n", "f.png", true);
+    EXPECT_EQ(LignesDeTexte(tape, 10), 3);
+    EXPECT_EQ(tape, rendre("sol\ntama\nvira\n", "c.png", false));
+    QString texte = QStringLiteral("%LIN30 ");
+    for (int i = 0; i < 10; ++i) texte += QStringLiteral("tama vira lum\n%od sol tama vira\n%la one two %ev lum sol\n");
+    EXPECT_EQ(rendre(texte, "f30.png", true), rendre(texte, "c30.png", false));
+}
+
+// Status 3 whenever a word is on no picture: the word whose own line break reached the height
+// limit, pasted or typed as the last word.
+TEST(CommandeRendu, AWordLostAtTheLimitGivesStatus3) {
+    QTemporaryDir dir;
+    const QString texte = Fichier(dir, QStringLiteral("bo ").repeated(1620) + QStringLiteral("bo"), 1);
+    for (const bool frappe : {false, true}) {
+        Sortie s;
+        QStringList args = {"render", "-f", texte, "--ecriture", "velmor", "--langue", "PH", "--taille", "3", "--largeur", "400",
+                            "-o", dir.filePath("x.bmp")};
+        if (frappe) args << "--frappe";
+        EXPECT_EQ(s.Lancer(args, kTables), 3) << frappe << s.err.toStdString();
+    }
+}
+
+// Every word of a text of 1, 15 or 25 screens is drawn, or the render says that some are not.
+TEST(CommandeRendu, EveryWordIsDrawnOrTheRenderSaysSo) {
+    for (const int taille : {1, 3})
+        for (const int ecrans : {1, 15, 25}) {
+            QString erreurs;
+            QTextStream flux(&erreurs);
+            Editeur e({.langue = 0, .taille = taille}, kDonnees, flux);
+            const int lignes = ecrans * (1000 / (38 * taille)) - 2;
+            const bool entier = e.Coller(QStringLiteral("tama vira lum\n").repeated(lignes));
+            const int ecrits = e.ctx().etat.MotsEcrits;
+            EXPECT_EQ(entier, ecrits == 3 * lignes) << taille << " " << ecrans << ": " << ecrits;
+            if (ecrans <= 15) EXPECT_EQ(ecrits, 3 * lignes) << taille << " " << ecrans;
+        }
 }
 
 TEST(CommandeRendu, LatinAndIpaWordsWrapWithinTheWidth) {
