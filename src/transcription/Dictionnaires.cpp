@@ -148,6 +148,7 @@ void Dictionnaire::Charger(QByteArray octets) {
     entrees_.clear();
     recents_.clear();
     cles_ = 0;
+    clesH_ = false;
     if (octets_.size() >= std::numeric_limits<std::int32_t>::max()) octets_.clear();  // offsets are 32-bit
     char* const b = octets_.data();
     const qsizetype n = octets_.size();
@@ -191,6 +192,7 @@ void Dictionnaire::Charger(QByteArray octets) {
         entrees_.push_back({static_cast<std::uint32_t>(debut), static_cast<std::uint32_t>(pv - debut),
                             static_cast<std::uint32_t>(dv), static_cast<std::uint32_t>(fv - dv), numero,
                             MinusculesEtEmpreinte(b + debut, pv - debut, b + n, minuscules)});
+        clesH_ = clesH_ || (pv > debut && b[debut] == 'h');
     }
 
     // The index: twice as many slots as entries keeps the probes short. Slots are fetched a few
@@ -380,7 +382,7 @@ void Dictionnaires::NouvellePasse() {
 #endif
 }
 
-std::optional<QString> Dictionnaires::Chercher(Contexte& ctx, const QString& nom, QStringView cle) {
+std::optional<QString> Dictionnaires::Chercher(Contexte& ctx, const QString& nom, QStringView cle, bool ancienneCleH) {
     if (ctx.dossier != dossierConnus_) {
         connus_.clear();
         dossierConnus_ = ctx.dossier;
@@ -396,7 +398,7 @@ std::optional<QString> Dictionnaires::Chercher(Contexte& ctx, const QString& nom
         f.aVerifier = false;
         f.passe = passe_;
     }
-    if (!f.present) return std::nullopt;
+    if (!f.present || (ancienneCleH && f.dico.ClesH())) return std::nullopt;
     Dictionnaire::Resultat r = f.dico.Chercher(cle);
     // The malformed entries a reading from the top would have passed, each once per loading. A
     // message box may let another lookup run meanwhile: the list is read again at every step.

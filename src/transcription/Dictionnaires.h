@@ -38,6 +38,9 @@ public:
     void Charger(QByteArray octets);
     Resultat Chercher(QStringView cle) const;
     int NombreCles() const { return cles_; }
+    // Some key begins with "h": the file keys an h-word under its own spelling, so that a key
+    // "ph..." in it is a word written so, never an h-word keyed the old way.
+    bool ClesH() const { return clesH_; }
     const std::vector<Defaut>& Defauts() const { return defauts_; }
 
 private:
@@ -49,6 +52,7 @@ private:
     std::vector<std::uint32_t> cases_;  // open addressing: index in entrees_ + 1; 0 empty
     std::uint32_t masque_ = 0;
     int cles_ = 0;
+    bool clesH_ = false;
     std::vector<Defaut> defauts_;
     // The last answers by key, one per slot: prose repeats its common words, and an answer kept
     // here reads nothing of the large index. Emptied with the content.
@@ -90,10 +94,11 @@ public:
     };
 
     // Looks `cle` up in the file `nom` of the program folder, first reading or re-reading the file
-    // when it is new or changed on disk. A missing or unreadable file gives no match. The message
+    // when it is new or changed on disk. `ancienneCleH`: `cle` is an h-word's old key "ph...", which
+    // only a file without h keys answers (ClesH). A missing or unreadable file gives no match. The message
     // "Erreur dans ''<nom>'' : Ligne <entry>" of each malformed entry that a reading from the top
     // passes is shown once per loading of the file.
-    std::optional<QString> Chercher(Contexte& ctx, const QString& nom, QStringView cle);
+    std::optional<QString> Chercher(Contexte& ctx, const QString& nom, QStringView cle, bool ancienneCleH = false);
 
     // Forgets every loaded file.
     void Vider() {

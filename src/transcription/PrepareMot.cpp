@@ -70,14 +70,16 @@ void DecalerApostrophes(QString& w) {
     w = r;
 }
 
-std::optional<QString> Chercher(Contexte& ctx, QStringView k) {
-    if (ctx.etat.ModeSon == 2) return ctx.dictionnaires.Chercher(ctx, kFichierCommun, k);
-    if (ctx.crochets.ConsulterLus)
+// `ancienne`: `k` is an h-word's old key "ph...": only the files keyed the old way answer (the
+// reader's files key h-words under their own spelling).
+std::optional<QString> Chercher(Contexte& ctx, QStringView k, bool ancienne = false) {
+    if (ctx.etat.ModeSon == 2) return ctx.dictionnaires.Chercher(ctx, kFichierCommun, k, ancienne);
+    if (ctx.crochets.ConsulterLus && !ancienne)
         if (auto v = ctx.crochets.ConsulterLus(ctx, k)) return v;
     const QString fichier = FichierLangue(ctx.etat.Langue);
     std::optional<QString> valeur;
-    if (!fichier.isEmpty()) valeur = ctx.dictionnaires.Chercher(ctx, fichier, k);
-    if (!valeur) valeur = ctx.dictionnaires.Chercher(ctx, kFichierCommun, k);
+    if (!fichier.isEmpty()) valeur = ctx.dictionnaires.Chercher(ctx, fichier, k, ancienne);
+    if (!valeur) valeur = ctx.dictionnaires.Chercher(ctx, kFichierCommun, k, ancienne);
     return valeur;
 }
 
@@ -209,14 +211,36 @@ void AppliquerDictionnaires(Contexte& ctx, QString& w, bool h) {
     RepousserEnFin(w, u'-');
     DecalerApostrophes(w);
 
+    // The dictionaries, then the reader of unknown words.
+    auto lire = [&](QStringView k, bool hk) {
+        // ChercherCle asks for an h-word's old key "ph..." right after the word's own "h..."; a
+        // word written "ph..." is never asked for after its "h..." form.
+        QString precedente;
+        auto v = ChercherCle(k, hk, ctx.etat.Langue, [&](QStringView c) {
+            const bool ancienne = c.size() > 2 && c.startsWith(u"ph"_s, Qt::CaseInsensitive) && precedente.size() == c.size() - 1 &&
+                                  EstH(precedente[0]) && c.mid(2).compare(QStringView(precedente).mid(1), Qt::CaseInsensitive) == 0;
+            precedente = c.toString();
+            return Chercher(ctx, c, ancienne);
+        });
+        if (!v && prefixe.isEmpty() && ctx.crochets.LireInconnu && ctx.etat.ModeSon != 2) {
+            const bool propre = hk && k.size() >= 2 && k.startsWith(u"ph", Qt::CaseInsensitive);
+            v = ctx.crochets.LireInconnu(ctx, propre ? QString(u'h') + k.mid(2).toString() : k.toString());
+        }
+        return v;
+    };
     const QStringView k = QStringView(cle).mid(debutCle);
-    auto valeur = ChercherCle(k, h && prefixe.isEmpty(), ctx.etat.Langue,
-                              [&](QStringView c) { return Chercher(ctx, c); });
-    if (!valeur && prefixe.isEmpty() && ctx.crochets.LireInconnu && ctx.etat.ModeSon != 2) {
-        const bool propre = h && k.size() >= 2 && k.startsWith(u"ph", Qt::CaseInsensitive);
-        valeur = ctx.crochets.LireInconnu(ctx, propre ? QString(u'h') + k.mid(2).toString() : k.toString());
+    if (auto valeur = lire(k, h && prefixe.isEmpty())) {
+        w = prefixe + *valeur + queue;
+        return;
     }
-    if (valeur) w = prefixe + *valeur + queue;
+    // Signs the letter run takes in but no word holds (typographic quotes, guillemets, no-break
+    // spaces, braces): the word between them is read, and they stay around its reading.
+    auto signe = [](QChar c) { return !c.isLetter() && c != u'\'' && c != u'`' && c != u'-'; };
+    qsizetype a = 0, b = k.size();
+    while (a < b && signe(k[a])) ++a;
+    while (b > a && signe(k[b - 1])) --b;
+    if (!prefixe.isEmpty() || b == a || (a == 0 && b == k.size())) return;
+    if (auto valeur = lire(k.mid(a, b - a), false)) w = k.left(a).toString() + *valeur + k.mid(b).toString() + queue;
 }
 
 // Nothing in the text that the rules below change, for a phonetic text with no word waiting.

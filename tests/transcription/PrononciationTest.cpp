@@ -175,15 +175,19 @@ TEST(PrepareMot, ApostrophesHyphensWordsHeldBackKeysAndHWords) {
     EXPECT_EQ(d.b.etat().MotsEnAttente, "");
     d.Verifier({{"a*b", "", 3}, {"x", "a'bx", 3}});
     // Keys are taken before apostrophes move. An h-word is looked up under its own spelling, then as
-    // "ph..." (dictionaries written the old way); a ph-word never reaches the h-word's entry.
+    // "ph..." in the dictionaries written the old way (no key with "h"); a ph-word never reaches the
+    // h-word's entry, nor an h-word the ph-word's of a file with h keys.
     BancDico k;
-    k.Ecrire("Fohms_EN.TXT", "hone;ohn\nphone;foon\nphoney;fohni\nphomme;ohm\n");
+    k.Ecrire("Fohms_EN.TXT", "hone;ohn\nphone;foon\nphoney;fohni\nphase;feiz\nphoral;X\n");
+    k.Ecrire("Fohms_NP.TXT", "phomme;ohm\n");
     k.Ecrire("Fohms_FR.TXT", "l'ami;lami\nami;AMI\n");
     k.Ecrire("Fohms_TU.TXT", "ami;omi\n");
     k.Verifier({{"L'ami", "lami"},  // the key is taken before the apostrophe moves
                 {"'ami", "AMI"},    // a leading apostrophe is not part of the key
+                {"\u201Cami\u201D", "\u201CAMI\u201D"}, {"\u00ABami\u00A0\u00BB", "\u00ABAMI\u00A0\u00BB"},  // signs around
                 {"h'ami", "fh'omi", 0}, {"h'oko", "''fhoko", 0}, {"hone", "ohn", 2}, {"Hone", "ohn", 2},
                 {"phone", "foon", 2}, {"homme", "ohm", 2},  // old key
+                {"hase", "phase", 2}, {"phase", "feiz", 2}, {"horal", "phoral", 2},
                 {"hilly,", "philly,", 2},                    // no entry: written "ph..." as before
                 {"phoney", "fohni", 2}, {"hone", "phone", 3},  // phonetic input: only the rewrite
                 {"hone", "hone", 0}});                         // Tumeli keeps its "h"

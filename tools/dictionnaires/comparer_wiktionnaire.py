@@ -27,17 +27,22 @@ MI_OUVERTES = {"eh": "e", "oh": "o", "oe": "eu"}
 
 def variation_libre(s):
     """A reading with what French speakers say either way made one: the mid vowels before the last
-    vowel, a glide or its vowel after a consonant and before a vowel (/tɥe/ or /ty.e/), the schwa
-    (said or dropped in most places)."""
+    vowel, a glide or its vowel after a consonant and before a vowel (/tɥe/ or /ty.e/), the glide
+    heard between /i/ and a vowel (/bi.jo/ or /bi.o/), the schwa (said or dropped in most places),
+    an affricate written as one sound or two (/tʃ/, /t.ʃ/), /b/ before /s/ or /t/ written voiced or
+    as said (/ab.sɑ̃/, /ap.sɑ̃/)."""
+    s = [x for g in s for x in {"tk": ["t", "sh"], "dk": ["d", "zh"]}.get(g, [g])]
     derniere = max([i for i, g in enumerate(s) if g in VOYELLES], default=-1)
     r = []
     for i, g in enumerate(s):
-        if g == "eo":
+        if g == "eo" or (g == "j" and 0 < i < len(s) - 1 and s[i - 1] == "i" and s[i + 1] in VOYELLES):
             continue
         if i < derniere:
             g = MI_OUVERTES.get(g, g)
         devant = i + 1 < len(s) and s[i + 1] in VOYELLES
         apres_consonne = i > 0 and s[i - 1] not in VOYELLES
+        if g == "b" and i + 1 < len(s) and s[i + 1] in ("s", "t"):
+            g = "p"
         if devant and (g == "wk" or (apres_consonne and g in ("w", "j"))):
             g = {"wk": "y", "w": "u", "j": "i"}[g]
         r.append(g)

@@ -1,19 +1,24 @@
-// How much of a running text the pronunciation dictionaries know.
+// How much of a running text the pronunciation dictionaries know, and with --lecteur how much the
+// program reads with the reader of unknown words on, as the editor and the headless commands do.
 //
-//   velmor_couverture --langue FR|EN DATA_DIR TEXT...
+//   velmor_couverture --langue FR|EN [--lecteur] DATA_DIR TEXT...
 //
 // Each text (UTF-8) is cut into words at white space, as the entry window hands them over. A word
 // is counted when its key (the letter run the lookup compares, after the typographic apostrophe
 // becomes "'") holds a letter; it is found when the word preparation's lookup (ChercherCle: the
-// word, an h-word also as "ph...", or its parts) finds it in the language's dictionary or the
-// fallback "Fohms_NP.TXT". Prints the figures per text and in all, then the most frequent words
-// not found.
+// word, an h-word also as "ph..." in a file keyed the old way, or its parts) finds it in the
+// language's dictionary or the fallback "Fohms_NP.TXT", or, with --lecteur, when the reader
+// (espeak-ng) reads it; the reader's spellings go to a temporary folder. Prints the figures per
+// text and in all, then the most frequent words not found: those are drawn from their letters.
+#include "app/LecteurInconnus.h"
+#include "app/cli/ContexteConsole.h"
 #include "base/Texte8Bits.h"
 #include "transcription/Dictionnaires.h"
 #include "transcription/Prononciation.h"
 
-#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QMap>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -42,12 +47,25 @@ QString Cle(QString mot) {
     return cle;
 }
 
+// The key without the signs the letter run takes in at its ends (typographic quotes, guillemets,
+// no-break spaces, braces), which the word preparation reads the word between; empty when there
+// are none.
+QString SansSignes(const QString& cle) {
+    auto signe = [](QChar c) { return !c.isLetter() && c != u'\'' && c != u'`' && c != u'-'; };
+    qsizetype a = 0, b = cle.size();
+    while (a < b && signe(cle[a])) ++a;
+    while (b > a && signe(cle[b - 1])) --b;
+    return a == 0 && b == cle.size() ? QString() : cle.mid(a, b - a);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    QTextStream out(stdout);
+    QTextStream out(stdout), erreurs(stderr);
+    const bool lecteur = args.removeAll(QStringLiteral("--lecteur")) > 0;
     const qsizetype l = args.indexOf(QStringLiteral("--langue"));
     QString langue;
     if (l >= 0 && l + 1 < args.size()) {
@@ -55,7 +73,7 @@ int main(int argc, char** argv) {
         args.remove(l, 2);
     }
     if ((langue != u"FR" && langue != u"EN") || args.size() < 2) {
-        QTextStream(stderr) << "usage: velmor_couverture --langue FR|EN DATA_DIR TEXT...\n";
+        QTextStream(stderr) << "usage: velmor_couverture --langue FR|EN [--lecteur] DATA_DIR TEXT...\n";
         return 2;
     }
     Dictionnaire dico, commun;
@@ -63,6 +81,43 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "velmor_couverture: cannot read the dictionaries of " << args[0] << "\n";
         return 1;
     }
+    // The reader of unknown words, in a context of its own whose folder takes its spellings.
+    QTemporaryDir lus;
+    std::unique_ptr<ContexteConsole> console;
+    if (lecteur) {
+        if (!LecteurInconnusDisponible()) {
+            QTextStream(stderr) << "velmor_couverture: built without espeak-ng\n";
+            return 1;
+        }
+        console = std::make_unique<ContexteConsole>(1, 1, lus.path(), erreurs);
+        BrancherLecteurInconnus(*console->ctx);
+        console->ctx->etat.Langue = langue == u"FR" ? 1 : 2;
+    }
+    QMap<QString, bool> lusMots;
+    // Whether the word preparation finds a key, as the program looks it up: the dictionaries, then
+    // (with --lecteur) the reader.
+    auto Trouve = [&](const QString& cle) {
+        if (cle.isEmpty()) return false;
+        const bool h = cle.startsWith(u'h', Qt::CaseInsensitive);
+        const QString k = h ? QStringLiteral("ph") + cle.mid(1) : cle;
+        // An h-word's old key "ph..." (asked for right after its "h..." form) is answered by a
+        // file without h keys only.
+        QString precedente;
+        const auto valeur = ChercherCle(k, h, langue == u"FR" ? 1 : 2, [&](QStringView c) -> std::optional<QString> {
+            const bool ancienne = c.size() > 2 && c.startsWith(u"ph", Qt::CaseInsensitive) && precedente.size() == c.size() - 1 &&
+                                  precedente.startsWith(u'h', Qt::CaseInsensitive) &&
+                                  c.mid(2).compare(QStringView(precedente).mid(1), Qt::CaseInsensitive) == 0;
+            precedente = c.toString();
+            auto r = ancienne && dico.ClesH() ? Dictionnaire::Resultat{} : dico.Chercher(c);
+            if (!r.trouve && !(ancienne && commun.ClesH())) r = commun.Chercher(c);
+            return r.trouve ? std::optional<QString>(r.valeur) : std::nullopt;
+        });
+        if (valeur || !console) return valeur.has_value();
+        const QString mot = cle.toLower();
+        auto it = lusMots.find(mot);
+        if (it == lusMots.end()) it = lusMots.insert(mot, console->ctx->crochets.LireInconnu(*console->ctx, cle).has_value());
+        return *it;
+    };
     const QRegularExpression lettre(QStringLiteral("\\p{L}"));
     QMap<QString, int> manquants;
     long totalMots = 0, totalTrouves = 0;
@@ -78,14 +133,7 @@ int main(int argc, char** argv) {
             const QString cle = Cle(mot);
             if (!cle.contains(lettre)) continue;
             ++mots;
-            const bool h = cle.startsWith(u'h', Qt::CaseInsensitive);
-            const QString k = h ? QStringLiteral("ph") + cle.mid(1) : cle;
-            const auto valeur = ChercherCle(k, h, langue == u"FR" ? 1 : 2, [&](QStringView c) -> std::optional<QString> {
-                auto r = dico.Chercher(c);
-                if (!r.trouve) r = commun.Chercher(c);
-                return r.trouve ? std::optional<QString>(r.valeur) : std::nullopt;
-            });
-            if (valeur) ++trouves;
+            if (Trouve(cle) || Trouve(SansSignes(cle))) ++trouves;
             else ++manquants[cle.toLower()];
         }
         out << chemin << ": " << trouves << " / " << mots << " words found ("

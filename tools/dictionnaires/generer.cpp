@@ -8,6 +8,7 @@
 // onboard-data counts and of the word lists. Each word is read alone by espeak-ng with "_" between
 // phonemes; every phoneme goes through api.txt, and one the table does not know stops the run.
 #include "app/PhonemesEspeak.h"
+#include "regles.h"
 #include "transcription/OrthographeApi.h"
 
 #include <espeak-ng/speak_lib.h>
@@ -302,7 +303,7 @@ public:
             // stays French.
             const std::string autre = Respeller(mot);
             if (autre != mot) {
-                const Lecture l2 = Transcrire(table_, Ipa(v, autre), true);
+                const Lecture l2 = Transcrire(table_, Ipa(v, autre, mot), true);
                 if (!l2.bascule && l2.inconnu.empty() && !l2.orthographe.empty()) l = l2;
             }
         }
@@ -312,13 +313,18 @@ public:
         lectures_[*cle] = l;
         return l;
     }
-    // espeak-ng's IPA of a word, mended: in French, a "gn" inside the word read /nj/ is /ɲ/; in
-    // English, the vowel the southern British reading gives long in BATH words (/ɑː/ where the
-    // voice has /a/) is taken from that reading, so that bath, dance and half agree.
-    std::string Ipa(const std::string& v, const std::string& mot) {
+    // The word list the rules consult (verbs, the words after a prefix).
+    void FixerListe(const std::unordered_set<std::string>& liste) { liste_ = &liste; }
+
+    // espeak-ng's IPA of a word, mended: the classes of regles.h; in French, a "gn" inside the word
+    // read /nj/ is /ɲ/; in English, the vowel the southern British reading gives long in BATH words
+    // (/ɑː/ where the voice has /a/) is taken from that reading, so that bath, dance and half agree.
+    // `ecrit`: the word as written when `mot` is respelled for espeak-ng; the rules read that.
+    std::string Ipa(const std::string& v, const std::string& mot, const std::string& ecrit = {}) {
         std::string ipa = lecteur_.Ipa(v, mot);
+        const std::string bas = Encoder(EnMinuscules(Decoder(ecrit.empty() ? mot : ecrit)));
         if (v == "fr") {
-            const std::string bas = Encoder(EnMinuscules(Decoder(mot)));
+            ipa = regles::Francais(bas, ipa, [&](const std::string& m) { return liste_ && liste_->count(m) > 0; });
             std::size_t gn = 0;
             for (std::size_t p = 1; (p = bas.find("gn", p)) != std::string::npos; p += 2) ++gn;
             for (std::size_t p = 0; gn > 0 && (p = ipa.find("n_j", p)) != std::string::npos; --gn)
@@ -326,6 +332,7 @@ public:
         } else if (v == "en" && ipa.find("a_") != std::string::npos) {
             ipa = Bath(ipa, lecteur_.Ipa("en-gb-x-rp", mot));
         }
+        if (v == "en") ipa = regles::Anglais(bas, ipa);
         return ipa;
     }
     // `ipa` with each "a" that the other reading has as "ɑː" at the same place, when both readings
@@ -429,6 +436,7 @@ private:
     std::set<std::string> corriges_;
     std::vector<std::string> bascules_;
     std::vector<std::string> inconnus_;
+    const std::unordered_set<std::string>* liste_ = nullptr;
     long rang_ = 0;
 };
 
@@ -589,6 +597,7 @@ int main(int argc, char** argv) {
     // forms, then the names the list does not hold, the elided words and the other forms.
     const Formes formesFr = LireFormes(sources + "/formes_fr.txt");
     Dictionnaire fr("fr", table, lecteur);
+    fr.FixerListe(listeFr);
     std::vector<std::string> ordreFr, flechisFr;
     LireMots(fr, ParFrequence(comptesFr, listeFr, true), formesFr, listeFr, ordreFr, flechisFr);
     const std::size_t motsFr = fr.Taille();
@@ -660,6 +669,7 @@ int main(int argc, char** argv) {
     // Fallback: the capitalised words (names, abbreviations) that both languages' counts know,
     // read in the language where they are relatively more frequent.
     Dictionnaire np("fr", table, lecteur);
+    np.FixerListe(listeFr);
     {
         long totalFr = 0, totalEn = 0;
         for (const auto& [m, c] : comptesFr) totalFr += c;
