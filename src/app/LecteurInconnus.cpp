@@ -17,6 +17,7 @@
 #include "ApiTexte.h"
 #include "app/PhonemesEspeak.h"
 #include "transcription/OrthographeApi.h"
+#include "transcription/ReglesApi.h"
 
 #include <espeak-ng/speak_lib.h>
 #endif
@@ -135,7 +136,16 @@ std::optional<QString> LireInconnu(Contexte& ctx, QStringView cle) {
     if (!l.Demarrer()) return std::nullopt;
     const QString mot = cle.toString().toLower();
     const bool francais = ctx.etat.Langue == Langues::Francais;
-    const orthographe_api::Lecture lu = orthographe_api::Transcrire(l.table, l.Ipa(francais ? "fr" : "en", mot.toUtf8()), francais);
+    // The generator's rules mend the reading; a French rule asks whether a word (a verb's form, the
+    // word after a prefix) is in the French dictionary.
+    const std::string motUtf8 = mot.toStdString();
+    std::string ipa = l.Ipa(francais ? "fr" : "en", mot.toUtf8());
+    ipa = francais ? regles::Francais(motUtf8, ipa,
+                                      [&](const std::string& m) {
+                                          return ctx.dictionnaires.Chercher(ctx, QStringLiteral("Fohms_FR.TXT"), QString::fromStdString(m)).has_value();
+                                      })
+                   : regles::Anglais(motUtf8, ipa);
+    const orthographe_api::Lecture lu = orthographe_api::Transcrire(l.table, ipa, francais);
     if (!lu.inconnu.empty() || lu.orthographe.empty()) return std::nullopt;
     const QString valeur = QString::fromStdString(lu.orthographe);
     if (!l.Ajouter(CheminLus(ctx, ctx.etat.Langue), mot, valeur)) {

@@ -8,7 +8,7 @@
 // onboard-data counts and of the word lists. Each word is read alone by espeak-ng with "_" between
 // phonemes; every phoneme goes through api.txt, and one the table does not know stops the run.
 #include "app/PhonemesEspeak.h"
-#include "regles.h"
+#include "transcription/ReglesApi.h"
 #include "transcription/OrthographeApi.h"
 
 #include <espeak-ng/speak_lib.h>

@@ -1,6 +1,7 @@
 #pragma once
 // Rules that mend espeak-ng's IPA of a word where its letter rules err for a whole class of words,
-// applied by the dictionary generator before the IPA is spelled (api.txt).
+// applied before the IPA is spelled (OrthographeApi). Plain C++: the dictionary generator and the
+// program's reader of unknown words share them.
 
 #include <functional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "regles.h"
+#include "transcription/ReglesApi.h"
 
 #include <algorithm>
 #include <vector>
