@@ -233,14 +233,27 @@ void AppliquerDictionnaires(Contexte& ctx, QString& w, bool h) {
         w = prefixe + *valeur + queue;
         return;
     }
-    // Signs the letter run takes in but no word holds (typographic quotes, guillemets, no-break
-    // spaces, braces): the word between them is read, and they stay around its reading.
+    // Signs the letter run takes in but no word holds (typographic quotes, guillemets, dashes,
+    // no-break spaces, braces): the words between them are read, and the signs stay in place.
     auto signe = [](QChar c) { return !c.isLetter() && c != u'\'' && c != u'`' && c != u'-'; };
-    qsizetype a = 0, b = k.size();
-    while (a < b && signe(k[a])) ++a;
-    while (b > a && signe(k[b - 1])) --b;
-    if (!prefixe.isEmpty() || b == a || (a == 0 && b == k.size())) return;
-    if (auto valeur = lire(k.mid(a, b - a), false)) w = k.left(a).toString() + *valeur + k.mid(b).toString() + queue;
+    if (!prefixe.isEmpty() || std::none_of(k.begin(), k.end(), signe)) return;
+    QString r;
+    bool lu = false;
+    for (qsizetype i = 0; i < k.size();) {
+        const bool s = signe(k[i]);
+        qsizetype j = i;
+        while (j < k.size() && signe(k[j]) == s) ++j;
+        if (s) {
+            r += k.mid(i, j - i);
+        } else if (auto v = lire(k.mid(i, j - i), false)) {
+            r += *v;
+            lu = true;
+        } else {
+            return;
+        }
+        i = j;
+    }
+    if (lu) w = r + queue;
 }
 
 // Nothing in the text that the rules below change, for a phonetic text with no word waiting.

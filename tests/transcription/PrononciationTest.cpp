@@ -185,6 +185,7 @@ TEST(PrepareMot, ApostrophesHyphensWordsHeldBackKeysAndHWords) {
     k.Verifier({{"L'ami", "lami"},  // the key is taken before the apostrophe moves
                 {"'ami", "AMI"},    // a leading apostrophe is not part of the key
                 {"\u201Cami\u201D", "\u201CAMI\u201D"}, {"\u00ABami\u00A0\u00BB", "\u00ABAMI\u00A0\u00BB"},  // signs around
+                {"ami\u2014ami", "AMI\u2014AMI"}, {"ami\u2014zut", "ami\u2014zut"},
                 {"h'ami", "fh'omi", 0}, {"h'oko", "''fhoko", 0}, {"hone", "ohn", 2}, {"Hone", "ohn", 2},
                 {"phone", "foon", 2}, {"homme", "ohm", 2},  // old key
                 {"hase", "phase", 2}, {"phase", "feiz", 2}, {"horal", "phoral", 2},

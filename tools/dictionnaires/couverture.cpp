@@ -47,15 +47,24 @@ QString Cle(QString mot) {
     return cle;
 }
 
-// The key without the signs the letter run takes in at its ends (typographic quotes, guillemets,
-// no-break spaces, braces), which the word preparation reads the word between; empty when there
-// are none.
-QString SansSignes(const QString& cle) {
-    auto signe = [](QChar c) { return !c.isLetter() && c != u'\'' && c != u'`' && c != u'-'; };
-    qsizetype a = 0, b = cle.size();
-    while (a < b && signe(cle[a])) ++a;
-    while (b > a && signe(cle[b - 1])) --b;
-    return a == 0 && b == cle.size() ? QString() : cle.mid(a, b - a);
+// The words of a key between the signs the letter run takes in (typographic quotes, guillemets,
+// dashes, no-break spaces, braces), which the word preparation reads one by one; none when the key
+// holds no sign.
+QStringList EntreSignes(const QString& cle) {
+    QStringList r;
+    QString mot;
+    bool signes = false;
+    for (QChar c : cle) {
+        if (c.isLetter() || c == u'\'' || c == u'`' || c == u'-') {
+            mot += c;
+            continue;
+        }
+        signes = true;
+        if (!mot.isEmpty()) r << mot;
+        mot.clear();
+    }
+    if (!mot.isEmpty()) r << mot;
+    return signes ? r : QStringList();
 }
 
 }  // namespace
@@ -133,7 +142,8 @@ int main(int argc, char** argv) {
             const QString cle = Cle(mot);
             if (!cle.contains(lettre)) continue;
             ++mots;
-            if (Trouve(cle) || Trouve(SansSignes(cle))) ++trouves;
+            const QStringList parties = EntreSignes(cle);
+            if (Trouve(cle) || (!parties.isEmpty() && std::all_of(parties.begin(), parties.end(), Trouve))) ++trouves;
             else ++manquants[cle.toLower()];
         }
         out << chemin << ": " << trouves << " / " << mots << " words found ("
