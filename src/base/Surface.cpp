@@ -6,7 +6,6 @@
 #include "base/ImageGrande.h"
 
 #include <QFontMetrics>
-#include <atomic>
 #include <cmath>
 #include <cstdlib>
 
@@ -46,73 +45,16 @@ Qt::BrushStyle MotifQt(int style) {
 }  // namespace
 
 Surface::Surface(int largeur, int hauteur, Couleur fond)
-    : image_(NouvelleImage(largeur, hauteur)), couleurFond_(fond) {
-    static std::atomic<std::uint64_t> surfaces{0};
-    identite_ = ++surfaces;
+    : image_(NouvelleImage(largeur, hauteur)), couleurFond_(fond), encre_(image_.height()) {
     image_.fill(VersRgb(fond));
     largeur_ = image_.width();
     hauteur_ = image_.height();
     police_.setStyleStrategy(QFont::NoAntialias);
-    ToucherTout();
-    Vierge(0);
-}
-
-void Surface::ToucherTout() {
-    ++version_;
-    bandes_.assign(static_cast<size_t>((hauteur_ + HauteurBande - 1) / HauteurBande), version_);
-    droites_.assign(static_cast<size_t>(hauteur_), std::numeric_limits<int>::max());
-}
-
-void Surface::Vierge(int depuis) {
-    std::fill(droites_.begin() + qBound(0, depuis, hauteur_), droites_.end(), -1);
-}
-
-void Surface::Toucher(int y1, int y2, int droite) {
-    if (y1 > y2) std::swap(y1, y2);
-    const int n = static_cast<int>(bandes_.size());
-    const int a = qMax(0, y1 / HauteurBande), b = qMin(n - 1, y2 < 0 ? -1 : y2 / HauteurBande);
-    if (a > b) return;
-    ++version_;
-    for (int i = a; i <= b; ++i) bandes_[static_cast<size_t>(i)] = version_;
-    if (droite >= 0)
-        for (int y = qMax(0, y1), fin = qMin(hauteur_ - 1, y2); y <= fin; ++y)
-            droites_[static_cast<size_t>(y)] = qMax(droites_[static_cast<size_t>(y)], droite);
 }
 
 // The pen reaches no pixel farther than half its width from the segment, rounded caps included;
 // two more pixels cover the rasterisation.
 int Surface::DemiPlume() const { return largeurTrait_ / 2 + 2; }
-
-void Surface::ToucherTrait(int a, int b, int c, int d) {
-    const int h = DemiPlume();
-    if (b > d) std::swap(a, c), std::swap(b, d);
-    Toucher(b - h, d + h, -1);
-    for (int y = qMax(0, b - h), fin = qMin(hauteur_ - 1, d + h); y <= fin; ++y) {
-        int x = qMax(a, c);
-        if (b != d) {
-            // Along the rows y - h to y + h the segment's column is linear: largest at one end.
-            const auto colonne = [&](int yy) { return a + static_cast<double>(c - a) * (yy - b) / (d - b); };
-            x = static_cast<int>(std::ceil(qMax(colonne(qMax(b, y - h)), colonne(qMin(d, y + h)))));
-        }
-        droites_[static_cast<size_t>(y)] = qMax(droites_[static_cast<size_t>(y)], x + h);
-    }
-}
-
-void Surface::ToucherDisque(int cx, int cy, int r) {
-    const int R = r + DemiPlume();
-    Toucher(cy - R, cy + R, -1);
-    for (int y = qMax(0, cy - R), fin = qMin(hauteur_ - 1, cy + R); y <= fin; ++y) {
-        const double dy = y - cy;
-        const int x = cx + static_cast<int>(std::ceil(std::sqrt(qMax(0.0, double(R) * R - dy * dy)))) + 1;
-        droites_[static_cast<size_t>(y)] = qMax(droites_[static_cast<size_t>(y)], x);
-    }
-}
-
-int Surface::DroiteEncre(int haut, int bas) const {
-    int d = -1;
-    for (int y = qMax(0, haut), fin = qMin(hauteur_ - 1, bas); y <= fin; ++y) d = qMax(d, droites_[static_cast<size_t>(y)]);
-    return d;
-}
 
 Surface::~Surface() { FinirPeinture(); }
 
@@ -163,8 +105,8 @@ void Surface::Effacer() {
     FinirPeinture();
     image_.fill(VersRgb(couleurFond_));
     texteX_ = texteY_ = 0;
-    ToucherTout();
-    Vierge(0);
+    encre_.Tout(hauteur_);
+    encre_.Vierge(0);
     traces_.Vider();
 }
 
@@ -176,8 +118,8 @@ QImage Surface::Echanger(QImage feuille, ListeTraces* traces) {
     }
     std::swap(feuille, image_);
     texteX_ = texteY_ = 0;
-    ToucherTout();
-    Vierge(0);
+    encre_.Tout(hauteur_);
+    encre_.Vierge(0);
     if (traces) *traces = std::move(traces_);
     traces_.Vider();
     return feuille;
@@ -192,12 +134,11 @@ bool Surface::LigneRapide(int x1, int y1, int x2, int y2) {
     const qsizetype pas = image_.bytesPerLine();
     const QRgb couleur = VersRgb(couleurTrait_);
     const bool inverse = modeDessin_ == ModeInverse;
-    Toucher(y1, y2, -1);  // the bands; each row's bound follows the pixels set, the scans read less
-    int* droites = droites_.data();
+    encre_.Rangees(y1, y2, -1);  // the bands; each row's bound follows the pixels set, the scans read less
     BalayerLigne(x1, y1, x2, y2, [&](int x, int y) {
         QRgb* px = reinterpret_cast<QRgb*>(bits + y * pas) + x;
         *px = inverse ? (0xFF000000u | ~*px) : couleur;
-        droites[y] = qMax(droites[y], x);
+        encre_.Pixel(x, y);
     });
     return true;
 }
@@ -216,7 +157,7 @@ void Surface::Ligne(double x1, double y1, double x2, double y2) {
     if (qMax(a, c) < -marge || qMax(b, d) < -marge || qMin(a, c) > image_.width() + marge ||
         qMin(b, d) > image_.height() + marge)
         return;
-    ToucherTrait(a, b, c, d);
+    encre_.Trait(a, b, c, d, DemiPlume());
     traces_.Ajouter(t);
     PreparerPeintre(false);
     if (a == c && b == d)
@@ -230,7 +171,7 @@ void Surface::Point(double x, double y) { Point(x, y, couleurTrait_); }
 void Surface::Point(double x, double y, Couleur c) {
     const int px = Pixel(x), py = Pixel(y);
     if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return;
-    Toucher(py, py, px);
+    encre_.Rangees(py, py, px);
     Trace t = Modele(Trace::Point, false);
     t.trait = c, t.x1 = px, t.y1 = py;
     traces_.Ajouter(t);
@@ -242,7 +183,7 @@ void Surface::Boite(double x1, double y1, double x2, double y2) {
     PreparerPeintre(true);
     const int a = Pixel(qMin(x1, x2)), b = Pixel(qMin(y1, y2));
     const int c = Pixel(qMax(x1, x2)), d = Pixel(qMax(y1, y2));
-    Toucher(b - largeurTrait_ - 1, d + largeurTrait_ + 1, c + largeurTrait_ + 1);
+    encre_.Rangees(b - largeurTrait_ - 1, d + largeurTrait_ + 1, c + largeurTrait_ + 1);
     Trace t = Modele(Trace::Boite, true);
     t.x1 = a, t.y1 = b, t.x2 = c, t.y2 = d;
     traces_.Ajouter(t);
@@ -252,7 +193,7 @@ void Surface::Boite(double x1, double y1, double x2, double y2) {
 void Surface::Cercle(double cx, double cy, double rayon) {
     PreparerPeintre(true);
     const int r = Pixel(std::fabs(rayon));
-    ToucherDisque(Pixel(cx), Pixel(cy), r);
+    encre_.Disque(Pixel(cx), Pixel(cy), r, DemiPlume());
     Trace t = Modele(Trace::Cercle, true);
     t.x1 = Pixel(cx), t.y1 = Pixel(cy), t.x2 = r;
     traces_.Ajouter(t);
@@ -271,7 +212,7 @@ void Surface::ImprimerTexte(const QString& texte) {
     p.setFont(police_);
     const QFontMetrics m(police_);
     const int droite = Pixel(texteX_) + qMax(m.horizontalAdvance(texte), m.boundingRect(texte).right()) + m.height();
-    Toucher(Pixel(texteY_) - m.height(), Pixel(texteY_) + 2 * m.height(), droite);
+    encre_.Rangees(Pixel(texteY_) - m.height(), Pixel(texteY_) + 2 * m.height(), droite);
     p.drawText(QPointF(Pixel(texteX_), Pixel(texteY_) + m.ascent()), texte);
     if (!texte.trimmed().isEmpty()) {
         Trace t = Modele(Trace::Texte, false);
@@ -304,10 +245,7 @@ void Surface::Redimensionner(int largeur, int hauteur) {
     largeur_ = image_.width();
     hauteur_ = image_.height();
     // The rows kept keep their bounds (the new columns hold the background); new rows are blank.
-    std::vector<int> droites = std::move(droites_);
-    ToucherTout();
-    std::copy_n(droites.begin(), h, droites_.begin());
-    Vierge(h);
+    encre_.Redimensionner(hauteur_);
 }
 
 bool Surface::ChargerBmp(const QString& fichier) {
@@ -328,7 +266,7 @@ bool Surface::Enregistrer(const QString& fichier) const {
 }
 
 void Surface::Coller(const QImage& image, double x, double y) {
-    Toucher(Pixel(y) - 1, Pixel(y) + image.height() + 1, Pixel(x) + image.width());
+    encre_.Rangees(Pixel(y) - 1, Pixel(y) + image.height() + 1, Pixel(x) + image.width());
     PreparerPeintre(false);
     Peintre().setCompositionMode(QPainter::CompositionMode_SourceOver);
     Peintre().drawImage(QPoint(Pixel(x), Pixel(y)), image);
@@ -343,7 +281,7 @@ void Surface::RemplacerImage(const QImage& image) {
     image_ = image.convertToFormat(QImage::Format_RGB32);
     largeur_ = image_.width();
     hauteur_ = image_.height();
-    ToucherTout();
+    encre_.Tout(hauteur_);
     // The picture taken becomes one embedded picture of the list.
     traces_.Vider();
     traces_.AjouterImage(Trace{}, image_);
@@ -351,5 +289,5 @@ void Surface::RemplacerImage(const QImage& image) {
 
 QImage Surface::Image() const {
     FinirPeinture();
-    return image_;
+    return image_.copy();
 }

@@ -10,15 +10,13 @@
 
 #include "base/EtatProgramme.h"
 #include "base/ListeTraces.h"
+#include "base/SuiviEncre.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QString>
-#include <cstdint>
-#include <limits>
 #include <memory>
-#include <vector>
 
 class Surface {
 public:
@@ -51,8 +49,8 @@ public:
     void FixerCouleurFond(Couleur c);
     void Effacer();
     // Effacer without filling: `feuille`, a picture of the same size already of the background
-    // colour all over, takes the place of the picture, which is given back with what was drawn.
-    // A sheet of another size or format is filled here instead.
+    // colour all over, takes the place of the picture, which is given back with what was drawn
+    // (moved into `traces` when given). A sheet of another size or format is filled here instead.
     QImage Echanger(QImage feuille, ListeTraces* traces = nullptr);
 
     // Figures, in the foreground colour and current line width, style and draw mode.
@@ -98,40 +96,25 @@ public:
     bool Enregistrer(const QString& fichier) const;
     void Coller(const QImage& image, double x, double y);
     void RemplacerImage(const QImage& image);  // takes the picture whole, size included
-    QImage Image() const;                      // a copy of the picture
-    const QImage& Vue() const { return image_; }  // the picture itself, for showing it
+    // A copy of the picture of its own: drawing on goes on without touching it.
+    QImage Image() const;
+    // The picture itself, to read in place (show, scan, code); copy it with Image() to keep it.
+    const QImage& Vue() const { return image_; }
 
     // What was drawn, kept in step with the pixels (see ListeTraces).
     const ListeTraces& Traces() const { return traces_; }
     ListeTraces& Traces() { return traces_; }
 
-    // Change tracking for copies kept by bands of rows: each change numbers the bands it may touch.
-    // A band whose number is not above the `Version()` read at a copy is unchanged since.
-    static constexpr int HauteurBande = 64;
-    std::uint64_t Identite() const { return identite_; }  // distinct for every surface made
-    std::uint64_t Version() const { return version_; }
-    std::uint64_t VersionBande(int bande) const {
-        return bande >= 0 && static_cast<size_t>(bande) < bandes_.size() ? bandes_[static_cast<size_t>(bande)] : version_;
-    }
-    // The last column, over rows haut to bas, that may hold a colour other than the background;
-    // every column right of it does hold the background. -1 when those rows are all background.
-    int DroiteEncre(int haut, int bas) const;
-    int DroiteEncre(int y) const { return droites_[static_cast<size_t>(y)]; }  // 0 <= y < Hauteur()
+    // Where the drawing may have left ink, and which bands of rows changed since a copy.
+    const SuiviEncre& Encre() const { return encre_; }
 
 private:
     QPainter& Peintre() const;
     void FinirPeinture() const;
     void PreparerPeintre(bool remplir) const;
     bool LigneRapide(int x1, int y1, int x2, int y2);
-    // Rows y1 to y2 may change, none of them right of column `droite`.
-    void Toucher(int y1, int y2, int droite = std::numeric_limits<int>::max());
-    void ToucherTout();
-    // The rows a pen stroke from (a, b) to (c, d), or a circle of radius r and its fill, may change,
-    // each row's bound following the figure.
-    void ToucherTrait(int a, int b, int c, int d);
-    void ToucherDisque(int cx, int cy, int r);
+    // How far from its path the pen may reach.
     int DemiPlume() const;
-    void Vierge(int depuis);  // rows from `depuis` on hold the background alone
     Trace Modele(Trace::Sorte sorte, bool remplir) const {
         return {sorte, static_cast<std::uint8_t>(styleTrait_), static_cast<std::uint8_t>(remplir ? styleRemplissage_ : 1),
                 modeDessin_ == ModeInverse, largeurTrait_, couleurTrait_, couleurRemplissage_};
@@ -160,9 +143,6 @@ private:
     double texteX_ = 0, texteY_ = 0;
     QFont police_;
     bool persistant_ = true;
-    std::uint64_t identite_;
-    std::uint64_t version_ = 1;
-    std::vector<std::uint64_t> bandes_;
-    std::vector<int> droites_;  // per row, the bound DroiteEncre reads
+    SuiviEncre encre_;
     ListeTraces traces_;
 };

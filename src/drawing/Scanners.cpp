@@ -102,7 +102,7 @@ namespace {
 // Row y's last ink in [meilleure + 1, min(x0, its bound)], or meilleure. The bounds of thin
 // strokes are exact and those of wide ones a few pixels out: the first pixels are read one by one.
 int MieuxDansRang(const Surface& s, int y, int x0, int meilleure, QRgb f) {
-    int x = qMin(s.DroiteEncre(y), x0);
+    int x = qMin(s.Encre().Droite(y), x0);
     if (x <= meilleure) return meilleure;
     const QRgb* ligne = s.LigneBrute(y);
     for (const int fin = qMax(meilleure + 1, x - 7); x >= fin; --x)
@@ -125,9 +125,9 @@ int ColonneEncreeConnue(const Surface& s, int x0, int haut, int bas, unsigned fo
     // without reading any other row.
     int premiere = haut;
     for (int y = haut + 1; y <= bas; ++y)
-        if (s.DroiteEncre(y) > s.DroiteEncre(premiere)) premiere = y;
+        if (s.Encre().Droite(y) > s.Encre().Droite(premiere)) premiere = y;
     int meilleure = MieuxDansRang(s, premiere, x0, -1, Surface::VersRgb(fond));
-    if (meilleure == qMin(s.DroiteEncre(premiere), x0)) return meilleure;
+    if (meilleure == qMin(s.Encre().Droite(premiere), x0)) return meilleure;
     for (int y = haut; y <= bas; ++y) meilleure = MieuxDansRang(s, y, x0, meilleure, Surface::VersRgb(fond));
     return meilleure;
 }

@@ -228,7 +228,7 @@ QStringList GlyphesIdentiques(Contexte& ctx, int* nombre) {
             at.surface.Effacer();
             if (!DessinerGlypheTable(at.ctx, r.lettre, forme, r.couche, 20, 30)) continue;
             ++total;
-            const QImage image = at.surface.Image();
+            const QImage& image = at.surface.Vue();
             const QByteArray cle(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
             if (!vus.contains(cle)) ordre << cle;
             vus[cle] << SyllabeDeForme(r.lettre, forme, r.couche);

@@ -271,26 +271,21 @@ bool MagasinImages::RangerLibre(int place, const Surface& surface, QPointF posit
     const QImage& image = surface.Vue();
     if (place < 0 || place >= Places() || image.isNull()) return false;
     std::vector<bool> intactes;
-    if (partage_ && source_ == surface.Identite() && dernier_ && !reference_.isNull()) {
-        static_assert(Surface::HauteurBande == CoteTuile);
+    const SuiviEncre& encre = surface.Encre();
+    if (partage_ && source_ == encre.Identite() && dernier_ && !reference_.isNull()) {
+        static_assert(SuiviEncre::HauteurBande == CoteTuile);
         intactes.resize(static_cast<size_t>((image.height() + CoteTuile - 1) / CoteTuile));
         for (size_t l = 0; l < intactes.size(); ++l)
-            intactes[l] = surface.VersionBande(static_cast<int>(l)) <= versionSource_;
+            intactes[l] = encre.VersionBande(static_cast<int>(l)) <= versionSource_;
     }
     // A store that does not share reads each row only up to its bound.
-    const std::vector<int> droites = partage_ ? std::vector<int>() : Droites(surface);
+    const std::vector<int> droites = partage_ ? std::vector<int>() : encre.Droites();
     places_[static_cast<size_t>(place)] = Decouper(image, position, intactes.empty() ? nullptr : &intactes,
                                                    surface.FondRgb(), droites.empty() ? nullptr : &droites);
     traces_[static_cast<size_t>(place)] = std::make_shared<const ListeTraces>(surface.Traces());
-    source_ = partage_ ? surface.Identite() : 0;
-    versionSource_ = surface.Version();
+    source_ = partage_ ? encre.Identite() : 0;
+    versionSource_ = encre.Version();
     return true;
-}
-
-std::vector<int> MagasinImages::Droites(const Surface& surface) {
-    std::vector<int> droites(static_cast<size_t>(surface.Hauteur()));
-    for (int y = 0; y < surface.Hauteur(); ++y) droites[static_cast<size_t>(y)] = surface.DroiteEncre(y);
-    return droites;
 }
 
 bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF position) {
@@ -306,7 +301,7 @@ bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF positio
         return rangee;
     }
     // The rows drawn on: only they need reading and clearing to make the picture a sheet again.
-    std::vector<int> droites = Droites(surface);
+    std::vector<int> droites = surface.Encre().Droites();
     QImage feuille = std::move(feuilles_.back());
     feuilles_.pop_back();
     auto traces = std::make_shared<ListeTraces>();

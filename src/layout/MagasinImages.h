@@ -74,11 +74,9 @@ private:
         std::shared_ptr<const Cliche> attente;  // the place's picture until it is coded
         QRgb fond;
         QSize taille;
-        std::vector<int> droites;  // per row, the last column drawn on (Surface::DroiteEncre)
+        std::vector<int> droites;  // per row, the last column drawn on (SuiviEncre::Droite)
     };
     bool RangerLibre(int place, const Surface& surface, QPointF position);
-    // Per row, the last column the surface may have drawn on (Surface::DroiteEncre).
-    static std::vector<int> Droites(const Surface& surface);
     bool OccupeeLibre(int place) const;
     void PreparerFeuilleLibre(const Surface& surface);
     bool FeuillePrete(const Surface& surface) const;
@@ -87,7 +85,7 @@ private:
     void Ouvrier();
 
     // `intactes`: per band of tiles, true when it is known equal to the last stored picture.
-    // `droites`: per row, the last column that may differ from `fondUni` (Surface::DroiteEncre);
+    // `droites`: per row, the last column that may differ from `fondUni` (SuiviEncre::Droite);
     // bands of rows without one are plain.
     std::shared_ptr<const Cliche> Decouper(const QImage& image, QPointF position, const std::vector<bool>* intactes,
                                            QRgb fondUni = 0, const std::vector<int>* droites = nullptr);

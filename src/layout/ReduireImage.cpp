@@ -28,7 +28,6 @@ QSize TailleReduite(const Surface& surface, unsigned fond, int marge) {
 
 QSize ReduireImage(Contexte& ctx) {
     ctx.fenetre.Information(QStringLiteral("Je vais réduire l'image à son minimum, cliquer sur OK pour que je commence..."));
-    (void)ctx.surface.Image();  // finishes any drawing under way
     const QSize t = TailleReduite(ctx.surface, ctx.surface.CouleurFond(), kMargeReduite);
     ctx.surface.Redimensionner(t.width(), t.height());
     ctx.fenetre.Information(QStringLiteral("Réduction terminée.") + QChar(13) + QStringLiteral("Taille en Pixels : C=") +

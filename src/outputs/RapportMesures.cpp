@@ -170,7 +170,7 @@ bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage
         const QString& s = syllabes[i];
         ctx.fenetre.Progression(static_cast<int>(i), static_cast<int>(syllabes.size()));
         if (e.YLigne > BasFeuille(ctx) || e.LimiteAtteinte) {
-            if (feuille) feuille(ctx.surface.Image());
+            if (feuille) feuille(ctx.surface.Vue());
             NouvelleFeuille(ctx);
         }
         // The line and its descenders lie on the surface, whatever the window's height.
@@ -193,7 +193,7 @@ bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage
         e.SautPermis = true;
         NouvelleLigne(ctx);
     }
-    if (feuille) feuille(ctx.surface.Image());
+    if (feuille) feuille(ctx.surface.Vue());
     const bool ecrit = ouvert && fichier.error() == QFileDevice::NoError;
     fichier.close();
     ctx.fenetre.Progression(0, 0);

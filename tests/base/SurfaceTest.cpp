@@ -191,13 +191,13 @@ TEST(Surface, ColumnsRightOfTheInkBoundAreBackground) {
         default: if (n(0, 8) == 0) s.Effacer(); break;
         }
         for (int y = 0; y < s.Hauteur(); ++y) {
-            const int d = s.DroiteEncre(y, y);
+            const int d = s.Encre().Droite(y, y);
             for (int x = qMax(0, d + 1); x < s.Largeur(); ++x)
                 ASSERT_EQ(s.LigneBrute(y)[x], s.FondRgb()) << "step " << pas << " row " << y << " column " << x;
         }
     }
     s.Effacer();
-    EXPECT_EQ(s.DroiteEncre(0, s.Hauteur() - 1), -1);
+    EXPECT_EQ(s.Encre().Droite(0, s.Hauteur() - 1), -1);
 }
 
 }  // namespace

@@ -171,7 +171,7 @@ TEST(MagasinImages, PicturesTakenAwayAtAClearingComeBackExact) {
         if (i % 4 == 0) m.Attendre();  // a sheet ready: the next picture is taken away uncoded
         temoin.Effacer();
         EXPECT_EQ(s.Image(), temoin.Image()) << i;
-        EXPECT_TRUE(s.Traces().Vide() && s.DroiteEncre(0, 199) == -1) << i << ": DroiteEncre=" << s.DroiteEncre(0, 199);
+        EXPECT_TRUE(s.Traces().Vide() && s.Encre().Droite(0, 199) == -1) << i << ": DroiteEncre=" << s.Encre().Droite(0, 199);
         EXPECT_EQ(m.Image(i), attendues.back()) << i;  // coded or not yet
     }
     ASSERT_TRUE(m.RangerEtEffacer(3, s, {}));  // a blank screen over a stored one

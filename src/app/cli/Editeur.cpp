@@ -68,7 +68,7 @@ bool SurfaceEncree(const Surface& s) {
     const QRgb fond = s.FondRgb();
     for (int y = 0; y < s.Hauteur(); ++y) {
         const QRgb* ligne = s.LigneBrute(y);
-        for (int x = 0, fin = qMin(s.DroiteEncre(y), s.Largeur() - 1); x <= fin; ++x)
+        for (int x = 0, fin = qMin(s.Encre().Droite(y), s.Largeur() - 1); x <= fin; ++x)
             if (ligne[x] != fond) return true;
     }
     return false;

@@ -67,7 +67,7 @@ void FenetrePrincipale::AfficherChemin() {
 void FenetrePrincipale::MarquerEnregistree() { reference_ = surface_.Image(); }
 
 bool FenetrePrincipale::ImageModifiee() const {
-    return !MemeDessin(reference_, surface_.Image(), surface_.FondRgb());
+    return !MemeDessin(reference_, surface_.Vue(), surface_.FondRgb());
 }
 
 bool FenetrePrincipale::Ouvrir(const QString& fichier) {
