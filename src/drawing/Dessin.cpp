@@ -35,8 +35,10 @@ void Tige(Contexte& ctx, double x, double y, int sens) {
 
 }  // namespace
 
-// Path commands. Letters are read case-insensitively; an argument character stands for its code
-// - 48 ("0".."9", ":" 10, ";" 11, "<" 12 ... "/" -1, "." -2); a step L is argument × Taille.
+// Path commands. Letters are read case-insensitively; every letter is followed by one argument
+// character, read even where it is ignored (shown "(n)"), and T, P and B by a second one; an
+// argument character stands for its code - 48 ("0".."9", ":" 10, ";" 11, "<" 12 ... "/" -1, "." -2);
+// a step L is argument × Taille. A path ending before a letter's arguments is an error.
 //
 //   letter  arguments  effect                                              pen after
 //   R       n          line right                                          (x + L, y)
@@ -51,9 +53,9 @@ void Tige(Contexte& ctx, double x, double y, int sens) {
 //   P       a b        jump to origin + (a, b)·Taille and set that pixel   that point
 //   B       a b        as P, and erase that dot at the start of next pass  that point
 //   C       n          circle of radius L centred on the pen               (x + 2L, y)
-//   S       -          stem down to the stroke below if nearer than 4·T    unchanged
-//   N       -          stem up to the stroke above if nearer than 4·T      unchanged
-//   other   -          nothing                                             unchanged
+//   S       (n)        stem down to the stroke below if nearer than 4·T    unchanged
+//   N       (n)        stem up to the stroke above if nearer than 4·T      unchanged
+//   other   (n)        nothing                                             unchanged
 bool Dessin(Contexte& ctx, const QString& chemin, double& x, double& y, int premier, Couleur couleur,
             const QString& code) {
     EtatProgramme& e = ctx.etat;

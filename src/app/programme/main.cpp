@@ -91,9 +91,12 @@ int main(int argc, char* argv[]) {
     QStringList args = app.arguments().mid(1);
     const QString dossier = DossierProgramme(args);
     Surface surface(640, 400);  // grows to the window once it is shown
-    FenetrePrincipale fenetre(surface);
     HorlogeReelle horloge;
-    auto ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier);
+    // Made after the window it names but taken apart after it: the windows point at it until
+    // their last slot has run.
+    std::unique_ptr<ContexteProgramme> ctx;
+    FenetrePrincipale fenetre(surface);
+    ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier);
     BrancherLecteurInconnus(*ctx);
     Main(*ctx);
     fenetre.Relier(*ctx);
