@@ -1,6 +1,9 @@
 #include "base/Texte8Bits.h"
 
 #include <QFile>
+#include <charconv>
+#include <limits>
+#include <string>
 
 namespace {
 
@@ -54,13 +57,21 @@ double Val(const QString& texte) {
     while (i < n && (texte[i] == u' ' || texte[i] == u'\t')) ++i;
     bool negatif = false;
     if (i < n && (texte[i] == u'-' || texte[i] == u'+')) negatif = texte[i++] == u'-';
-    double v = 0;
-    while (i < n && texte[i] >= u'0' && texte[i] <= u'9') v = v * 10 + (texte[i++].unicode() - u'0');
-    if (i < n && texte[i] == u'.') {
-        double echelle = 0.1;
-        for (++i; i < n && texte[i] >= u'0' && texte[i] <= u'9'; ++i, echelle /= 10)
-            v += (texte[i].unicode() - u'0') * echelle;
+    // The digits and one point that follow, handed on as they are: no exponent, no second sign.
+    std::string nombre;
+    for (bool point = false; i < n; ++i) {
+        const char16_t c = texte[i].unicode();
+        if (c == u'.' && !point)
+            point = true;
+        else if (c < u'0' || c > u'9')
+            break;
+        nombre += static_cast<char>(c);
     }
+    double v = 0;
+    if (std::from_chars(nombre.data(), nombre.data() + nombre.size(), v, std::chars_format::fixed).ec ==
+        std::errc::result_out_of_range)
+        // Past the doubles: infinite when the whole part is, else too small to tell from 0.
+        v = nombre.find_first_not_of("0.") < nombre.find('.') ? std::numeric_limits<double>::infinity() : 0.0;
     return negatif ? -v : v;
 }
 
