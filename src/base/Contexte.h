@@ -46,6 +46,16 @@ struct Crochets {
     std::optional<QString> (*LireInconnu)(Contexte&, QStringView) = nullptr;
 };
 
+// Where full screens go instead of the screen store when a long text is written out (a render, an
+// export): each screen is handed over as soon as it is full, and nothing of it is kept here.
+class RecepteurEcrans {
+public:
+    virtual ~RecepteurEcrans() = default;
+    // Full screen `numero` (from 1) is on `surface`: take its picture and what was drawn, and leave
+    // the surface cleared.
+    virtual void Prendre(Surface& surface, int numero) = 0;
+};
+
 // The parts of a context that belong to the upper folders.
 struct PartiesContexte {
     Tables& tables;
@@ -74,6 +84,11 @@ struct Contexte {
     MagasinImages& ecrans;              // the stored screens, 0 to 20
     MagasinImages& pages;               // the ring of recallable pages, 0 to PagesRappelables
     Crochets crochets;
+
+    // When set, full screens go there instead of `ecrans`, and a paste may fill `ecransMaxi`
+    // screens (0: any number) instead of the store's 20.
+    RecepteurEcrans* recepteurEcrans = nullptr;
+    int ecransMaxi = 20;
 
     std::vector<AppelDessin>* journalDessin = nullptr;  // when set, every Dessin call is recorded
 

@@ -8,7 +8,33 @@
 #include <QIODevice>
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QSaveFile;
+
+// A file being written piece by piece (a document page after page): Valider puts it in place once
+// everything was written; a file dropped without it, or abandoned, leaves the previous one whole.
+class FichierSur {
+public:
+    explicit FichierSur(const QString& fichier);
+    ~FichierSur();
+    FichierSur(const FichierSur&) = delete;
+    FichierSur& operator=(const FichierSur&) = delete;
+
+    bool Ouvert() const;
+    QIODevice& Appareil();
+    bool Valider();    // false when any write failed or the file cannot replace the previous one
+    void Abandonner();
+
+private:
+    std::unique_ptr<QSaveFile> f_;
+    bool ouvert_ = false;
+};
 
 // `ecrire` writes the content to the device; returning false abandons the write.
 bool EcrireFichierSur(const QString& fichier, const std::function<bool(QIODevice&)>& ecrire);
 bool EcrireFichierSur(const QString& fichier, const QByteArray& contenu);
+
+// Gives a written file another name, replacing a file of that name at once; false (both files as
+// they were) when it cannot.
+bool RenommerFichierSur(const QString& ancien, const QString& nouveau);

@@ -14,11 +14,31 @@ void MontrerBoutonsEcrans(Contexte& ctx) {
     for (const char* c : {"CmdPaqPos", "CmdPaqAht", "TxtPaq"}) ctx.fenetre.MontrerControle(QLatin1String(c));
 }
 
+void TropDEcrans(Contexte& ctx, int maxi) {
+    EtatProgramme& e = ctx.etat;
+    ctx.fenetre.Information(QStringLiteral("Texte trop important, doit occuper %1 écrans maxi !").arg(maxi));
+    e.NumeroEcran = maxi;
+    e.DernierEcran = maxi;
+    e.EcransPleins = true;
+    e.LimiteAtteinte = true;
+}
+
+// A full screen handed to the context's receiver: numbered on, nothing kept.
+void RemettreEcran(Contexte& ctx) {
+    EtatProgramme& e = ctx.etat;
+    e.NumeroEcran = qMax(1, e.NumeroEcran);
+    ctx.recepteurEcrans->Prendre(ctx.surface, e.NumeroEcran);
+    e.DernierEcran = e.NumeroEcran++;
+    if (ctx.ecransMaxi > 0 && e.NumeroEcran > ctx.ecransMaxi) TropDEcrans(ctx, ctx.ecransMaxi);
+    ctx.fenetre.FixerTexte(QStringLiteral("TxtPaq"), QString::number(e.NumeroEcran));
+}
+
 }  // namespace
 
 void MemoriseEcran(Contexte& ctx) {
     EtatProgramme& e = ctx.etat;
     if (e.PosX == e.MargeGauche && e.PosY == e.PasLigne) return;  // nothing on this screen yet
+    if (ctx.recepteurEcrans) return RemettreEcran(ctx);
 
     // Screens are numbered from 1, as the page buttons count them.
     const double lu = Val(ctx.fenetre.Texte(QStringLiteral("TxtPaq")));
@@ -45,13 +65,7 @@ void MemoriseEcran(Contexte& ctx) {
 
     if (!e.EntreeVidee && ecranDu) {
         if (e.YDernierEcran != e.PosY) ++e.NumeroEcran;
-        if (e.NumeroEcran > kDernierEcranPossible) {
-            ctx.fenetre.Information(QStringLiteral("Texte trop important, doit occuper 20 écrans maxi !"));
-            e.NumeroEcran = kDernierEcranPossible;
-            e.DernierEcran = kDernierEcranPossible;
-            e.EcransPleins = true;
-            e.LimiteAtteinte = true;
-        }
+        if (e.NumeroEcran > kDernierEcranPossible) TropDEcrans(ctx, kDernierEcranPossible);
         ctx.fenetre.FixerTexte(QStringLiteral("TxtPaq"), QString::number(e.NumeroEcran));
         ctx.fenetre.MontrerControle(QStringLiteral("TxtPaq"));
     }

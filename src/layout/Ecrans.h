@@ -1,5 +1,6 @@
 #pragma once
-// Full screens stored as numbered pages while a long text is pasted (screens 1 to 20).
+// Full screens stored as numbered pages while a long text is pasted (screens 1 to 20), or handed
+// to the context's receiver of screens as they fill (as many as its limit allows).
 
 struct Contexte;
 

@@ -2,10 +2,13 @@
 
 #include "base/Contexte.h"
 
-QSize TailleReduite(const Surface& surface, unsigned fond, int marge) {
-    const int l = surface.Largeur(), h = surface.Hauteur();
+QSize TailleReduite(const Surface& surface, unsigned fond, int marge) { return TailleReduite(surface.Vue(), fond, marge); }
+
+QSize TailleReduite(const QImage& image, unsigned fond, int marge) {
+    const int l = image.width(), h = image.height();
     const QRgb f = Surface::VersRgb(fond) & 0xFFFFFF;
-    auto encre = [&](int x, int y) { return (surface.LigneBrute(y)[x] & 0xFFFFFF) != f; };
+    const auto rangee = [&](int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); };
+    auto encre = [&](int x, int y) { return (rangee(y)[x] & 0xFFFFFF) != f; };
     int colonne = -1;
     for (int x = l - 1; x >= 0 && colonne < 0; --x)
         for (int y = h - 1; y >= 0; --y)
@@ -16,7 +19,7 @@ QSize TailleReduite(const Surface& surface, unsigned fond, int marge) {
     if (colonne < 0) return {l, h};
     int ligne = -1;
     for (int y = h - 1; y >= 0 && ligne < 0; --y) {
-        const QRgb* p = surface.LigneBrute(y);
+        const QRgb* p = rangee(y);
         for (int x = 0; x <= colonne; ++x)
             if ((p[x] & 0xFFFFFF) != f) {
                 ligne = y;

@@ -304,30 +304,71 @@ bool EnregistrerSvg(const QString& fichier, const FeuilleVectorielle& feuille) {
     return EcrireFichierSur(fichier, DocumentSvg(feuille));
 }
 
-bool EnregistrerPdf(const QString& fichier, const std::vector<FeuilleVectorielle>& feuilles) {
-    if (feuilles.empty()) return false;
-    QByteArray octets;
-    {
-        QBuffer tampon(&octets);
-        tampon.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&tampon);
-        pdf.setResolution(72);  // a pixel of the picture is a point of the page
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        const auto taille = [](const QImage& i) {
-            return QPageSize(QSizeF(i.width(), i.height()), QPageSize::Point, QString(), QPageSize::ExactMatch);
-        };
-        pdf.setPageSize(taille(feuilles.front().image));
-        QPainter p;
-        if (!p.begin(&pdf)) return false;
-        p.setRenderHint(QPainter::LosslessImageRendering);  // embedded pictures keep every pixel (never JPEG)
-        for (size_t i = 0; i < feuilles.size(); ++i) {
-            if (i > 0) {
-                pdf.setPageSize(taille(feuilles[i].image));
-                if (!pdf.newPage()) return false;
-            }
-            Peindre(p, feuilles[i]);
+DocumentPdf::DocumentPdf(const QString& fichier) : fichier_(std::make_unique<FichierSur>(fichier)) {}
+
+DocumentPdf::~DocumentPdf() { Abandonner(); }
+
+namespace {
+
+QPageSize TaillePage(const QImage& i) {
+    return QPageSize(QSizeF(i.width(), i.height()), QPageSize::Point, QString(), QPageSize::ExactMatch);
+}
+
+}  // namespace
+
+bool DocumentPdf::AjouterPage(const FeuilleVectorielle& feuille) {
+    if (!fichier_ || !fichier_->Ouvert()) return false;
+    if (!pdf_) {
+        pdf_ = std::make_unique<QPdfWriter>(&fichier_->Appareil());
+        pdf_->setResolution(72);  // a pixel of the picture is a point of the page
+        pdf_->setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf_->setPageSize(TaillePage(feuille.image));
+        peintre_ = std::make_unique<QPainter>();
+        if (!peintre_->begin(pdf_.get())) {
+            Abandonner();
+            return false;
         }
-        if (!p.end()) return false;
+        peintre_->setRenderHint(QPainter::LosslessImageRendering);  // embedded pictures keep every pixel (never JPEG)
+    } else {
+        pdf_->setPageSize(TaillePage(feuille.image));
+        if (!pdf_->newPage()) {
+            Abandonner();
+            return false;
+        }
     }
-    return EcrireFichierSur(fichier, octets);
+    Peindre(*peintre_, feuille);
+    ++pages_;
+    return true;
+}
+
+bool DocumentPdf::Finir() {
+    if (!fichier_ || !fichier_->Ouvert() || pages_ == 0) {
+        Abandonner();
+        return false;
+    }
+    const bool fini = peintre_->end();
+    peintre_.reset();
+    pdf_.reset();
+    if (!fini) {
+        Abandonner();
+        return false;
+    }
+    const bool valide = fichier_->Valider();
+    fichier_.reset();
+    return valide;
+}
+
+void DocumentPdf::Abandonner() {
+    if (peintre_ && peintre_->isActive()) peintre_->end();
+    peintre_.reset();
+    pdf_.reset();
+    if (fichier_) fichier_->Abandonner();
+    fichier_.reset();
+}
+
+bool EnregistrerPdf(const QString& fichier, const std::vector<FeuilleVectorielle>& feuilles) {
+    DocumentPdf document(fichier);
+    for (const FeuilleVectorielle& f : feuilles)
+        if (!document.AjouterPage(f)) return false;
+    return document.Finir();
 }

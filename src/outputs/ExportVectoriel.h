@@ -9,8 +9,12 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <memory>
 #include <vector>
 
+class FichierSur;
+class QPainter;
+class QPdfWriter;
 class Surface;
 
 struct FeuilleVectorielle {
@@ -25,3 +29,25 @@ QByteArray DocumentSvg(const FeuilleVectorielle& feuille);
 // Written whole or not at all; false when the file cannot be written.
 bool EnregistrerSvg(const QString& fichier, const FeuilleVectorielle& feuille);
 bool EnregistrerPdf(const QString& fichier, const std::vector<FeuilleVectorielle>& feuilles);
+
+// A PDF written page after page, each page going to the file as it is added: a document of any
+// length holds one page's figures at a time. The file takes the place of the previous one only at
+// Finir; a document abandoned, dropped unfinished or failing leaves the previous file whole.
+class DocumentPdf {
+public:
+    explicit DocumentPdf(const QString& fichier);
+    ~DocumentPdf();
+    DocumentPdf(const DocumentPdf&) = delete;
+    DocumentPdf& operator=(const DocumentPdf&) = delete;
+
+    bool AjouterPage(const FeuilleVectorielle& feuille);  // false once anything failed
+    bool Finir();                                          // false for a document without pages
+    void Abandonner();
+    int Pages() const { return pages_; }
+
+private:
+    std::unique_ptr<FichierSur> fichier_;
+    std::unique_ptr<QPdfWriter> pdf_;
+    std::unique_ptr<QPainter> peintre_;
+    int pages_ = 0;
+};

@@ -1,6 +1,7 @@
 // Hostile files and huge inputs through the program's own routes: each ends with the program's
 // message or a bounded result, never a crash, and the state stays within its ranges.
 #include "app/cli/Editeur.h"
+#include "layout/MagasinImages.h"
 #include "config/Parametres.h"
 #include "support/Fichiers.h"
 #include "support/Programme.h"
@@ -89,7 +90,8 @@ TEST(EntreesHostiles, AMegabytePasteEndsAtTheTwentyScreenMessage) {
     EXPECT_FALSE(e.Coller(texte));
     flux.flush();
     EXPECT_EQ(erreurs.trimmed(), "Texte trop important, doit occuper 20 écrans maxi !");
-    EXPECT_EQ(std::tuple(e.ctx().etat.NumeroEcran, e.Ecrans().size()), std::tuple(20, 20));
+    EXPECT_EQ(std::tuple(e.ctx().etat.NumeroEcran, e.ctx().etat.DernierEcran, e.ctx().ecrans.Occupee(20)),
+              std::tuple(20, 20, true));
 }
 
 TEST(EntreesHostiles, MarkerSizesAndColoursOutOfRangeAreBounded) {

@@ -21,7 +21,8 @@ constexpr DefinitionOption kOptionsRendu[] = {
     {.nom = "-f", .valeur = "FICHIER", .aide = "lit le texte dans FICHIER (UTF-8, sinon Windows-1252)",
      .completion = Completion::Fichier},
     {.nom = "-o", .valeur = "FICHIER",
-     .aide = "écrit FICHIER (.png, .bmp, .svg ou .pdf) ; FICHIER-01, FICHIER-02... pour plusieurs écrans",
+     .aide = "écrit FICHIER (.png, .bmp, .svg ou .pdf) ; FICHIER-01, FICHIER-02... (FICHIER-001... dès "
+             "cent) pour plusieurs écrans, chacun écrit dès qu'il est plein ; un PDF d'une page par écran",
      .completion = Completion::Fichier},
     {.nom = "--ecriture", .valeur = "ÉCRITURE", .aide = "écriture dessinée", .defaut = "velmor",
      .choix = "velmor dorvane latine api"},
@@ -34,6 +35,8 @@ constexpr DefinitionOption kOptionsRendu[] = {
      .defaut = "la hauteur A4 des tables"},
     {.nom = "--frappe", .aide = "tape le texte touche par touche au lieu de le coller"},
     {.nom = "--rogner", .aide = "coupe chaque image à son dessin"},
+    {.nom = "--ecrans", .valeur = "N", .aide = "nombre d'écrans que le texte peut remplir, 0 sans limite",
+     .defaut = "20, comme l'éditeur"},
     {.nom = "--quiet", .aide = "n'affiche pas la progression sur un terminal", .court = "-q"},
     kOptionSansLecteur,
 };

@@ -95,23 +95,16 @@ Editeur::Editeur(const ChoixEditeur& choix, const QString& dossier, QTextStream&
     AfficherLangue(c);
 }
 
-bool Editeur::Coller(const QString& texte, const std::function<void(int)>& ecranRange) {
+bool Editeur::Coller(const QString& texte) {
     EtatProgramme& e = ctx().etat;
     e.CollageEnCours = true;  // a whole text: no page snapshot per word, full screens stored
     e.PositionReprise = 0;
     e.MotsEcrits = e.MotsPerdus = 0;
-    int annonces = e.DernierEcran;
-    const auto annoncer = [&] {
-        for (; annonces < e.DernierEcran; ++annonces)
-            if (ecranRange && ctx().ecrans.Occupee(annonces + 1)) ecranRange(annonces + 1);
-    };
     FinRetranscrire fin = RetranscrireTexte(ctx(), texte);
     // Each run stops at a new screen; the next one resumes there, as a new paste would.
     while (fin == FinRetranscrire::EcranPlein && !e.LimiteAtteinte) {
-        annoncer();
         fin = RetranscrireTexte(ctx(), texte);
     }
-    annoncer();
     if (e.MotsPerdus > 0) return false;
     if (fin == FinRetranscrire::Fini) return true;
     // A stop with nothing but blanks left loses nothing.
@@ -140,43 +133,6 @@ bool Editeur::Taper(const QString& texte) {
     return e.MotsPerdus == 0;
 }
 
-QList<int> Editeur::PlacesEcrans() {
-    const EtatProgramme& e = ctx().etat;
-    QList<int> r;
-    for (int n = 1; n <= e.DernierEcran; ++n)
-        if (ctx().ecrans.Occupee(n)) r << n;
-    if (r.isEmpty() || (!e.EcransPleins && SurfaceEncree(surface()))) r << 0;
-    return r;
-}
-
-const QImage* Editeur::Ecran(int place, QImage& tampon) {
-    // Not a copy of the surface's picture: one taken while its painter is open copies every pixel.
-    if (place == 0) return &surface().Vue();
-    return ctx().ecrans.Image(place, tampon) ? &tampon : nullptr;
-}
-
-QList<QImage> Editeur::Ecrans() {
-    QList<QImage> r;
-    for (int place : PlacesEcrans()) {
-        QImage tampon;
-        if (const QImage* image = Ecran(place, tampon)) r << (place == 0 ? image->copy() : *image);
-    }
-    return r;
-}
-
-std::vector<FeuilleVectorielle> Editeur::Feuilles() {
-    const EtatProgramme& e = ctx().etat;
-    std::vector<FeuilleVectorielle> r;
-    for (int n = 1; n <= e.DernierEcran; ++n) {
-        const QImage image = ctx().ecrans.Image(n);
-        if (image.isNull()) continue;
-        FeuilleVectorielle f{image, {}, surface().CouleurFond()};
-        if (const auto traces = ctx().ecrans.Traces(n))
-            f.traces = *traces;
-        else
-            f.traces.AjouterImage({}, image);
-        r.push_back(std::move(f));
-    }
-    if (r.empty() || (!e.EcransPleins && SurfaceEncree(surface()))) r.push_back(FeuilleDe(surface()));
-    return r;
+bool Editeur::ResteSurSurface(int ecransRemis) {
+    return ecransRemis == 0 || (!ctx().etat.EcransPleins && SurfaceEncree(surface()));
 }

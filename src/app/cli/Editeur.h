@@ -5,10 +5,6 @@
 
 #include "app/cli/ContexteConsole.h"
 
-#include "outputs/ExportVectoriel.h"
-
-#include <QImage>
-#include <QList>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -39,22 +35,25 @@ public:
     FenetreConsole& fenetre() { return console_.fenetre; }
 
     // Pastes a text as the entry window does, resuming after every full screen; true when every
-    // word was written. `ecranRange` hears each screen's number as soon as it is stored.
-    bool Coller(const QString& texte, const std::function<void(int)>& ecranRange = {});
+    // word was written.
+    bool Coller(const QString& texte);
 
     // Types a text key by key through the keystroke driver (a line end is Enter); true when every
     // word was written.
     bool Taper(const QString& texte);
 
-    // The pictures of the text: the stored screens in order, then the surface when it holds more.
-    QList<QImage> Ecrans();
-    // Where those pictures are (a stored screen's number, 0 for the surface), and one of them: the
-    // surface's own picture, or a stored one decoded into `tampon` (its pixels reused when it fits);
-    // null for an empty place. From any thread once the text is written.
-    QList<int> PlacesEcrans();
-    const QImage* Ecran(int place, QImage& tampon);
-    // The same screens with what was drawn on them, for the vector outputs.
-    std::vector<FeuilleVectorielle> Feuilles();
+    // Full screens go to `recepteur` as they fill, `maxi` of them at most (0: any number).
+    void Diriger(RecepteurEcrans* recepteur, int maxi) {
+        ctx().recepteurEcrans = recepteur;
+        ctx().ecransMaxi = maxi;
+    }
+    // Whether the surface holds the text's last screen once it is written: a screen with ink that
+    // did not fill, or the only one.
+    bool ResteSurSurface(int ecransRemis);
+    // Hears the words written out of the words of the text while a paste goes on.
+    void SuivreProgression(std::function<void(int faits, int total)> suivi) {
+        console_.fenetre.progression = std::move(suivi);
+    }
 
 private:
     ContexteConsole console_;

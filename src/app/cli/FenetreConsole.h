@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QTextStream>
+#include <functional>
 
 class FenetreConsole : public FenetreInterface {
 public:
@@ -31,11 +32,13 @@ public:
     bool EstMaximisee() const override { return false; }
     void Progression(int faits, int total) override {
         if (barre) barre->Mots(faits, total);
+        if (progression) progression(faits, total);
     }
 
     int largeurTravail = 1920;  // pixels
     int hauteurTravail = 1040;
     BarreProgression* barre = nullptr;
+    std::function<void(int, int)> progression;  // also hears a paste's progress in words
 
 private:
     QTextStream& erreurs_;

@@ -146,6 +146,34 @@ TEST(CommandeRendu, EveryWordIsDrawnOrTheRenderSaysSo) {
         }
 }
 
+// --ecrans: two lines a screen at size 12. Without a limit every line is written, the numbers
+// widened to three digits once there are a hundred; with a limit the text stops there with status 3.
+// A PDF is one document with a page a screen.
+TEST(CommandeRendu, AnyNumberOfScreensGoOutAsTheyFill) {
+    QTemporaryDir dir;
+    const QString texte = Fichier(dir, "tama vira", 220);
+    const auto rendre = [&](Sortie& s, const char* ecrans, const QString& sortie) {
+        return s.Lancer({"render", "-f", texte, "--langue", "TU", "--taille", "12", "--ecrans", ecrans,
+                         "-o", dir.filePath(sortie)}, kDonnees);
+    };
+    Sortie tout, vingt, pdf, mauvais;
+    ASSERT_EQ(rendre(tout, "0", "r.png"), 0) << tout.err.toStdString();
+    const QStringList fichiers = tout.Lignes();
+    ASSERT_GE(fichiers.size(), 100);
+    EXPECT_EQ(fichiers[0], dir.filePath("r-001.png"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("r-01.png")));
+    int lignes = 0;
+    for (const QString& f : fichiers) lignes += LignesDeTexte(QImage(f), 60);
+    EXPECT_EQ(lignes, 220);
+    EXPECT_EQ(rendre(vingt, "20", "v.png"), 3);
+    EXPECT_EQ(std::tuple(vingt.Lignes().size(), vingt.err.trimmed()),
+              std::tuple(20, QString("Texte trop important, doit occuper 20 écrans maxi !")));
+    ASSERT_EQ(rendre(pdf, "0", "r.pdf"), 0) << pdf.err.toStdString();
+    EXPECT_EQ(pdf.Lignes(), QStringList{dir.filePath("r.pdf")});
+    EXPECT_EQ(PagesPdf(dir.filePath("r.pdf")), fichiers.size());
+    EXPECT_EQ(rendre(mauvais, "-1", "m.png"), 2);
+}
+
 TEST(CommandeRendu, LatinAndIpaWordsWrapWithinTheWidth) {
     for (const char* ecriture : {"latine", "api"}) {
         QTemporaryDir dir;

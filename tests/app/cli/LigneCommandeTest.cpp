@@ -141,7 +141,7 @@ TEST(LigneCommande, ManualPageAndCompletionWork) {
     // Each line: the words typed, the last one being completed; then what is offered.
     const std::pair<QString, QString> cas[] = {
         {"velmor ren", "render"},
-        {"velmor render --ecr", "--ecriture"},
+        {"velmor render --ecr", "--ecriture --ecrans"},
         {"velmor render --ecriture ", "velmor dorvane latine api"},
         {"velmor syllabes --langue ", "TU FR EN PH"},
         {"velmor render -f te", "texte.txt"},
