@@ -133,6 +133,8 @@ struct EtatProgramme {
     // value and maximum, surface width.
     std::array<std::array<double, 7>, 21> EtatEcrans{};
     int IndicePageRappel = 0;
+    int SommetPageRappel = -1;  // slot of the newest picture while "Annuler" has stepped back, else -1
+    int PagesEnArriere = 0;     // stored pictures "Annuler" can still go back to
     bool EntreeVidee = false;
     bool FinRetranscription = false;
     double CompteurLigne = 0;
@@ -151,6 +153,7 @@ struct EtatProgramme {
     QString ChaineTravail;
     bool ChangementEcran = false;
     int PositionReprise = 0;
+    bool ArretCollage = false;  // the user asked a paste under way to stop at the next word
     QString MotSigne;            // the current word when it is a sign word
     QString CodeSigne;           // upper-cased character after its first "!"
     int16_t FormeSigne = 0;      // 2, 1 or 0: how the sign drawer places a stress sign

@@ -2,6 +2,7 @@
 
 #include "base/Contexte.h"
 #include "base/Texte8Bits.h"
+#include "drawing/Scanners.h"
 #include "layout/MagasinImages.h"
 
 namespace {
@@ -33,6 +34,37 @@ void RemettreEcran(Contexte& ctx) {
     ctx.fenetre.FixerTexte(QStringLiteral("TxtPaq"), QString::number(e.NumeroEcran));
 }
 
+void NoterEtatEcran(Contexte& ctx, int numero) {
+    EtatProgramme& e = ctx.etat;
+    e.EtatEcrans[static_cast<size_t>(numero)] = {
+        e.PosX,
+        e.PosY,
+        static_cast<double>(ctx.fenetre.ValeurDefilement(Barre::Verticale)),
+        static_cast<double>(ctx.fenetre.MaximumDefilement(Barre::Verticale)),
+        static_cast<double>(ctx.fenetre.ValeurDefilement(Barre::Horizontale)),
+        static_cast<double>(ctx.fenetre.MaximumDefilement(Barre::Horizontale)),
+        static_cast<double>(ctx.surface.Largeur())};
+}
+
+// Text drawn on the line whose base is PosY reaches below it by a word space.
+bool LigneSurImage(const Contexte& ctx) {
+    const EtatProgramme& e = ctx.etat;
+    return e.PosY + e.LargeurBlanc < ctx.surface.Hauteur();
+}
+
+// The cursor below the picture goes up to the last line the picture holds, after its text.
+void RamenerSurImage(Contexte& ctx) {
+    EtatProgramme& e = ctx.etat;
+    if (LigneSurImage(ctx) || e.PasLigne <= 0) return;
+    while (!LigneSurImage(ctx) && e.PosY - e.PasLigne >= e.PasLigne) e.PosY -= e.PasLigne;
+    e.YLigne = e.PosY;
+    e.PositionImposee = false;
+    e.PosX = ctx.surface.Largeur();
+    ScanFinTexte(ctx, Bande::Pleine);
+    e.PosX = e.XFinGlyphe <= e.MargeGauche ? e.MargeGauche : e.XFinGlyphe + 2 * e.LargeurBlanc;
+    e.XDebutMot = e.PosX;
+}
+
 }  // namespace
 
 void MemoriseEcran(Contexte& ctx) {
@@ -53,14 +85,7 @@ void MemoriseEcran(Contexte& ctx) {
     else
         ctx.ecrans.Ranger(e.NumeroEcran, ctx.surface, QPointF(e.PosX, e.PosY));
     e.DernierEcran = e.NumeroEcran;
-    e.EtatEcrans[static_cast<size_t>(e.NumeroEcran)] = {
-        e.PosX,
-        e.PosY,
-        static_cast<double>(ctx.fenetre.ValeurDefilement(Barre::Verticale)),
-        static_cast<double>(ctx.fenetre.MaximumDefilement(Barre::Verticale)),
-        static_cast<double>(ctx.fenetre.ValeurDefilement(Barre::Horizontale)),
-        static_cast<double>(ctx.fenetre.MaximumDefilement(Barre::Horizontale)),
-        static_cast<double>(ctx.surface.Largeur())};
+    NoterEtatEcran(ctx, e.NumeroEcran);
     MontrerBoutonsEcrans(ctx);
 
     if (!e.EntreeVidee && ecranDu) {
@@ -83,6 +108,16 @@ bool AfficherEcran(Contexte& ctx, int numero) {
     const auto& etat = e.EtatEcrans[static_cast<size_t>(numero)];
     e.PosX = e.XDebutMot = etat[0];
     e.PosY = e.YLigne = etat[1];
+    RamenerSurImage(ctx);
     ctx.fenetre.FixerDefilement(Barre::Verticale, 0, ctx.fenetre.MaximumDefilement(Barre::Verticale));
     return true;
+}
+
+void GarderEcranAffiche(Contexte& ctx) {
+    EtatProgramme& e = ctx.etat;
+    const int numero = static_cast<int>(Val(ctx.fenetre.Texte(QStringLiteral("TxtPaq"))));
+    if (numero < 1 || numero > kDernierEcranPossible) return;
+    ctx.ecrans.Ranger(numero, ctx.surface, QPointF(e.PosX, e.PosY));
+    NoterEtatEcran(ctx, numero);
+    e.DernierEcran = qMax(e.DernierEcran, numero);
 }

@@ -9,4 +9,11 @@ struct Contexte;
 void MemoriseEcran(Contexte& ctx);
 
 // Puts stored screen `numero` back on the surface with its cursor; false when it was never stored.
+// A screen stored as it gave way to the next one keeps a cursor on the line below its last: the
+// cursor then goes after the text of the last line the picture holds, so that a typed word lands
+// on the picture (and a full line makes it grow, as typing does).
 bool AfficherEcran(Contexte& ctx, int numero);
+
+// Before another screen is shown: the screen on the surface is stored under the number "TxtPaq"
+// shows, as it is, with its cursor (the newest screen of a paste was stored nowhere yet).
+void GarderEcranAffiche(Contexte& ctx);

@@ -41,6 +41,7 @@ public:
             e_.IndiceTexte = static_cast<int>(i_) + 1;
             if (i_ >= t_.size() - 3) e_.FinProche = true;
             if (e_.LimiteAtteinte) return Arret(FinRetranscrire::Limite);
+            if (e_.ArretCollage && mot_.isEmpty()) return Arret(FinRetranscrire::Arrete);
             if (!Pas()) return Arret(e_.LimiteAtteinte ? FinRetranscrire::Limite : FinRetranscrire::EcranPlein);
         }
         EcrireMot();

@@ -11,6 +11,7 @@ enum class FinRetranscrire {
     Fini,        // the walk reached the end of the text
     EcranPlein,  // a new screen was started: the next run resumes at PositionReprise
     Limite,      // a limit of the surface stopped the drawing
+    Arrete,      // the user asked it to stop (ArretCollage): it stopped before the next word
 };
 
 // Walks `texte` from PositionReprise, or, when no walk waits to be resumed, from the character

@@ -83,7 +83,7 @@ TEST(FrmEntree, CopyWithABlankSelectionPasteAfterClearAndCtrlV) {
     EXPECT_TRUE(p.entree->TxtEntree->toPlainText().isEmpty() && p.etat().EntreeVidee) << p.entree->TxtEntree->toPlainText().toStdString();
     QGuiApplication::clipboard()->clear();
     p.entree->CmdColle_Click();
-    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), " ba bo ");
+    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "ba bo ");
     EXPECT_EQ(std::tuple(p.etat().EntreeVidee, p.etat().CollageEnCours), std::tuple(false, true));
     EXPECT_FALSE(p.Encre().empty());
     // Ctrl+V transcribes the pasted text; typing again ends the paste.

@@ -42,12 +42,13 @@ TEST(FenetrePrincipale, CaptionReaderEntryScreenAndOptionButtons) {
             EXPECT_EQ(LecteurInconnusActif(), actif);
         }
     }
-    // The screen buttons wrap round.
-    for (int n = 1; n <= 3; ++n) {
+    // The screen buttons wrap round; the screen shown is kept under its number.
+    for (int n = 3; n >= 1; --n) {
         QImage i(200, 100, QImage::Format_RGB32);
         i.fill(qRgb(n * 60, 0, 0));
         e.ctx->ecrans.Ranger(n, i, QPointF(20 * n, 38));
         e.ctx->etat.EtatEcrans[static_cast<size_t>(n)] = {20.0 * n, 38, 0, 0, 0, 0, 200};
+        e.surface.RemplacerImage(i);
     }
     e.ctx->etat.DernierEcran = 3;
     e.fenetre.FixerTexte("TxtPaq", "1");
@@ -137,17 +138,21 @@ TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
     e.Ecrire("ba");
     const QImage ba = e.surface.Image();
     e.Ecrire("bo");
+    const QImage babo = e.surface.Image();
     EXPECT_NE(ba, depart);
-    EXPECT_NE(e.surface.Image(), ba);
-    // "Annuler" (1.6) shows the picture before the last word; "Reaffiche" (1.7) steps forward, then
-    // shows: the slot just shown first.
-    for (const auto& [bouton, attendue] :
-         {std::pair{"Toolbar1.6", ba}, {"Toolbar1.6", depart}, {"Toolbar1.7", depart}, {"Toolbar1.7", ba}}) {
+    EXPECT_NE(babo, ba);
+    // "Annuler" (1.6) steps back word by word; "Reaffiche" (1.7) brings each picture back, up to the
+    // newest, where it does nothing and is greyed.
+    EXPECT_FALSE(e.fenetre.Action("Toolbar1.7")->isEnabled());
+    for (const auto& [bouton, attendue, reaffiche] :
+         {std::tuple{"Toolbar1.6", ba, true}, {"Toolbar1.6", depart, true}, {"Toolbar1.7", ba, true},
+          {"Toolbar1.7", babo, false}, {"Toolbar1.7", babo, false}}) {
         e.Declencher(bouton);
-        EXPECT_EQ(e.surface.Image(), attendue) << bouton;
+        EXPECT_EQ(std::tuple(e.surface.Image() == attendue, e.fenetre.Action("Toolbar1.7")->isEnabled()), std::tuple(true, reaffiche)) << bouton;
         // The caption follows the position given back.
         EXPECT_TRUE(e.fenetre.Texte("frmEdit").contains("Ecr.: X" + NombreAvecSigne(e.ctx->etat.PosX) + " Y")) << bouton;
     }
+    e.Declencher("Toolbar1.6");
     const QImage ecrit = e.surface.Image();
 
     for (const char* nom : {"fin.png", "fin.BMP"}) {

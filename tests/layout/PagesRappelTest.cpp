@@ -8,7 +8,10 @@
 
 namespace {
 
-TEST(PagesRappel, RingWrapsAndRestoresPixelsAndCursorButNotAZeroCoordinate) {
+// "Annuler" goes back over the snapshots the ring still holds and no further; it first keeps the
+// picture it leaves, which "Reaffiche" brings back last, and nothing beyond it. A new snapshot
+// drops what was stepped back over.
+TEST(PagesRappel, UndoKeepsTheNewestPictureForRedoAndStopsAtBothEnds) {
     Banc b(200, 120);
     EtatProgramme& e = b.etat();
     e.PagesRappelables = 3;  // four slots, 0 to 3
@@ -21,20 +24,29 @@ TEST(PagesRappel, RingWrapsAndRestoresPixelsAndCursorButNotAZeroCoordinate) {
         images.push_back(b.surface.Image());
     }
     EXPECT_EQ(e.IndicePageRappel, 1);  // 1, 2, 3, 0, 1
-    b.surface.Effacer();
-    e.PosX = e.PosY = 999;
-    AnnulerPage(*b.ctx);  // slot 1: the fifth snapshot
-    EXPECT_EQ(b.surface.Image(), images[4]);
-    EXPECT_EQ(std::tuple(e.PosX, e.XDebutMot, e.PosY, e.YLigne, e.IndicePageRappel), std::tuple(105, 105, 190, 190, 0));
-    AnnulerPage(*b.ctx);  // slot 0: the fourth
-    EXPECT_EQ(b.surface.Image(), images[3]);
-    EXPECT_EQ(e.IndicePageRappel, 3);  // wrapped below 0
+    b.surface.Ligne(0, 60, 199, 60);
+    e.PosX = e.PosY = 150;
+    const QImage derniere = b.surface.Image();
+    // Three snapshots back (the fourth slot keeps the newest picture), then forward to the newest.
+    for (const auto& [annuler, attendue, x, peutAnnuler, peutReafficher] :
+         {std::tuple{true, images[4], 105, true, true}, {true, images[3], 104, true, true},
+          {true, images[2], 103, false, true}, {true, images[2], 103, false, true},
+          {false, images[3], 104, true, true}, {false, images[4], 105, true, true},
+          {false, derniere, 150, true, false}, {false, derniere, 150, true, false}}) {
+        annuler ? AnnulerPage(*b.ctx) : ReafficherPage(*b.ctx);
+        EXPECT_EQ(std::tuple(b.surface.Image() == attendue, e.PosX, e.XDebutMot, PeutAnnulerPage(*b.ctx), PeutReafficherPage(*b.ctx)),
+                  std::tuple(true, x, x, peutAnnuler, peutReafficher)) << annuler << " " << x;
+    }
     AnnulerPage(*b.ctx);
-    EXPECT_TRUE(b.surface.Image() == images[2] && e.PosX == 103) << "PosX=" << e.PosX;
-    ReafficherPage(*b.ctx);  // forward to slot 3 again, then to 0 and 1
+    AnnulerPage(*b.ctx);
+    MemorisePage(*b.ctx);  // a new word after stepping back
+    b.surface.Ligne(0, 30, 199, 30);
+    const QImage autre = b.surface.Image();
+    EXPECT_FALSE(PeutReafficherPage(*b.ctx));
+    AnnulerPage(*b.ctx);
+    EXPECT_EQ(b.surface.Image(), images[3]);
     ReafficherPage(*b.ctx);
-    ReafficherPage(*b.ctx);
-    EXPECT_TRUE(e.IndicePageRappel == 1 && b.surface.Image() == images[4]) << "IndicePageRappel=" << e.IndicePageRappel;
+    EXPECT_EQ(b.surface.Image(), autre);
     // A zero coordinate keeps the cursor; zero pages store nothing.
     Banc z(100, 80);
     EtatProgramme& ez = z.etat();

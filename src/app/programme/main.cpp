@@ -8,6 +8,8 @@
 #include "app/windows/FenetreEntree.h"
 #include "app/windows/FenetrePrincipale.h"
 #include "app/windows/Traductions.h"
+#include "app/windows/GardeCollage.h"
+#include "app/windows/LiaisonFenetres.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,24 +44,6 @@ QString DossierProgramme(QStringList& args) {
     return dossier;
 }
 
-// The main window's commands that show, recall and raise the entry window, and the entry window's
-// layout stored before the settings are written.
-void RelierFenetres(FenetrePrincipale& fenetre, FrmEntree& entree) {
-    QObject::connect(&fenetre, &FenetrePrincipale::SaisieDemandee, &entree, [&] {
-        fenetre.FixerSaisieOuverte(true);
-        entree.Afficher();
-    });
-    QObject::connect(&entree, &FrmEntree::Fermee, &fenetre, [&] { fenetre.FixerSaisieOuverte(false); });
-    QObject::connect(&fenetre, &FenetrePrincipale::RappelDemande, &entree, [&] { entree.move(0, 0); });
-    QObject::connect(&fenetre, &FenetrePrincipale::SaisieAuPremierPlan, &entree, [&] {
-        entree.show();
-        entree.raise();
-    });
-    QObject::connect(&fenetre, &FenetrePrincipale::AvantEcritureParametres, &entree, [&] {
-        if (entree.isVisible()) entree.MemoriserDisposition();
-    });
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -91,7 +75,7 @@ int main(int argc, char* argv[]) {
     QStringList args = app.arguments().mid(1);
     const QString dossier = DossierProgramme(args);
     Surface surface(640, 400);  // grows to the window once it is shown
-    HorlogeReelle horloge;
+    HorlogeFenetre horloge;
     // Made after the window it names but taken apart after it: the windows point at it until
     // their last slot has run.
     std::unique_ptr<ContexteProgramme> ctx;

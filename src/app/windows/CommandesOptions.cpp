@@ -173,6 +173,7 @@ void FenetrePrincipale::EcranPrecedentSuivant(int pas) {
     if (!ctx_) return;
     EtatProgramme& e = ctx_->etat;
     if (e.DernierEcran < 1) return;
+    GarderEcranAffiche(*ctx_);
     int n = static_cast<int>(Val(Texte(QStringLiteral("TxtPaq")))) + pas;
     if (n < 1) n = e.DernierEcran;
     if (n > e.DernierEcran) n = 1;

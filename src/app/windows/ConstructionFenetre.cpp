@@ -105,6 +105,7 @@ void FenetrePrincipale::ConstruireReglages() {
         t->setObjectName(nom);
         t->setToolTip(bulle);
         t->setFixedWidth(largeur);
+        t->setFocusPolicy(Qt::ClickFocus);  // the keys stay with the entry box unless one clicks here
         if (!police.isEmpty()) t->setFont(QFont(police));
         controles_[nom] = t;
         actionsControles_[nom] = reglages_->addWidget(t);
@@ -282,6 +283,7 @@ void FenetrePrincipale::ConstruireEtat() {
     auto* dim = new QLineEdit;
     dim->setObjectName(QStringLiteral("TxtDimPic"));
     dim->setReadOnly(true);
+    dim->setFocusPolicy(Qt::ClickFocus);
     dim->setToolTip(QStringLiteral("Largeur et Hauteur de l'écran en pixels"));
     dim->setMinimumWidth(260);
     controles_[dim->objectName()] = dim;
@@ -294,13 +296,6 @@ void FenetrePrincipale::ConstruireEtat() {
         controles_[l->objectName()] = l;
         statusBar()->addWidget(l);
     }
-    progressionLue_ = new QLabel;
-    progression_ = new QProgressBar;
-    progression_->setMaximumWidth(200);
-    progressionLue_->hide();
-    progression_->hide();
-    statusBar()->addPermanentWidget(progressionLue_);
-    statusBar()->addPermanentWidget(progression_);
     zoomLu_ = new QLabel(QStringLiteral("100 %"));
     zoomLu_->setToolTip(QStringLiteral("Zoom de l'affichage (Ctrl+, Ctrl-, Ctrl+0)"));
     statusBar()->addPermanentWidget(zoomLu_);

@@ -1,5 +1,6 @@
 #include "app/windows/FenetreEntree.h"
 
+#include "app/windows/GardeCollage.h"
 #include "app/windows/PlacementEcran.h"
 #include "base/Contexte.h"
 #include "base/Texte8Bits.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <cmath>
 
 namespace {
@@ -222,15 +224,26 @@ void FrmEntree::Charger() {
 }
 
 void FrmEntree::Afficher() {
-    Charger();
+    const bool ouverte = isVisible();
+    if (!ouverte) Charger();
     show();
     AppliquerDisposition();  // again with the frame the shown window has
     RamenerAuCadrage(*this);  // and once more when the window manager has framed it
+    if (!ouverte) FixerTexte(ctx_.etat.TexteZoneSaisie);
+    TxtEntree->moveCursor(QTextCursor::End);
+    PremierPlan();
+}
+
+void FrmEntree::PremierPlan() {
+    show();
     raise();
     activateWindow();
-    FixerTexte(ctx_.etat.TexteZoneSaisie);
-    TxtEntree->moveCursor(QTextCursor::End);
     TxtEntree->setFocus();
+}
+
+void FrmEntree::AssocierFenetre(QWidget* principale, QWidget* boutonArret) {
+    principale_ = principale;
+    boutonArret_ = boutonArret;
 }
 
 void FrmEntree::closeEvent(QCloseEvent* ev) {
@@ -285,28 +298,51 @@ void FrmEntree::CmdColle_Click() {
     e.CollageEnCours = true;
     e.TexteColle = QGuiApplication::clipboard()->text();
     if (e.TexteColle.isEmpty()) e.TexteColle = e.TexteSauve;
+    // The box keeps its text character for character, as Ctrl+V does: a walk waiting to resume
+    // counts its place in it. What it holds is written already, but for a last word still waiting
+    // for its blank.
     const QString avant = TxtEntree->toPlainText();
-    const QString garde = avant.trimmed();
-    // What the box held is written already, but for a last word still waiting for its space.
-    const int ecrits = avant.isEmpty() || avant.back().isSpace() ? static_cast<int>(garde.size()) + 1 : Ecrits(garde);
-    TxtEntree->dejaEcrits = ecrits;
-    TxtEntree->setPlainText(garde + u' ' + e.TexteColle.trimmed() + u' ');
+    const bool blanc = avant.isEmpty() || avant.back().isSpace();
+    TxtEntree->dejaEcrits = Ecrits(avant);
+    TxtEntree->setPlainText(avant + (blanc ? QString() : QStringLiteral(" ")) + e.TexteColle.trimmed() + u' ');
     TxtEntree->moveCursor(QTextCursor::End);
 }
 
 void FrmEntree::TxtEntree_Change() {
+    if (interne_ || enCours_ || !ctx_.etat.CollageEnCours) return;
+    Retranscrire(TxtEntree->toPlainText(), TxtEntree->dejaEcrits);
+}
+
+void FrmEntree::Continuer() {
     EtatProgramme& e = ctx_.etat;
-    if (interne_ || enCours_ || !e.CollageEnCours) return;
+    if (enCours_) return;
+    if (e.PositionReprise <= 0 || texteCollage_.isEmpty()) {
+        emit CollageTermine(SuiteCollage::Aucune);
+        return;
+    }
+    e.CollageEnCours = true;
+    e.EntreeVidee = false;
+    Retranscrire(texteCollage_, 0);
+}
+
+// The change operation of a paste: the text walked from where it stands (or resumes), with the
+// windows kept alive, then the view scrolled to the cursor.
+void FrmEntree::Retranscrire(const QString& texte, int dejaEcrits) {
+    EtatProgramme& e = ctx_.etat;
     enCours_ = true;
     VerifieLigneVisible(ctx_);
     e.CurseurVisible = e.LigneVisible;
     const int maxV = ctx_.fenetre.MaximumDefilement(Barre::Verticale);
     if (!e.CurseurVisible) ctx_.fenetre.FixerDefilement(Barre::Verticale, maxV, maxV);
-    const bool couper = e.RythmeColler > 0;
-    if (couper) setEnabled(false);
-    RetranscrireTexte(ctx_, TxtEntree->toPlainText(), TxtEntree->dejaEcrits);
-    if (couper) setEnabled(true);
-    TxtEntree->dejaEcrits = TxtEntree->toPlainText().size();
+    texteCollage_ = texte;
+    FinRetranscrire fin;
+    QList<QPointer<QWidget>> fermetures;
+    {
+        GardeCollage garde(e, {this, principale_.data()}, {boutonArret_.data()});
+        fin = RetranscrireTexte(ctx_, texte, dejaEcrits);
+        fermetures = garde.FermeturesEnAttente();
+    }
+    TxtEntree->dejaEcrits = static_cast<int>(TxtEntree->toPlainText().size());
     if (e.PosY >= ctx_.fenetre.ZoneVisible().height()) {
         VerifieLigneVisible(ctx_);
         e.CurseurVisible = e.LigneVisible;
@@ -318,6 +354,12 @@ void FrmEntree::TxtEntree_Change() {
     ctx_.fenetre.Rafraichir();
     TxtEntree->setFocus();
     enCours_ = false;
+    emit CollageTermine(fin == FinRetranscrire::EcranPlein ? SuiteCollage::EcranPlein
+                        : fin == FinRetranscrire::Arrete  ? SuiteCollage::Arretee
+                                                          : SuiteCollage::Aucune);
+    // A window whose closing waited for the stop closes now, asking what its closing asks.
+    for (const QPointer<QWidget>& w : fermetures)
+        if (w) QTimer::singleShot(0, w.data(), [w] { if (w) w->close(); });
 }
 
 void FrmEntree::TxtEntree_LostFocus() {

@@ -3,7 +3,10 @@
 // the next-line, search, copy, clear and paste-and-transcribe commands around it.
 
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QWidget>
+
+enum class SuiteCollage;
 
 class QLineEdit;
 class QPushButton;
@@ -43,9 +46,17 @@ public:
     // (cells 0 to 10, in twips; cell 11 := 9).
     void MemoriserDisposition();
 
-    // Load and show: what the main window's "Saisie" command does; the text kept at the last
-    // closing comes back into the box.
+    // Load and show: what the main window's "Saisie" command does. A closed window gets back the
+    // text kept at its last closing; an open one keeps the text it holds.
     void Afficher();
+    // Shows the window in front with the keys going to its text box.
+    void PremierPlan();
+
+    // "Continuer": writes the rest of the text whose paste stopped (full screen, or stopped by the
+    // user) from PositionReprise, without touching the box.
+    void Continuer();
+    // The main window, whose input waits while a paste is written, and its button that stops it.
+    void AssocierFenetre(QWidget* principale, QWidget* boutonArret);
 
     ZoneEntree* TxtEntree;
     QLineEdit* TxtTX;
@@ -64,6 +75,8 @@ public:
 signals:
     // The window was closed: the main window shows its "Saisie" button again.
     void Fermee();
+    // A paste's run ended, with or without a rest waiting for "Continuer".
+    void CollageTermine(SuiteCollage suite);
 
 protected:
     void resizeEvent(QResizeEvent* ev) override;
@@ -73,6 +86,7 @@ private:
     void Charger();
     void Disposer();
     void TxtEntree_Change();
+    void Retranscrire(const QString& texte, int dejaEcrits);
     void TxtEntree_LostFocus();
     void FixerTexte(const QString& texte);  // a change made by the window itself, not a paste
     int Twips(int pixels, bool vertical) const;
@@ -81,4 +95,6 @@ private:
     Contexte& ctx_;
     bool interne_ = false;
     bool enCours_ = false;
+    QString texteCollage_;  // the text the last paste walked: its resume point counts in it
+    QPointer<QWidget> principale_, boutonArret_;
 };

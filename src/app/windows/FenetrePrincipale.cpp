@@ -78,10 +78,15 @@ FenetrePrincipale::FenetrePrincipale(Surface& surface) : surface_(surface) {
     defilement_->installEventFilter(this);
     setCentralWidget(defilement_);
     ConstruireBarreFichiers();
+    ConstruireCollage();
     ConstruireReglages();
     ConstruireBarreOutils();
     ConstruireMenus();
     ConstruireEtat();
+    ConstruireCommandeContinuer();
+    // After any command the keys go back to the entry window when it is open.
+    for (QAction* a : std::as_const(actions_))
+        connect(a, &QAction::triggered, this, &FenetrePrincipale::SaisieAuPremierPlan);
     const int tppX = TwipsParPixelX(), tppY = TwipsParPixelY();
     setMinimumSize(4500 / tppX, 3500 / tppY);
     resize(1024, 720);
@@ -193,6 +198,10 @@ void FenetrePrincipale::Rafraichir() {
     vue_->repaint();
     if (surface_.Largeur() != tailleSurfaceVue_.width() || surface_.Hauteur() != tailleSurfaceVue_.height())
         MettreAJourDimensions();
+    if (ctx_) {
+        actions_.value(QStringLiteral("Toolbar1.6"))->setEnabled(PeutAnnulerPage(*ctx_));
+        actions_.value(QStringLiteral("Toolbar1.7"))->setEnabled(PeutReafficherPage(*ctx_));
+    }
 }
 
 void FenetrePrincipale::MontrerControle(const QString& controle) {
@@ -227,21 +236,6 @@ void FenetrePrincipale::FixerImage(const QString& controle, int image) {
 }
 
 int FenetrePrincipale::Image(const QString& controle) const { return images_.value(CleImage(controle)); }
-
-void FenetrePrincipale::Progression(int faits, int total) {
-    if (total <= 0) {
-        progression_->hide();
-        progressionLue_->hide();
-        return;
-    }
-    progression_->setRange(0, total);
-    progression_->setValue(qBound(0, faits, total));
-    progressionLue_->setText(QStringLiteral("Mots écrits : %1 / %2").arg(faits).arg(total));
-    progression_->show();
-    progressionLue_->show();
-    progression_->repaint();
-    progressionLue_->repaint();
-}
 
 bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* ev) {
     if (objet == defilement_ && ev->type() == QEvent::Resize && ctx_ && !redimensionnement_) Redimensionner();

@@ -15,6 +15,7 @@
 
 class QAction;
 class QActionGroup;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -26,6 +27,7 @@ class OutilsDessin;
 class VueSurface;
 struct Contexte;
 struct Souris;
+enum class SuiteCollage;
 
 class FenetrePrincipale : public QMainWindow, public FenetreInterface {
     Q_OBJECT
@@ -70,6 +72,11 @@ public:
     // The entry window opened or closed: "Saisie" (CmdZSaisie) is shown only while it is closed.
     void FixerSaisieOuverte(bool ouverte);
 
+    // The paste strip beside the settings: the progress and "Arrêter" while a paste is written, then
+    // what waits for "Continuer" (F5) when the screen was full or the paste was stopped.
+    QWidget* BoutonArret() const;
+    void MontrerSuiteCollage(SuiteCollage suite);
+
     int Zoom() const { return zoom_; }
     void FixerZoom(int zoom);
     int OutilCourant() const { return outilCourant_; }
@@ -95,9 +102,12 @@ signals:
     void AvantEcritureParametres();   // the settings are about to be written
     void RepositionnementDemande();   // "Repositionnement": the repositioning dialog
     void OutilChoisi(int index);      // a Toolbar2 button was pressed (paint tools, dialogs)
+    void ContinuationDemandee();      // "Continuer": the rest of a stopped paste
+    void ToucheRenvoyee(QKeyEvent* ev);  // a text key that reached the main window: for the entry box
 
 protected:
     void closeEvent(QCloseEvent* ev) override;
+    void keyPressEvent(QKeyEvent* ev) override;
     bool eventFilter(QObject* objet, QEvent* ev) override;
 
 private:
@@ -109,6 +119,8 @@ private:
     void ConstruireBarreOutils();
     void ConstruireReglages();
     void ConstruireEtat();
+    void ConstruireCollage();  // CommandesCollage.cpp: the strip, beside the file bar
+    void ConstruireCommandeContinuer();
     QAction* ActionImage(const QString& controle) const;
     QString CleImage(const QString& controle) const;
 
@@ -181,8 +193,10 @@ private:
     QHash<QString, std::uint32_t> couleurs_;
     QHash<QString, int> images_;
     QLabel* zoomLu_ = nullptr;
-    QLabel* progressionLue_ = nullptr;
     QProgressBar* progression_ = nullptr;
+    QPushButton* arret_ = nullptr;
+    QLabel* suiteLue_ = nullptr;
+    QPushButton* continuer_ = nullptr;
     QAction* affiche_ = nullptr;
     QPrinter imprimante_;
     QImage reference_;             // the picture as last opened or saved
