@@ -87,7 +87,7 @@ void EcritureEcrans::Prendre(Surface& surface, int) {
     if (!pdf_ && ecran->numero > 1 && QString::number(ecran->numero).size() > chiffres_) Elargir(ecran->numero - 1);
     places_.acquire();
     ecran->droites.resize(static_cast<size_t>(surface.Hauteur()));
-    for (int y = 0; y < surface.Hauteur(); ++y) ecran->droites[static_cast<size_t>(y)] = surface.DroiteEncre(y);
+    for (int y = 0; y < surface.Hauteur(); ++y) ecran->droites[static_cast<size_t>(y)] = surface.Encre().Droite(y);
     QImage feuille;
     {
         const std::lock_guard l(verrou_);
