@@ -192,6 +192,8 @@ void FenetrePrincipale::ConstruireMenus() {
                                       [this] { ExporterVecteurs(false); }));
     fichier->addAction(NouvelleAction(QStringLiteral("MNU_ExportPdf"), QStringLiteral("Exporter en &PDF…"), {}, {},
                                       [this] { ExporterVecteurs(true); }));
+    fichier->addAction(NouvelleAction(QStringLiteral("MNU_ExportAll"), QStringLiteral("Exporter tout le texte…"), {}, {},
+                                      [this] { ExporterToutLeTexte(); }));
     fichier->addAction(NouvelleAction(QStringLiteral("MNU_PrinterConfig"), QStringLiteral("&Configuration de l'imprimante..."),
                                       {}, {}, [this] { MNU_PrinterConfig_Click(); }));
     fichier->addSeparator()->setObjectName(QStringLiteral("MNU_Vide1"));

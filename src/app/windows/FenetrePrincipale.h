@@ -94,6 +94,8 @@ public:
     using Repondeur = std::function<Reponse(const QString& texte)>;
     void FixerRepondeur(Repondeur r) { repondeur_ = std::move(r); }
     void FixerLanceur(std::function<void()> f) { lanceur_ = std::move(f); }
+    // Where "Exporter tout le texte…" reads the text: the entry window's box.
+    void FixerSourceTexte(std::function<QString()> f) { sourceTexte_ = std::move(f); }
 
 signals:
     void SaisieDemandee();            // "Saisie" (CmdZSaisie): show the entry window
@@ -131,6 +133,7 @@ private:
     void MNU_FileSaveAs_Click();
     void MNU_Print_Click();
     void ExporterVecteurs(bool pdf);  // the picture as SVG or PDF strokes
+    void ExporterToutLeTexte();       // every screen of the entry text (ExportTexte.cpp)
     void MNU_PrinterConfig_Click();
     void PleinEcran();
     void MNU_End_Click();
@@ -212,4 +215,5 @@ private:
     ChoixFichier choixFichier_;
     Repondeur repondeur_;
     std::function<void()> lanceur_;
+    std::function<QString()> sourceTexte_;
 };

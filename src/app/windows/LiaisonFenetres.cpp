@@ -13,6 +13,7 @@ void RelierFenetres(FenetrePrincipale& fenetre, FrmEntree& entree) {
         entree.Afficher();
     });
     QObject::connect(&entree, &FrmEntree::Fermee, &fenetre, [&] { fenetre.FixerSaisieOuverte(false); });
+    fenetre.FixerSourceTexte([&] { return entree.TxtEntree->toPlainText(); });
     QObject::connect(&fenetre, &FenetrePrincipale::RappelDemande, &entree, [&] { entree.move(0, 0); });
     // After a command of the main window the keys go to the entry box again.
     QObject::connect(&fenetre, &FenetrePrincipale::SaisieAuPremierPlan, &entree, [&] {

@@ -1,0 +1,41 @@
+#include "Editeur.h"
+
+#include "app/windows/FenetreEntree.h"
+#include "support/Fichiers.h"
+
+#include <QClipboard>
+#include <QKeyEvent>
+
+namespace {
+
+// "Exporter tout le texte…" with a text of 30 screens, typed and pasted into the entry window as a
+// person does: one PDF of 30 pages, written by a worker while the editor's picture stays as it was.
+TEST(ExportTexte, EveryScreenOfTheEntryTextGoesToOnePdfAndThePictureStays) {
+    Editeur ed;
+    FrmEntree entree(*ed.ctx);
+    ed.fenetre.FixerSourceTexte([&] { return entree.TxtEntree->toPlainText(); });
+    for (const QChar c : QStringLiteral("ba bo\n")) {
+        const int touche = c == u'\n' ? Qt::Key_Return : c == u' ' ? Qt::Key_Space : Qt::Key_unknown;
+        QKeyEvent ev(QEvent::KeyPress, touche, Qt::NoModifier, c == u'\n' ? QStringLiteral("\r") : QString(c));
+        QCoreApplication::sendEvent(entree.TxtEntree, &ev);
+    }
+    QGuiApplication::clipboard()->setText(QStringLiteral("ba bo da ni\n").repeated(830));
+    QKeyEvent coller(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+    QCoreApplication::sendEvent(entree.TxtEntree, &coller);
+    const QImage avant = ed.surface.Image();
+    const auto etat = std::tuple(ed.ctx->etat.PosX, ed.ctx->etat.PosY, ed.ctx->etat.NumeroEcran);
+    ed.messages.clear();
+
+    ed.fichierChoisi = ed.dossier.filePath("texte.pdf");
+    ed.Declencher("MNU_ExportAll");
+    EXPECT_EQ(PagesPdf(ed.fichierChoisi), 30);
+    EXPECT_EQ(ed.messages, QStringList{"Texte exporté dans " + ed.fichierChoisi});
+    EXPECT_EQ(ed.surface.Image(), avant);
+    EXPECT_EQ(std::tuple(ed.ctx->etat.PosX, ed.ctx->etat.PosY, ed.ctx->etat.NumeroEcran), etat);
+    // Numbered pictures: one a screen.
+    ed.fichierChoisi = ed.dossier.filePath("texte.png");
+    ed.Declencher("MNU_ExportAll");
+    EXPECT_TRUE(QFile::exists(ed.dossier.filePath("texte-30.png")) && !QFile::exists(ed.dossier.filePath("texte-31.png")));
+}
+
+}  // namespace
