@@ -21,11 +21,6 @@ std::optional<int> CodeEcritureOption(const QString& nom) {
     return std::nullopt;
 }
 
-std::optional<int> CodeLangueOption(const QString& nom) {
-    const int langue = LangueDuCode(nom.toUpper());
-    return langue >= 0 ? std::optional<int>(langue) : std::nullopt;
-}
-
 bool LireChoix(const Options& o, ChoixEditeur& choix, QTextStream& erreurs) {
     if (o.Drapeau(QStringLiteral("--ecriture"))) {
         const auto e = CodeEcritureOption(o.Valeur(QStringLiteral("--ecriture")));
@@ -36,12 +31,9 @@ bool LireChoix(const Options& o, ChoixEditeur& choix, QTextStream& erreurs) {
         choix.ecriture = *e;
     }
     if (o.Drapeau(QStringLiteral("--langue"))) {
-        const auto l = CodeLangueOption(o.Valeur(QStringLiteral("--langue")));
-        if (!l) {
-            ErreurUsage(erreurs, o.commande, QStringLiteral("--langue prend TU, FR, EN ou PH"));
-            return false;
-        }
-        choix.langue = *l;
+        int16_t langue = 0;
+        if (!OptionLangue(o, langue, erreurs)) return false;
+        choix.langue = langue;
     }
     double taille, largeur, hauteur;
     if (!OptionNombre(o, QStringLiteral("--taille"), 1, 1, 50, taille, erreurs)) return false;

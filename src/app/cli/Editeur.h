@@ -18,9 +18,8 @@ struct ChoixEditeur {
     int hauteur = 0;  // 0: the A4 height of the tables ("YMaxi_A4")
 };
 
-// "velmor", "dorvane", "latine", "api" and "TU", "FR", "EN", "PH" (case ignored); nothing if unknown.
+// "velmor", "dorvane", "latine", "api" (case ignored); nothing if unknown.
 std::optional<int> CodeEcritureOption(const QString& nom);
-std::optional<int> CodeLangueOption(const QString& nom);
 
 // Reads --ecriture, --langue, --taille, --relief, --largeur and --hauteur; false (with a message) on
 // a bad one.

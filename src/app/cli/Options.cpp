@@ -1,6 +1,7 @@
 #include "app/cli/Options.h"
 
 #include "app/cli/Commandes.h"
+#include "transcription/Marqueurs.h"
 
 namespace {
 
@@ -96,13 +97,11 @@ bool OptionNombre(const Options& o, const QString& nom, double defaut, double mi
 }
 
 bool OptionLangue(const Options& o, int16_t& langue, QTextStream& erreurs) {
-    static const QStringList kLangues = {QStringLiteral("TU"), QStringLiteral("FR"), QStringLiteral("EN"),
-                                         QStringLiteral("PH")};
-    const qsizetype i = kLangues.indexOf(o.Valeur(QStringLiteral("--langue")).toUpper());
-    if (i < 0) {
+    const int code = LangueDuCode(o.Valeur(QStringLiteral("--langue")).toUpper());
+    if (code < 0) {
         ErreurUsage(erreurs, o.commande, QStringLiteral("--langue prend TU, FR, EN ou PH"));
         return false;
     }
-    langue = static_cast<int16_t>(i);
+    langue = static_cast<int16_t>(code);
     return true;
 }
