@@ -41,6 +41,7 @@ struct Lecteur {
     std::string voix;
     orthographe_api::TableApi table;
     std::map<QString, FichierLus> fichiers;  // by path
+    bool plainteFaite = false;                // a word that could not be kept was reported
 
     bool Demarrer() {
         if (pret == 0) {
@@ -75,19 +76,9 @@ struct Lecteur {
         }
         return &f;
     }
-    // Adds an entry at the end: the file is written again whole, or left as it was. What it held
-    // stays loaded, the entry is added beside it.
-    bool Ajouter(const QString& chemin, const QString& mot, const QString& valeur) {
-        QByteArray octets;
-        QFile q(chemin);
-        if (q.exists()) {
-            if (!q.open(QIODevice::ReadOnly)) return false;
-            octets = q.readAll();
-            q.close();
-            if (!octets.isEmpty() && !octets.endsWith('\n')) octets += "\r\n";
-        }
-        octets += Vers1252(mot + u';' + valeur + QStringLiteral("\r\n"));
-        if (!EcrireFichierSur(chemin, octets)) return false;
+    // Appends an entry; what the file held stays loaded, the entry is added beside it.
+    bool Ajouter(const QString& chemin, const QString& mot, const QString& valeur, QString* raison) {
+        if (!AjouterFichierSur(chemin, Vers1252(mot + u';' + valeur + QStringLiteral("\r\n")), raison)) return false;
         // The lookup before the reading brought the loaded copy up to date: it stays so.
         FichierLus& f = fichiers[chemin];
         const QFileInfo fi(chemin);
@@ -148,10 +139,16 @@ std::optional<QString> LireInconnu(Contexte& ctx, QStringView cle) {
     const orthographe_api::Lecture lu = orthographe_api::Transcrire(l.table, ipa, francais);
     if (!lu.inconnu.empty() || lu.orthographe.empty()) return std::nullopt;
     const QString valeur = QString::fromStdString(lu.orthographe);
-    if (!l.Ajouter(CheminLus(ctx, ctx.etat.Langue), mot, valeur)) {
+    QString raison;
+    if (!l.Ajouter(CheminLus(ctx, ctx.etat.Langue), mot, valeur, &raison)) {
         // The program folder refused it after all: the configuration folder.
         const QString conf = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-        if (!conf.isEmpty() && QDir().mkpath(conf)) l.Ajouter(conf + u'/' + NomLus(ctx.etat.Langue), mot, valeur);
+        const bool garde = !conf.isEmpty() && QDir().mkpath(conf) && l.Ajouter(conf + u'/' + NomLus(ctx.etat.Langue), mot, valeur, nullptr);
+        // The word is read all the same; that it cannot be kept is said once.
+        if (!garde && !l.plainteFaite) {
+            l.plainteFaite = true;
+            ctx.fenetre.Information(QStringLiteral("Impossible d'enregistrer :") + QChar(13) + raison);
+        }
     }
     return valeur;
 }
@@ -166,6 +163,7 @@ void BrancherLecteurInconnus([[maybe_unused]] Contexte& ctx) {
 #ifdef VELMOR_AVEC_ESPEAK
     ctx.crochets.ConsulterLus = &ConsulterLus;
     ctx.crochets.LireInconnu = &LireInconnu;
+    LeLecteur().plainteFaite = false;  // a new program says it again
 #endif
 }
 

@@ -107,10 +107,8 @@ QByteArray OctetsBmp(const QImage& source) {
     return b;
 }
 
-bool EcrireBmp(const QImage& image, const QString& fichier) {
-    const QByteArray octets = OctetsBmp(image);
-    QFile f(fichier);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(octets) == octets.size();
+bool EcrireBmp(const QImage& image, const QString& fichier, QString* raison) {
+    return EcrireFichierSur(fichier, OctetsBmp(image), raison);
 }
 
 namespace {
@@ -131,9 +129,13 @@ QByteArray OctetsImage(const QImage& image, const QByteArray& format) {
     return ecrit ? octets : QByteArray();
 }
 
-bool EnregistrerImage(const QImage& image, const QString& fichier) {
+bool EnregistrerImage(const QImage& image, const QString& fichier, QString* raison) {
     QByteArray format = QFileInfo(fichier).suffix().toLower().toLatin1();
     if (format.isEmpty()) format = "bmp";
     const QByteArray octets = OctetsImage(image, format);
-    return !octets.isEmpty() && EcrireFichierSur(fichier, octets);
+    if (octets.isEmpty()) {
+        if (raison) *raison = fichier + QStringLiteral(": no picture format \"") + QString::fromLatin1(format) + u'"';
+        return false;
+    }
+    return EcrireFichierSur(fichier, octets, raison);
 }

@@ -78,7 +78,7 @@ struct Contexte {
     FenetreInterface& fenetre;
     Horloge& horloge;
     QString dossier;                    // the program folder: data files (written files: config/Dossiers.h)
-    std::unique_ptr<QFile> FichierSon;  // "FON.bat", open while ModeSon > 0
+    QString FichierSon;                 // "FON.bat" while ModeSon > 0, each word's lines added whole
     Dictionnaires& dictionnaires;       // pronunciation dictionaries, loaded on first use
     MemoireSyllabes& memoireSyllabes;   // dotted texts already built by the transcriber
     MagasinImages& ecrans;              // the stored screens, 0 to 20

@@ -260,9 +260,9 @@ bool Surface::SauverBmp(const QString& fichier) const {
     return EcrireFichierSur(fichier, OctetsBmp(image_));
 }
 
-bool Surface::Enregistrer(const QString& fichier) const {
+bool Surface::Enregistrer(const QString& fichier, QString* raison) const {
     FinirPeinture();
-    return EnregistrerImage(image_, fichier);
+    return EnregistrerImage(image_, fichier, raison);
 }
 
 void Surface::Coller(const QImage& image, double x, double y) {

@@ -92,8 +92,8 @@ public:
     bool ChargerBmp(const QString& fichier);  // false (picture unchanged) when unreadable
     bool SauverBmp(const QString& fichier) const;  // whole or not at all, as Enregistrer
     // Saves the picture by the file's extension (BMP by default, PNG, ...), keeping the previous
-    // file whole when the save fails.
-    bool Enregistrer(const QString& fichier) const;
+    // file whole when the save fails (`raison` then says why).
+    bool Enregistrer(const QString& fichier, QString* raison = nullptr) const;
     void Coller(const QImage& image, double x, double y);
     void RemplacerImage(const QImage& image);  // takes the picture whole, size included
     // A copy of the picture of its own: drawing on goes on without touching it.

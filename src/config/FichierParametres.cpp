@@ -9,6 +9,7 @@
 #include "config/Parametres.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QLocale>
 #include <cmath>
 
@@ -127,16 +128,30 @@ bool LireLigne(Contexte& ctx, const QString& ligne, int& clesEntreeLues) {
     return true;
 }
 
+// A line longer than any path the system takes (4,096 bytes) and its key holds no real setting: it is
+// passed over unread, the rest of the file is read.
+constexpr qint64 kLigneMax = 4200;
+
+// The next line without its end; false at the end of the file. A longer line is skipped whole.
+bool LigneSuivante(QFile& f, QByteArray& ligne, bool& tropLongue) {
+    if (f.atEnd()) return false;
+    ligne = f.readLine(kLigneMax + 2);
+    tropLongue = ligne.size() > kLigneMax && !ligne.endsWith('\n');
+    for (QByteArray reste; tropLongue && !reste.endsWith('\n') && !f.atEnd();) reste = f.readLine(64 * 1024);
+    while (ligne.endsWith('\n') || ligne.endsWith('\r')) ligne.chop(1);
+    return true;
+}
+
 void LireFichier(Contexte& ctx, const QString& chemin) {
-    QString texte;
-    if (!LireFichier1252(chemin, texte)) return;
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly)) return;
     EtatProgramme& e = ctx.etat;
     int clesEntreeLues = 0;
     e.DispositionEntree[11] = 0;
-    for (QStringView l : QStringView(texte).split(u'\n')) {
-        if (l.endsWith(u'\r')) l.chop(1);
-        LireLigne(ctx, l.toString(), clesEntreeLues);
-    }
+    QByteArray ligne;
+    bool tropLongue = false;
+    while (LigneSuivante(f, ligne, tropLongue))
+        if (!tropLongue) LireLigne(ctx, Depuis1252(ligne), clesEntreeLues);
     // A layout is applied only when all its cells were read.
     if (clesEntreeLues >= 11) e.DispositionEntree[11] = kDispositionComplete;
 }
@@ -152,7 +167,7 @@ void LireParametres(Contexte& ctx) {
     CompleterParametres(ctx);
 }
 
-bool EcrireParametres(Contexte& ctx) {
+bool EcrireParametres(Contexte& ctx, QString* raison) {
     const EtatProgramme& e = ctx.etat;
     const Surface& s = ctx.surface;
     const QLocale local = QLocale::system();
@@ -192,5 +207,6 @@ bool EcrireParametres(Contexte& ctx) {
     if (e.DispositionEntree[11] == kDispositionComplete)
         for (int i = 0; i < 11; ++i) l << kClesEntree[i] + Nombre(e.DispositionEntree[static_cast<size_t>(i)]);
 
-    return EcrireFichierSur(FichierEcrit(ctx, kFichier), Vers1252(l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    return EcrireFichierSur(FichierEcrit(ctx, kFichier), Vers1252(l.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")),
+                            raison);
 }

@@ -18,8 +18,8 @@ void LireParametres(Contexte& ctx);
 // Rewrites the whole settings file from the current state: the main window must have put its
 // geometry into EtatFenetre, SommetFenetre, GaucheFenetre, HauteurFenetre and LargeurFenetre
 // first. The file is replaced only once it is written whole: a failed write keeps the old one and
-// gives false (the caller tells the user).
-bool EcrireParametres(Contexte& ctx);
+// gives false (the caller tells the user), `raison` saying why.
+bool EcrireParametres(Contexte& ctx, QString* raison = nullptr);
 
 // The reset command: on Yes, deletes the settings file and reads the defaults.
 void MNU_Defaut_Click(Contexte& ctx);

@@ -300,8 +300,8 @@ FeuilleVectorielle FeuilleDe(const Surface& surface) { return {surface.Image(), 
 
 QByteArray DocumentSvg(const FeuilleVectorielle& feuille) { return EcrivainSvg(feuille).Document(); }
 
-bool EnregistrerSvg(const QString& fichier, const FeuilleVectorielle& feuille) {
-    return EcrireFichierSur(fichier, DocumentSvg(feuille));
+bool EnregistrerSvg(const QString& fichier, const FeuilleVectorielle& feuille, QString* raison) {
+    return EcrireFichierSur(fichier, DocumentSvg(feuille), raison);
 }
 
 DocumentPdf::DocumentPdf(const QString& fichier) : fichier_(std::make_unique<FichierSur>(fichier)) {}
@@ -341,7 +341,7 @@ bool DocumentPdf::AjouterPage(const FeuilleVectorielle& feuille) {
     return true;
 }
 
-bool DocumentPdf::Finir() {
+bool DocumentPdf::Finir(QString* raison) {
     if (!fichier_ || !fichier_->Ouvert() || pages_ == 0) {
         Abandonner();
         return false;
@@ -353,7 +353,7 @@ bool DocumentPdf::Finir() {
         Abandonner();
         return false;
     }
-    const bool valide = fichier_->Valider();
+    const bool valide = fichier_->Valider(raison);
     fichier_.reset();
     return valide;
 }
@@ -366,9 +366,9 @@ void DocumentPdf::Abandonner() {
     fichier_.reset();
 }
 
-bool EnregistrerPdf(const QString& fichier, const std::vector<FeuilleVectorielle>& feuilles) {
+bool EnregistrerPdf(const QString& fichier, const std::vector<FeuilleVectorielle>& feuilles, QString* raison) {
     DocumentPdf document(fichier);
     for (const FeuilleVectorielle& f : feuilles)
         if (!document.AjouterPage(f)) return false;
-    return document.Finir();
+    return document.Finir(raison);
 }

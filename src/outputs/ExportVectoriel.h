@@ -27,8 +27,8 @@ FeuilleVectorielle FeuilleDe(const Surface& surface);
 
 QByteArray DocumentSvg(const FeuilleVectorielle& feuille);
 // Written whole or not at all; false when the file cannot be written.
-bool EnregistrerSvg(const QString& fichier, const FeuilleVectorielle& feuille);
-bool EnregistrerPdf(const QString& fichier, const std::vector<FeuilleVectorielle>& feuilles);
+bool EnregistrerSvg(const QString& fichier, const FeuilleVectorielle& feuille, QString* raison = nullptr);
+bool EnregistrerPdf(const QString& fichier, const std::vector<FeuilleVectorielle>& feuilles, QString* raison = nullptr);
 
 // A PDF written page after page, each page going to the file as it is added: a document of any
 // length holds one page's figures at a time. The file takes the place of the previous one only at
@@ -41,7 +41,7 @@ public:
     DocumentPdf& operator=(const DocumentPdf&) = delete;
 
     bool AjouterPage(const FeuilleVectorielle& feuille);  // false once anything failed
-    bool Finir();                                          // false for a document without pages
+    bool Finir(QString* raison = nullptr);                 // false for a document without pages
     void Abandonner();
     int Pages() const { return pages_; }
 

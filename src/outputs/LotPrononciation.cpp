@@ -1,6 +1,7 @@
 #include "outputs/LotPrononciation.h"
 
 #include "base/Contexte.h"
+#include "base/EcritureSure.h"
 #include "base/Texte8Bits.h"
 
 #include <algorithm>
@@ -54,11 +55,16 @@ QString Remarque(const QString& texte) {
     return r;
 }
 
-void Ecrire(Contexte& ctx, const QString& ligne) {
-    QFile* f = ctx.FichierSon.get();
-    if (!f || !f->isOpen()) return;
-    f->write(Vers1252(ligne) + "\r\n");
-    f->flush();  // the file is complete whenever the user runs it
+// The lines of one word added whole and synced, so the file is complete whenever the user runs it.
+// When they cannot be, the batch stays as it was and takes no later line: a word missing in the
+// middle would go unnoticed.
+void Ecrire(Contexte& ctx, const QStringList& lignes) {
+    if (ctx.FichierSon.isEmpty() || lignes.isEmpty()) return;
+    QString raison;
+    if (AjouterFichierSur(ctx.FichierSon, Vers1252(lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")), &raison))
+        return;
+    ctx.FichierSon.clear();
+    ctx.fenetre.Information(QStringLiteral("Impossible d'enregistrer :") + QChar(13) + raison);
 }
 
 }  // namespace
@@ -93,10 +99,10 @@ void EcritLigneSon(Contexte& ctx, const QString& syllabes) {
     const int mode = ctx.etat.ModeSon;
     if (mode <= 0) return;
     if (mode == 1) {
-        Ecrire(ctx, Remarque(ctx.etat.TextePointe));
+        Ecrire(ctx, {Remarque(ctx.etat.TextePointe)});
         return;
     }
-    for (const QString& ligne : LignesSon(syllabes, ctx.etat.TamponSon)) Ecrire(ctx, ligne);
+    Ecrire(ctx, LignesSon(syllabes, ctx.etat.TamponSon));
 }
 
 void EcrireLotPrononciation(Contexte& ctx) { EcritLigneSon(ctx, ctx.etat.TextePointe); }

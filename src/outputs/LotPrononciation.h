@@ -1,7 +1,7 @@
 #pragma once
 // The pronunciation batch "FON.bat": for every transcribed word, a command that joins the word's
 // per-syllable MP3 recordings and the closing signal into one MP3 named after the word. Lines are
-// Windows-1252 with CR LF, written to the file the program keeps open (Contexte::FichierSon).
+// Windows-1252 with CR LF, each word's lines added whole to Contexte::FichierSon.
 
 #include <QString>
 #include <QStringList>

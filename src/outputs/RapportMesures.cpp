@@ -1,6 +1,7 @@
 #include "outputs/RapportMesures.h"
 
 #include "base/Contexte.h"
+#include "base/EcritureSure.h"
 #include "base/Texte8Bits.h"
 #include "config/Dossiers.h"
 #include "drawing/Scanners.h"
@@ -8,7 +9,6 @@
 #include "layout/LimiteDroite.h"
 #include "transcription/Transcrire.h"
 
-#include <QFile>
 #include <algorithm>
 
 namespace {
@@ -152,7 +152,7 @@ QStringList LignesMesures(const QString& s, const MesuresGlyphe& m) {
             QStringLiteral(" ")};
 }
 
-bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage&)>& feuille) {
+bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage&)>& feuille, QString* raison) {
     EtatProgramme& e = ctx.etat;
     if (e.TranscriptionEnCours) return false;  // a message box let the key in during a transcription
     const EtatProgramme sauve = e;
@@ -162,8 +162,7 @@ bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage
     const Couleur couleurTrait = ctx.surface.CouleurTrait();
 
     Preparer(ctx);
-    QFile fichier(FichierEcrit(ctx, QStringLiteral("Donnees.TXT")));
-    const bool ouvert = fichier.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    QByteArray rapport;
     const QStringList syllabes = SyllabesRapport();
     NouvelleFeuille(ctx);
     for (qsizetype i = 0; i < syllabes.size(); ++i) {
@@ -188,14 +187,13 @@ bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage
         m.type = e.FormeComposee;
         m.largeurType = qRound(e.LargeurGlyphe);
         const QStringList lignes = LignesMesures(s, m);
-        if (ouvert) fichier.write(Vers1252(lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+        rapport += Vers1252(lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
         ctx.fenetre.FixerTexte(QStringLiteral("TxtEntree"), lignes[0]);
         e.SautPermis = true;
         NouvelleLigne(ctx);
     }
     if (feuille) feuille(ctx.surface.Vue());
-    const bool ecrit = ouvert && fichier.error() == QFileDevice::NoError;
-    fichier.close();
+    const bool ecrit = EcrireFichierSur(FichierEcrit(ctx, QStringLiteral("Donnees.TXT")), rapport, raison);
     ctx.fenetre.Progression(0, 0);
 
     // The user's picture, pen and state come back as they were; the entry keeps the last line.
@@ -209,4 +207,8 @@ bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage
     return ecrit;
 }
 
-void RapportMesures(Contexte& ctx) { RapportMesuresFeuilles(ctx, {}); }
+void RapportMesures(Contexte& ctx) {
+    QString raison;
+    if (!RapportMesuresFeuilles(ctx, {}, &raison) && !raison.isEmpty())
+        ctx.fenetre.Information(QStringLiteral("Impossible d'enregistrer :") + QChar(13) + raison);
+}

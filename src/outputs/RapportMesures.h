@@ -34,6 +34,7 @@ struct MesuresGlyphe {
 QStringList LignesMesures(const QString& syllabe, const MesuresGlyphe& m);
 
 // The report, as the currency key starts it. RapportMesuresFeuilles also hands each sheet drawn to
-// `feuille` and answers whether "Donnees.TXT" was written.
+// `feuille` and answers whether "Donnees.TXT" was written (whole, or left as it was: `raison` then
+// says why); the key shows that reason in a message.
 void RapportMesures(Contexte& ctx);
-bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage&)>& feuille);
+bool RapportMesuresFeuilles(Contexte& ctx, const std::function<void(const QImage&)>& feuille, QString* raison = nullptr);

@@ -4,7 +4,12 @@
 #include "drawing/Dessin.h"
 
 
-bool SauverImage(const Surface& s, const QString& fichier) { return s.Enregistrer(fichier); }
+bool SauverImage(const Surface& s, const QString& fichier, QTextStream& erreurs) {
+    QString raison;
+    if (s.Enregistrer(fichier, &raison)) return true;
+    Erreur(erreurs, QStringLiteral("impossible d'écrire %1").arg(raison));
+    return false;
+}
 
 // velmor chemin CHEMIN -o FICHIER [OPTIONS]: the options are in Commandes.cpp.
 int CommandeChemin(const QStringList& args, const QString& dossier, QTextStream&, QTextStream& erreurs) {
@@ -39,9 +44,6 @@ int CommandeChemin(const QStringList& args, const QString& dossier, QTextStream&
     c.ctx->etat.Relief = o->Drapeau(QStringLiteral("--relief"));
     if (!Dessin(*c.ctx, o->positions[0], x, y, 1, couleur, QString())) return kSortieFichier;
     const QString fichier = o->Valeur(QStringLiteral("-o"));
-    if (!SauverImage(c.surface, fichier)) {
-        Erreur(erreurs, QStringLiteral("impossible d'écrire %1").arg(fichier));
-        return kSortieFichier;
-    }
+    if (!SauverImage(c.surface, fichier, erreurs)) return kSortieFichier;
     return kSortieReussie;
 }

@@ -60,6 +60,7 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
     }
     const QString destination = o->Valeur(QStringLiteral("-o"));
     Editeur editeur(choix, dossier, erreurs);
+    if (!editeur.TablesLues(erreurs)) return kSortieFichier;
     EcritureEcrans ecriture(destination, o->Drapeau(QStringLiteral("--rogner")));
     // The progress on a terminal, unless asked to be quiet.
     std::optional<BarreProgression> barre;

@@ -10,6 +10,7 @@
 #include "app/windows/VueSurface.h"
 #include "base/Bmp.h"
 #include "base/Contexte.h"
+#include "base/EcritureSure.h"
 #include "base/Surface.h"
 #include "layout/Lignes.h"
 #include "outputs/ExportVectoriel.h"
@@ -95,8 +96,9 @@ bool FenetrePrincipale::Ouvrir(const QString& fichier) {
 
 // The surface writes to a temporary file beside the target and replaces it only when all went well.
 bool FenetrePrincipale::Enregistrer(const QString& fichier) {
-    if (!surface_.Enregistrer(fichier)) {
-        Information(QStringLiteral("Impossible d'enregistrer l'image :") + QChar(13) + fichier);
+    QString raison;
+    if (!surface_.Enregistrer(fichier, &raison)) {
+        Information(QStringLiteral("Impossible d'enregistrer l'image :") + QChar(13) + (raison.isEmpty() ? fichier : raison));
         return false;
     }
     MarquerEnregistree();
@@ -190,8 +192,9 @@ void FenetrePrincipale::ExporterVecteurs(bool pdf) {
     if (nom.isEmpty()) return;
     if (QFileInfo(nom).suffix().isEmpty()) nom += u'.' + genre;
     const FeuilleVectorielle feuille = FeuilleDe(surface_);
-    if (!(pdf ? EnregistrerPdf(nom, {feuille}) : EnregistrerSvg(nom, feuille)))
-        Information(QStringLiteral("Impossible d'enregistrer :") + QChar(13) + nom);
+    QString raison;
+    if (!(pdf ? EnregistrerPdf(nom, {feuille}, &raison) : EnregistrerSvg(nom, feuille, &raison)))
+        Information(QStringLiteral("Impossible d'enregistrer :") + QChar(13) + (raison.isEmpty() ? nom : raison));
 }
 
 void FenetrePrincipale::MNU_PrinterConfig_Click() {
@@ -229,7 +232,7 @@ void FenetrePrincipale::MNU_End_Click() {
 void FenetrePrincipale::Sortir() {
     if (sortieConfirmee_ || !ctx_) return;
     sortieConfirmee_ = true;
-    if (ctx_->FichierSon) ctx_->FichierSon->close();
+    ctx_->FichierSon.clear();
     RafraichirTailleSurface();
     StockerGeometrie();
     emit AvantEcritureParametres();
