@@ -8,7 +8,7 @@
 
 namespace {
 
-void Demarrer(Contexte& ctx, bool lireParametres) {
+EtatTables Demarrer(Contexte& ctx, bool lireParametres) {
     EtatProgramme& e = ctx.etat;
     e.StyleRemplissage = 1;
     e.PageEntamee = false;
@@ -20,15 +20,16 @@ void Demarrer(Contexte& ctx, bool lireParametres) {
         AppliquerParametresParDefaut(ctx);
         CompleterParametres(ctx);
     }
-    ChargeTables(ctx);
+    const EtatTables tables = ChargeTables(ctx);
     NouvelleLigne(ctx);
     e.PosX = 0;
     e.CollageEnCours = false;
     ctx.ecrans.PreparerFeuille(ctx.surface);  // the first screen change then costs no clearing
+    return tables;
 }
 
 }  // namespace
 
-void Main(Contexte& ctx) { Demarrer(ctx, true); }
+EtatTables Main(Contexte& ctx) { return Demarrer(ctx, true); }
 
-void MainParDefaut(Contexte& ctx) { Demarrer(ctx, false); }
+EtatTables MainParDefaut(Contexte& ctx) { return Demarrer(ctx, false); }

@@ -44,6 +44,28 @@ QByteArray Vers1252(const QString& texte) {
     return octets;
 }
 
+QString Affichable(QStringView texte, qsizetype longueur) {
+    QString r;
+    for (qsizetype i = 0; i < texte.size() && i < longueur; ++i) {
+        const QChar c = texte[i];
+        if (c.isPrint()) r += c;
+        else if (c.unicode() < 0x100) r += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else r += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    if (texte.size() > longueur) r += QStringLiteral("...");
+    return r;
+}
+
+int LigneNonTexte(const QByteArray& octets) {
+    int ligne = 1;
+    for (const char o : octets) {
+        const auto c = static_cast<unsigned char>(o);
+        if (c == '\n') ++ligne;
+        else if ((c < 0x20 && c != '\t' && c != '\r') || c == 0x7F) return ligne;
+    }
+    return 0;
+}
+
 bool LireFichier1252(const QString& chemin, QString& texte) {
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly)) return false;

@@ -12,6 +12,14 @@ QByteArray Vers1252(const QString& texte);   // characters outside the code page
 int Code1252(QChar c);                        // 0..255, or 63 ("?") outside the code page
 QChar Car1252(int code);                      // the character of an 8-bit code
 
+// A text as a message can show it: every character that is not printable written as "\xNN" (or
+// "\uNNNN"), cut after `longueur` characters with "...".
+QString Affichable(QStringView texte, qsizetype longueur = 80);
+
+// The line (from 1) of the first byte no text file holds (a control code other than tab, line feed
+// and carriage return); 0 when there is none.
+int LigneNonTexte(const QByteArray& octets);
+
 // Reads a whole 8-bit text file; false when it cannot be opened.
 bool LireFichier1252(const QString& chemin, QString& texte);
 

@@ -1,6 +1,7 @@
 #include "config/ChargeTables.h"
 
 #include "base/Contexte.h"
+#include "base/EcritureSure.h"
 #include "base/Texte8Bits.h"
 #include "config/Bornes.h"
 #include "config/Dossiers.h"
@@ -31,6 +32,7 @@ public:
     explicit Lecture(const QString& texte) : champs_(texte) {}
     // Next line as it stands.
     bool Brute(QString& ligne) { return champs_.Suivant(ligne); }
+    int Ligne() const { return champs_.Ligne(); }
     // Next line that is not a comment.
     bool Suivante(QString& ligne) {
         while (champs_.Suivant(ligne))
@@ -122,8 +124,12 @@ void LireReglage(Contexte& ctx, const QString& ligne) {
         if (auto d = ChiffreA(ligne, 5)) {
             e.ModeSon = *d;
             if (e.ModeSon > 0) {
-                ctx.FichierSon = std::make_unique<QFile>(FichierEcrit(ctx, QStringLiteral("FON.bat")));
-                if (!ctx.FichierSon->open(QIODevice::WriteOnly | QIODevice::Truncate)) ctx.FichierSon.reset();
+                ctx.FichierSon = FichierEcrit(ctx, QStringLiteral("FON.bat"));
+                QString raison;
+                if (!EcrireFichierSur(ctx.FichierSon, QByteArray(), &raison)) {
+                    ctx.FichierSon.clear();
+                    ctx.fenetre.Information(QStringLiteral("Impossible d'enregistrer :") + QChar(13) + raison);
+                }
             }
         }
         AfficherLangue(ctx);
@@ -191,18 +197,19 @@ void LireChiffres(Tables& t, Lecture& lu) {
 
 }  // namespace
 
-void LireTablesProgramme(Contexte& ctx, const QString& texte) {
+int LireTablesProgramme(Contexte& ctx, const QString& texte) {
     Lecture lu(texte);
-    if (!LireSectionGlyphes(ctx.tables, lu, QStringLiteral("SUITE1"), true)) return;
-    if (!LireSectionGlyphes(ctx.tables, lu, QStringLiteral("SpexawTyps"), false)) return;
+    const int coupe = qMax(1, static_cast<int>(texte.count(u'\n')));  // the file ended too soon
+    if (!LireSectionGlyphes(ctx.tables, lu, QStringLiteral("SUITE1"), true)) return coupe;
+    if (!LireSectionGlyphes(ctx.tables, lu, QStringLiteral("SpexawTyps"), false)) return coupe;
     QString ligne;
     for (;;) {
-        if (!lu.Suivante(ligne)) return;
+        if (!lu.Suivante(ligne)) return coupe;
         if (ligne == u"Impures_Multiples") break;
         LireReglage(ctx, ligne);
     }
-    if (!LireAmas(ctx.tables, lu)) return;
-    LireChiffres(ctx.tables, lu);
+    if (LireAmas(ctx.tables, lu)) LireChiffres(ctx.tables, lu);
+    return 0;
 }
 
 void LireSuffixes(Contexte& ctx, const QString& texte) {
@@ -251,8 +258,38 @@ void LireSuffixes(Contexte& ctx, const QString& texte) {
     }
 }
 
-void ChargeTables(Contexte& ctx) {
-    QString texte;
-    if (LireFichier1252(ctx.Fichier(QStringLiteral("APABDIDS.TXT")), texte)) LireTablesProgramme(ctx, texte);
-    if (LireFichier1252(ctx.Fichier(QStringLiteral("Suffixes.TXT")), texte)) LireSuffixes(ctx, texte);
+namespace {
+
+// The file's text; empty (`lu` false) when it cannot be read. A damaged file is said in one message.
+QString LireTable(Contexte& ctx, const QString& nom, bool& lu, bool& endommage) {
+    QFile f(ctx.Fichier(nom));
+    lu = f.open(QIODevice::ReadOnly);
+    const QByteArray octets = lu ? f.readAll() : QByteArray();
+    lu = lu && f.error() == QFileDevice::NoError;
+    const int ligne = LigneNonTexte(octets);
+    if (ligne > 0) {
+        const QString texte = Depuis1252(octets.split('\n').value(ligne - 1).trimmed());
+        ctx.fenetre.Information(QStringLiteral("Erreur dans ''") + nom + QStringLiteral("'' : Ligne ") + QString::number(ligne) +
+                                QStringLiteral(" : fichier endommagé : ") + Affichable(texte));
+        endommage = true;
+        return {};
+    }
+    return Depuis1252(octets);
+}
+
+}  // namespace
+
+EtatTables ChargeTables(Contexte& ctx) {
+    bool lu = false, suffixesLus = false, endommage = false;
+    const QString glyphes = LireTable(ctx, QStringLiteral("APABDIDS.TXT"), lu, endommage);
+    if (lu && !endommage) {
+        if (const int ligne = LireTablesProgramme(ctx, glyphes)) {
+            ctx.fenetre.Information(QStringLiteral("Erreur dans ''APABDIDS.TXT'' : Ligne ") + QString::number(ligne) +
+                                    QStringLiteral(" : fichier endommagé : il finit avant ses dernières tables"));
+            endommage = true;
+        }
+    }
+    const QString suffixes = LireTable(ctx, QStringLiteral("Suffixes.TXT"), suffixesLus, endommage);
+    if (suffixesLus) LireSuffixes(ctx, suffixes);
+    return endommage ? EtatTables::Endommagees : lu ? EtatTables::Lues : EtatTables::Absentes;
 }

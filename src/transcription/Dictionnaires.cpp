@@ -149,7 +149,17 @@ void Dictionnaire::Charger(QByteArray octets) {
     recents_.clear();
     cles_ = 0;
     clesH_ = false;
+    texteEndommage_.clear();
     if (octets_.size() >= std::numeric_limits<std::int32_t>::max()) octets_.clear();  // offsets are 32-bit
+    ligneEndommagee_ = LigneNonTexte(octets_);
+    if (ligneEndommagee_ > 0) {
+        const QList<QByteArray> lignes = octets_.left(1 << 20).split('\n');
+        if (ligneEndommagee_ <= lignes.size()) {
+            const QByteArray ligne = lignes[ligneEndommagee_ - 1].trimmed();
+            texteEndommage_ = Texte1252(ligne.constData(), ligne.size());
+        }
+        octets_.clear();
+    }
     char* const b = octets_.data();
     const qsizetype n = octets_.size();
     const auto& minuscules = TableMinuscules();
@@ -399,6 +409,12 @@ std::optional<QString> Dictionnaires::Chercher(Contexte& ctx, const QString& nom
         f.passe = passe_;
     }
     if (!f.present || (ancienneCleH && f.dico.ClesH())) return std::nullopt;
+    if (const int ligne = f.dico.LigneEndommagee()) {
+        if (f.defautsMontres == 0 && ++f.defautsMontres)
+            ctx.fenetre.Information(u"Erreur dans ''"_s + nom + u"'' : Ligne "_s + QString::number(ligne) +
+                                    u" : fichier endommagé : "_s + Affichable(f.dico.TexteEndommage()));
+        return std::nullopt;
+    }
     Dictionnaire::Resultat r = f.dico.Chercher(cle);
     // The malformed entries a reading from the top would have passed, each once per loading. A
     // message box may let another lookup run meanwhile: the list is read again at every step.
@@ -409,7 +425,7 @@ std::optional<QString> Dictionnaires::Chercher(Contexte& ctx, const QString& nom
     const int limite = r.trouve ? r.entree : std::numeric_limits<int>::max();
     while (f.defautsMontres < f.dico.Defauts().size() && f.dico.Defauts()[f.defautsMontres].entree < limite) {
         if (f.defautsMontres++ >= kMessagesParLecture) continue;
-        const QString texte = f.dico.Defauts()[f.defautsMontres - 1].texte.left(kLongueurAffichee);
+        const QString texte = Affichable(f.dico.Defauts()[f.defautsMontres - 1].texte, kLongueurAffichee);
         ctx.fenetre.Information(u"Erreur dans ''"_s + nom + u"'' : Ligne "_s + texte);
     }
     if (!r.trouve) return std::nullopt;

@@ -42,6 +42,10 @@ public:
     // "ph..." in it is a word written so, never an h-word keyed the old way.
     bool ClesH() const { return clesH_; }
     const std::vector<Defaut>& Defauts() const { return defauts_; }
+    // A file holding a byte no text holds is damaged, no dictionary: it gives no match. The line
+    // (from 1) of that byte and its text; 0 for a text.
+    int LigneEndommagee() const { return ligneEndommagee_; }
+    const QString& TexteEndommage() const { return texteEndommage_; }
 
 private:
     struct Entree {
@@ -54,6 +58,8 @@ private:
     int cles_ = 0;
     bool clesH_ = false;
     std::vector<Defaut> defauts_;
+    int ligneEndommagee_ = 0;
+    QString texteEndommage_;
     // The last answers by key, one per slot: prose repeats its common words, and an answer kept
     // here reads nothing of the large index. Emptied with the content.
     static constexpr int kCleRecente = 22, kRecents = 512;
@@ -97,7 +103,8 @@ public:
     // when it is new or changed on disk. `ancienneCleH`: `cle` is an h-word's old key "ph...", which
     // only a file without h keys answers (ClesH). A missing or unreadable file gives no match. The message
     // "Erreur dans ''<nom>'' : Ligne <entry>" of each malformed entry that a reading from the top
-    // passes is shown once per loading of the file.
+    // passes is shown once per loading of the file (the first ten); a damaged file is named with its
+    // line in one message, "Erreur dans ''<nom>'' : Ligne <n> : fichier endommagé : <line>".
     std::optional<QString> Chercher(Contexte& ctx, const QString& nom, QStringView cle, bool ancienneCleH = false);
 
     // Forgets every loaded file.

@@ -86,6 +86,9 @@ std::optional<QString> Chercher(Contexte& ctx, QStringView k, bool ancienne = fa
 bool VoyelleEpelee(QChar c) { return QStringView(u"aeiouy").contains(c); }
 
 // Spoken French elided prefixes.
+// Elided prefixes read in one key at most ("qu'il l'a" is three words; "jusqu'à l'" is two).
+constexpr int kElisionsMax = 8;
+
 std::optional<QString> Elision(QStringView p) {
     static const std::pair<const char16_t*, const char16_t*> kPrefixes[] = {
         {u"l", u"l"},         {u"d", u"d"},         {u"j", u"zh"},         {u"m", u"m"},
@@ -143,8 +146,26 @@ std::optional<QString> ChercherCle(QStringView cle, bool h, int langue,
         return v;
     };
     if (langue != Langues::Francais && langue != Langues::Anglais) return chercher(cle);
-    if (auto v = entier(cle, h)) return v;
     auto utile = [](const std::optional<QString>& v) { return v && !v->contains(u'*') && !v->isEmpty(); };
+
+    // A French elided key is read a prefix at a time ("qu'", "l'"), in a loop: the rest after the
+    // prefixes read so far is a key again. Real words have a few; a longer chain is no word.
+    QString prefixes;
+    int elisions = 0;
+    // What the rest read as gives for the whole key: itself alone, or, after prefixes, when useful.
+    auto resultat = [&](std::optional<QString> v) -> std::optional<QString> {
+        if (elisions == 0) return v;
+        return utile(v) ? std::optional<QString>(prefixes + *v) : std::nullopt;
+    };
+    for (;; ++elisions, h = false) {
+        if (auto v = entier(cle, h)) return resultat(std::move(v));
+        const qsizetype a = cle.indexOf(u'\'');
+        if (langue != Langues::Francais || a <= 0 || a + 1 >= cle.size()) break;
+        const auto p = Elision(cle.left(a));
+        if (!p || elisions == kElisionsMax) return std::nullopt;
+        prefixes += *p;
+        cle = cle.mid(a + 1);
+    }
 
     const qsizetype a = cle.indexOf(u'\'');
     if (langue == Langues::Anglais && a > 1 && a + 1 == cle.size() && (cle[a - 1] == u's' || cle[a - 1] == u'S')) {
@@ -152,22 +173,16 @@ std::optional<QString> ChercherCle(QStringView cle, bool h, int langue,
         return utile(v) ? v : std::nullopt;
     }
     if (a > 0 && a + 1 < cle.size()) {
-        const QStringView reste = cle.mid(a + 1);
-        if (langue == Langues::Francais) {
-            const auto p = Elision(cle.left(a));
-            if (!p) return std::nullopt;
-            const auto v = ChercherCle(reste, false, langue, chercher);
-            if (!utile(v)) return std::nullopt;
-            return *p + *v;
-        }
-        if (langue == Langues::Anglais && reste.compare(u"s", Qt::CaseInsensitive) == 0) {
+        // The part before the mark holds none: one level down at most.
+        if (langue == Langues::Anglais && cle.mid(a + 1).compare(u"s", Qt::CaseInsensitive) == 0) {
             const auto v = ChercherCle(cle.left(a), h, langue, chercher);
             if (!utile(v)) return std::nullopt;
             return Possessif(*v);
         }
         return std::nullopt;
     }
-    if (!cle.contains(u'-')) return std::nullopt;
+    if (!cle.contains(u'-')) return resultat(std::nullopt);
+    // The parts hold no hyphen: each is read one level down, its elisions in the loop above.
     QStringList valeurs;
     bool premiere = true;
     for (QStringView p : cle.split(u'-')) {
@@ -177,7 +192,7 @@ std::optional<QString> ChercherCle(QStringView cle, bool h, int langue,
         valeurs << *v;
         premiere = false;
     }
-    return Joindre(valeurs, langue);
+    return resultat(Joindre(valeurs, langue));
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "config/Parametres.h"
 #include "support/Fichiers.h"
 #include "support/Programme.h"
+#include "support/Sortie.h"
 #include "transcription/Prononciation.h"
 
 #include <QTemporaryDir>
@@ -56,6 +57,95 @@ TEST(EntreesHostiles, HugeSettingsFileIsReadToItsLastValues) {
     EXPECT_EQ(b.surface.Largeur(), 300 + 99996 % 7);
     EXPECT_TRUE(e.CouleurTexte <= 0xFFFFFFu && e.CouleurFond == 0xFFFFFFu && b.fenetre.messages.empty())
         << std::hex << "CouleurTexte=" << e.CouleurTexte << " CouleurFond=" << e.CouleurFond << " messages: " << b.fenetre.messages.size();
+}
+
+// Elided French words are read a prefix at a time in a loop, however long the chain.
+TEST(EntreesHostiles, LongElisionChainsThroughTheLookupRenderAndPaste) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(EcrireFichier(dir.filePath("Fohms_FR.TXT"), "ami;ahmi'\r\nx;iks'\r\n"));
+    for (const char* f : {"APABDIDS.TXT", "Suffixes.TXT"}) QFile::copy(VELMOR_TEST_DATA "/tables/" + QString(f), dir.filePath(f));
+    const auto cle = [](int n, const QString& fin) { return QString("l'").repeated(n) + fin; };
+    const auto chercher = [](QStringView k) -> std::optional<QString> {
+        if (k.compare(u"ami", Qt::CaseInsensitive) == 0) return u"ahmi'"_s;
+        return std::nullopt;
+    };
+    EXPECT_EQ(ChercherCle(u"qu'l'ami", false, 1, chercher), u"clahmi'");
+    EXPECT_EQ(ChercherCle(cle(100000, "ami"), false, 1, chercher), std::nullopt);  // no word has that many
+    EXPECT_EQ(ChercherCle(cle(3, "ami-ami"), false, 1, chercher), u"lllahmiahmi'");
+    // A megabyte of them as one word, through render and through the paste's routine.
+    const QString megaoctet = cle(500000, "x");
+    ASSERT_TRUE(EcrireFichier(dir.filePath("elisions.txt"), megaoctet.toLatin1()));
+    Sortie s;
+    EXPECT_NE(s.Lancer({"render", "-f", dir.filePath("elisions.txt"), "--langue", "FR", "-o", dir.filePath("e.png")}, dir.path()), 1);
+    QString erreurs;
+    QTextStream flux(&erreurs);
+    Editeur e({.langue = 1, .largeur = 600}, dir.path(), flux);
+    e.Coller(cle(100000, "ami ") + cle(3, "ami"));
+    EXPECT_EQ(e.ctx().etat.Langue, 1);
+}
+
+// A damaged data file is named with its line in one readable message; the commands that draw stop
+// with status 1 when the tables cannot be read.
+TEST(EntreesHostiles, DamagedDataFilesAreNamedWithTheirLineOnce) {
+    QFile source(VELMOR_TEST_DATA "/tables/APABDIDS.TXT");
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    QList<QByteArray> lignes = source.readAll().split('\n');
+    const auto sansControle = [](const QString& t) {
+        return std::none_of(t.begin(), t.end(), [](QChar c) { return c != u'\n' && !c.isPrint(); });
+    };
+    QList<QByteArray> endommagees = lignes;
+    endommagees[4].insert(1, "\x01\x9d\x00", 3);
+    const struct {
+        QByteArray tables;
+        const char* debut;
+    } cas[] = {
+        {endommagees.join('\n'), "Erreur dans ''APABDIDS.TXT'' : Ligne 5 : fichier endommagé : "},
+        {lignes.mid(0, 200).join('\n'), "Erreur dans ''APABDIDS.TXT'' : Ligne 199 : fichier endommagé"},
+        {{}, "velmor : impossible de lire "},
+    };
+    for (const auto& c : cas) {
+        QTemporaryDir dir;
+        if (!c.tables.isNull()) ASSERT_TRUE(EcrireFichier(dir.filePath("APABDIDS.TXT"), c.tables));
+        for (const char* commande : {"render", "specimen"}) {
+            Sortie s;
+            const QStringList args = commande == QString("render") ? QStringList{"render", "ba", "--langue", "PH", "-o", dir.filePath("r.png")}
+                                                                    : QStringList{"specimen", "-o", dir.filePath("s.png")};
+            EXPECT_EQ(s.Lancer(args, dir.path()), 1) << commande << " " << c.debut;
+            EXPECT_EQ(s.err.count(u'\n'), 1) << s.err.toStdString();
+            EXPECT_TRUE(s.err.startsWith(QString::fromUtf8(c.debut)) && sansControle(s.err)) << s.err.toStdString();
+        }
+    }
+    // A dictionary of random bytes: one message, escaped; the word is read as if it had none.
+    QTemporaryDir dir;
+    ASSERT_TRUE(EcrireFichier(dir.filePath("Fohms_FR.TXT"), "chat;sha'\r\n" + Aleatoire(100000, 7)));
+    Sortie s;
+    EXPECT_EQ(s.Lancer({"prepare", "chat", "chien", "--langue", "FR"}, dir.path()), 0);
+    EXPECT_EQ(s.err.count(u'\n'), 1) << s.err.toStdString();
+    EXPECT_TRUE(s.err.startsWith("Erreur dans ''Fohms_FR.TXT'' : Ligne ") && s.err.contains("fichier endommagé") && sansControle(s.err))
+        << s.err.toStdString();
+}
+
+// A settings value longer than any path is passed over; the lines around it are read.
+TEST(EntreesHostiles, SettingsValuesLongerThanAnyPathAreRefused) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(EcrireFichier(dir.filePath("Velmor.ini"), "* TAILLE = 3\r\n* CHEMIN = " + QByteArray(5'000'000, 'x') +
+                                                              "\r\n* LANGUE = 2\r\n* UNE/PLUSIEURS PAGES = " + QByteArray(100'000, '1')));
+    Banc b(200, 100, dir.path());
+    b.etat().Chemin = "avant";
+    LireParametres(*b.ctx);
+    EXPECT_EQ(std::tuple(b.etat().Taille, b.etat().Langue, b.etat().Chemin), std::tuple(3, 2, u"avant"_s));
+    EXPECT_LT(b.fenetre.textes.value("CmdWajPaq").size(), 2);
+}
+
+// A limit met at every key is said once, not at every key.
+TEST(EntreesHostiles, ALimitMetAtEveryLineEndIsSaidOnce) {
+    QString erreurs;
+    QTextStream flux(&erreurs);
+    Editeur e({.langue = 3, .largeur = 400}, VELMOR_TEST_DATA "/tables", flux);
+    e.Taper(QString(5000, u'\n'));
+    flux.flush();
+    EXPECT_EQ(erreurs.count("Hauteur maximum"), 1) << erreurs.left(300).toStdString();
+    EXPECT_LT(erreurs.count(u'\n'), 10);
 }
 
 TEST(EntreesHostiles, FiveMegabyteSingleLineDictionaries) {

@@ -149,11 +149,11 @@ TEST(Dictionnaires, SameAnswersAsReadingFromTheTop) {
             ASSERT_EQ(r.has_value(), attendu.has_value()) << qPrintable(texte) << " / " << qPrintable(mot);
             if (r) ASSERT_EQ(*r, *attendu) << qPrintable(texte);
         }
-        // The malformed entries, each once and in file order.
+        // The malformed entries, each once and in file order, a line end in one shown as "\x0a".
         QStringList tous;
         LectureDepuisLeHaut(texte, QString(QChar(0x4E2D)), tous);
         QStringList attendus;
-        for (const QString& t : tous.mid(0, 10)) attendus << "Erreur dans ''Fohms_FR.TXT'' : Ligne " + t;
+        for (const QString& t : tous.mid(0, 10)) attendus << "Erreur dans ''Fohms_FR.TXT'' : Ligne " + Affichable(t, 300);
         ASSERT_EQ(d.Messages(), attendus) << qPrintable(texte);
     }
 }

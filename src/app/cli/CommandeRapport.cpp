@@ -2,6 +2,7 @@
 #include "app/cli/ContexteConsole.h"
 #include "app/cli/Commandes.h"
 #include "app/cli/SousCommandes.h"
+#include "base/Bmp.h"
 #include "config/Dossiers.h"
 #include "outputs/RapportMesures.h"
 
@@ -18,20 +19,24 @@ int CommandeRapport(const QStringList& args, const QString& dossier, QTextStream
         return kSortieUsage;
     }
     ContexteConsole c(1000, 200, dossier, erreurs);
-    MainParDefaut(*c.ctx);
+    if (!TablesLisibles(MainParDefaut(*c.ctx), *c.ctx, erreurs)) return kSortieFichier;
     const QString prefixe = o->Valeur(QStringLiteral("--images"));
     int feuilles = 0;
-    bool images = true;
+    QString raisonImages;
     auto feuille = [&](const QImage& image) {
-        if (!prefixe.isEmpty()) images &= image.save(prefixe + QString::number(++feuilles) + QStringLiteral(".png"));
+        QString raison;
+        if (!prefixe.isEmpty() && !EnregistrerImage(image, prefixe + QString::number(++feuilles) + QStringLiteral(".png"), &raison) &&
+            raisonImages.isEmpty())
+            raisonImages = raison;
     };
     const QString fichier = FichierEcrit(*c.ctx, QStringLiteral("Donnees.TXT"));
-    if (!RapportMesuresFeuilles(*c.ctx, feuille)) {
-        Erreur(erreurs, QStringLiteral("impossible d'écrire %1").arg(fichier));
+    QString raison;
+    if (!RapportMesuresFeuilles(*c.ctx, feuille, &raison)) {
+        Erreur(erreurs, QStringLiteral("impossible d'écrire %1").arg(raison.isEmpty() ? fichier : raison));
         return kSortieFichier;
     }
-    if (!images) {
-        Erreur(erreurs, QStringLiteral("impossible d'écrire les images %1*.png").arg(prefixe));
+    if (!raisonImages.isEmpty()) {
+        Erreur(erreurs, QStringLiteral("impossible d'écrire %1").arg(raisonImages));
         return kSortieFichier;
     }
     sortie << QFileInfo(fichier).absoluteFilePath() << " : " << SyllabesRapport().size() << " syllabes" << Qt::endl;

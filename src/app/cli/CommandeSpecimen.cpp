@@ -31,7 +31,7 @@ int CommandeSpecimen(const QStringList& args, const QString& dossier, QTextStrea
     if (o->Drapeau(QStringLiteral("--plat"))) reliefs = {false};
 
     ContexteConsole c(1, 1, dossier, erreurs);
-    ChargeTables(*c.ctx);
+    if (!TablesLisibles(ChargeTables(*c.ctx), *c.ctx, erreurs)) return kSortieFichier;
     std::vector<PanneauSpecimen> panneaux;
     for (int t : tailles)
         for (int e : ecritures)
@@ -39,10 +39,7 @@ int CommandeSpecimen(const QStringList& args, const QString& dossier, QTextStrea
     const QImage image = Specimen(*c.ctx, panneaux);
     c.surface.RemplacerImage(image);
     const QString fichier = o->Valeur(QStringLiteral("-o"));
-    if (!SauverImage(c.surface, fichier)) {
-        Erreur(erreurs, QStringLiteral("impossible d'écrire %1").arg(fichier));
-        return kSortieFichier;
-    }
+    if (!SauverImage(c.surface, fichier, erreurs)) return kSortieFichier;
     int nombre = 0;
     const QStringList identiques = GlyphesIdentiques(*c.ctx, &nombre);
     sortie << nombre << " glyphes, " << identiques.size() << " groupes aux mêmes pixels" << Qt::endl;

@@ -16,6 +16,7 @@ int CommandeSyllabes(const QStringList& args, const QString& dossier, QTextStrea
     }
     if (!LireChoix(*o, choix, erreurs)) return kSortieUsage;
     Editeur editeur(choix, dossier, erreurs);
+    if (!editeur.TablesLues(erreurs)) return kSortieFichier;
     for (const QString& mot : o->positions[0].split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
         for (const QString& m : MotsATracer(editeur.ctx(), mot)) sortie << m << Qt::endl;
     return kSortieReussie;

@@ -4,6 +4,7 @@
 
 #include "app/ContexteProgramme.h"
 #include "app/cli/FenetreConsole.h"
+#include "config/ChargeTables.h"
 
 #include <memory>
 
@@ -24,5 +25,9 @@ struct ContexteConsole {
     std::unique_ptr<ContexteProgramme> ctx;
 };
 
-// Saves the surface as BMP or PNG, by the file's extension.
-bool SauverImage(const Surface& s, const QString& fichier);
+// True when the tables were read; otherwise false, having named the missing file (a damaged one was
+// named as it was read).
+bool TablesLisibles(EtatTables etat, const Contexte& ctx, QTextStream& erreurs);
+
+// Saves the surface as BMP or PNG, by the file's extension; says why on `erreurs` when it cannot.
+bool SauverImage(const Surface& s, const QString& fichier, QTextStream& erreurs);

@@ -68,12 +68,18 @@ bool SurfaceEncree(const Surface& s) {
 
 }  // namespace
 
+bool TablesLisibles(EtatTables etat, const Contexte& ctx, QTextStream& erreurs) {
+    if (etat == EtatTables::Absentes)
+        Erreur(erreurs, QStringLiteral("impossible de lire %1").arg(ctx.Fichier(QStringLiteral("APABDIDS.TXT"))));
+    return etat == EtatTables::Lues;  // a damaged file was named as it was read
+}
+
 Editeur::Editeur(const ChoixEditeur& choix, const QString& dossier, QTextStream& erreurs)
     : console_(choix.largeur, qMax(100, choix.hauteur), dossier, erreurs) {
     Contexte& c = *console_.ctx;
     EtatProgramme& e = c.etat;
     console_.fenetre.largeurTravail = choix.largeur;
-    MainParDefaut(c);
+    tables_ = MainParDefaut(c);
     // The surface is the work area: the A4 height of the tables unless a height is given.
     const int hauteur = choix.hauteur > 0 ? choix.hauteur : (e.YMaxiA4 >= 100 ? qMin(2000, qRound(e.YMaxiA4)) : 1040);
     console_.fenetre.hauteurTravail = hauteur;

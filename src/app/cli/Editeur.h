@@ -30,6 +30,8 @@ class Editeur {
 public:
     Editeur(const ChoixEditeur& choix, const QString& dossier, QTextStream& erreurs);
     Contexte& ctx() { return *console_.ctx; }
+    // False, having said why, when the program tables are missing or damaged: nothing can be drawn.
+    bool TablesLues(QTextStream& erreurs) const { return TablesLisibles(tables_, *console_.ctx, erreurs); }
     Surface& surface() { return console_.surface; }
     FenetreConsole& fenetre() { return console_.fenetre; }
 
@@ -56,4 +58,5 @@ public:
 
 private:
     ContexteConsole console_;
+    EtatTables tables_;
 };

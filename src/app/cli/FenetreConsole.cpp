@@ -15,7 +15,14 @@ void FenetreConsole::Information(const QString& texte, const QString&) {
     if (barre) barre->Effacer();
     QString t = texte;
     t.replace(u'\r', u'\n');
-    for (const QString& ligne : t.split(u'\n', Qt::SkipEmptyParts)) erreurs_ << ligne << Qt::endl;
+    const QStringList lignes = t.split(u'\n', Qt::SkipEmptyParts);
+    // A limit met again at every key ("Hauteur maximum de l'image atteinte." and the height it is
+    // at) is said once: a message whose first line is the last one's is not printed again until
+    // another was.
+    const QString premiere = lignes.value(0);
+    if (premiere == dernier_) return;
+    dernier_ = premiere;
+    for (const QString& ligne : lignes) erreurs_ << ligne << Qt::endl;
 }
 
 Reponse FenetreConsole::Question(const QString& texte, Boutons, const QString& titre) {

@@ -1,8 +1,8 @@
 #pragma once
 // The window interface of the headless subcommands: every message goes to the error stream, each of
-// its parts (lines, or parts joined by carriage returns) on a line of its own; questions get their
-// default answer; captions are kept and read back. The work area is the surface's size. With a
-// progress bar, the progress of a paste goes to it.
+// its parts (lines, or parts joined by carriage returns) on a line of its own, a message that repeats
+// the last one's first line left out; questions get their default answer; captions are kept and read
+// back. The work area is the surface's size. With a progress bar, the progress of a paste goes to it.
 
 #include "app/cli/BarreProgression.h"
 #include "base/FenetreInterface.h"
@@ -42,5 +42,6 @@ public:
 
 private:
     QTextStream& erreurs_;
+    QString dernier_;  // the first line of the last message printed
     QHash<QString, QString> textes_;
 };
