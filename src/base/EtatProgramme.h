@@ -204,4 +204,6 @@ struct EtatProgramme {
     int PositionAPI = 1;             // next letter of LettresAPI to group, from 1
     QString NomSymboleAPI;           // the group test's symbol name
     int GroupeTrouve = 0;            // 1 when the group test found a group
+
+    bool operator==(const EtatProgramme&) const = default;
 };

@@ -34,6 +34,7 @@ constexpr Marqueur kMarqueurs[] = {
     {u"%LIN",  A::Interligne, 0,             true,   false,  false,  {u"%.L.I.N"}},
     {u"%BLA",  A::Blanc,      0,             true,   false,  false,  {u"%.B.L.A"}},
     {u"%TAI",  A::Taille,     0,             true,   false,  false,  {}},
+    {u"%REL",  A::Relief,     0,             true,   false,  false,  {u"%.R.E.L"}},
     {u"%µT",   A::Trait,      0,             false,  true,   false,  {}},
     {u"%ert",  A::Efface,     0,             false,  false,  true,   {}},
 };
@@ -115,6 +116,7 @@ void ExecuterMarqueur(Contexte& ctx, const MarqueurLu& lu, QStringView v) {
     case A::Interligne: FixerInterligne(ctx, lu.valeur); break;
     case A::Blanc: FixerBlanc(ctx, lu.valeur); break;
     case A::Taille: FixerTaille(ctx, lu.valeur); break;
+    case A::Relief: FixerRelief(ctx, lu.valeur); break;
     case A::Trait: {
         const auto [x1, y1, x2, y2] = PointsTrait(v);
         ctx.surface.FixerCouleurTrait(e.CouleurTexte);

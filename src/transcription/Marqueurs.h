@@ -21,6 +21,7 @@ enum class ActionMarqueur : std::uint8_t {
     Interligne,  // line spacing := n
     Blanc,       // word space := n size units
     Taille,      // character size := n
+    Relief,      // relief on when n is not 0, off when it is
     Trait,       // a straight line between two points written in the marker (pasted text only)
     Efface,      // forgets the phonetic word being typed (typed text only)
 };

@@ -132,6 +132,12 @@ void FixerTaille(Contexte& ctx, double n) {
     }
 }
 
+void FixerRelief(Contexte& ctx, double n) {
+    EtatProgramme& e = ctx.etat;
+    e.Relief = n != 0;
+    e.ProfondeurRelief = e.Relief ? e.Taille : 0;
+}
+
 namespace {
 
 // A marker at position i of the text: its length, after running it; 0 when there is none.

@@ -1,7 +1,7 @@
 #pragma once
 // Script and language selection with their display on the main window's two caption buttons
-// ("CmdScaqh", "CmdLihg"), the setters behind the colour, line spacing, word space and size
-// markers, and the Latin printer.
+// ("CmdScaqh", "CmdLihg"), the setters behind the colour, line spacing, word space, size and
+// relief markers, and the Latin printer.
 
 #include <QString>
 
@@ -19,6 +19,7 @@ void FixerCouleur(Contexte& ctx, double n);     // NumCouleur
 void FixerInterligne(Contexte& ctx, double n);  // line spacing, through the "TxtHauteurLigne" box
 void FixerBlanc(Contexte& ctx, double n);       // word space in size units
 void FixerTaille(Contexte& ctx, double n);      // character size, 1 to 50
+void FixerRelief(Contexte& ctx, double n);      // relief on (not 0) or off, as deep as the size
 
 // What the main window's boxes do when their text changes: the size and the line spacing.
 void TailleSaisie(Contexte& ctx, const QString& texte);

@@ -4,6 +4,7 @@
 #include "app/cli/SousCommandes.h"
 #include "base/Texte8Bits.h"
 #include "outputs/EcritureEcrans.h"
+#include "transcription/Document.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -45,16 +46,13 @@ int CommandeRendu(const QStringList& args, const QString& dossier, QTextStream& 
         return kSortieUsage;
     QString texte;
     if (fichier) {
-        QFile f(o->Valeur(QStringLiteral("-f")));
-        if (!f.open(QIODevice::ReadOnly)) {
-            Erreur(erreurs, QStringLiteral("impossible de lire %1").arg(f.fileName()));
+        Document d;
+        if (!LireDocument(o->Valeur(QStringLiteral("-f")), d)) {
+            Erreur(erreurs, QStringLiteral("impossible de lire %1").arg(o->Valeur(QStringLiteral("-f"))));
             return kSortieFichier;
         }
-        const QByteArray octets = f.readAll();
-        // UTF-8 when it decodes as such, else the program's 8-bit code page.
-        auto decodeur = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        texte = decodeur.decode(octets);
-        if (decodeur.hasError()) texte = Depuis1252(octets);
+        // A document's header line gives its options and draws nothing.
+        texte = TexteARendre(d);
     } else {
         texte = o->positions[0];
     }

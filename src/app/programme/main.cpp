@@ -5,6 +5,7 @@
 #include "app/LecteurInconnus.h"
 #include "app/cli/Commandes.h"
 #include "app/cli/ContexteConsole.h"
+#include "app/windows/DocumentTexte.h"
 #include "app/windows/FenetreEntree.h"
 #include "app/windows/FenetrePrincipale.h"
 #include "app/windows/Traductions.h"
@@ -97,5 +98,9 @@ int main(int argc, char* argv[]) {
             break;
         }
     }
+    // "velmor FICHIER.txt": the text opened and drawn.
+    DocumentTexte document(*ctx, fenetre, entree);
+    for (const QString& a : std::as_const(args))
+        if (DocumentTexte::EstFichierTexte(a)) document.Ouvrir(a);
     return app.exec();
 }

@@ -68,6 +68,7 @@ void FenetrePrincipale::ConstruireCommandeContinuer() {
 QWidget* FenetrePrincipale::BoutonArret() const { return arret_; }
 
 void FenetrePrincipale::Progression(int faits, int total) {
+    if (discret_) return;
     if (total <= 0) {
         progression_->hide();
         arret_->hide();

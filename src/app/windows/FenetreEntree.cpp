@@ -52,6 +52,10 @@ ZoneEntree::ZoneEntree(Contexte& ctx, QWidget* parent) : QPlainTextEdit(parent),
 }
 
 void ZoneEntree::keyPressEvent(QKeyEvent* ev) {
+    if (vivant) {
+        QPlainTextEdit::keyPressEvent(ev);
+        return;
+    }
     Boite boite(*this);
     if (ev->matches(QKeySequence::Paste)) {
         // The paste goes after the text, which it continues.
@@ -263,6 +267,11 @@ void FrmEntree::FixerTexte(const QString& texte) {
 }
 
 void FrmEntree::CmdAlaLigne_Click() {
+    if (TxtEntree->vivant) {  // the line end goes into the text, which draws it
+        TxtEntree->insertPlainText(QStringLiteral("\n"));
+        TxtEntree->setFocus();
+        return;
+    }
     EtatProgramme& e = ctx_.etat;
     VerifieLigneVisible(ctx_);
     e.CurseurVisible = e.LigneVisible;
@@ -309,7 +318,7 @@ void FrmEntree::CmdColle_Click() {
 }
 
 void FrmEntree::TxtEntree_Change() {
-    if (interne_ || enCours_ || !ctx_.etat.CollageEnCours) return;
+    if (interne_ || enCours_ || !ctx_.etat.CollageEnCours || TxtEntree->vivant) return;
     Retranscrire(TxtEntree->toPlainText(), TxtEntree->dejaEcrits);
 }
 

@@ -20,6 +20,9 @@ public:
 
     // Text that the box held before the paste under way and that was already written.
     int dejaEcrits = 0;
+    // The live text is on: the box is a plain editor, its every change redraws the text (the
+    // keystroke driver and the paste's transcription stand aside).
+    bool vivant = false;
 
 signals:
     void FocusPerdu();

@@ -69,7 +69,7 @@ int FenetrePrincipale::MargeSurface() const {
 
 // Grows the surface to the work area and its allowance; the drawing is kept, nothing shrinks.
 void FenetrePrincipale::AjusterSurface() {
-    if (ctx_ && ctx_->etat.FormatA4) return;  // A4 screens keep their size
+    if ((ctx_ && ctx_->etat.FormatA4) || !page_.isEmpty()) return;  // A4 screens and imposed pages keep their size
     // A picture "Réduire l'image" shrank keeps its size until a drawing made it larger.
     if (tailleReduite_ == QSize(surface_.Largeur(), surface_.Hauteur())) return;
     tailleReduite_ = QSize();

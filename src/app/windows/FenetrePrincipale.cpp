@@ -97,6 +97,10 @@ FenetrePrincipale::~FenetrePrincipale() = default;
 // --- Window interface -------------------------------------------------------------------------
 
 void FenetrePrincipale::Information(const QString& texte, const QString& titre) {
+    if (discret_) {
+        messagesDiscrets_ << texte;
+        return;
+    }
     if (repondeur_) {
         repondeur_(texte);
         return;
@@ -120,7 +124,7 @@ void FenetrePrincipale::FixerTexte(const QString& controle, const QString& valeu
             titreEnAttente_ = true;
             QTimer::singleShot(0, this, [this] {
                 titreEnAttente_ = false;
-                setWindowTitle(textes_.value(QStringLiteral("frmEdit")));
+                setWindowTitle(prefixeTitre_ + textes_.value(QStringLiteral("frmEdit")));
             });
         }
         return;
@@ -152,6 +156,7 @@ QString FenetrePrincipale::Texte(const QString& controle) const {
 // that a word started at the limit still lands on the picture, nor taller than the surface, so that
 // the lines make a shorter picture (shrunk, opened) grow rather than write past its bottom.
 QRect FenetrePrincipale::ZoneTravail() const {
+    if (!page_.isEmpty()) return {0, 0, page_.width() * TwipsParPixelX(), page_.height() * TwipsParPixelY()};
     const int barre = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, defilement_);
     const QSize place = defilement_->maximumViewportSize() - QSize(barre, barre);
     int largeur = qMax(1, place.width() / zoom_);
@@ -240,4 +245,14 @@ int FenetrePrincipale::Image(const QString& controle) const { return images_.val
 bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* ev) {
     if (objet == defilement_ && ev->type() == QEvent::Resize && ctx_ && !redimensionnement_) Redimensionner();
     return QMainWindow::eventFilter(objet, ev);
+}
+
+void FenetrePrincipale::FixerPrefixeTitre(const QString& prefixe) {
+    prefixeTitre_ = prefixe;
+    setWindowTitle(prefixeTitre_ + textes_.value(QStringLiteral("frmEdit")));
+}
+
+void FenetrePrincipale::FixerDiscret(bool discret) {
+    discret_ = discret;
+    if (discret) messagesDiscrets_.clear();
 }

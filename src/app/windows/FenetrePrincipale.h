@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QPrinter>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <memory>
@@ -68,6 +69,17 @@ public:
     bool Enregistrer(const QString& fichier);
     void ImprimerSur(QPrinter& imprimante);
     bool ImageModifiee() const;
+
+    // Put in front of the caption (a text document's name).
+    void FixerPrefixeTitre(const QString& prefixe);
+    QString PrefixeTitre() const { return prefixeTitre_; }
+    // A page imposed on the writing: the work area is that size (in pixels) and the surface no
+    // longer follows the window. An empty size gives the window's room back.
+    void ImposerPage(QSize page) { page_ = page; }
+    QSize Page() const { return page_; }
+    // While discreet, messages are kept (MessagesDiscrets) instead of shown, and progress is not shown.
+    void FixerDiscret(bool discret);
+    const QStringList& MessagesDiscrets() const { return messagesDiscrets_; }
 
     // The entry window opened or closed: "Saisie" (CmdZSaisie) is shown only while it is closed.
     void FixerSaisieOuverte(bool ouverte);
@@ -209,6 +221,10 @@ private:
     int compteTaille_ = 0;
     QSize tailleSurfaceVue_;
     QSize tailleReduite_;          // the size "Réduire l'image" left, kept while the surface has it
+    QString prefixeTitre_;
+    QSize page_;
+    bool discret_ = false;
+    QStringList messagesDiscrets_;
     bool sortieConfirmee_ = false;
     bool titreEnAttente_ = false;
     bool redimensionnement_ = false;

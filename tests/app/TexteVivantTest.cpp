@@ -1,0 +1,127 @@
+#include "app/TexteVivant.h"
+#include "app/cli/Editeur.h"
+#include "support/TexteLong.h"
+#include "transcription/Document.h"
+
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kDonnees = QStringLiteral(VELMOR_PROGRAM_DATA);
+
+// A document's text as walked: a header for phonetic input at size 1, then the text.
+QString Rendu(const QString& corps) {
+    OptionsDocument o;
+    o.langue = 3;
+    return TexteARendre(Document{LigneEnTete(o), corps});
+}
+
+// The screens of a text rendered from scratch, as `velmor render` draws them.
+QList<QImage> DeZero(const QString& texte) {
+    QString err;
+    QTextStream erreurs(&err);
+    Editeur e(ChoixEditeur{}, kDonnees, erreurs);
+    e.Coller(texte);
+    return e.Ecrans();
+}
+
+struct Vivant {
+    Vivant() : editeur(ChoixEditeur{}, kDonnees, erreurs), rendu(editeur.ctx()) {}
+    QList<QImage> Ecrans() {
+        QList<QImage> r;
+        for (int n = 1; n <= rendu.Ecrans(); ++n) r << rendu.Ecran(n).convertToFormat(QImage::Format_RGB32);
+        return r;
+    }
+    QString err;
+    QTextStream erreurs{&err};
+    Editeur editeur;
+    TexteVivant rendu;
+};
+
+void MemesEcrans(const QList<QImage>& a, const QList<QImage>& b) {
+    ASSERT_EQ(a.size(), b.size());
+    for (qsizetype i = 0; i < a.size(); ++i)
+        EXPECT_TRUE(a[i].convertToFormat(QImage::Format_RGB32) == b[i].convertToFormat(QImage::Format_RGB32)) << "screen " << i + 1;
+}
+
+// Each edit redraws from the screen it touches, and the screens come out as a rendering of the
+// edited text from scratch does.
+TEST(TexteVivant, EditsRedrawFromTheirScreenAsFromScratch) {
+    Vivant v;
+    QString corps = TexteLong(75);
+    v.rendu.Rendre(Rendu(corps));
+    ASSERT_EQ(v.rendu.Ecrans(), 3);
+    MemesEcrans(v.Ecrans(), DeZero(Rendu(corps)));
+    const qsizetype debut3 = v.rendu.DebutEcran(3) - Rendu(QString()).size();
+    struct Cas {
+        const char* quoi;
+        qsizetype position;
+        int enleves;
+        QString mis;
+        int premier;  // the first screen walked again
+    };
+    const qsizetype fin1 = corps.indexOf(u'\n');
+    const Cas cas[] = {
+        {"a letter on screen 3", debut3 + 60, 1, QStringLiteral("o"), 3},
+        {"a line end joined on screen 3", corps.indexOf(u'\n', debut3 + 10), 1, QString(), 3},
+        {"a letter of the third word", corps.indexOf(u' ', corps.indexOf(u' ') + 1) + 1, 1, QStringLiteral("u"), 1},
+        {"a line end on screen 1", fin1, 1, QStringLiteral(" "), 1},
+        {"a word pasted at the end", -1, 0, QStringLiteral("tama vira\n"), 3},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        std::vector<AppelDessin> journal;
+        v.editeur.ctx().journalDessin = &journal;
+        const qsizetype position = c.position < 0 ? corps.size() : c.position;
+        corps.replace(position, c.enleves, c.mis);
+        v.rendu.Modifier(Rendu(corps));
+        v.editeur.ctx().journalDessin = nullptr;
+        EXPECT_EQ(v.rendu.PremierParcouru(), c.premier);
+        if (c.premier == 3) EXPECT_EQ(v.rendu.EcransParcourus(), 1);
+        EXPECT_GT(journal.size(), 0u);
+        MemesEcrans(v.Ecrans(), DeZero(Rendu(corps)));
+        EXPECT_EQ(v.rendu.Montre(), v.rendu.EcranDe(position + Rendu(QString()).size()));
+    }
+}
+
+// An edit on screen 3 draws nothing of screens 1 and 2: as many drawing calls as the same edit
+// on a text that is screen 3 alone, far fewer than the whole text takes.
+TEST(TexteVivant, AnEditOnScreenThreeLeavesScreensOneAndTwo) {
+    Vivant v;
+    QString corps = TexteLong(75);
+    std::vector<AppelDessin> tout;
+    v.editeur.ctx().journalDessin = &tout;
+    v.rendu.Rendre(Rendu(corps));
+    const int marches = v.rendu.Marches();
+    const QImage un = v.rendu.Ecran(1), deux = v.rendu.Ecran(2);
+    std::vector<AppelDessin> edition;
+    v.editeur.ctx().journalDessin = &edition;
+    const qsizetype p = v.rendu.DebutEcran(3) - Rendu(QString()).size() + 60;
+    corps.insert(p, u'a');
+    v.rendu.Modifier(Rendu(corps));
+    v.editeur.ctx().journalDessin = nullptr;
+    EXPECT_EQ(v.rendu.Marches() - marches, 1);  // one walk: from the start of screen 3 to the end
+    EXPECT_LT(edition.size() * 2, tout.size()) << edition.size() << " " << tout.size();
+    EXPECT_TRUE(v.rendu.Ecran(1) == un && v.rendu.Ecran(2) == deux);
+}
+
+// A text longer than the 20 screens: the first 20 drawn, the rest said undrawn; an edit at its end
+// changes nothing drawn.
+TEST(TexteVivant, TextLongerThanTwentyScreens) {
+    Vivant v;
+    QString corps = TexteLong(560);
+    v.rendu.Rendre(Rendu(corps));
+    EXPECT_EQ(v.rendu.Ecrans(), 20);
+    EXPECT_TRUE(v.rendu.Tronque());
+    const QImage vingt = v.rendu.Ecran(20);
+    corps += QStringLiteral("tama ");
+    v.rendu.Modifier(Rendu(corps));
+    EXPECT_TRUE(v.rendu.Tronque());
+    EXPECT_EQ(v.rendu.Ecran(20), vingt);
+    v.rendu.Modifier(Rendu(TexteLong(20)));
+    EXPECT_FALSE(v.rendu.Tronque());
+    EXPECT_EQ(v.rendu.Ecrans(), 1);
+}
+
+}  // namespace

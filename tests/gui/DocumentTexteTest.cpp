@@ -1,0 +1,164 @@
+#include "app/ContexteProgramme.h"
+#include "app/Demarrage.h"
+#include "app/windows/DocumentTexte.h"
+#include "app/windows/FenetreEntree.h"
+#include "app/windows/FenetrePrincipale.h"
+#include "support/TexteLong.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The program on a copy of the shipped data, its two windows shown, and the text document.
+struct Poste {
+    Poste() {
+        const QString source = QStringLiteral(VELMOR_PROGRAM_DATA);
+        for (const QString& f : QDir(source).entryList(QDir::Files)) QFile::copy(source + u'/' + f, dossier.filePath(f));
+        ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier.path());
+        fenetre.FixerRepondeur([this](const QString& texte) {
+            messages << texte;
+            if (reponses.empty()) return Reponse::Oui;
+            const Reponse r = reponses.front();
+            reponses.pop_front();
+            return r;
+        });
+        Main(*ctx);
+        ctx->etat.EtatFenetre = 0;
+        fenetre.Relier(*ctx);
+        fenetre.resize(1100, 800);
+        fenetre.show();
+        entree = std::make_unique<FrmEntree>(*ctx, &fenetre);
+        entree->Afficher();
+        document = std::make_unique<DocumentTexte>(*ctx, fenetre, *entree);
+        QApplication::processEvents();
+    }
+    ~Poste() { fenetre.FixerRepondeur([](const QString&) { return Reponse::Non; }); }
+
+    QList<QImage> Ecrans() {
+        QList<QImage> r;
+        for (int n = 1; n <= document->Rendu().Ecrans(); ++n) r << document->Rendu().Ecran(n).convertToFormat(QImage::Format_RGB32);
+        return r;
+    }
+    // The screens `velmor render -f` draws from a saved document.
+    QList<QImage> Rendus(const QString& fichier) {
+        const QString sortie = dossier.filePath(QStringLiteral("rendu.png"));
+        QProcess p;
+        p.start(QStringLiteral(VELMOR_EXECUTABLE),
+                {QStringLiteral("render"), QStringLiteral("-f"), fichier, QStringLiteral("-o"), sortie, QStringLiteral("--dossier"), dossier.path()});
+        EXPECT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        QList<QImage> r;
+        for (const QString& l : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts))
+            r << QImage(l.trimmed()).convertToFormat(QImage::Format_RGB32);
+        return r;
+    }
+    void Curseur(qsizetype position) {
+        QTextCursor c = entree->TxtEntree->textCursor();
+        c.setPosition(static_cast<int>(position));
+        entree->TxtEntree->setTextCursor(c);
+    }
+
+    QTemporaryDir dossier;
+    Surface surface{640, 400};
+    FenetrePrincipale fenetre{surface};
+    HorlogeMuette horloge;
+    std::unique_ptr<ContexteProgramme> ctx;
+    std::unique_ptr<FrmEntree> entree;
+    std::unique_ptr<DocumentTexte> document;
+    QStringList messages;
+    std::deque<Reponse> reponses;
+};
+
+void MemesEcrans(const QList<QImage>& a, const QList<QImage>& b) {
+    ASSERT_EQ(a.size(), b.size());
+    for (qsizetype i = 0; i < a.size(); ++i) EXPECT_TRUE(a[i] == b[i]) << "screen " << i + 1;
+}
+
+// Keys typed into the box of a live three-screen document: the picture is, screen by screen, what
+// `velmor render -f` draws from the document saved after each edit; saved, closed and opened again
+// it draws the same.
+TEST(DocumentTexte, LiveEditsWithKeysDrawAsTheSavedDocumentRenders) {
+    Poste p;
+    OptionsDocument o = OptionsDe(p.ctx->etat);
+    o.langue = 3;
+    const QString fichier = p.dossier.filePath(QStringLiteral("essai.txt"));
+    const QString corps = TexteLong(75);
+    ASSERT_TRUE(EcrireDocument(fichier, {LigneEnTete(o), corps}));
+    ASSERT_TRUE(p.document->Ouvrir(fichier));
+    EXPECT_TRUE(p.document->Vivant() && p.entree->TxtEntree->vivant);
+    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), corps);
+    EXPECT_TRUE(p.fenetre.windowTitle().startsWith(u"essai.txt - ")) << p.fenetre.windowTitle().toStdString();
+    ASSERT_EQ(p.document->Rendu().Ecrans(), 3);
+    MemesEcrans(p.Ecrans(), p.Rendus(fichier));
+
+    // One letter of the third word changed.
+    p.Curseur(corps.indexOf(u' ', corps.indexOf(u' ') + 1) + 1);
+    QTest::keyClick(p.entree->TxtEntree, Qt::Key_Delete);
+    QTest::keyClick(p.entree->TxtEntree, 'o');
+    EXPECT_TRUE(p.document->Modifie());
+    EXPECT_TRUE(p.fenetre.windowTitle().startsWith(u"essai.txt * - "));
+    EXPECT_EQ(p.document->Rendu().Montre(), 1);
+    ASSERT_TRUE(p.document->Enregistrer(fichier));
+    MemesEcrans(p.Ecrans(), p.Rendus(fichier));
+
+    // A line end deleted on screen 2 joins two lines.
+    const QString texte = p.entree->TxtEntree->toPlainText();
+    const qsizetype fin = texte.indexOf(u'\n', texte.size() / 2);
+    p.Curseur(fin);
+    QTest::keyClick(p.entree->TxtEntree, Qt::Key_Delete);
+    EXPECT_EQ(p.entree->TxtEntree->toPlainText().count(u'\n'), texte.count(u'\n') - 1);
+    EXPECT_GE(p.document->Rendu().PremierParcouru(), 2);
+    ASSERT_TRUE(p.document->Enregistrer(fichier));
+    const QList<QImage> avant = p.Ecrans();
+    MemesEcrans(avant, p.Rendus(fichier));
+
+    // Closed, then opened again.
+    p.document->Nouveau();
+    EXPECT_TRUE(p.entree->TxtEntree->toPlainText().isEmpty());
+    ASSERT_TRUE(p.document->Ouvrir(fichier));
+    MemesEcrans(p.Ecrans(), avant);
+    EXPECT_EQ(p.document->Recents().value(0), QFileInfo(fichier).absoluteFilePath());
+}
+
+// A changed text asks before it is replaced or the window closed; a dropped text file opens.
+TEST(DocumentTexte, ChangedTextAsksAndDroppedFileOpens) {
+    Poste p;
+    const QString autre = p.dossier.filePath(QStringLiteral("autre.txt"));
+    ASSERT_TRUE(EcrireDocument(autre, {QString(), QStringLiteral("tama vira\n")}));
+    QTest::keyClicks(p.entree->TxtEntree, QStringLiteral("lum sol "));
+    EXPECT_TRUE(p.document->Modifie());
+    p.reponses = {Reponse::Annuler};
+    EXPECT_FALSE(p.document->Ouvrir(autre));
+    EXPECT_EQ(p.messages.size(), 1);
+    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "lum sol ");
+    p.reponses = {Reponse::Annuler};
+    p.fenetre.close();
+    EXPECT_TRUE(p.fenetre.isVisible());
+    // Dropped on the entry box: "Non" lets the changed text go; the picture held ink, "Oui" redraws.
+    QMimeData m;
+    m.setUrls({QUrl::fromLocalFile(autre)});
+    QDragEnterEvent entre(QPoint(5, 5), Qt::CopyAction, &m, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(p.entree->TxtEntree->viewport(), &entre);
+    EXPECT_TRUE(entre.isAccepted());
+    QDropEvent depot(QPointF(5, 5), Qt::CopyAction, &m, Qt::LeftButton, Qt::NoModifier);
+    p.reponses = {Reponse::Non, Reponse::Oui};
+    QCoreApplication::sendEvent(p.entree->TxtEntree->viewport(), &depot);
+    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "tama vira\n");
+    EXPECT_TRUE(p.document->Vivant());
+    EXPECT_EQ(p.messages.size(), 4);
+    // An unreadable file says so and changes nothing.
+    EXPECT_FALSE(p.document->Ouvrir(p.dossier.filePath(QStringLiteral("absent.txt"))));
+    EXPECT_TRUE(p.messages.last().startsWith(u"Impossible d'ouvrir le texte :"));
+    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "tama vira\n");
+}
+
+}  // namespace
