@@ -56,6 +56,7 @@ EtatProgramme SansTexte(EtatProgramme e) {
     e.TexteEnCours.clear(), e.TexteAvant.clear(), e.TexteApres.clear(), e.DernierCaractereAvant.clear();
     e.IndiceTexte = 0, e.PositionReprise = 0, e.CodeCaractere = 0, e.FinProche = false;
     e.EntreeX = e.EntreeY = 0;  // never placed: not a number
+    e.MotsEcrits = 0;            // a count of the words so far, which an edit may change
     return e;
 }
 
@@ -118,6 +119,7 @@ void TexteVivant::Depart() {
     e.CollageEnCours = true;
     e.EntreeVidee = false;
     e.PositionReprise = 0;
+    e.MotsEcrits = e.MotsPerdus = 0;
 }
 
 void TexteVivant::Rendre(const QString& texte) {
@@ -163,8 +165,8 @@ void TexteVivant::Marcher(size_t, qsizetype fin, qsizetype decalage, std::vector
         const FinRetranscrire r = RetranscrireTexte(ctx_, texte_);
         if (r != FinRetranscrire::EcranPlein || e.LimiteAtteinte) {
             // A stop with nothing but blanks left loses nothing.
-            tronque_ = r != FinRetranscrire::Fini &&
-                       !QStringView(texte_).mid(qMin<qsizetype>(qMax(0, e.PositionReprise - 1), texte_.size())).trimmed().isEmpty();
+            tronque_ = e.MotsPerdus > 0 || (r != FinRetranscrire::Fini &&
+                       !QStringView(texte_).mid(qMin<qsizetype>(qMax(0, e.PositionReprise - 1), texte_.size())).trimmed().isEmpty());
             GarderFin();
             return;
         }
