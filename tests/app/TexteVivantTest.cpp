@@ -17,15 +17,6 @@ QString Rendu(const QString& corps) {
     return TexteARendre(Document{LigneEnTete(o), corps});
 }
 
-// The screens of a text rendered from scratch, as `velmor render` draws them.
-QList<QImage> DeZero(const QString& texte) {
-    QString err;
-    QTextStream erreurs(&err);
-    Editeur e(ChoixEditeur{}, kDonnees, erreurs);
-    e.Coller(texte);
-    return e.Ecrans();
-}
-
 struct Vivant {
     Vivant() : editeur(ChoixEditeur{}, kDonnees, erreurs), rendu(editeur.ctx()) {}
     QList<QImage> Ecrans() {
@@ -38,6 +29,13 @@ struct Vivant {
     Editeur editeur;
     TexteVivant rendu;
 };
+
+// The screens of a text rendered from scratch on a fresh editor.
+QList<QImage> DeZero(const QString& texte) {
+    Vivant v;
+    v.rendu.Rendre(texte);
+    return v.Ecrans();
+}
 
 void MemesEcrans(const QList<QImage>& a, const QList<QImage>& b) {
     ASSERT_EQ(a.size(), b.size());

@@ -256,7 +256,7 @@ void DocumentTexte::FixerVivant(bool actif) {
     bool encre = false;
     for (int y = 0; y < image.height() && !encre; ++y) {
         const QRgb* l = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0, fin = qMin(ctx_.surface.DroiteEncre(y), image.width() - 1); x <= fin && !encre; ++x) encre = l[x] != fond;
+        for (int x = 0, fin = qMin(ctx_.surface.Encre().Droite(y), image.width() - 1); x <= fin && !encre; ++x) encre = l[x] != fond;
     }
     if (encre && fenetre_.Question(QStringLiteral("Le dessin actuel sera remplacé par le rendu du texte de la zone de saisie "
                                                   "(les retouches seront perdues). Continuer ?"),
