@@ -12,7 +12,7 @@
 #include "layout/MagasinImages.h"
 #include "transcription/Dictionnaires.h"
 #include "transcription/Prononciation.h"
-#include "transcription/Selection.h"
+#include "transcription/ReglagesEcriture.h"
 #include "transcription/Transcrire.h"
 
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "config/Legendes.h"
 #include "layout/MagasinImages.h"
 #include "transcription/Retranscription.h"
-#include "transcription/Selection.h"
+#include "transcription/ReglagesEcriture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "base/Surface.h"
 
 #include "base/BalayageLigne.h"
-#include "base/Bmp.h"
+#include "base/FichiersImages.h"
 #include "base/EcritureSure.h"
 #include "base/ImageGrande.h"
 

@@ -1,6 +1,6 @@
 #include "outputs/EcritureEcrans.h"
 
-#include "base/Bmp.h"
+#include "base/FichiersImages.h"
 #include "base/EcritureSure.h"
 #include "base/Surface.h"
 #include "layout/ReduireImage.h"

@@ -9,7 +9,6 @@
 #include "layout/LimiteDroite.h"
 #include "transcription/Marqueurs.h"
 #include "transcription/Prononciation.h"
-#include "transcription/Selection.h"
 #include "transcription/Transcrire.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "base/Contexte.h"
 #include "base/Texte8Bits.h"
 #include "layout/Lignes.h"
-#include "transcription/Selection.h"
+#include "transcription/ReglagesEcriture.h"
 
 #include <algorithm>
 

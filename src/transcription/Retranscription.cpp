@@ -1,13 +1,14 @@
-#include "transcription/Retranscription.h"
+#include "transcription/Dictionnaires.h"
 
 #include "base/Contexte.h"
 #include "base/Texte8Bits.h"
 #include "layout/AffichageEtat.h"
 #include "layout/Lignes.h"
-#include "transcription/Dictionnaires.h"
 #include "transcription/Frappe.h"
+#include "transcription/ImprimerLatin.h"
 #include "transcription/Marqueurs.h"
-#include "transcription/Selection.h"
+#include "transcription/ReglagesEcriture.h"
+#include "transcription/Retranscription.h"
 #include "transcription/Transcrire.h"
 
 #include <optional>

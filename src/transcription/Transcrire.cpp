@@ -18,7 +18,7 @@
 #include "transcription/Morceaux.h"
 #include "transcription/Normaliseur.h"
 #include "transcription/Prononciation.h"
-#include "transcription/Selection.h"
+#include "transcription/ImprimerLatin.h"
 #include "transcription/Syllabes.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // stays whole, no temporary file is left, and the failure is said (status 1 on the command line, a
 // message in the editor).
 #include "app/LecteurInconnus.h"
-#include "base/Bmp.h"
+#include "base/FichiersImages.h"
 #include "base/EcritureSure.h"
 #include "config/ChargeTables.h"
 #include "config/Parametres.h"

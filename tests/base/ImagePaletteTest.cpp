@@ -1,4 +1,4 @@
-#include "base/Bmp.h"
+#include "base/FichiersImages.h"
 #include "base/ImagePalette.h"
 
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "support/Fichiers.h"
-#include "base/Bmp.h"
+#include "base/FichiersImages.h"
 #include "base/Surface.h"
 
 #include <QBuffer>

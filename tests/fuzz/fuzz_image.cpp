@@ -1,7 +1,7 @@
 // Picture loading into the surface: BMP by the surface's reader, and any picture (PNG ...) by its
 // content, as the open command reads it. Input: one byte choosing the reader, then the file.
 #include "Cadre.h"
-#include "base/Bmp.h"
+#include "base/FichiersImages.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "app/windows/FenetrePrincipale.h"
 #include "app/windows/FenetreRepos.h"
 #include "layout/Outils.h"
-#include "base/Bmp.h"
+#include "base/FichiersImages.h"
 #include "base/Texte8Bits.h"
 #include "layout/MagasinImages.h"
 #include "transcription/Transcrire.h"

@@ -2,7 +2,7 @@
 // changed picture is lost or first saved, lossless PDFs and a shrunk picture that stays shrunk.
 #include "gui/Editeur.h"
 #include "support/Fichiers.h"
-#include "base/Bmp.h"
+#include "base/FichiersImages.h"
 #include "config/Dossiers.h"
 
 #include <QClipboard>

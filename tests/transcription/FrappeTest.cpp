@@ -1,10 +1,11 @@
 #include "base/Texte8Bits.h"
 #include "support/Programme.h"
 #include "transcription/Frappe.h"
+#include "transcription/ImprimerLatin.h"
 #include "transcription/Marqueurs.h"
 #include "transcription/Prononciation.h"
+#include "transcription/ReglagesEcriture.h"
 #include "transcription/Retranscription.h"
-#include "transcription/Selection.h"
 
 #include <gtest/gtest.h>
 #include <functional>

@@ -3,7 +3,7 @@
 #include "support/Programme.h"
 #include "support/Golden.h"
 #include "transcription/DessinSyllabes.h"
-#include "transcription/Selection.h"
+#include "transcription/ReglagesEcriture.h"
 #include "transcription/Transcrire.h"
 
 #include <QRegularExpression>

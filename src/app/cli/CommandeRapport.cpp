@@ -2,7 +2,7 @@
 #include "app/cli/ContexteConsole.h"
 #include "app/cli/Commandes.h"
 #include "app/cli/SousCommandes.h"
-#include "base/Bmp.h"
+#include "base/FichiersImages.h"
 #include "config/Dossiers.h"
 #include "outputs/RapportMesures.h"
 

@@ -6,7 +6,7 @@
 #include "config/Legendes.h"
 #include "layout/Lignes.h"
 #include "outputs/RenduAPI.h"
-#include "transcription/Selection.h"
+#include "transcription/ReglagesEcriture.h"
 #include "transcription/Frappe.h"
 #include "transcription/Marqueurs.h"
 #include "transcription/Retranscription.h"

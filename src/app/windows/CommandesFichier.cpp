@@ -8,7 +8,7 @@
 #include "config/Parametres.h"
 #include "app/windows/Version.h"
 #include "app/windows/VueSurface.h"
-#include "base/Bmp.h"
+#include "base/FichiersImages.h"
 #include "base/Contexte.h"
 #include "base/EcritureSure.h"
 #include "base/Surface.h"

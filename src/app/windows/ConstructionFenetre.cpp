@@ -7,7 +7,7 @@
 #include "base/Contexte.h"
 #include "outputs/RenduAPI.h"
 #include "transcription/Marqueurs.h"
-#include "transcription/Selection.h"
+#include "transcription/ReglagesEcriture.h"
 
 #include <QAction>
 #include <QActionGroup>

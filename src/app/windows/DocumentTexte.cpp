@@ -8,7 +8,7 @@
 #include "config/Legendes.h"
 #include "config/Parametres.h"
 #include "layout/Lignes.h"
-#include "transcription/Selection.h"
+#include "transcription/ReglagesEcriture.h"
 
 #include <QAction>
 #include <QCloseEvent>

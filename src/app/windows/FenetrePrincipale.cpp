@@ -12,7 +12,6 @@
 #include "layout/Outils.h"
 #include "layout/PagesRappel.h"
 #include "outputs/RenduAPI.h"
-#include "transcription/Selection.h"
 
 #include <QAction>
 #include <QActionGroup>

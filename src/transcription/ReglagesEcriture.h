@@ -1,7 +1,7 @@
 #pragma once
 // Script and language selection with their display on the main window's two caption buttons
-// ("CmdScaqh", "CmdLihg"), the setters behind the colour, line spacing, word space, size and
-// relief markers, and the Latin printer.
+// ("CmdScaqh", "CmdLihg"), and the setters behind the colour, line spacing, word space, size and
+// relief markers.
 
 #include <QString>
 
@@ -24,7 +24,3 @@ void FixerRelief(Contexte& ctx, double n);      // relief on (not 0) or off, as 
 // What the main window's boxes do when their text changes: the size and the line spacing.
 void TailleSaisie(Contexte& ctx, const QString& texte);
 void HauteurLigneSaisie(Contexte& ctx, const QString& texte);
-
-// Prints a text in Latin letters at the cursor, executing the markers it contains. A word that
-// would cross the right limit starts a new line first.
-void ImprimerLatin(Contexte& ctx, const QString& texte);

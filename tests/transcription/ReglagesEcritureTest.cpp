@@ -1,5 +1,5 @@
 #include "support/Banc.h"
-#include "transcription/Selection.h"
+#include "transcription/ReglagesEcriture.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -14,7 +14,7 @@ struct BancScript : Banc {
     }
 };
 
-TEST(Selection, ScriptLanguageSizeAndTheOtherMarkersSetters) {
+TEST(ReglagesEcriture, ScriptLanguageSizeAndTheOtherMarkersSetters) {
     BancScript b;
     b.etat().Taille = 1;
     b.surface.Ligne(15, 40, 30, 40);  // text up to x = 30 on the line
@@ -68,28 +68,6 @@ TEST(Selection, ScriptLanguageSizeAndTheOtherMarkersSetters) {
     FixerInterligne(*t.ctx, 40);
     EXPECT_EQ(std::tuple(t.etat().HauteurLigne, t.etat().PasLigne), std::tuple(40, 120));
     EXPECT_EQ(t.fenetre.textes["TxtHauteurLigne"], "40");
-}
-
-// A bench on an empty Latin line at y 60, size 1.
-struct BancLatin : Banc {
-    BancLatin() : Banc(600, 200) {
-        etat().MargeGauche = 15, etat().PosX = 15, etat().YLigne = etat().PosY = 60, etat().HauteurCaractere = 12;
-        etat().Ecriture = etat().EcriturePrecedente = 2;
-        FixerTaille(*ctx, 1);
-    }
-};
-
-TEST(Selection, LatinPrinterRunsItsMarkersInPlace) {
-    BancLatin b;
-    ImprimerLatin(*b.ctx, "ab %TAI002cd%FR");
-    EXPECT_EQ(std::tuple(b.etat().Taille, b.etat().Langue, b.etat().ApresEspaceLatin), std::tuple(2, 1, false));
-    EXPECT_FALSE(b.Encre().empty());
-    // Only the letters were printed: nothing of the markers' text.
-    BancLatin seul;
-    ImprimerLatin(*seul.ctx, "ab ");
-    FixerTaille(*seul.ctx, 2);
-    ImprimerLatin(*seul.ctx, "cd");
-    EXPECT_EQ(b.Encre(), seul.Encre());
 }
 
 }  // namespace
