@@ -22,7 +22,7 @@ TEST(Demarrage, WithoutSettingsOrTables) {
     EXPECT_EQ(std::tuple(e.UniteHauteur, e.StyleRemplissage), std::tuple(12, 1));
     EXPECT_EQ(e.PosX, 0);  // even though the first line was set up
     EXPECT_EQ(std::tuple(e.YLigne, e.TitreFenetre, b.fenetre.textes["CmdScaqh"]), std::tuple(38, u"Velmor   "_s, u"Velmor"_s));
-    EXPECT_TRUE(b.fenetre.textes["CmdLihg"] == "Tumeli" && !QFile::exists(dir.filePath("_~EjgSaf12.BMP"))) << b.fenetre.textes["CmdLihg"].toStdString();
+    EXPECT_EQ(std::tuple(b.fenetre.textes["CmdLihg"], QFile::exists(dir.filePath("_~EjgSaf12.BMP"))), std::tuple(u"Tumeli"_s, false));
     EXPECT_TRUE(b.fenetre.messages.empty());
 }
 

@@ -9,7 +9,10 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+using testing::StartsWith;
 
 namespace {
 
@@ -83,10 +86,12 @@ TEST(LecteurInconnus, CommandLineReadsUnknownWordsUnlessTurnedOff) {
     FixerBranchementConsoles(nullptr);
     QString fichier;
     LireFichier1252(dir.filePath("Fohms_Lus_EN.TXT"), fichier);
-    ASSERT_TRUE(fichier.startsWith(u"diffutils;") && fichier.count(u'\n') == 1) << fichier.toStdString();
+    ASSERT_THAT(fichier.toStdString(), StartsWith("diffutils;"));
+    ASSERT_EQ(fichier.count(u'\n'), 1);
     ASSERT_TRUE(EcrireFichier(dir.filePath("Fohms_EN.TXT"), Vers1252(fichier)));
     ASSERT_EQ(epele.Lancer({"syllabes", "diffutils", "--langue", "EN"}, dir.path()), 0);
-    EXPECT_TRUE(lu.out == epele.out && lu.out != sans.out) << lu.out.toStdString();
+    EXPECT_EQ(lu.out, epele.out);
+    EXPECT_NE(lu.out, sans.out);
     EXPECT_EQ(sans.out, u"di.f.fu.ti.l.s\n");
     EXPECT_TRUE(LecteurInconnusActif());
 }

@@ -101,7 +101,7 @@ TEST(TexteVivant, AnEditOnScreenThreeLeavesScreensOneAndTwo) {
     v.editeur.ctx().journalDessin = nullptr;
     EXPECT_EQ(v.rendu.Marches() - marches, 1);  // one walk: from the start of screen 3 to the end
     EXPECT_LT(edition.size() * 2, tout.size()) << edition.size() << " " << tout.size();
-    EXPECT_TRUE(v.rendu.Ecran(1) == un && v.rendu.Ecran(2) == deux);
+    EXPECT_EQ(std::tuple(v.rendu.Ecran(1) == un, v.rendu.Ecran(2) == deux), std::tuple(true, true));
 }
 
 // A text longer than the 20 screens: the first 20 drawn, the rest said undrawn; an edit at its end

@@ -82,7 +82,8 @@ TEST(ImagesHostiles, DamagedPicturesAreRefusedAndTheSurfaceKeepsItsDrawing) {
         EXPECT_TRUE(LireImage(tampon).isNull()) << c.nom;
     }
     Surface s(10, 8);
-    EXPECT_TRUE(!s.ChargerBmp(dir.filePath("absent.bmp")) && s.Largeur() == 10) << "Largeur=" << s.Largeur();
+    EXPECT_FALSE(s.ChargerBmp(dir.filePath("absent.bmp")));
+    EXPECT_EQ(s.Largeur(), 10);
     // The undamaged picture reads by either route.
     QBuffer tampon;
     tampon.setData(bon);

@@ -2,8 +2,13 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <random>
+
+using testing::AllOf;
+using testing::Gt;
+using testing::Lt;
 
 namespace {
 
@@ -82,7 +87,7 @@ TEST(Surface, FillStylesAndTransparentLines) {
     s.FixerStyleRemplissage(2);  // horizontal hatching: some pixels inside, not all
     s.Boite(10, 10, 40, 40);
     const int n = Encre(s);
-    EXPECT_TRUE(n > 120 && n < (31 * 31)) << n;
+    EXPECT_THAT(n, AllOf(Gt(120), Lt(31 * 31)));
     s.Effacer();
     s.FixerStyleTrait(5);
     s.Ligne(0, 0, 50, 50);
@@ -132,7 +137,8 @@ TEST(Surface, TextIsAliased) {
             const qint64 p = s.LirePixel(x, y);
             autres += p != 0 && p != 0xFFFFFF;
         }
-    EXPECT_TRUE(Encre(s) > 50 && autres == 0) << "encre=" << Encre(s) << " autres=" << autres;
+    EXPECT_GT(Encre(s), 50);
+    EXPECT_EQ(autres, 0);
 }
 
 TEST(Surface, BmpRoundTripIsExactAndStable) {
@@ -144,7 +150,7 @@ TEST(Surface, BmpRoundTripIsExactAndStable) {
     ASSERT_TRUE(s.SauverBmp(a));
     ASSERT_TRUE(s.SauverBmp(b));
     QFile fa(a), fb(b);
-    ASSERT_TRUE(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
+    ASSERT_EQ(std::tuple(fa.open(QIODevice::ReadOnly), fb.open(QIODevice::ReadOnly)), std::tuple(true, true));
     EXPECT_EQ(fa.readAll(), fb.readAll());
     Surface t(5, 5);
     ASSERT_TRUE(t.ChargerBmp(a));

@@ -95,7 +95,7 @@ TEST(ChargeTables, SoundModeBatchFileAndMissingFiles) {
     QTemporaryDir dir;
     Banc b(100, 100, dir.path());
     LireTablesProgramme(*b.ctx, "SUITE1\nSpexawTyps\nFON=2\nImpures_Multiples\n");
-    EXPECT_TRUE(b.etat().ModeSon == 2 && QFile::exists(dir.filePath("FON.bat"))) << "ModeSon=" << b.etat().ModeSon;
+    EXPECT_EQ(std::tuple(b.etat().ModeSon, QFile::exists(dir.filePath("FON.bat"))), std::tuple(2, true));
     EXPECT_EQ(b.fenetre.textes["CmdLihg"], "MP3");
     QTemporaryDir autre;
     Banc c(100, 100, autre.path());
@@ -104,7 +104,7 @@ TEST(ChargeTables, SoundModeBatchFileAndMissingFiles) {
     // Missing files leave empty tables.
     Banc absent(100, 100, dir.path() + "/absent");
     ChargeTables(*absent.ctx);
-    EXPECT_TRUE(absent.tables().TableGlyphes[0][0][0].isEmpty() && absent.tables().NombreSuffixes == 0) << "NombreSuffixes=" << absent.tables().NombreSuffixes;
+    EXPECT_EQ(std::tuple(absent.tables().TableGlyphes[0][0][0], absent.tables().NombreSuffixes), std::tuple(u""_s, 0));
     EXPECT_TRUE(absent.fenetre.messages.empty());
 }
 

@@ -44,7 +44,7 @@ TEST(Parametres, WithoutAFileTheDefaultsApplyAndNothingIsWritten) {
               (std::array{38, 33, 28}));
     EXPECT_EQ(e.Chemin, QDir::toNativeSeparators(DossierImages() + "/*.BMP"));
     EXPECT_EQ(b.fenetre.textes["AFFICHE"], "     Dernier : ''" + e.Chemin + "''     ");
-    EXPECT_TRUE(b.ctx->pages.Places() == 31 && !QFile::exists(b.Ini())) << "Places=" << b.ctx->pages.Places();
+    EXPECT_EQ(std::tuple(b.ctx->pages.Places(), QFile::exists(b.Ini())), std::tuple(31, false));
 }
 
 TEST(Parametres, LinesAreReadByTheirExactKeyAndLeadingNumberAndA4SetsThePage) {
@@ -101,7 +101,7 @@ TEST(Parametres, AWriteAfterAResetHoldsThe23KeysAndReadsBackWithTheEntryLayout) 
     EXPECT_EQ(b.Valeur("* LARGEUR IMAGE FIXEE = "), "Faux");
     b.fenetre.reponses = {Reponse::Oui};
     MNU_Defaut_Click(*b.ctx);
-    EXPECT_TRUE(!QFile::exists(b.Ini()) && b.etat().Taille == 1) << "Taille=" << b.etat().Taille;
+    EXPECT_EQ(std::tuple(QFile::exists(b.Ini()), b.etat().Taille), std::tuple(false, 1));
     EXPECT_EQ(b.fenetre.messages.back().texte,
               "Voulez-vous vraiment réinitialiser les paramètres ?\n\n(Nouveaux paramètres par défaut: Noir sur Blanc, etc.)");
     EtatProgramme& e = b.etat();
@@ -116,7 +116,7 @@ TEST(Parametres, AWriteAfterAResetHoldsThe23KeysAndReadsBackWithTheEntryLayout) 
     ASSERT_EQ(lignes.size(), 3 + 23 + 1);
     EXPECT_TRUE(lignes[0].startsWith("\"Velmor.exe\"")) << lignes[0].toStdString();
     EXPECT_TRUE(lignes[1].startsWith("\"Velmor.ini\" : créé le ")) << lignes[1].toStdString();
-    EXPECT_TRUE(lignes[2].isEmpty() && lignes.last().isEmpty()) << lignes[2].toStdString() << "|" << lignes.last().toStdString();
+    EXPECT_EQ(std::tuple(lignes[2], lignes.last()), std::tuple(u""_s, u""_s));
     for (int i = 0; i < 23; ++i) EXPECT_TRUE(lignes[3 + i].startsWith("* ")) << lignes[3 + i].toStdString();
     EXPECT_EQ(lignes.mid(3, 23).join("|").remove("* "),
               "TAILLE = 1|RELIEF = Vrai|ECRITURE = 0|LANGUE = 0|COULEUR TEXTE = 0|TEXTE MULTICOLORE = Faux|"

@@ -9,8 +9,15 @@
 #include "transcription/Prononciation.h"
 
 #include <QRegularExpression>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <tuple>
+
+using testing::AllOf;
+using testing::EndsWith;
+using testing::Ge;
+using testing::Le;
+using testing::StartsWith;
 
 namespace {
 
@@ -107,7 +114,7 @@ TEST(TablesLivrees, EveryPathRunsWithoutTheErrorAndHeadersDrawNothing) {
                 if (e.isEmpty()) continue;
                 const std::string nom = QStringLiteral("%1/%2/%3: ").arg(l).arg(f).arg(c).toStdString() + e.toStdString();
                 ASSERT_GT(e.size(), 33) << nom;
-                EXPECT_TRUE(e[0] >= u'1' && e[0] <= u'9') << nom;
+                EXPECT_THAT(e[0].toLatin1(), AllOf(Ge('1'), Le('9'))) << nom;
                 for (int p : {3, 4, 31, 32}) EXPECT_TRUE(ChiffreOuDegre(e[p - 1])) << p << " " << nom;
                 for (int p : {5, 6, 7, 8, 9, 10, 13, 15, 16, 17, 18}) EXPECT_TRUE(e[p - 1].isDigit()) << p << " " << nom;
                 b.surface.Effacer();
@@ -144,7 +151,7 @@ TEST(TablesLivrees, ClusterRangesDistinctGlyphsTumeliSuffixesAndDictionary) {
                                              {"tamaar", "tamaar", "tamaar"}, {"tama", "tama", "tama"}, {"sol", "sol", "sol"}}) {
         QString mot = QString::fromLatin1(entier);
         SepareSuffixe(*b.ctx, mot);
-        EXPECT_TRUE(mot.startsWith(QLatin1String(debut)) && mot.endsWith(QLatin1String(fin))) << mot.toStdString();
+        EXPECT_THAT(mot.toStdString(), AllOf(StartsWith(debut), EndsWith(fin)));
         if (QLatin1String(debut) == QLatin1String(entier)) EXPECT_EQ(mot, QLatin1String(entier));
     }
     // The dictionary: "word;spelling" lines, spellings in the alphabet (that each is written with

@@ -25,7 +25,7 @@ TEST(CheminsHostiles, HundredThousandCommandsEndAndPutThePenBack) {
         b.etat().Taille = c.taille, b.etat().Relief = c.relief;
         double x = 60, y = 40;
         EXPECT_TRUE(Dessin(*b.ctx, c.motif.repeated(100000 / c.commandes), x, y, 1, 0, "")) << c.motif.left(4).toStdString();
-        EXPECT_TRUE(std::make_pair(x, y) == std::make_pair(60.0, 40.0) && b.fenetre.messages.empty()) << x << ", " << y;
+        EXPECT_EQ(std::tuple(x, y, b.fenetre.messages.size()), std::tuple(60.0, 40.0, 0u));
     }
     // A path cut after its letter gets the message, once.
     Banc b(120, 80);

@@ -96,13 +96,17 @@ TEST(Dessin, MulticolourPicksTheColourByTheCodesLastCharacterAndBadPathsStop) {
     Dessin(*b.ctx, "R0", x, y, 1, 0, "ba8");
     EXPECT_EQ(std::tuple(b.surface.LirePixel(10, 10), b.etat().DernierCode), std::tuple(0xFF00, u"ba8"_s));
     // A code that names no cell keeps the colour given; so does the repositioning mark.
-    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF0000, "") && b.surface.LirePixel(10, 10) == 0xFF0000) << std::hex << b.surface.LirePixel(10, 10);
-    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF00FF, "b;") && b.surface.LirePixel(10, 10) == 0xFF00FF) << std::hex << b.surface.LirePixel(10, 10);
+    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF0000, ""));
+    EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFF0000);
+    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF00FF, "b;"));
+    EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFF00FF);
     b.etat().Repositionnement = true;
-    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF, "8") && b.surface.LirePixel(10, 10) == 0xFF) << std::hex << b.surface.LirePixel(10, 10);
+    EXPECT_TRUE(Dessin(*b.ctx, "R0", x, y, 1, 0xFF, "8"));
+    EXPECT_EQ(b.surface.LirePixel(10, 10), 0xFF);
     // A cell that holds no number is an error.
     b.etat().Repositionnement = false, b.etat().CouleursMulticolores[3] = "bleu";
-    EXPECT_TRUE(!Dessin(*b.ctx, "R0", x, y, 1, 0, "3") && b.fenetre.messages.size() == 1u) << "messages=" << b.fenetre.messages.size();
+    EXPECT_FALSE(Dessin(*b.ctx, "R0", x, y, 1, 0, "3"));
+    EXPECT_EQ(b.fenetre.messages.size(), 1u);
     // A missing argument stops the path with its message.
     Banc m;
     m.etat().DernierCode = "ancien";
@@ -112,7 +116,8 @@ TEST(Dessin, MulticolourPicksTheColourByTheCodesLastCharacterAndBadPathsStop) {
     EXPECT_EQ(m.Encre().size(), 3u);  // the first line stays
     EXPECT_EQ(x, 32);                 // the pen is left where it was
     EXPECT_EQ(m.etat().DernierCode, "ancien");
-    EXPECT_TRUE(!Dessin(*m.ctx, "T1", x, y, 1, 0, "") && m.fenetre.messages.size() == 2u) << "messages=" << m.fenetre.messages.size();
+    EXPECT_FALSE(Dessin(*m.ctx, "T1", x, y, 1, 0, ""));
+    EXPECT_EQ(m.fenetre.messages.size(), 2u);
 }
 
 TEST(Dessin, PacedDrawingFlushesBeforeEveryPassAndCommand) {
@@ -148,7 +153,7 @@ TEST(Dessin, CursorShowsInTheCaptionUnlessPastingAndGuardsDrawNothing) {
     Dessin(*g.ctx, "R5", x, y, 1, 0, "apres");
     g.etat().ModeRecherche = false, g.etat().LimiteAtteinte = true;
     Dessin(*g.ctx, "R5", x, y, 1, 0, "apres");
-    EXPECT_TRUE(g.Encre().empty() && g.etat().DernierCode == "avant") << "encre=" << g.Encre().size() << " " << g.etat().DernierCode.toStdString();
+    EXPECT_EQ(std::tuple(g.Encre().size(), g.etat().DernierCode), std::tuple(0u, u"avant"_s));
 }
 
 TEST(EffacePoints, CursorDotStaysWhenItTouchesAStroke) {

@@ -22,9 +22,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
+
+using testing::AllOf;
+using testing::Gt;
+using testing::Lt;
 
 namespace {
 
@@ -162,7 +167,7 @@ TEST(Collage, EscapeOrACloseRequestStopsAPacedPasteWithinOneWord) {
         QTest::keyClick(a.entree->TxtEntree, Qt::Key_Escape);
     });
     a.Coller(texte);
-    EXPECT_TRUE(commences > 0 && commences < 10) << commences;
+    EXPECT_THAT(commences, AllOf(Gt(0), Lt(10)));
     EXPECT_EQ(CompterMots(QStringView(texte).left(a.etat().PositionReprise - 1)), commences);
     EXPECT_EQ(std::tuple(a.SuiteVisible(), a.ContinuerActif()), std::tuple(true, true));
     EXPECT_TRUE(a.Suite().startsWith(u"Collage arrêté")) << a.Suite().toStdString();

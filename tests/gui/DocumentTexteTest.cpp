@@ -94,7 +94,7 @@ TEST(DocumentTexte, LiveEditsWithKeysDrawAsTheSavedDocumentRenders) {
     const QString corps = TexteLong(75);
     ASSERT_TRUE(EcrireDocument(fichier, {LigneEnTete(o), corps}));
     ASSERT_TRUE(p.document->Ouvrir(fichier));
-    EXPECT_TRUE(p.document->Vivant() && p.entree->TxtEntree->vivant);
+    EXPECT_EQ(std::tuple(p.document->Vivant(), p.entree->TxtEntree->vivant), std::tuple(true, true));
     EXPECT_EQ(p.entree->TxtEntree->toPlainText(), corps);
     EXPECT_TRUE(p.fenetre.windowTitle().startsWith(u"essai.txt - ")) << p.fenetre.windowTitle().toStdString();
     ASSERT_EQ(p.document->Rendu().Ecrans(), 3);

@@ -35,7 +35,8 @@ TEST(ExportTexte, EveryScreenOfTheEntryTextGoesToOnePdfAndThePictureStays) {
     // Numbered pictures: one a screen.
     ed.fichierChoisi = ed.dossier.filePath("texte.png");
     ed.Declencher("MNU_ExportAll");
-    EXPECT_TRUE(QFile::exists(ed.dossier.filePath("texte-30.png")) && !QFile::exists(ed.dossier.filePath("texte-31.png")));
+    EXPECT_EQ(std::tuple(QFile::exists(ed.dossier.filePath("texte-30.png")), QFile::exists(ed.dossier.filePath("texte-31.png"))),
+              std::tuple(true, false));
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ TEST(FrmEntree, CopyWithABlankSelectionPasteAfterClearAndCtrlV) {
     // Paste with an empty clipboard after a clear pastes the cleared text.
     p.entree->TxtEntree->setPlainText(QStringLiteral("ba bo"));
     p.entree->CmdEfface_Click();
-    EXPECT_TRUE(p.entree->TxtEntree->toPlainText().isEmpty() && p.etat().EntreeVidee) << p.entree->TxtEntree->toPlainText().toStdString();
+    EXPECT_EQ(std::tuple(p.entree->TxtEntree->toPlainText(), p.etat().EntreeVidee), std::tuple(u""_s, true));
     QGuiApplication::clipboard()->clear();
     p.entree->CmdColle_Click();
     EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "ba bo ");
@@ -107,7 +107,8 @@ TEST(FrmEntree, PlacementMinimumSizeAndStoredLayout) {
     EXPECT_EQ(p.entree->frameGeometry().right() + 1, ecran.right() + 1);
     EXPECT_NEAR(p.etat().EntreeX, (ecran.width() - p.entree->frameGeometry().width()) * tpp, 1);
     p.entree->resize(40, 40);
-    EXPECT_TRUE(p.entree->width() * tpp >= 2000 - tpp && p.entree->height() * tpp >= 1840 - tpp) << p.entree->width() << "x" << p.entree->height();
+    EXPECT_GE(p.entree->width() * tpp, 2000 - tpp);
+    EXPECT_GE(p.entree->height() * tpp, 1840 - tpp);
     // The layout kept at closing comes back in the next window.
     p.entree->resize(520, 260);
     p.entree->TxtEntree->setPlainText(QStringLiteral("reste"));

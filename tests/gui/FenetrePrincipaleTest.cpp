@@ -24,7 +24,12 @@
 #include <QTimer>
 #include <QTemporaryDir>
 #include <deque>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+using testing::AllOf;
+using testing::Gt;
+using testing::Lt;
 
 namespace {
 
@@ -117,11 +122,12 @@ TEST(FenetrePrincipale, NarrowWindowBreaksLinesWithinIt) {
     Editeur e({900, 600});
     ASSERT_EQ(e.fenetre.width(), 900);
     for (int i = 0; i < 120; ++i) e.Ecrire("ba");
-    EXPECT_TRUE(e.ctx->etat.NombreLignes > 1 && e.EncreMaxX() < 900) << e.ctx->etat.NombreLignes << " lines, " << e.EncreMaxX();
+    EXPECT_GT(e.ctx->etat.NombreLignes, 1);
+    EXPECT_LT(e.EncreMaxX(), 900);
     EXPECT_LE(e.ctx->etat.LimiteDroite, e.surface.Largeur());
     Editeur large({1400, 600});  // the lines follow the window, not the screen
     for (int i = 0; i < 120; ++i) large.Ecrire("ba");
-    EXPECT_TRUE(large.EncreMaxX() > 1000 && large.EncreMaxX() < 1400) << large.EncreMaxX();
+    EXPECT_THAT(large.EncreMaxX(), AllOf(Gt(1000), Lt(1400)));
 }
 
 TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
@@ -134,7 +140,7 @@ TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
     e.fichierChoisi = bmp;
     e.Declencher("Toolbar1.2");
     EXPECT_TRUE(e.fenetre.Texte("frmEdit").startsWith("Bitmap Paint ["));
-    EXPECT_TRUE(e.surface.Image() == depart.convertToFormat(QImage::Format_RGB32) && !e.fenetre.ImageModifiee()) << "ImageModifiee=" << e.fenetre.ImageModifiee();
+    EXPECT_EQ(std::tuple(e.surface.Image() == depart.convertToFormat(QImage::Format_RGB32), e.fenetre.ImageModifiee()), std::tuple(true, false));
     e.Ecrire("ba");
     const QImage ba = e.surface.Image();
     e.Ecrire("bo");
@@ -172,7 +178,8 @@ TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     ASSERT_TRUE(EcrireFichier(e.dossier.filePath("abime.bmp"), "BM\x10\x00garbage"));
     EXPECT_FALSE(e.fenetre.Ouvrir(e.dossier.filePath("abime.bmp")));
     EXPECT_EQ(e.surface.Image(), avant);
-    EXPECT_TRUE(!e.fenetre.Enregistrer(e.dossier.filePath("absent/x.bmp")) && e.messages.size() == 2) << "messages=" << e.messages.size();
+    EXPECT_FALSE(e.fenetre.Enregistrer(e.dossier.filePath("absent/x.bmp")));
+    EXPECT_EQ(e.messages.size(), 2);
     // The zoom scales the view only.
     const int visible = e.fenetre.ZoneVisible().width();
     for (int i = 0; i < 2; ++i) e.Declencher("ZoomPlus");
@@ -181,7 +188,7 @@ TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     for (int i = 0; i < 10; ++i) e.Declencher("ZoomPlus");
     EXPECT_EQ(e.fenetre.Zoom(), 8);
     e.Declencher("Zoom100");
-    EXPECT_TRUE(e.fenetre.Zoom() == 1 && e.surface.Image().copy(avant.rect()) == avant) << "Zoom=" << e.fenetre.Zoom();
+    EXPECT_EQ(std::tuple(e.fenetre.Zoom(), e.surface.Image().copy(avant.rect()) == avant), std::tuple(1, true));
     const QString ici = QDir::currentPath();
     QDir::setCurrent(e.dossier.path());
     // The vector exports: the strokes of the picture, the extension added when missing.
@@ -191,7 +198,7 @@ TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     }
     QDir::setCurrent(ici);
     QFile svg(e.dossier.filePath("traits.svg")), vecteurs(e.dossier.filePath("traits.pdf"));
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly) && vecteurs.open(QIODevice::ReadOnly));
+    ASSERT_EQ(std::tuple(svg.open(QIODevice::ReadOnly), vecteurs.open(QIODevice::ReadOnly)), std::tuple(true, true));
     EXPECT_TRUE(svg.readAll().contains("<path fill=\"none\" stroke="));
     EXPECT_EQ(vecteurs.read(4), "%PDF");
     EXPECT_FALSE(QFile::exists(e.dossier.filePath("DERNIERE.BMP")));
@@ -216,7 +223,7 @@ TEST(FenetrePrincipale, ToolsDrawInPicturePixelsTheEditMenuIsUndoneAndAnArmedPre
     attendu.FixerCouleurTrait(0x0000FF);
     attendu.FixerLargeurTrait(e.surface.LargeurTrait());
     attendu.Ligne(20, 20, 60, 80);
-    EXPECT_TRUE(e.surface.Image() == attendu.Image() && e.ctx->etat.XSouris == 60) << "XSouris=" << e.ctx->etat.XSouris;
+    EXPECT_EQ(std::tuple(e.surface.Image() == attendu.Image(), e.ctx->etat.XSouris), std::tuple(true, 60));
     e.Declencher("Toolbar1.6");
     EXPECT_EQ(e.surface.Image(), avant);
     for (bool remplir : {true, false}) {

@@ -12,7 +12,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <gmock/gmock.h>
 #include <unistd.h>
+
+using testing::HasSubstr;
 
 namespace {
 
@@ -51,7 +54,8 @@ TEST(FichiersFenetre, SettingsAreARealFileInTheUsersOwnFolderAndAFailedWriteIsTo
     {
         Editeur e;
         const QString ini = e.dossier.filePath("Velmor.ini"), autre = e.dossier.filePath("autre.ini");
-        ASSERT_TRUE(EcrireFichier(autre, "* TAILLE = 9\r\n") && QFile::link(autre, ini));
+        ASSERT_TRUE(EcrireFichier(autre, "* TAILLE = 9\r\n"));
+        ASSERT_TRUE(QFile::link(autre, ini));
         e.Declencher("MNU_End");
         EXPECT_FALSE(QFileInfo(ini).isSymLink());
         EXPECT_TRUE(Lire(ini).contains("* TAILLE = 1\r\n")) << Lire(ini).toStdString();
@@ -87,7 +91,8 @@ TEST(FichiersFenetre, SettingsAreARealFileInTheUsersOwnFolderAndAFailedWriteIsTo
     EXPECT_TRUE(config.startsWith(maison.path())) << config.toStdString();
     EXPECT_EQ(QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
               QStringList{"Velmor.ini"});
-    EXPECT_TRUE(!QFileInfo(config + "/Velmor.ini").isSymLink() && Lire(config + "/Velmor.ini").contains("* HAUTEUR LIGNE = 38\r\n"));
+    EXPECT_FALSE(QFileInfo(config + "/Velmor.ini").isSymLink());
+    EXPECT_THAT(Lire(config + "/Velmor.ini").toStdString(), HasSubstr("* HAUTEUR LIGNE = 38\r\n"));
     EXPECT_EQ(Lire(donnees + "/Velmor.ini"), racine);
 }
 
@@ -110,7 +115,7 @@ TEST(FichiersFenetre, OpenAsksBeforeLosingAChangeAndTheFirstSaveAsksForAName) {
     EXPECT_EQ(e.messages.value(0), "Voulez-vous réellement ouvrir une autre image sans enregistrer les modifications ?");
     e.reponses = {Reponse::Oui};
     e.Declencher("Toolbar1.2");
-    EXPECT_TRUE(e.messages.size() == 2 && e.surface.Image() == image) << e.messages.size();
+    EXPECT_EQ(std::tuple(e.messages.size(), e.surface.Image() == image), std::tuple(2, true));
     e.Declencher("Toolbar1.2");  // unchanged: no question
     EXPECT_EQ(e.messages.size(), 2);
 
@@ -156,7 +161,8 @@ TEST(FichiersFenetre, PdfsAreLosslessAndRasteriseToThePicturesPixels) {
     EXPECT_FALSE(pdf.contains("DCTDecode"));
     QProcess p;
     p.start(pdftocairo, {"-png", "-r", "72", "-antialias", "none", "-singlefile", e.fichierChoisi, e.dossier.filePath("page")});
-    ASSERT_TRUE(p.waitForFinished(60000) && p.exitCode() == 0) << p.readAllStandardError().toStdString();
+    ASSERT_TRUE(p.waitForFinished(60000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     const QImage page = QImage(e.dossier.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(page.size(), attendu.size());
     // Every pixel alike, but where a reader walks a slanted one-pixel line otherwise than the
@@ -172,13 +178,14 @@ TEST(FichiersFenetre, PdfsAreLosslessAndRasteriseToThePicturesPixels) {
                 for (int dx = -1; dx <= 1; ++dx) voisin |= rgb(attendu, x + dx, y + dy) == rgb(page, x, y);
             ecartes += !voisin;
         }
-    EXPECT_TRUE(ecartes == 0 && differents < 16) << differents << " pixels differ, " << ecartes << " away from their colour";
+    EXPECT_EQ(ecartes, 0);
+    EXPECT_LT(differents, 16);
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setOutputFormat(QPrinter::PdfFormat);
     imprimante.setOutputFileName(e.dossier.filePath("imprime.pdf"));
     e.fenetre.ImprimerSur(imprimante);
     const QByteArray imprime = Lire(e.dossier.filePath("imprime.pdf"));
-    EXPECT_TRUE(imprime.contains("/Image") && !imprime.contains("DCTDecode"));
+    EXPECT_EQ(std::tuple(imprime.contains("/Image"), imprime.contains("DCTDecode")), std::tuple(true, false));
 }
 
 // "Réduire l'image" keeps its size through zooms and resizes of the window, until the writing

@@ -28,7 +28,8 @@ TEST(ChangementEcriture, SpacingOfEachCaseAndTheRightLimit) {
     BancEcriture api;  // Velmor to IPA: a printed space and 1.9 font sizes
     api.Passer(0, 3);
     EXPECT_DOUBLE_EQ(api.etat().PosX, 100 + 1.9 * 12);
-    EXPECT_TRUE(api.surface.PositionTexteX() > 0 && api.etat().ApresEspaceLatin) << "PositionTexteX=" << api.surface.PositionTexteX();
+    EXPECT_GT(api.surface.PositionTexteX(), 0);
+    EXPECT_TRUE(api.etat().ApresEspaceLatin);
     BancEcriture dorvane;  // between the constructed scripts: a word space after the text
     dorvane.surface.Ligne(200, 90, 200, 100);
     dorvane.etat().PosX = 190;

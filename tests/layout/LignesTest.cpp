@@ -45,7 +45,7 @@ TEST(NouvelleLigne, FirstLineThenSwallowedRequestThenAdvanceAndAPageStartedAgain
     r.fenetre.defilementV = 120;
     ReinitialiserPage(*r.ctx);
     EXPECT_EQ(std::tuple(r.etat().XDebutMot, r.etat().PosX, r.etat().PosY), std::tuple(230, 15, 40));
-    EXPECT_TRUE(r.etat().Tampon.isEmpty() && !r.etat().PageEntamee && r.fenetre.defilementV == 0) << r.etat().Tampon.toStdString() << " " << r.fenetre.defilementV;
+    EXPECT_EQ(std::tuple(r.etat().Tampon, r.etat().PageEntamee, r.fenetre.defilementV), std::tuple(u""_s, false, 0));
 }
 
 TEST(FinDeLigne, ReadsTheFourProbeRows) {
@@ -100,7 +100,7 @@ TEST(NouvelleLigne, GrowsTheSurfaceUpToTheHeightA4AndSixteenBitLimits) {
     proche.etat().FinProche = true;
     PremiereLigne(proche);
     Avancer(proche);
-    EXPECT_TRUE(proche.etat().LimiteAtteinte && proche.fenetre.messages.empty()) << "messages=" << proche.fenetre.messages.size();
+    EXPECT_EQ(std::tuple(proche.etat().LimiteAtteinte, proche.fenetre.messages.size()), std::tuple(true, 0u));
 }
 
 TEST(NouvelleLigne, ScreensWhilePastingStopAtTheTwentyFirst) {
@@ -122,7 +122,7 @@ TEST(NouvelleLigne, ScreensWhilePastingStopAtTheTwentyFirst) {
             ecrans.push_back(avant);
             ++ecran;
             EXPECT_EQ(e.PosY, e.PasLigne);
-            EXPECT_TRUE(b.Encre().empty() || e.EcransPleins);  // cleared for the next screen
+            if (!e.EcransPleins) EXPECT_EQ(b.Encre().size(), 0u);  // cleared for the next screen
         }
     }
     ASSERT_EQ(ecrans.size(), 20u);

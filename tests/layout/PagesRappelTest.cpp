@@ -60,7 +60,7 @@ TEST(PagesRappel, UndoKeepsTheNewestPictureForRedoAndStopsAtBothEnds) {
     MemorisePage(*sans.ctx);
     AnnulerPage(*sans.ctx);
     ReafficherPage(*sans.ctx);
-    EXPECT_TRUE(sans.etat().IndicePageRappel == 0 && !sans.ctx->pages.Occupee(1)) << "IndicePageRappel=" << sans.etat().IndicePageRappel;
+    EXPECT_EQ(std::tuple(sans.etat().IndicePageRappel, sans.ctx->pages.Occupee(1)), std::tuple(0, false));
 }
 
 TEST(MagasinImages, SharesUnchangedTilesAndEveryKindOfTileComesBackExact) {
@@ -105,7 +105,8 @@ TEST(MagasinImages, SharesUnchangedTilesAndEveryKindOfTileComesBackExact) {
         for (int x = y % 7; x < 1600; x += 5) encre.setPixel(x, y, 0xFF102030u);
     MagasinImages deux(1);
     ASSERT_TRUE(deux.Ranger(0, encre));
-    EXPECT_TRUE(deux.Image(0) == encre && deux.Octets() < (encre.sizeInBytes() / 16)) << "Octets=" << deux.Octets();
+    EXPECT_EQ(deux.Image(0), encre);
+    EXPECT_LT(deux.Octets(), encre.sizeInBytes() / 16);
 }
 
 // A store that follows a surface compares only the bands the surface changed, and one told of a
@@ -183,7 +184,7 @@ TEST(MagasinImages, PicturesTakenAwayAtAClearingComeBackExact) {
         if (i % 4 == 0) m.Attendre();  // a sheet ready: the next picture is taken away uncoded
         temoin.Effacer();
         EXPECT_EQ(s.Image(), temoin.Image()) << i;
-        EXPECT_TRUE(s.Traces().Vide() && s.Encre().Droite(0, 199) == -1) << i << ": DroiteEncre=" << s.Encre().Droite(0, 199);
+        EXPECT_EQ(std::tuple(s.Traces().Vide(), s.Encre().Droite(0, 199)), std::tuple(true, -1)) << i;
         EXPECT_EQ(m.Image(i), attendues.back()) << i;  // coded or not yet
     }
     ASSERT_TRUE(m.RangerEtEffacer(3, s, {}));  // a blank screen over a stored one

@@ -108,7 +108,8 @@ TEST(ExportVectoriel, SvgRasterisedAtOneToOneGivesTheBitmap) {
                     900, 200);
         p.fenetre.zoneVisible = QRect(0, 0, 900 * 15, 200 * 15);
         c.dessiner(p);
-        EXPECT_TRUE(p.Encre().size() > 15u && !p.surface.Traces().Vide()) << c.nom << ": " << p.Encre().size() << " points";
+        EXPECT_GT(p.Encre().size(), 15u) << c.nom;
+        EXPECT_FALSE(p.surface.Traces().Vide()) << c.nom;
         EXPECT_EQ(Ecarts(p.surface), 0) << c.nom;
     }
 }
@@ -183,7 +184,7 @@ TEST(ExportVectoriel, RenderWritesSvgAndPdf) {
                             dir.filePath(QStringLiteral("r.") + genre)}, tables), 0) << genre;
     const QImage png(dir.filePath("r.png"));
     QFile svg(dir.filePath("r.svg")), pdf(dir.filePath("r.pdf"));
-    ASSERT_TRUE(svg.open(QIODevice::ReadOnly) && pdf.open(QIODevice::ReadOnly));
+    ASSERT_EQ(std::tuple(svg.open(QIODevice::ReadOnly), pdf.open(QIODevice::ReadOnly)), std::tuple(true, true));
     const QImage rendue = Rasteriser(svg.readAll(), png.size());
     EXPECT_EQ(rendue, png.convertToFormat(QImage::Format_RGB32));
     const QByteArray octets = pdf.readAll();

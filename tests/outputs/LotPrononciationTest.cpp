@@ -3,11 +3,15 @@
 #include "outputs/LotPrononciation.h"
 #include "outputs/RapportMesures.h"
 #include "support/Fichiers.h"
+#include "support/ImpressionQt.h"
 #include "support/Programme.h"
 
 #include <QFile>
 #include <QRegularExpression>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+using testing::IsSupersetOf;
 
 namespace {
 
@@ -54,7 +58,8 @@ TEST(LotPrononciation, VowelSyllablesJoinTheNameBeforeThem) {
     EXPECT_EQ(LignesSon("A.bo.+.!P", "abo.").value(1),
               "COPY a.MP3 /B + bo.MP3 /B + Sig0.MP3 /B  C:\\kestr\\Fohms\\MOTS\\abo.MP3 /B");
     EXPECT_TRUE(LignesSon(".+.!,.!_", "abc").isEmpty());
-    EXPECT_TRUE(EstLettre("Zut") && EstLettre("a") && !EstLettre("1a") && !EstLettre("") && !EstLettre("é"));
+    EXPECT_EQ((std::array{EstLettre("Zut"), EstLettre("a"), EstLettre("1a"), EstLettre(""), EstLettre("é")}),
+              (std::array{true, true, false, false, false}));
 }
 
 TEST(LotPrononciation, ModeOneWritesTheDottedTextInTheProgramsCodePage) {
@@ -83,7 +88,7 @@ TEST(LotPrononciation, HostileWordsCannotMakeTheBatchRunAnotherCommand) {
     ASSERT_GE(lignes.size(), 2 * 12);
     for (qsizetype i = 0; i < lignes.size(); ++i)
         EXPECT_TRUE((i % 2 ? copy : rem).match(lignes[i]).hasMatch()) << lignes[i].toStdString();
-    EXPECT_TRUE(lignes.contains("REM :  ba_calc") && lignes.contains("REM :  elan")) << lignes.join(u'|').toStdString();
+    EXPECT_THAT(lignes, IsSupersetOf({u"REM :  ba_calc"_s, u"REM :  elan"_s}));
     EXPECT_FALSE(s.Fichier().contains("REM :  \r\n"));
     // The dotted texts of mode 1 are comments whose operators are escaped and "%" doubled.
     const QRegularExpression trace(R"x(^REM (\^[\^<>|&()"!]|%%|[^\^<>|&()"!%])*$)x");

@@ -36,7 +36,7 @@ TEST(RapportMesures, MeasuresEverySyllableAndGivesThePictureBack) {
     std::vector<QImage> feuilles;
     ASSERT_TRUE(RapportMesuresFeuilles(*b.ctx, [&](const QImage& f) { feuilles.push_back(f); }));
     EXPECT_EQ(b.surface.Image(), avant);
-    EXPECT_TRUE(e.Taille == 2 && e.Ecriture == 1 && e.Langue == 2 && e.PosX == 123 && e.IndicePageRappel == pages);
+    EXPECT_EQ(std::tuple(e.Taille, e.Ecriture, e.Langue, e.PosX, e.IndicePageRappel), std::tuple(2, 1, 2, 123, pages));
     EXPECT_EQ(b.fenetre.progression.back(), std::make_pair(0, 0));
     EXPECT_GE(feuilles.size(), 2u);  // 97 lines do not fit under the height limit
     QFile f(dossier.filePath("Donnees.TXT"));
@@ -62,7 +62,9 @@ TEST(RapportMesures, MeasuresEverySyllableAndGivesThePictureBack) {
         const auto v = [&](int k) { return l1.captured(k).toInt(); };  // HX HXv CX BXv BX from 2
         EXPECT_GT(l3.captured(1).toInt(), 0) << s.toStdString();
         EXPECT_GE(l3.captured(1).toInt(), l3.captured(2).toInt());
-        EXPECT_TRUE(v(2) <= v(3) && v(4) <= v(3) && v(6) <= v(5)) << s.toStdString();
+        EXPECT_LE(v(2), v(3)) << s.toStdString();
+        EXPECT_LE(v(4), v(3)) << s.toStdString();
+        EXPECT_LE(v(6), v(5)) << s.toStdString();
         EXPECT_EQ(lignes[4 * i + 3], " ");
     }
     EXPECT_EQ(b.fenetre.textes["TxtEntree"], lignes[4 * (syllabes.size() - 1)]);

@@ -6,7 +6,15 @@
 #include <QDir>
 #include <QImage>
 #include <QSet>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+using testing::AllOf;
+using testing::AnyOf;
+using testing::Each;
+using testing::Ge;
+using testing::Lt;
+using testing::Pair;
 
 namespace {
 
@@ -35,7 +43,7 @@ int BasDeLEncre(const QImage& image, const char* nom) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb c = image.pixel(x, y);
-            EXPECT_TRUE(c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255)) << nom;
+            EXPECT_THAT(c, AnyOf(qRgb(0, 0, 0), qRgb(255, 255, 255))) << nom;
             if (c == qRgb(0, 0, 0)) bas = y;
         }
     return bas;
@@ -89,7 +97,7 @@ TEST(RenduAPI, EachSymbolIsPastedTheCursorMovesByItsWidthAndTheLineBreaksPastThe
     // The ink lies in the band of the bitmaps: from PosY - 21 to PosY + 6.
     const auto encre = b.Encre();
     ASSERT_FALSE(encre.empty());
-    for (const auto& [x, y] : encre) EXPECT_TRUE(y >= 40 - 21 && y < 40 - 21 + 28 && x >= 10 && x < 10 + attendu) << x << "," << y;
+    EXPECT_THAT(encre, Each(Pair(AllOf(Ge(10), Lt(10 + attendu)), AllOf(Ge(40 - 21), Lt(40 - 21 + 28)))));
     // A symbol past the right limit is drawn where it started, then the line breaks.
     BancAPI d;
     d.surface.Redimensionner(400, 120);
@@ -100,7 +108,7 @@ TEST(RenduAPI, EachSymbolIsPastedTheCursorMovesByItsWidthAndTheLineBreaksPastThe
     DessineSymboleAPI(*d.ctx, QStringLiteral("m"));
     const auto bord = d.Encre();
     ASSERT_FALSE(bord.empty());
-    for (const auto& [x, y] : bord) EXPECT_TRUE(x >= 295 && y < 40 + 7) << x << "," << y;
+    EXPECT_THAT(bord, Each(Pair(Ge(295), Lt(40 + 7))));
     EXPECT_EQ(std::tuple(e.YLigne, e.PosX), std::tuple(40 + e.PasLigne, 15));  // the margin of a new line
 }
 
@@ -115,7 +123,7 @@ TEST(RenduAPI, TheSampleLineStandsAtItsPlaceAndLeavesTheCursor) {
     ASSERT_FALSE(encre.empty());
     int droite = 0;
     for (const auto& [x, y] : encre) {
-        EXPECT_TRUE(x >= 100 && x < 100 + largeur && y >= 200) << x << "," << y;
+        EXPECT_THAT(std::pair(x, y), Pair(AllOf(Ge(100), Lt(100 + largeur)), Ge(200)));
         droite = std::max(droite, x);
     }
     EXPECT_GT(droite, 100 + largeur - 20);  // "dk" ends the line
@@ -128,7 +136,7 @@ TEST(RenduAPI, BitmapsMissingOrReadOnce) {
     Banc vide(300, 120, sans.path());
     vide.etat().PosX = 50, vide.etat().PosY = 40;
     DessineSymboleAPI(*vide.ctx, QStringLiteral("a"));
-    EXPECT_TRUE(vide.etat().PosX == 50 && vide.Encre().empty()) << "PosX=" << vide.etat().PosX << " encre=" << vide.Encre().size();
+    EXPECT_EQ(std::tuple(vide.etat().PosX, vide.Encre().size()), std::tuple(50, 0u));
     BancAPI c;
     EcritLettresAPI(*c.ctx, QStringLiteral("hbh"));  // a lone "h" is passed, then "bh"
     EXPECT_EQ(c.etat().PosX, 10 + Symbole(QStringLiteral("bh")).width());

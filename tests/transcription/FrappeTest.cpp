@@ -50,7 +50,7 @@ TEST(TraiterTouche, AWordIsWrittenWhenItsSpaceComes) {
     b.Taper("ba");
     b.etat().Touche.clear();
     ToucheSaisie(*b.ctx, b.boite, kToucheColler);
-    EXPECT_TRUE(b.etat().CollageEnCours && b.etat().Touche.isEmpty()) << "Touche=" << b.etat().Touche.toStdString();
+    EXPECT_EQ(std::tuple(b.etat().CollageEnCours, b.etat().Touche), std::tuple(true, u""_s));
     b.Taper("x");
     EXPECT_EQ(std::tuple(b.etat().CollageEnCours, b.etat().Touche), std::tuple(false, u"x"_s));
     // Punctuation waits with its word; a line end in the box is a word boundary.
@@ -104,11 +104,12 @@ TEST(TraiterTouche, MarkersAndWordsOfALanguageTypedInTheIpaScript) {
     Saisie b(3, kDonnees);
     const double x = b.etat().PosX;
     b.Taper("%TAI3 ");
-    EXPECT_TRUE(b.etat().Taille == 3 && b.Encre().empty()) << "Taille=" << b.etat().Taille << " encre=" << b.Encre().size();  // only the blank symbol
+    EXPECT_EQ(std::tuple(b.etat().Taille, b.Encre().size()), std::tuple(3, 0u));  // only the blank symbol
     EXPECT_GT(b.etat().PosX, x);
     const double y = b.etat().YLigne;
     b.Taper("%sautx ");
-    EXPECT_TRUE(b.etat().YLigne == y && !b.Encre().empty()) << "YLigne=" << b.etat().YLigne << " y=" << y;
+    EXPECT_EQ(b.etat().YLigne, y);
+    EXPECT_FALSE(b.Encre().empty());
     b.Taper("%la ");
     EXPECT_EQ(b.etat().Ecriture, 2);
     // IPA words of a language are drawn from their pronunciation.
@@ -183,7 +184,7 @@ TEST(RetranscrireTexte, HashNumbersAndTheResumePoint) {
     Saisie b, deux, un;
     b.etat().CollageEnCours = deux.etat().CollageEnCours = un.etat().CollageEnCours = true;
     RetranscrireTexte(*b.ctx, "ba 7# ");
-    EXPECT_TRUE(b.etat().NumeroDiese == 7 && b.etat().NumeroDieseSaisi.isEmpty()) << b.etat().NumeroDiese << " " << b.etat().NumeroDieseSaisi.toStdString();
+    EXPECT_EQ(std::tuple(b.etat().NumeroDiese, b.etat().NumeroDieseSaisi), std::tuple(7, u""_s));
     RetranscrireTexte(*deux.ctx, "ba bo ", 3);
     RetranscrireTexte(*un.ctx, "bo ");
     EXPECT_EQ(deux.Encre(), un.Encre());
@@ -220,7 +221,8 @@ TEST(ImprimerLatin, WordsBreakAtTheRightEdgeAndOneDigitMarkersRun) {
     b.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 1040 * 15);
     const double y = b.etat().YLigne;
     ImprimerLatin(*b.ctx, "%TAI1 one two three four five six seven eight nine ten eleven twelve ");
-    EXPECT_TRUE(b.etat().Taille == 1 && b.etat().YLigne >= (y + 2 * b.etat().PasLigne)) << "Taille=" << b.etat().Taille << " YLigne=" << b.etat().YLigne;
+    EXPECT_EQ(b.etat().Taille, 1);
+    EXPECT_GE(b.etat().YLigne, y + 2 * b.etat().PasLigne);
     int droite = 0;
     for (const auto& [x, yy] : b.Encre()) droite = std::max(droite, x);
     EXPECT_LT(droite, 300);
@@ -229,7 +231,7 @@ TEST(ImprimerLatin, WordsBreakAtTheRightEdgeAndOneDigitMarkersRun) {
     // Typed Latin letters are printed at once and markers run.
     Saisie t(2, kDonnees);
     t.Taper("%TAI2 ");
-    EXPECT_TRUE(t.etat().Taille == 2 && t.Encre().empty()) << "Taille=" << t.etat().Taille << " encre=" << t.Encre().size();
+    EXPECT_EQ(std::tuple(t.etat().Taille, t.Encre().size()), std::tuple(2, 0u));
     t.Taper("a");
     EXPECT_FALSE(t.Encre().empty());
     t.Taper(" %ev ");

@@ -7,7 +7,10 @@
 #include "transcription/Transcrire.h"
 
 #include <QRegularExpression>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+using testing::HasSubstr;
 
 namespace {
 
@@ -35,7 +38,8 @@ TEST(Transcrire, MarkersControlsAndLoneHashes) {
         EXPECT_EQ(std::tuple(c.etat().NumeroDiese, c.etat().DernierCode), std::tuple(-n, u"#"_s));
     }
     c.Ecrire("ba\r");
-    EXPECT_TRUE(c.etat().YLigne > y0 && c.etat().PosX == c.etat().MargeGauche) << "YLigne=" << c.etat().YLigne << " PosX=" << c.etat().PosX;
+    EXPECT_GT(c.etat().YLigne, y0);
+    EXPECT_EQ(c.etat().PosX, c.etat().MargeGauche);
 }
 
 TEST(Transcrire, WordsAreDrawnAndSpacedAndAFullStopIsASign) {
@@ -54,7 +58,8 @@ TEST(Transcrire, WordsAreDrawnAndSpacedAndAFullStopIsASign) {
     // sign sits within two word spaces of the word's ink.
     Editeur p;
     p.Ecrire("ba.");
-    EXPECT_TRUE(p.etat().MotSigne.contains("!P") && !p.Encre().empty()) << p.etat().MotSigne.toStdString() << ", " << p.Encre().size() << " points";
+    EXPECT_THAT(p.etat().MotSigne.toStdString(), HasSubstr("!P"));
+    EXPECT_FALSE(p.Encre().empty());
     ScanFinTexte(*p.ctx, Bande::Pleine);
     EXPECT_LE(p.etat().XFinGlyphe, finMot + 2 * p.etat().LargeurBlanc + 2 * p.etat().Taille + 1);
     EXPECT_TRUE(p.etat().SautPermis);
@@ -76,10 +81,10 @@ TEST(Transcrire, StepModeAsksAfterEachWordAndReentryWaits) {
     b.fenetre.reponses = {Reponse::Oui, Reponse::Oui};
     b.etat().TranscriptionEnCours = true;  // as if a run were showing its question
     b.Ecrire("bo");
-    EXPECT_TRUE(b.Encre().empty() && b.etat().TamponsEnAttente == QStringList{"bo"}) << b.etat().TamponsEnAttente.join(u'|').toStdString();
+    EXPECT_EQ(std::tuple(b.Encre().size(), b.etat().TamponsEnAttente), std::tuple(0u, QStringList{"bo"}));
     b.etat().TranscriptionEnCours = false, b.etat().Temporisation = false;
     b.Ecrire("ba");
-    EXPECT_TRUE(b.etat().TamponsEnAttente.isEmpty() && !b.etat().TranscriptionEnCours) << b.etat().TamponsEnAttente.join(u'|').toStdString();
+    EXPECT_EQ(std::tuple(b.etat().TamponsEnAttente, b.etat().TranscriptionEnCours), std::tuple(QStringList{}, false));
     Editeur seul;
     seul.Ecrire("ba");
     seul.Ecrire("bo");
@@ -169,7 +174,7 @@ TEST(Transcrire, TextsMetAgainGiveTheSameWordsAndLatinAndIpaDrawNothing) {
         Editeur b;
         b.etat().Ecriture = static_cast<int16_t>(ecriture);
         b.Ecrire("bonjour");
-        EXPECT_TRUE(b.Encre().empty() && b.etat().Tampon.isEmpty()) << "encre=" << b.Encre().size() << " Tampon=" << b.etat().Tampon.toStdString();
+        EXPECT_EQ(std::tuple(b.Encre().size(), b.etat().Tampon), std::tuple(0u, u""_s));
     }
 }
 

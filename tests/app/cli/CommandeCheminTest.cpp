@@ -1,3 +1,4 @@
+#include "support/ImpressionQt.h"
 #include "support/Sortie.h"
 
 #include <QImage>
@@ -19,7 +20,7 @@ TEST(CommandeChemin, SavesThePathDrawnAtItsPlace) {
     for (int y = 0; y < im.height(); ++y)
         for (int x = 0; x < im.width(); ++x) encre += im.pixel(x, y) != qRgb(255, 255, 255);
     EXPECT_EQ(encre, 5);  // (100..102, 100) then (102, 99..98)
-    EXPECT_TRUE(im.pixel(102, 98) == qRgb(255, 0, 0) && s.err.isEmpty()) << std::hex << im.pixel(102, 98) << " " << s.err.toStdString();
+    EXPECT_EQ(std::tuple(im.pixel(102, 98), s.err), std::tuple(qRgb(255, 0, 0), u""_s));
 }
 
 TEST(CommandeChemin, FaultyPathAndBadOptions) {

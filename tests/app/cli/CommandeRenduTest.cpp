@@ -29,7 +29,8 @@ TEST(CommandeRendu, WritesThePictureAndReportsMissingGlyphs) {
     const QString rogne = dir.filePath("rogne.png");
     ASSERT_EQ(s.Lancer({"render", "ba bo ja", "--langue", "PH", "--rogner", "-o", rogne}, kTables), 0);
     const QImage r(rogne);
-    ASSERT_TRUE(r.width() < 200 && r.height() < 200);
+    ASSERT_LT(r.width(), 200);
+    ASSERT_LT(r.height(), 200);
     EXPECT_EQ(r, im.copy(0, 0, r.width(), r.height()).convertToFormat(r.format()));
     const QRgb blanc = qRgb(255, 255, 255);
     bool encreAuBord = false;
@@ -67,7 +68,7 @@ TEST(CommandeRendu, EveryLineOfALongTextIsOnTheScreensItWrites) {
             << s.err.toStdString();
         const QStringList fichiers = s.out.split(u'\n', Qt::SkipEmptyParts);
         ASSERT_GT(fichiers.size(), 1);
-        EXPECT_TRUE(fichiers[0] == dir.filePath("r-01.png") && !QFile::exists(dir.filePath("r.png"))) << fichiers[0].toStdString();
+        EXPECT_EQ(std::tuple(fichiers[0], QFile::exists(dir.filePath("r.png"))), std::tuple(dir.filePath("r-01.png"), false));
         int lignes = 0;
         for (const QString& f : fichiers) {
             const QImage im(f);
@@ -86,7 +87,7 @@ TEST(CommandeRendu, TooMuchTextEndsWithStatus3) {
     EXPECT_EQ(s.Lancer({"render", "-f", Fichier(dir, "tama vira lum", 700), "--langue", "TU", "--taille", "3", "-o",
                         dir.filePath("r.bmp")}, kDonnees), 3);
     EXPECT_EQ(s.err.trimmed(), "Texte trop important, doit occuper 20 écrans maxi !");
-    EXPECT_TRUE(s.out.count(u'\n') == 20 && QFile::exists(dir.filePath("r-20.bmp"))) << s.out.toStdString();
+    EXPECT_EQ(std::tuple(s.out.count(u'\n'), QFile::exists(dir.filePath("r-20.bmp"))), std::tuple(20, true));
     EXPECT_EQ(f.Lancer({"render", "-f", Fichier(dir, "ba bo", 200), "--langue", "PH", "--taille", "2", "--frappe", "-o",
                         dir.filePath("r.png")}, kTables), 3);
     const QStringList lignes = f.err.split(u'\n', Qt::SkipEmptyParts);

@@ -1,4 +1,5 @@
 #include "support/Fichiers.h"
+#include "support/ImpressionQt.h"
 #include "support/Sortie.h"
 #include "base/Texte8Bits.h"
 
@@ -14,7 +15,7 @@ TEST(CommandeNormalise, OneLinePerArgumentInTheLanguageAndScriptGiven) {
     ASSERT_EQ(s.Lancer({"normalise", "a.+.+.+.b", "a.{.n.e", "--langue", "fr"}), 0);
     EXPECT_EQ(s.Lignes(), (QStringList{"a.+.b", "{.a.n.e"}));
     ASSERT_EQ(t.Lancer({"normalise", "a.{.n.e", "--langue", "TU"}), 0);
-    EXPECT_TRUE(t.Lignes() == QStringList{"{.=N.a.e"} && t.err.isEmpty()) << t.out.toStdString() << t.err.toStdString();
+    EXPECT_EQ(std::tuple(t.Lignes(), t.err), std::tuple(QStringList{"{.=N.a.e"}, u""_s));
     ASSERT_EQ(m.Lancer({"normalise", "{.a.u.+.{.ta.ke.a", "--langue", "TU", "--ecriture", "0"}), 0);
     EXPECT_EQ(m.Lignes(), QStringList{"%od.+.{.a.u.+.%ev.+.ta.ke.a.{"});
 }
@@ -49,7 +50,8 @@ TEST(CommandesTexte, BadOptions) {
     Sortie s;
     EXPECT_EQ((std::tuple{s.Lancer({"normalise", "a.b"}), s.Lancer({"normalise", "a.b", "--langue", "DE"})}), std::tuple(2, 2));
     EXPECT_EQ(s.Lancer({"normalise", "a.b", "--langue", "FR", "--ecriture", "7"}), 2);
-    EXPECT_TRUE(s.Lancer({"prepare", "--langue", "FR"}) == 2 && s.out.isEmpty()) << s.out.toStdString() << s.err.toStdString();
+    EXPECT_EQ(s.Lancer({"prepare", "--langue", "FR"}), 2);
+    EXPECT_EQ(s.out, u""_s);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app/cli/Aide.h"
 #include "app/cli/Commandes.h"
+#include "support/ImpressionQt.h"
 #include "support/Sortie.h"
 
 #include <QDir>
@@ -9,7 +10,12 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+using testing::AllOf;
+using testing::HasSubstr;
+using testing::StartsWith;
 
 namespace {
 
@@ -47,7 +53,8 @@ TEST(LigneCommande, EveryOptionIsParsedAndInTheHelpAndTheManualPage) {
             QStringList args{QString::fromUtf8(c.nom), nom};
             if (!d.Switch()) args << (d.choix ? QString::fromUtf8(d.choix).section(u' ', 0, 0) : QStringLiteral("1"));
             const auto o = LireOptions(args, e);
-            EXPECT_TRUE(o && o->Drapeau(nom) && o->positions.isEmpty()) << c.nom << ' ' << d.nom << ' ' << err.toStdString();
+            ASSERT_TRUE(o) << c.nom << ' ' << d.nom << ' ' << err.toStdString();
+            EXPECT_EQ(std::tuple(o->Drapeau(nom), o->positions), std::tuple(true, QStringList{})) << c.nom << ' ' << d.nom;
             EXPECT_TRUE(aide.contains(QRegularExpression(QStringLiteral("\n  (-., )?") + QRegularExpression::escape(nom) + QStringLiteral("[ \n]"))))
                 << c.nom << ' ' << d.nom;
             EXPECT_TRUE(manuel.contains(QStringLiteral("\\fB") + EnRoff(d.nom) + QStringLiteral("\\fR"))) << c.nom << ' ' << d.nom;
@@ -100,8 +107,8 @@ TEST(LigneCommande, MisuseIsOneLineWithStatus2) {
 TEST(LigneCommande, HelpVersionAndWordsLeftAlone) {
     for (const QStringList& args : {QStringList{"--help"}, {"-h"}, {"render", "--help"}, {"specimen", "-h", "-o", "x.png"}}) {
         const Resultat r = Lancer(args);
-        EXPECT_TRUE(r.statut == 0 && r.err.isEmpty() && r.out.startsWith(u"Usage : velmor") && r.out.contains(u"Codes de sortie :"))
-            << args.join(' ').toStdString() << r.err.toStdString();
+        EXPECT_EQ(std::tuple(r.statut, r.err), std::tuple(0, u""_s)) << args.join(' ').toStdString();
+        EXPECT_THAT(r.out.toStdString(), AllOf(StartsWith("Usage : velmor"), HasSubstr("Codes de sortie :")));
     }
     const Resultat v = Lancer({"--version"});
     EXPECT_EQ(std::tuple(v.statut, v.out), std::tuple(0, TexteVersion() + u'\n'));
@@ -113,7 +120,7 @@ TEST(LigneCommande, HelpVersionAndWordsLeftAlone) {
     QTextStream so(&out), se(&err);
     for (const QStringList& args : {QStringList{dir.path()}, {"--dossier", dir.path(), "image.png"}, {}})
         EXPECT_EQ(LigneSansCommande(args, so, se), std::nullopt) << args.join(' ').toStdString();
-    EXPECT_TRUE(out.isEmpty() && err.isEmpty()) << err.toStdString();
+    EXPECT_EQ(std::tuple(out, err), std::tuple(u""_s, u""_s));
 }
 
 // The manual page renders without a warning; the completion script completes commands, options,
@@ -129,7 +136,7 @@ TEST(LigneCommande, ManualPageAndCompletionWork) {
         QProcess g;
         g.start("groff", {"-ww", "-z", "-man", "-Kutf8", page});
         ASSERT_TRUE(g.waitForFinished());
-        EXPECT_TRUE(g.exitCode() == 0 && g.readAllStandardError().isEmpty());
+        EXPECT_EQ(std::tuple(g.exitCode(), g.readAllStandardError()), std::tuple(0, QByteArray()));
     }
     const QString bashCompletion = QStringLiteral("/usr/share/bash-completion/bash_completion");
     if (!QFile::exists(bashCompletion)) GTEST_SKIP() << "bash-completion is not installed";
