@@ -1,25 +1,18 @@
 // The main window and the entry window together, driven by keys and clicks delivered as the window
 // system delivers them: pastes that stop at a full screen or on Escape and resume, the screens
 // recalled after them, and where the keys go after the main window's commands.
-#include "app/ContexteProgramme.h"
-#include "app/Demarrage.h"
-#include "app/windows/FenetreEntree.h"
-#include "app/windows/FenetrePrincipale.h"
 #include "app/windows/FenetreRepos.h"
-#include "app/windows/GardeCollage.h"
-#include "app/windows/LiaisonFenetres.h"
+#include "gui/DeuxFenetres.h"
 #include "layout/MagasinImages.h"
 #include "transcription/Retranscription.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gmock/gmock.h>
@@ -35,26 +28,12 @@ namespace {
 
 // The program over the test tables in a folder of its own, phonetic input, relief off, both
 // windows shown and tied together as the program ties them, with the windows' own clock.
-struct Atelier {
-    explicit Atelier(int taille = 1) {
-        for (const char* n : {"APABDIDS.TXT", "Suffixes.TXT"})
-            QFile::copy(QStringLiteral(VELMOR_TEST_DATA "/tables/") + QLatin1String(n), dossier.filePath(QLatin1String(n)));
-        ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier.path());
-        fenetre.FixerRepondeur([this](const QString& texte) {
-            messages << texte;
-            return Reponse::Non;
-        });
-        Main(*ctx);
-        etat().Relief = false, etat().ProfondeurRelief = 0, etat().Langue = 3, etat().EtatFenetre = 0;
-        etat().RythmeColler = 0, etat().PagesRappelables = 5;
-        fenetre.Relier(*ctx);
-        fenetre.resize(1000, 700);
-        fenetre.show();
-        entree = std::make_unique<FrmEntree>(*ctx, &fenetre);
-        RelierFenetres(fenetre, *entree);
-        fenetre.FixerSaisieOuverte(true);
-        entree->Afficher();
-        QApplication::processEvents();
+struct Atelier : DeuxFenetres {
+    explicit Atelier(int taille = 1) : DeuxFenetres({}, Reponse::Non, [](EtatProgramme& e) {
+        e.Relief = false, e.ProfondeurRelief = 0, e.Langue = 3, e.EtatFenetre = 0;
+        e.RythmeColler = 0, e.PagesRappelables = 5;
+    }) {
+        Montrer({1000, 700});
         while (etat().Taille != taille) Cliquer(etat().Taille < taille ? "CmdTaille_Plus" : "CmdTaille_Moins");
     }
     EtatProgramme& etat() { return ctx->etat; }
@@ -96,14 +75,6 @@ struct Atelier {
     QImage PremiereLigne(const QImage& image) {
         return image.copy(0, 0, image.width(), static_cast<int>(etat().PasLigne + etat().LargeurBlanc));
     }
-
-    QTemporaryDir dossier;
-    Surface surface{640, 400};
-    FenetrePrincipale fenetre{surface};
-    HorlogeFenetre horloge;
-    std::unique_ptr<ContexteProgramme> ctx;
-    std::unique_ptr<FrmEntree> entree;
-    QStringList messages;
 };
 
 // Thirty short lines, each begun by its own word; at size 3 nine lines fill a screen.

@@ -33,21 +33,28 @@ using testing::Lt;
 
 namespace {
 
-TEST(FenetrePrincipale, CaptionReaderEntryScreenAndOptionButtons) {
+TEST(FenetrePrincipale, CaptionAndPositionLine) {
     Editeur e;
     EXPECT_TRUE(e.fenetre.Texte("frmEdit").startsWith(" Velmor  V."));
     EXPECT_EQ(e.fenetre.Texte("AFFICHE"), "     Dernier : ''" + e.ctx->etat.Chemin + "''     ");
-    // The reader of unknown words is offered only when the build has it, and the entry turns it off.
+}
+
+// The reader of unknown words is offered only when the build has it, and the entry turns it off.
+TEST(FenetrePrincipale, UnknownWordReaderEntry) {
+    Editeur e;
     QAction* lecteur = e.fenetre.Action("MNU_LecteurInconnus");
     ASSERT_EQ(lecteur != nullptr, LecteurInconnusDisponible());
-    if (lecteur) {
-        EXPECT_TRUE(lecteur->isChecked());
-        for (bool actif : {false, true}) {
-            lecteur->trigger();
-            EXPECT_EQ(LecteurInconnusActif(), actif);
-        }
+    if (!lecteur) return;
+    EXPECT_TRUE(lecteur->isChecked());
+    for (bool actif : {false, true}) {
+        lecteur->trigger();
+        EXPECT_EQ(LecteurInconnusActif(), actif);
     }
-    // The screen buttons wrap round; the screen shown is kept under its number.
+}
+
+// The screen buttons wrap round; the screen shown is kept under its number.
+TEST(FenetrePrincipale, ScreenButtonsWrapRound) {
+    Editeur e;
     for (int n = 3; n >= 1; --n) {
         QImage i(200, 100, QImage::Format_RGB32);
         i.fill(qRgb(n * 60, 0, 0));
@@ -61,7 +68,11 @@ TEST(FenetrePrincipale, CaptionReaderEntryScreenAndOptionButtons) {
     EXPECT_EQ(std::tuple(e.fenetre.Texte("TxtPaq"), e.surface.Image().pixel(5, 5), e.ctx->etat.PosX), std::tuple(u"3"_s, qRgb(180, 0, 0), 60));
     e.Declencher("CmdPaqPos");
     EXPECT_EQ(std::tuple(e.fenetre.Texte("TxtPaq"), e.surface.Image().pixel(5, 5)), std::tuple(u"1"_s, qRgb(60, 0, 0)));
-    // The option buttons cycle with their pictures.
+}
+
+// The option buttons cycle with their pictures.
+TEST(FenetrePrincipale, OptionButtonsCycleWithTheirPictures) {
+    Editeur e;
     e.ctx->etat.RythmeColler = 1;
     for (int attendu : {2, 3, 0, 1}) {
         e.Declencher("Toolbar2.17");
@@ -74,9 +85,14 @@ TEST(FenetrePrincipale, CaptionReaderEntryScreenAndOptionButtons) {
     EXPECT_EQ(std::tuple(e.fenetre.OutilCourant(), e.fenetre.Action("Toolbar2.1")->isChecked()), std::tuple(19, true));
     e.Declencher("Toolbar2.21");
     EXPECT_EQ(std::tuple(e.ctx->etat.LargeurImageFixee, e.fenetre.Image("Toolbar2.21")), std::tuple(false, 31));
-    e.Declencher("Toolbar2.14");  // A4 screens keep their size whatever the window does
+    e.Declencher("Toolbar2.14");
     EXPECT_EQ(e.fenetre.Image("A4"), 34);
-    e.Declencher("Toolbar2.21");
+}
+
+// A4 screens keep their size whatever the window does; the size buttons step the size.
+TEST(FenetrePrincipale, A4ScreensKeepTheirSizeAndTheSizeButtonsStep) {
+    Editeur e;
+    e.Declencher("Toolbar2.14");
     e.fenetre.resize(1300, 700);
     QApplication::processEvents();
     EXPECT_EQ(e.surface.Largeur(), 775);
@@ -86,9 +102,8 @@ TEST(FenetrePrincipale, CaptionReaderEntryScreenAndOptionButtons) {
     EXPECT_EQ(std::tuple(e.fenetre.Texte("TxtTaille"), e.ctx->etat.PasLigne), std::tuple(u"2"_s, 76));
 }
 
-// Quit answered No writes nothing; the frame asks before losing a changed picture, not an unchanged
-// one; New asks, then writes and starts again. A paste shows its progress.
-TEST(FenetrePrincipale, QuitNewAndProgressAsk) {
+// A paste shows its progress.
+TEST(FenetrePrincipale, ProgressBar) {
     Editeur e;
     auto* barre = e.fenetre.findChild<QProgressBar*>();
     ASSERT_NE(barre, nullptr);
@@ -96,6 +111,12 @@ TEST(FenetrePrincipale, QuitNewAndProgressAsk) {
     EXPECT_EQ(std::tuple(barre->isVisible(), barre->value()), std::tuple(true, 3));
     e.fenetre.Progression(0, 0);
     EXPECT_FALSE(barre->isVisible());
+}
+
+// Quit answered No writes nothing; the frame asks before losing a changed picture, not an unchanged
+// one; New asks, then writes and starts again.
+TEST(FenetrePrincipale, QuitAndNewAsk) {
+    Editeur e;
     int lancements = 0;
     e.fenetre.FixerLanceur([&] { ++lancements; });
     e.Ecrire("ba");
@@ -171,7 +192,7 @@ TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
     EXPECT_EQ(e.surface.Image(), ecrit);
 }
 
-TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
+TEST(FenetrePrincipale, BadFilesKeepThePicture) {
     Editeur e;
     e.Ecrire("ba");
     const QImage avant = e.surface.Image();
@@ -180,7 +201,13 @@ TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     EXPECT_EQ(e.surface.Image(), avant);
     EXPECT_FALSE(e.fenetre.Enregistrer(e.dossier.filePath("absent/x.bmp")));
     EXPECT_EQ(e.messages.size(), 2);
-    // The zoom scales the view only.
+}
+
+// The zoom scales the view only.
+TEST(FenetrePrincipale, ZoomScalesTheViewOnly) {
+    Editeur e;
+    e.Ecrire("ba");
+    const QImage avant = e.surface.Image();
     const int visible = e.fenetre.ZoneVisible().width();
     for (int i = 0; i < 2; ++i) e.Declencher("ZoomPlus");
     EXPECT_EQ(e.fenetre.Zoom(), 3);
@@ -189,9 +216,14 @@ TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     EXPECT_EQ(e.fenetre.Zoom(), 8);
     e.Declencher("Zoom100");
     EXPECT_EQ(std::tuple(e.fenetre.Zoom(), e.surface.Image().copy(avant.rect()) == avant), std::tuple(1, true));
+}
+
+// The vector exports: the strokes of the picture, the extension added when missing.
+TEST(FenetrePrincipale, VectorExports) {
+    Editeur e;
+    e.Ecrire("ba");
     const QString ici = QDir::currentPath();
     QDir::setCurrent(e.dossier.path());
-    // The vector exports: the strokes of the picture, the extension added when missing.
     for (const char* nom : {"traits.svg", "traits"}) {
         e.fichierChoisi = e.dossier.filePath(nom);
         e.Declencher(nom == std::string("traits") ? "MNU_ExportPdf" : "MNU_ExportSvg");
@@ -204,10 +236,9 @@ TEST(FenetrePrincipale, BadFilesZoomAndPrintKeepThePicture) {
     EXPECT_FALSE(QFile::exists(e.dossier.filePath("DERNIERE.BMP")));
 }
 
-// On the zoomed view a tool draws in picture pixels and "Annuler" takes the figure back exactly; the
-// fill entries exclude each other; the edit menu copies, pastes and clears, each undone by "Annuler".
-// Armed by "Repositionnement", a press on the zoomed view opens the dialog at the picture pixel.
-TEST(FenetrePrincipale, ToolsDrawInPicturePixelsTheEditMenuIsUndoneAndAnArmedPressOpensTheDialog) {
+// On the zoomed view a tool draws in picture pixels and "Annuler" takes the figure back exactly;
+// "Remplir" fills a box with the fill colour before any pattern was picked.
+TEST(FenetrePrincipale, ToolsDrawInPicturePixels) {
     Editeur e;
     e.ctx->etat.PagesRappelables = 5, e.ctx->etat.CouleurTexte = 0x0000FF;
     e.fenetre.FixerZoom(2);
@@ -226,13 +257,27 @@ TEST(FenetrePrincipale, ToolsDrawInPicturePixelsTheEditMenuIsUndoneAndAnArmedPre
     EXPECT_EQ(std::tuple(e.surface.Image() == attendu.Image(), e.ctx->etat.XSouris), std::tuple(true, 60));
     e.Declencher("Toolbar1.6");
     EXPECT_EQ(e.surface.Image(), avant);
+    e.Declencher("MNU_Fill");
+    e.fenetre.Peinture()->etat.CouleurFondChoisie = 0x00C000;
+    e.Declencher("Toolbar2.4");
+    e.Souris(QEvent::MouseButtonPress, {301, 201});
+    e.Souris(QEvent::MouseMove, {361, 261}, Qt::NoButton);
+    e.Souris(QEvent::MouseButtonRelease, {361, 261}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(e.surface.Image().pixel(165, 115), qRgb(0, 0xC0, 0));
+}
+
+// The fill entries exclude each other; the edit menu copies, pastes and clears, each undone by
+// "Annuler".
+TEST(FenetrePrincipale, FillEntriesAndTheEditMenu) {
+    Editeur e;
+    e.ctx->etat.PagesRappelables = 5;
+    e.Ecrire(QStringLiteral("ta"));
+    const QImage avant = e.surface.Image();
     for (bool remplir : {true, false}) {
         e.Declencher(remplir ? "MNU_Fill" : "MNU_NoFill");
-        EXPECT_EQ(e.fenetre.Action("MNU_Fill")->isChecked(), remplir);
-        EXPECT_NE(e.fenetre.Action("MNU_NoFill")->isChecked(), remplir);
-        EXPECT_EQ(e.fenetre.Peinture()->etat.Remplir, remplir);
+        EXPECT_EQ(std::tuple(e.fenetre.Action("MNU_Fill")->isChecked(), e.fenetre.Action("MNU_NoFill")->isChecked(),
+                             e.fenetre.Peinture()->etat.Remplir), std::tuple(remplir, !remplir, remplir));
     }
-
     e.Declencher("MNU_Copy");
     e.Declencher("MNU_Del");
     EXPECT_EQ(e.surface.Image(), Surface(avant.width(), avant.height()).Image());
@@ -241,14 +286,10 @@ TEST(FenetrePrincipale, ToolsDrawInPicturePixelsTheEditMenuIsUndoneAndAnArmedPre
     e.Declencher("MNU_Del");
     e.Declencher("Toolbar1.6");
     EXPECT_EQ(e.surface.Image(), avant);
-    // "Remplir" fills a box with the fill colour before any pattern was picked.
-    e.Declencher("MNU_Fill");
-    e.fenetre.Peinture()->etat.CouleurFondChoisie = 0x00C000;
-    e.Declencher("Toolbar2.4");
-    e.Souris(QEvent::MouseButtonPress, {301, 201});
-    e.Souris(QEvent::MouseMove, {361, 261}, Qt::NoButton);
-    e.Souris(QEvent::MouseButtonRelease, {361, 261}, Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(e.surface.Image().pixel(165, 115), qRgb(0, 0xC0, 0));
+}
+
+// Armed by "Repositionnement", a press on the zoomed view opens the dialog at the picture pixel.
+TEST(FenetrePrincipale, AnArmedPressOpensTheDialog) {
     Editeur r;
     r.fenetre.FixerZoom(2);
     r.ctx->etat.PositionImposee = false;

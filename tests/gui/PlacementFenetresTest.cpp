@@ -1,39 +1,19 @@
 // Both windows as the program starts them: within the room the screen leaves, whatever the settings
 // say, and written back within it.
-#include "app/ContexteProgramme.h"
-#include "app/Demarrage.h"
-#include "app/windows/FenetreEntree.h"
-#include "app/windows/FenetrePrincipale.h"
 #include "app/windows/Traductions.h"
-#include "support/Fichiers.h"
+#include "gui/DeuxFenetres.h"
 #include "support/ImpressionQt.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
 // The editor started as the program starts it, on the test tables and a settings file.
-struct Demarrage {
-    explicit Demarrage(const QByteArray& parametres) {
-        for (const char* n : {"APABDIDS.TXT", "Suffixes.TXT"})
-            QFile::copy(QStringLiteral(VELMOR_TEST_DATA "/tables/") + QLatin1String(n), dossier.filePath(QLatin1String(n)));
-        if (!parametres.isEmpty()) EXPECT_TRUE(EcrireFichier(dossier.filePath("Velmor.ini"), parametres));
-        ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier.path());
-        fenetre.FixerRepondeur([](const QString&) { return Reponse::Oui; });
-        Main(*ctx);
-        fenetre.Relier(*ctx);
-        fenetre.Montrer();
-        entree = std::make_unique<FrmEntree>(*ctx, &fenetre);
-        QObject::connect(&fenetre, &FenetrePrincipale::AvantEcritureParametres, entree.get(),
-                         [this] { entree->MemoriserDisposition(); });
-        entree->Afficher();
-        QApplication::processEvents();
-    }
+struct Demarrage : DeuxFenetres {
+    explicit Demarrage(const QByteArray& parametres) : DeuxFenetres(parametres) { Montrer(); }
     // The value of a key in the written file.
     double Valeur(const char* cle) const {
         QFile f(dossier.filePath("Velmor.ini"));
@@ -42,13 +22,6 @@ struct Demarrage {
             if (l.startsWith(cle)) return l.mid(qstrlen(cle)).trimmed().toDouble();
         return qQNaN();
     }
-
-    QTemporaryDir dossier;
-    Surface surface{640, 400};
-    FenetrePrincipale fenetre{surface};
-    HorlogeMuette horloge;
-    std::unique_ptr<ContexteProgramme> ctx;
-    std::unique_ptr<FrmEntree> entree;
 };
 
 const char* const kMesuresEntree[] = {
