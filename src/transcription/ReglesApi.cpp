@@ -270,6 +270,49 @@ void EmpruntAnglais(std::vector<Phoneme>& ph) {
             if (p.son == anglais) p.son = francais;
 }
 
+bool VoyelleAnglaise(const std::string& son) {
+    static const std::string kVoyelles[] = {"a", "e", "i", "o", "u", "\xC3\xA6", "\xC9\x91", "\xC9\x92", "\xC9\x94", "\xC9\x99",
+                                            "\xC9\x9C", "\xC9\xAA", "\xCA\x8A", "\xCA\x8C", "\xC9\x90", "\xC9\x9B", "\xE1\xB5\xBB",
+                                            "\xC9\x9A"};  // æ ɑ ɒ ɔ ə ɜ ɪ ʊ ʌ ɐ ɛ ᵻ ɚ
+    return std::any_of(std::begin(kVoyelles), std::end(kVoyelles), [&](const std::string& v) { return CommencePar(son, v); });
+}
+
+// The weak close front vowel of "happy", "react", "area" (/i/) where espeak-ng writes the lax
+// /ɪ/ or its centring diphthong: an unstressed /ɪ/ before a vowel or at the end of the word (and of
+// "-ies", "-ied", "-y's" forms) is /i/, and an unstressed /iə/ after the stressed vowel is /i/ then
+// /ə/, two syllables (academia, alienate), not the vowel of "near" ("nearby" keeps it).
+void HappY(const std::string& mot, std::vector<Phoneme>& ph) {
+    const std::string kLax = "\xC9\xAA", kSchwa = "\xC9\x99", kNear = "i\xC9\x99";  // ɪ ə iə
+    auto suivant = [&](std::size_t k) {
+        while (++k < ph.size() && ph[k].son.empty()) {}
+        return k;
+    };
+    std::size_t dernier = ph.size();
+    while (dernier > 0 && ph[dernier - 1].son.empty()) --dernier;
+    bool accentue = false, attente = false;  // a stressed vowel met; a stress mark waiting for its vowel
+    for (std::size_t k = 0; k < ph.size(); ++k) {
+        Phoneme& p = ph[k];
+        attente = attente || !p.accent.empty();
+        if (!VoyelleAnglaise(p.son)) continue;
+        if (attente) {
+            accentue = true;
+            attente = false;
+            continue;
+        }
+        if (p.son == kNear && accentue) {
+            p.son = "i";
+            ph.insert(ph.begin() + static_cast<std::ptrdiff_t>(k) + 1, {{}, kSchwa});
+            ++dernier;
+            continue;
+        }
+        if (p.son != kLax) continue;
+        const std::size_t n = suivant(k);
+        const bool flechi = n + 1 == dernier && ((ph[n].son == "z" && (FinitPar(mot, "ies") || FinitPar(mot, "y's"))) ||
+                                                 (ph[n].son == "d" && FinitPar(mot, "ied")));
+        if (n >= dernier || VoyelleAnglaise(ph[n].son) || flechi) p.son = "i";
+    }
+}
+
 }  // namespace
 
 std::string Francais(const std::string& mot, const std::string& ipa, const Connu& connu) {
@@ -293,6 +336,7 @@ std::string Francais(const std::string& mot, const std::string& ipa, const Connu
 std::string Anglais(const std::string& mot, const std::string& ipa) {
     if (ipa.find(' ') != std::string::npos) return ipa;
     std::vector<Phoneme> ph = Couper(ipa);
+    HappY(mot, ph);
     const std::string kOpen = "\xC9\x92", kCup = "\xCA\x8C", kTh = "\xCE\xB8";  // ɒ ʌ θ
     if (mot.find("one") != std::string::npos)
         for (std::size_t k = 1; k + 1 < ph.size(); ++k)
@@ -301,6 +345,8 @@ std::string Anglais(const std::string& mot, const std::string& ipa) {
         const std::string& avant = ph[ph.size() - 2].son;
         if (avant == "f" || avant == "k" || avant == "p" || avant == "t" || avant == kTh) ph.back().son = "s";
     }
+    // The plural of a borrowed word whose final "t" is silent is /z/ (ballets, bouquets, chalets).
+    if (FinitPar(mot, "ts") && ph.size() >= 2 && ph.back().son == "s" && VoyelleAnglaise(ph[ph.size() - 2].son)) ph.back().son = "z";
     return Joindre(ph);
 }
 

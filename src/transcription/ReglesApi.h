@@ -19,7 +19,9 @@ using Connu = std::function<bool(const std::string&)>;
 // `ipa`: phonemes separated by "_".
 std::string Francais(const std::string& mot, const std::string& ipa, const Connu& connu);
 
-// English: "one" /wʌn/; a final /z/ after a voiceless consonant is /s/ (paragraphs, epochs).
+// English: "one" /wʌn/; a final /z/ after a voiceless consonant is /s/ (paragraphs, epochs) and a
+// final /s/ after a silent "t" is /z/ (ballets); the weak /i/ of "happy", "react" and "area" where
+// espeak-ng writes /ɪ/ or /iə/.
 std::string Anglais(const std::string& mot, const std::string& ipa);
 
 }  // namespace regles

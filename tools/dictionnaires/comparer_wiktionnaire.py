@@ -18,6 +18,9 @@ disagreements (source sound -> spelling sound) and, with --ecarts N, N words tha
 import collections, glob, gzip, os, re, sys
 
 ICI = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, ICI)
+from comparaison import afficher, comparer, decouper, lire_fohms  # noqa: E402
+
 # Sounds counted as one: the spelling's groups of each class.
 PAREILS = [{"a", "ah"}, {"ey", "uy"}]
 VOYELLES = {"a", "e", "i", "o", "u", "y", "eh", "oh", "eo", "eu", "oe", "ay", "ey", "oy"}
@@ -91,28 +94,7 @@ def variantes(ipa):
 
 
 def sons_fohms(v):
-    v = v.replace("'", "")
-    r, i = [], 0
-    while i < len(v):
-        for g in GROUPES:
-            if v.startswith(g, i):
-                r.append(CLASSE.get(g, g))
-                i += len(g)
-                break
-        else:
-            if v[i] != "k":  # the separator of two vowel groups
-                r.append(v[i])
-            i += 1
-    return variation_libre(r)
-
-
-def distance(a, f):
-    d = list(range(len(f) + 1))
-    for i in range(1, len(a) + 1):
-        prec, d[0] = d[0], i
-        for j in range(1, len(f) + 1):
-            prec, d[j] = d[j], min(d[j] + 1, d[j - 1] + 1, prec + (a[i - 1] != f[j - 1]))
-    return d[len(f)]
+    return variation_libre(decouper(v, GROUPES, lambda g: CLASSE.get(g, g)))
 
 
 def lire_source(dossier):
@@ -128,37 +110,6 @@ def lire_source(dossier):
                 if s:
                     source[mot].add(tuple(s))
     return source
-
-
-def lire_fohms(chemin):
-    r = {}
-    with open(chemin, encoding="cp1252") as f:
-        for l in f:
-            k, _, v = l.rstrip("\r\n").partition(";")
-            r.setdefault(k, v)
-    return r
-
-
-def comparer(fohms, source, montrer):
-    pareils = proches = 0
-    compte = collections.Counter()
-    exemples = []
-    communs = sorted(m for m in source if m in fohms and fohms[m])
-    for m in communs:
-        f = sons_fohms(fohms[m])
-        meilleure = min(source[m], key=lambda a: distance(a, f))
-        d = distance(meilleure, f)
-        pareils += d == 0
-        proches += d <= 1
-        if d:
-            if len(meilleure) == len(f):
-                for x, y in zip(meilleure, f):
-                    if x != y:
-                        compte[f"{x} -> {y}"] += 1
-            if len(exemples) < montrer:
-                exemples.append(f"{m}: {''.join(meilleure)} / {fohms[m]}")
-    n = len(communs)
-    return n, 100.0 * pareils / n, 100.0 * proches / n, compte.most_common(10), exemples
 
 
 def main():
@@ -177,11 +128,10 @@ def main():
     if not source:
         sys.exit(f"no French dictionary in {dossier} (apt-get install dict-freedict-fra-deu ...)")
     for chemin in args:
-        n, exact, un, motifs, exemples = comparer(lire_fohms(chemin), source, montrer)
-        print(f"{chemin}: {n} shared words, {exact:.1f} % agree, {un:.1f} % within one sound")
-        print("  largest disagreements: " + ", ".join(f"{m} ({c})" for m, c in motifs))
-        for e in exemples:
-            print("  " + e)
+        fohms = lire_fohms(chemin)
+        communs = sorted(m for m in source if m in fohms and fohms[m])
+        lectures = lambda m: (source[m], sons_fohms(fohms[m]), lambda a: f"{''.join(a)} / {fohms[m]}")
+        afficher(chemin, comparer(communs, lectures, lambda x, y: x == y, montrer))
 
 
 main()
