@@ -108,10 +108,15 @@ std::optional<QString> ConsulterLus(Contexte& ctx, QStringView cle) {
     return *it;
 }
 
-// A word of letters only (an apostrophe or hyphen inside), 1 to 40 of them, that the dictionary
-// files can hold.
+// espeak-ng reads at most this many letters at once; a longer word is read in pieces.
+constexpr qsizetype kLettresLues = 40;
+// A longer run of letters is no word: it is drawn from its letters.
+constexpr qsizetype kLettresMot = 200;
+
+// A word of letters only (an apostrophe or hyphen inside: quotes around it are the word
+// preparation's to leave out), 1 to kLettresMot of them, that the dictionary files can hold.
 bool Lisible(QStringView mot) {
-    if (mot.isEmpty() || mot.size() > 40) return false;
+    if (mot.isEmpty() || mot.size() > kLettresMot || mot.front() == u'\'' || mot.back() == u'\'') return false;
     bool lettre = false;
     for (QChar c : mot) {
         if (c == u'\'' || c == u'-') continue;
@@ -119,6 +124,29 @@ bool Lisible(QStringView mot) {
         lettre = true;
     }
     return lettre;
+}
+
+bool VoyelleLettre(QChar c) { return QStringView(u"aeiouy\u00E0\u00E2\u00E4\u00E9\u00E8\u00EA\u00EB\u00EE\u00EF\u00F4\u00F6\u00F9\u00FB\u00FC\u00FF\u0153\u00E6").contains(c.toLower()); }
+
+// A word of more than kLettresLues letters in pieces of at most that many: each cut after its last
+// hyphen, else before a consonant that opens a syllable (a vowel, the consonant, a vowel), else
+// after a vowel, else at the limit.
+QStringList Morceaux(const QString& mot) {
+    QStringList r;
+    qsizetype debut = 0;
+    while (mot.size() - debut > kLettresLues) {
+        const qsizetype fin = debut + kLettresLues;
+        qsizetype coupe = mot.lastIndexOf(u'-', fin - 1) + 1;
+        for (qsizetype p = fin - 1; coupe <= debut && p > debut; --p)
+            if (VoyelleLettre(mot[p - 1]) && !VoyelleLettre(mot[p]) && mot[p].isLetter() && p + 1 < mot.size() && VoyelleLettre(mot[p + 1])) coupe = p;
+        for (qsizetype p = fin - 1; coupe <= debut && p > debut; --p)
+            if (VoyelleLettre(mot[p - 1])) coupe = p;
+        if (coupe <= debut) coupe = fin;
+        r << mot.mid(debut, coupe - debut);
+        debut = coupe;
+    }
+    r << mot.mid(debut);
+    return r;
 }
 
 std::optional<QString> LireInconnu(Contexte& ctx, QStringView cle) {
@@ -130,7 +158,15 @@ std::optional<QString> LireInconnu(Contexte& ctx, QStringView cle) {
     // The generator's rules mend the reading; a French rule asks whether a word (a verb's form, the
     // word after a prefix) is in the French dictionary.
     const std::string motUtf8 = mot.toStdString();
-    std::string ipa = l.Ipa(francais ? "fr" : "en", mot.toUtf8());
+    const std::string voix = francais ? "fr" : "en";
+    std::string ipa;
+    for (const QString& m : Morceaux(mot)) ipa += (ipa.empty() ? "" : "_") + l.Ipa(voix, m.toUtf8());
+    // Letters that are silent at the end of a word and make one alone ("ent", the end of a French
+    // verb cut off by a line break) are read as they sound after a consonant: "dent" without its /d/.
+    if (ipa.find_first_not_of("_") == std::string::npos) {
+        const std::string apres = l.Ipa(voix, "d" + mot.toUtf8());
+        if (apres.compare(0, 2, "d_") == 0) ipa = apres.substr(2);
+    }
     ipa = francais ? regles::Francais(motUtf8, ipa,
                                       [&](const std::string& m) {
                                           return ctx.dictionnaires.Chercher(ctx, QStringLiteral("Fohms_FR.TXT"), QString::fromStdString(m)).has_value();

@@ -195,6 +195,42 @@ std::optional<QString> ChercherCle(QStringView cle, bool h, int langue,
     return resultat(Joindre(valeurs, langue));
 }
 
+std::optional<QString> LireParMorceaux(QStringView cle, bool h, int langue,
+                                       const std::function<std::optional<QString>(QStringView, bool)>& lire) {
+    if (cle.isEmpty()) return std::nullopt;
+    if (auto v = lire(cle, h)) return v;
+    // French and English: quotes around the word (``as'', `stty', commande`) are left out, as a
+    // single leading one is, and the word between them is read.
+    auto guillemet = [](QChar c) { return c == u'`' || c == u'\''; };
+    qsizetype a = 0, b = cle.size();
+    const bool langueLue = langue == Langues::Francais || langue == Langues::Anglais;
+    while (langueLue && a < b && guillemet(cle[a])) ++a;
+    while (langueLue && b > a && guillemet(cle[b - 1])) --b;
+    if (a == b) return std::nullopt;
+    if (a > 0 || b < cle.size()) return LireParMorceaux(cle.mid(a, b - a), h && a == 0, langue, lire);
+    // Signs the letter run takes in but no word holds (typographic quotes, guillemets, dashes,
+    // no-break spaces, braces): the words between them are read, and the signs stay in place.
+    auto signe = [](QChar c) { return !c.isLetter() && c != u'\'' && c != u'`' && c != u'-'; };
+    if (std::none_of(cle.begin(), cle.end(), signe)) return std::nullopt;
+    QString r;
+    bool lu = false;
+    for (qsizetype i = 0; i < cle.size();) {
+        const bool s = signe(cle[i]);
+        qsizetype j = i;
+        while (j < cle.size() && signe(cle[j]) == s) ++j;
+        if (s) {
+            r += cle.mid(i, j - i);
+        } else if (auto v = LireParMorceaux(cle.mid(i, j - i), h && i == 0, langue, lire)) {
+            r += *v;
+            lu = true;
+        } else {
+            return std::nullopt;
+        }
+        i = j;
+    }
+    return lu ? std::optional<QString>(r) : std::nullopt;
+}
+
 namespace {
 
 // `h` is true when the word began with "h" before it was written "ph...": it is looked up under
@@ -244,31 +280,11 @@ void AppliquerDictionnaires(Contexte& ctx, QString& w, bool h) {
         return v;
     };
     const QStringView k = QStringView(cle).mid(debutCle);
-    if (auto valeur = lire(k, h && prefixe.isEmpty())) {
-        w = prefixe + *valeur + queue;
+    if (!prefixe.isEmpty()) {
+        if (auto valeur = lire(k, false)) w = prefixe + *valeur + queue;
         return;
     }
-    // Signs the letter run takes in but no word holds (typographic quotes, guillemets, dashes,
-    // no-break spaces, braces): the words between them are read, and the signs stay in place.
-    auto signe = [](QChar c) { return !c.isLetter() && c != u'\'' && c != u'`' && c != u'-'; };
-    if (!prefixe.isEmpty() || std::none_of(k.begin(), k.end(), signe)) return;
-    QString r;
-    bool lu = false;
-    for (qsizetype i = 0; i < k.size();) {
-        const bool s = signe(k[i]);
-        qsizetype j = i;
-        while (j < k.size() && signe(k[j]) == s) ++j;
-        if (s) {
-            r += k.mid(i, j - i);
-        } else if (auto v = lire(k.mid(i, j - i), false)) {
-            r += *v;
-            lu = true;
-        } else {
-            return;
-        }
-        i = j;
-    }
-    if (lu) w = r + queue;
+    if (auto valeur = LireParMorceaux(k, h, ctx.etat.Langue, lire)) w = *valeur + queue;
 }
 
 // Nothing in the text that the rules below change, for a phonetic text with no word waiting.

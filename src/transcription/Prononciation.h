@@ -30,6 +30,15 @@ void PrepareMot(Contexte& ctx, QString& tampon);
 std::optional<QString> ChercherCle(QStringView cle, bool h, int langue,
                                    const std::function<std::optional<QString>(QStringView)>& chercher);
 
+// The spelling of a key through `lire` (a whole-key lookup: the dictionaries, then the reader of
+// unknown words; its flag is ChercherCle's `h`), or, when the whole key is not read, of its pieces:
+// in French and English (`langue` 1, 2) quotes around the word ("``as''", "`stty'") are left out
+// and the word between them is read; the words between signs that no word holds (typographic
+// quotes, guillemets, dashes, no-break spaces, braces) are read and the signs stay in place. None
+// unless every piece is read.
+std::optional<QString> LireParMorceaux(QStringView cle, bool h, int langue,
+                                       const std::function<std::optional<QString>(QStringView, bool)>& lire);
+
 // Cuts known Tumeli suffixes off the words of a sign-coded text with "_", using TableSuffixes
 // (entries 1 to NombreSuffixes, in their order). Words with fewer than two vowels, or with two
 // adjacent vowels only, are never cut; nothing is cut when ModeSon is 2. The part from the first

@@ -36,6 +36,14 @@ struct BancLecteur {
     void Ecrire(const QString& nom, const QString& texte) { ASSERT_TRUE(EcrireFichier(dir.filePath(nom), Vers1252(texte))); }
 };
 
+// A program folder with the test tables and no dictionary.
+bool CopierTables(const QTemporaryDir& dir) {
+    const QDir tables(QStringLiteral(VELMOR_TEST_DATA "/tables"));
+    for (const QString& nom : tables.entryList(QDir::Files))
+        if (!QFile::copy(tables.filePath(nom), dir.filePath(nom))) return false;
+    return true;
+}
+
 TEST(LecteurInconnus, ReadsAnUnknownWordOnceAndKeepsItForTheUser) {
     if (!LecteurInconnusDisponible()) GTEST_SKIP() << "built without espeak-ng";
     BancLecteur l;
@@ -77,8 +85,7 @@ TEST(LecteurInconnus, OffMeansNeitherReadNorConsulted) {
 TEST(LecteurInconnus, CommandLineReadsUnknownWordsUnlessTurnedOff) {
     if (!LecteurInconnusDisponible()) GTEST_SKIP() << "built without espeak-ng";
     QTemporaryDir dir;
-    for (const QString& nom : QDir(QStringLiteral(VELMOR_TEST_DATA "/tables")).entryList(QDir::Files))
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VELMOR_TEST_DATA "/tables/") + nom, dir.filePath(nom)));
+    ASSERT_TRUE(CopierTables(dir));
     FixerBranchementConsoles(&BrancherLecteurInconnus);
     Sortie lu, sans, epele;
     ASSERT_EQ(lu.Lancer({"syllabes", "diffutils", "--langue", "EN"}, dir.path()), 0);
@@ -94,6 +101,27 @@ TEST(LecteurInconnus, CommandLineReadsUnknownWordsUnlessTurnedOff) {
     EXPECT_NE(lu.out, sans.out);
     EXPECT_EQ(sans.out, u"di.f.fu.ti.l.s\n");
     EXPECT_TRUE(LecteurInconnusActif());
+}
+
+// No word of running text is left to its letters with the reader on: quotes around a word (TeX's
+// ``as'' and `stty'), a word of more than 40 letters (read in pieces, one stress mark), letters
+// that are silent alone ("ent", the end of a French verb cut off by a line break).
+TEST(LecteurInconnus, CommandLineReadsQuotedLongAndSilentWords) {
+    if (!LecteurInconnusDisponible()) GTEST_SKIP() << "built without espeak-ng";
+    QTemporaryDir dir;
+    ASSERT_TRUE(CopierTables(dir));
+    FixerBranchementConsoles(&BrancherLecteurInconnus);
+    Sortie fr, en;
+    ASSERT_EQ(fr.Lancer({"prepare", "stty", "`stty''", "ent", "vrai", "\u00AB``vrai\u00BB", "chaine-des-d\u00E9pendances-pour-la-construction",
+                         "--langue", "FR", "--", "--dereference-command-line-symlink-to-dir"}, dir.path()), 0);
+    ASSERT_EQ(en.Lancer({"prepare", "as", "``as", "pneumonoultramicroscopicsilicovolcanoconiosis", "--langue", "EN"}, dir.path()), 0);
+    FixerBranchementConsoles(nullptr);
+    const QStringList f = fr.Lignes(), e = en.Lignes();
+    ASSERT_TRUE(f.size() == 7 && e.size() == 3) << fr.out.toStdString() << en.out.toStdString();
+    EXPECT_EQ((std::tuple{f[1], f[2], f[4], e[1]}), std::tuple(f[0], u"ay"_s, u"\u00AB"_s + f[3] + u"\u00BB"_s, e[0]));
+    for (const QString& long_ : {f[5], f[6], e[2]})
+        EXPECT_TRUE(long_.count(u'\'') == 1 && !long_.contains(u"tion") && !long_.contains(u"dir") && !long_.contains(u"osis"))
+            << long_.toStdString();
 }
 
 }  // namespace

@@ -5,10 +5,11 @@
 //
 // Each text (UTF-8) is cut into words at white space, as the entry window hands them over. A word
 // is counted when its key (the letter run the lookup compares, after the typographic apostrophe
-// becomes "'") holds a letter; it is found when the word preparation's lookup (ChercherCle: the
-// word, an h-word also as "ph..." in a file keyed the old way, or its parts) finds it in the
-// language's dictionary or the fallback "Fohms_NP.TXT", or, with --lecteur, when the reader
-// (espeak-ng) reads it; the reader's spellings go to a temporary folder. Prints the figures per
+// becomes "'") holds a letter; it is found when the word preparation's lookup (LireParMorceaux and
+// ChercherCle: the word, an h-word also as "ph..." in a file keyed the old way, its parts, the word
+// between quotes or signs) finds it in the language's dictionary or the fallback "Fohms_NP.TXT",
+// or, with --lecteur, when the reader (espeak-ng) reads it; the reader's spellings go to a
+// temporary folder. Prints the figures per
 // text and in all, then the most frequent words not found: those are drawn from their letters.
 #include "app/LecteurInconnus.h"
 #include "app/cli/ContexteConsole.h"
@@ -47,26 +48,6 @@ QString Cle(QString mot) {
     return cle;
 }
 
-// The words of a key between the signs the letter run takes in (typographic quotes, guillemets,
-// dashes, no-break spaces, braces), which the word preparation reads one by one; none when the key
-// holds no sign.
-QStringList EntreSignes(const QString& cle) {
-    QStringList r;
-    QString mot;
-    bool signes = false;
-    for (QChar c : cle) {
-        if (c.isLetter() || c == u'\'' || c == u'`' || c == u'-') {
-            mot += c;
-            continue;
-        }
-        signes = true;
-        if (!mot.isEmpty()) r << mot;
-        mot.clear();
-    }
-    if (!mot.isEmpty()) r << mot;
-    return signes ? r : QStringList();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,13 +83,10 @@ int main(int argc, char** argv) {
         BrancherLecteurInconnus(*console->ctx);
         console->ctx->etat.Langue = langue == u"FR" ? 1 : 2;
     }
-    QMap<QString, bool> lusMots;
-    // Whether the word preparation finds a key, as the program looks it up: the dictionaries, then
-    // (with --lecteur) the reader.
-    auto Trouve = [&](const QString& cle) {
-        if (cle.isEmpty()) return false;
-        const bool h = cle.startsWith(u'h', Qt::CaseInsensitive);
-        const QString k = h ? QStringLiteral("ph") + cle.mid(1) : cle;
+    QMap<QString, std::optional<QString>> lusMots;
+    // A whole key as the word preparation looks it up: the dictionaries, then (with --lecteur) the
+    // reader. `h`: the key is an h-word's "ph...".
+    auto lire = [&](QStringView k, bool h) -> std::optional<QString> {
         // An h-word's old key "ph..." (asked for right after its "h..." form) is answered by a
         // file without h keys only.
         QString precedente;
@@ -121,10 +99,10 @@ int main(int argc, char** argv) {
             if (!r.trouve && !(ancienne && commun.ClesH())) r = commun.Chercher(c);
             return r.trouve ? std::optional<QString>(r.valeur) : std::nullopt;
         });
-        if (valeur || !console) return valeur.has_value();
-        const QString mot = cle.toLower();
-        auto it = lusMots.find(mot);
-        if (it == lusMots.end()) it = lusMots.insert(mot, console->ctx->crochets.LireInconnu(*console->ctx, cle).has_value());
+        if (valeur || !console) return valeur;
+        const QString mot = h && k.size() >= 2 ? QStringLiteral("h") + k.mid(2).toString() : k.toString();
+        auto it = lusMots.find(mot.toLower());
+        if (it == lusMots.end()) it = lusMots.insert(mot.toLower(), console->ctx->crochets.LireInconnu(*console->ctx, mot));
         return *it;
     };
     const QRegularExpression lettre(QStringLiteral("\\p{L}"));
@@ -142,8 +120,8 @@ int main(int argc, char** argv) {
             const QString cle = Cle(mot);
             if (!cle.contains(lettre)) continue;
             ++mots;
-            const QStringList parties = EntreSignes(cle);
-            if (Trouve(cle) || (!parties.isEmpty() && std::all_of(parties.begin(), parties.end(), Trouve))) ++trouves;
+            const bool h = cle.startsWith(u'h', Qt::CaseInsensitive);
+            if (LireParMorceaux(h ? QStringLiteral("ph") + cle.mid(1) : cle, h, langue == u"FR" ? 1 : 2, lire)) ++trouves;
             else ++manquants[cle.toLower()];
         }
         out << chemin << ": " << trouves << " / " << mots << " words found ("
