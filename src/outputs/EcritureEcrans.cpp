@@ -99,17 +99,18 @@ void EcritureEcrans::Prendre(Surface& surface, int) {
     ecran->image = surface.Echanger(std::move(feuille), format_.isEmpty() ? &ecran->traces : nullptr);
     ouvriers_.start([this, ecran] {
         const QString nom = pdf_ ? destination_ : Nom(ecran->numero);
-        if (!arret_ && !Ecrire(*ecran, nom)) Echouer(nom);
+        QString raison;
+        if (!arret_ && !Ecrire(*ecran, nom, &raison)) Echouer(raison.isEmpty() ? nom : raison);
         Rendre(*ecran);
         places_.release();
     });
 }
 
-bool EcritureEcrans::Ecrire(const Ecran& ecran, const QString& nom) {
+bool EcritureEcrans::Ecrire(const Ecran& ecran, const QString& nom, QString* raison) {
     if (!format_.isEmpty()) {
         const QImage image = rogner_ ? Rognee(ecran.image, ecran.fond) : ecran.image;
         const QByteArray octets = OctetsImage(image, format_);
-        return !octets.isEmpty() && EcrireFichierSur(nom, octets);
+        return !octets.isEmpty() && EcrireFichierSur(nom, octets, raison);
     }
     FeuilleVectorielle f{rogner_ ? Rognee(ecran.image, ecran.fond) : ecran.image, ecran.traces, ecran.fond};
     if (rogner_) {
@@ -118,7 +119,7 @@ bool EcritureEcrans::Ecrire(const Ecran& ecran, const QString& nom) {
         f.traces.Ajouter(coupe);
     }
     if (pdf_) return document_->AjouterPage(f);
-    return EnregistrerSvg(nom, f);
+    return EnregistrerSvg(nom, f, raison);
 }
 
 void EcritureEcrans::Rendre(Ecran& ecran) {
@@ -147,11 +148,13 @@ bool EcritureEcrans::Finir(const Surface* reste) {
         // A text of one screen goes to the destination itself.
         if (ecran->numero == 1 && !pdf_) {
             ouvriers_.waitForDone();
-            if (!Ecrire(*ecran, destination_)) Echouer(destination_);
+            QString raison;
+            if (!Ecrire(*ecran, destination_, &raison)) Echouer(raison.isEmpty() ? destination_ : raison);
         } else {
             ouvriers_.start([this, ecran] {
                 const QString nom = pdf_ ? destination_ : Nom(ecran->numero);
-                if (!Ecrire(*ecran, nom)) Echouer(nom);
+                QString raison;
+                if (!Ecrire(*ecran, nom, &raison)) Echouer(raison.isEmpty() ? nom : raison);
             });
         }
     }
@@ -160,12 +163,13 @@ bool EcritureEcrans::Finir(const Surface* reste) {
         Echouer(destination_);
     if (pdf_) {
         std::atomic<bool> ecrit = false;
-        ouvriers_.start([&] { ecrit = Echec().isEmpty() && document_->Finir(); });
+        QString raison;
+        ouvriers_.start([&] { ecrit = Echec().isEmpty() && document_->Finir(&raison); });
         ouvriers_.waitForDone();
         if (!ecrit) {
             ouvriers_.start([&] { document_->Abandonner(); });
             ouvriers_.waitForDone();
-            Echouer(destination_);
+            Echouer(raison.isEmpty() ? destination_ : raison);
         }
     }
     return Echec().isEmpty();

@@ -28,7 +28,7 @@ public:
     void Prendre(Surface& surface, int numero) override;
 
     // Writes `reste` (the surface, when it holds the text's last screen; null when it does not) and
-    // waits for every file. False when a file could not be written: Echec() names it.
+    // waits for every file. False when a file could not be written: Echec() names it and why.
     bool Finir(const Surface* reste);
     // Stops: no more screens coded; a PDF is dropped, the previous file left whole.
     void Abandonner();
@@ -40,7 +40,7 @@ public:
 private:
     struct Ecran;
     // Codes and writes a screen to `nom` (a PDF page); false when its file failed.
-    bool Ecrire(const Ecran& ecran, const QString& nom);
+    bool Ecrire(const Ecran& ecran, const QString& nom, QString* raison);
     QString Nom(int numero) const;
     void Elargir(int jusque);  // one more digit in the numbers: the files 1 to `jusque` renamed
     void Echouer(const QString& nom);
