@@ -66,8 +66,11 @@ TEST(FichiersFenetre, SettingsAreARealFileInTheUsersOwnFolderAndAFailedWriteIsTo
         Editeur e;
         ASSERT_TRUE(QDir(e.dossier.path()).mkdir("Velmor.ini"));  // a name that cannot become the file
         e.fenetre.close();
-        EXPECT_EQ(e.messages, QStringList{"Les paramètres n'ont pas pu être enregistrés :\r" +
-                                          QDir::toNativeSeparators(e.dossier.filePath("Velmor.ini"))});
+        // The message names the file and says why.
+        ASSERT_EQ(e.messages.size(), 1);
+        const QString debut = "Les paramètres n'ont pas pu être enregistrés :\r" + QDir::toNativeSeparators(e.dossier.filePath("Velmor.ini")) + ": ";
+        EXPECT_EQ(e.messages[0].left(debut.size()), debut);
+        EXPECT_GT(e.messages[0].size(), debut.size());
     }
     QTemporaryDir installe, maison;
     const QString donnees = installe.filePath("share");

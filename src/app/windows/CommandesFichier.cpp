@@ -236,9 +236,10 @@ void FenetrePrincipale::Sortir() {
     RafraichirTailleSurface();
     StockerGeometrie();
     emit AvantEcritureParametres();
-    if (!EcrireParametres(*ctx_))
+    QString raison;
+    if (!EcrireParametres(*ctx_, &raison))
         Information(QStringLiteral("Les paramètres n'ont pas pu être enregistrés :") + QChar(13) +
-                    QDir::toNativeSeparators(FichierEcrit(*ctx_, QStringLiteral("Velmor.ini"))));
+                    (raison.isEmpty() ? QDir::toNativeSeparators(FichierEcrit(*ctx_, QStringLiteral("Velmor.ini"))) : raison));
 }
 
 void FenetrePrincipale::closeEvent(QCloseEvent* ev) {
