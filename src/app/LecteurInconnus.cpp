@@ -11,7 +11,10 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QStandardPaths>
+#include <atomic>
+#include <chrono>
 #include <map>
+#include <mutex>
 
 #ifdef VELMOR_AVEC_ESPEAK
 #include "ApiTexte.h"
@@ -24,7 +27,7 @@
 
 namespace {
 
-bool gActif = true;
+std::atomic<bool> gActif{true};  // the menu sets it while an export may read it
 
 QString NomLus(int langue) { return langue == Langues::Francais ? QStringLiteral("Fohms_Lus_FR.TXT") : QStringLiteral("Fohms_Lus_EN.TXT"); }
 
@@ -42,6 +45,11 @@ struct Lecteur {
     orthographe_api::TableApi table;
     std::map<QString, FichierLus> fichiers;  // by path
     bool plainteFaite = false;                // a word that could not be kept was reported
+    struct CheminConnu {
+        QString chemin;
+        std::chrono::steady_clock::time_point quand;
+    };
+    std::map<std::pair<QString, int>, CheminConnu> chemins;  // by program folder and language
 
     bool Demarrer() {
         if (pret == 0) {
@@ -57,6 +65,17 @@ struct Lecteur {
             voix = v;
         }
         return PhonemesEspeak(mot.constData());
+    }
+    // The user dictionary of the context's folder and language. Where it goes is tried by
+    // creating a file (config/Dossiers): done at most once a second, not at every lookup.
+    const QString& Chemin(const Contexte& ctx) {
+        const auto maintenant = std::chrono::steady_clock::now();
+        CheminConnu& c = chemins[{ctx.dossier, ctx.etat.Langue}];
+        if (c.chemin.isEmpty() || maintenant - c.quand > std::chrono::seconds(1)) {
+            c.chemin = CheminLus(ctx, ctx.etat.Langue);
+            c.quand = maintenant;
+        }
+        return c.chemin;
     }
     // The file, read again when its date or size changed; none when it is missing.
     const FichierLus* Fichier(const QString& chemin) {
@@ -94,11 +113,20 @@ Lecteur& LeLecteur() {
     return l;
 }
 
+// The reader and its files serve the editor and the headless editor of an export, each on its own
+// thread: one at a time.
+std::mutex& VerrouLecteur() {
+    static std::mutex m;
+    return m;
+}
+
 bool Langue(const Contexte& ctx) { return ctx.etat.Langue == Langues::Francais || ctx.etat.Langue == Langues::Anglais; }
 
 std::optional<QString> ConsulterLus(Contexte& ctx, QStringView cle) {
     if (!gActif || !Langue(ctx)) return std::nullopt;
-    const FichierLus* f = LeLecteur().Fichier(CheminLus(ctx, ctx.etat.Langue));
+    const std::lock_guard verrou(VerrouLecteur());
+    Lecteur& l = LeLecteur();
+    const FichierLus* f = l.Fichier(l.Chemin(ctx));
     if (!f) return std::nullopt;
     const Dictionnaire::Resultat r = f->dico.Chercher(cle);
     if (r.trouve && !r.valeur.isEmpty()) return r.valeur;
@@ -151,6 +179,7 @@ QStringList Morceaux(const QString& mot) {
 
 std::optional<QString> LireInconnu(Contexte& ctx, QStringView cle) {
     if (!gActif || !Langue(ctx) || !Lisible(cle)) return std::nullopt;
+    const std::lock_guard verrou(VerrouLecteur());
     Lecteur& l = LeLecteur();
     if (!l.Demarrer()) return std::nullopt;
     const QString mot = cle.toString().toLower();
@@ -199,6 +228,7 @@ void BrancherLecteurInconnus([[maybe_unused]] Contexte& ctx) {
 #ifdef VELMOR_AVEC_ESPEAK
     ctx.crochets.ConsulterLus = &ConsulterLus;
     ctx.crochets.LireInconnu = &LireInconnu;
+    const std::lock_guard verrou(VerrouLecteur());
     LeLecteur().plainteFaite = false;  // a new program says it again
 #endif
 }

@@ -73,6 +73,8 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     TraduireBoitesStandard();
+    // The headless editor of "Exporter tout le texte…" reads unknown words as the editor does.
+    FixerBranchementConsoles(&BrancherLecteurInconnus);
     QStringList args = app.arguments().mid(1);
     const QString dossier = DossierProgramme(args);
     Surface surface(640, 400);  // grows to the window once it is shown
