@@ -10,6 +10,7 @@
 #include "app/Demarrage.h"
 #include "config/Legendes.h"
 #include "layout/MagasinImages.h"
+#include "support/JournalDessin.h"
 #include "transcription/Dictionnaires.h"
 #include "transcription/Prononciation.h"
 #include "transcription/ReglagesEcriture.h"
@@ -162,7 +163,7 @@ inline Bilan Ecrire(int taille, int langue, const QStringList& mots, std::vector
         passe.reset();
         poste = std::make_unique<Poste>(taille, langue);
         passe.emplace(poste->ctx->dictionnaires);
-        poste->ctx->journalDessin = journal;
+        JournaliserDessins(*poste->ctx, journal);
         p.Reprendre();
         debut = Chrono::now();
     };

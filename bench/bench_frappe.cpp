@@ -11,6 +11,7 @@
 #include "app/Demarrage.h"
 #include "app/windows/FenetreEntree.h"
 #include "drawing/Dessin.h"
+#include "support/JournalDessin.h"
 #include "transcription/Retranscription.h"
 
 #include <QApplication>
@@ -138,7 +139,7 @@ struct Bilan {
 
 Bilan Coller(const QString& texte, std::vector<AppelDessin>* journal = nullptr) {
     Poste p;  // started outside the timing
-    p.ctx->journalDessin = journal;
+    JournaliserDessins(*p.ctx, journal);
     const auto t0 = Chrono::now();
     int ecrans = 1;
     FinRetranscrire fin = RetranscrireTexte(*p.ctx, texte);

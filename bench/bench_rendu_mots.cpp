@@ -54,7 +54,7 @@ Resultat Rendre(const QStringList& lignes, int taille, int langue, int zone) {
         poste = std::make_unique<Poste>(taille, langue);
         passe.emplace(poste->ctx->dictionnaires);
         poste->fenetre.largeurTravail = zone;
-        poste->ctx->journalDessin = &journal;
+        JournaliserDessins(*poste->ctx, &journal);
         ++r.postes;
         debut = Chrono::now();
         debutCpu = TempsProcesseur();

@@ -13,9 +13,9 @@
 #include <QFile>
 #include <QString>
 #include <QStringView>
+#include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 
 struct Tables;
 class Dictionnaires;
@@ -23,7 +23,7 @@ class MemoireSyllabes;
 class MagasinImages;
 struct Contexte;
 
-// One call of Dessin, as recorded for the benchmarks.
+// One call of Dessin, as a watcher of the drawing sees it.
 struct AppelDessin {
     QString chemin;
     double x, y;
@@ -44,6 +44,8 @@ struct Crochets {
     // reader of a word no dictionary holds (French and English).
     std::optional<QString> (*ConsulterLus)(Contexte&, QStringView) = nullptr;
     std::optional<QString> (*LireInconnu)(Contexte&, QStringView) = nullptr;
+    // drawing → whoever watches the drawing: each call of Dessin, before it draws.
+    std::function<void(const AppelDessin&)> ObserverDessin;
 };
 
 // Where full screens go instead of the screen store when a long text is written out (a render, an
@@ -89,8 +91,6 @@ struct Contexte {
     // screens (0: any number) instead of the store's 20.
     RecepteurEcrans* recepteurEcrans = nullptr;
     int ecransMaxi = 20;
-
-    std::vector<AppelDessin>* journalDessin = nullptr;  // when set, every Dessin call is recorded
 
     // The last work-area width read, in twips, and its whole pixels: the scans read it for every
     // glyph, and it changes only with the window.

@@ -62,7 +62,7 @@ bool Dessin(Contexte& ctx, const QString& chemin, double& x, double& y, int prem
     Surface& s = ctx.surface;
     if (e.ModeRecherche || e.LimiteAtteinte) return true;
     if (e.PosX < e.MargeGauche) e.PosX = e.MargeGauche;
-    if (ctx.journalDessin) ctx.journalDessin->push_back({chemin, x, y, premier, couleur});
+    if (ctx.crochets.ObserverDessin) ctx.crochets.ObserverDessin({chemin, x, y, premier, couleur});
 
     const auto erreur = [&] {
         ctx.fenetre.Information(QStringLiteral("Erreur dans ''Dessin$'' : ") + chemin);

@@ -1,5 +1,6 @@
 #include "app/TexteVivant.h"
 #include "app/cli/Editeur.h"
+#include "support/JournalDessin.h"
 #include "support/TexteLong.h"
 #include "transcription/Document.h"
 
@@ -70,11 +71,11 @@ TEST(TexteVivant, EditsRedrawFromTheirScreenAsFromScratch) {
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
         std::vector<AppelDessin> journal;
-        v.editeur.ctx().journalDessin = &journal;
+        JournaliserDessins(v.editeur.ctx(), &journal);
         const qsizetype position = c.position < 0 ? corps.size() : c.position;
         corps.replace(position, c.enleves, c.mis);
         v.rendu.Modifier(Rendu(corps));
-        v.editeur.ctx().journalDessin = nullptr;
+        JournaliserDessins(v.editeur.ctx(), nullptr);
         EXPECT_EQ(v.rendu.PremierParcouru(), c.premier);
         if (c.premier == 3) EXPECT_EQ(v.rendu.EcransParcourus(), 1);
         EXPECT_GT(journal.size(), 0u);
@@ -89,16 +90,16 @@ TEST(TexteVivant, AnEditOnScreenThreeLeavesScreensOneAndTwo) {
     Vivant v;
     QString corps = TexteLong(75);
     std::vector<AppelDessin> tout;
-    v.editeur.ctx().journalDessin = &tout;
+    JournaliserDessins(v.editeur.ctx(), &tout);
     v.rendu.Rendre(Rendu(corps));
     const int marches = v.rendu.Marches();
     const QImage un = v.rendu.Ecran(1), deux = v.rendu.Ecran(2);
     std::vector<AppelDessin> edition;
-    v.editeur.ctx().journalDessin = &edition;
+    JournaliserDessins(v.editeur.ctx(), &edition);
     const qsizetype p = v.rendu.DebutEcran(3) - Rendu(QString()).size() + 60;
     corps.insert(p, u'a');
     v.rendu.Modifier(Rendu(corps));
-    v.editeur.ctx().journalDessin = nullptr;
+    JournaliserDessins(v.editeur.ctx(), nullptr);
     EXPECT_EQ(v.rendu.Marches() - marches, 1);  // one walk: from the start of screen 3 to the end
     EXPECT_LT(edition.size() * 2, tout.size()) << edition.size() << " " << tout.size();
     EXPECT_EQ(std::tuple(v.rendu.Ecran(1) == un, v.rendu.Ecran(2) == deux), std::tuple(true, true));

@@ -2,6 +2,7 @@
 #include "drawing/Scanners.h"
 #include "support/Programme.h"
 #include "support/Golden.h"
+#include "support/JournalDessin.h"
 #include "transcription/DessinSyllabes.h"
 #include "transcription/ReglagesEcriture.h"
 #include "transcription/Transcrire.h"
@@ -190,7 +191,7 @@ TEST(Transcrire, WordsAndTheirSignsStartOnThePicture) {
         FixerTaille(*b.ctx, taille);
         b.etat().CollageEnCours = true;  // as a paste: no page snapshot a word
         std::vector<AppelDessin> journal;
-        b.ctx->journalDessin = &journal;
+        JournaliserDessins(*b.ctx, &journal);
         for (const QString& m : mots) b.Ecrire(m);
         EXPECT_GT(b.etat().NombreLignes, 4) << taille;
         EXPECT_GT(journal.size(), mots.size()) << taille;
