@@ -24,17 +24,4 @@ TEST(ControleFinLigne, BreaksOnlyPastTheLimitAndWhenAllowed) {
     EXPECT_EQ(std::tuple(b.etat().YLigne, b.etat().PosX), std::tuple(138, 15));
 }
 
-TEST(CalculeMargeLimite, BySizeWindowStateReliefAndFixedWidth) {
-    struct Cas { int taille; bool maximisee, relief, fixee; double marge; };
-    for (const Cas& c : {Cas{1, false, false, false, 20}, Cas{3, false, false, false, -33}, Cas{1, true, true, false, 13},
-                         Cas{1, true, false, false, 24}, Cas{1, true, false, true, -5}}) {
-        Banc b;
-        b.etat().Taille = c.taille;
-        b.fenetre.maximisee = c.maximisee;
-        b.etat().Relief = c.relief, b.etat().LargeurImageFixee = c.fixee;
-        CalculeMargeLimite(*b.ctx);
-        EXPECT_EQ(b.etat().MargeLimite, c.marge) << c.taille << c.maximisee << c.relief << c.fixee;
-    }
-}
-
 }  // namespace
