@@ -6,6 +6,8 @@
 #include "transcription/Retranscription.h"
 #include "transcription/ReglagesEcriture.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr int kPlaces = 32;                 // checkpoints 0 to 30 (a text has 20 screens at most)
@@ -72,20 +74,34 @@ QSize TexteVivant::Page(const EtatProgramme& e) {
 
 TexteVivant::Point TexteVivant::Prendre(int place, qsizetype position) {
     const Surface& s = ctx_.surface;
+    for (Decodage& d : decodees_)
+        if (d.place == place) d.place = -1;
     images_.Ranger(place, s);
     Point p;
     p.etat = ctx_.etat;
     p.reglages = {s.CouleurTrait(), s.CouleurRemplissage(), s.StyleRemplissage(), s.LargeurTrait(), s.StyleTrait(),
                   s.ModeDessin(), s.PositionTexteX(), s.PositionTexteY(), s.Police()};
     for (const QString& t : kTextesLus) p.textes[t] = ctx_.fenetre.Texte(t);
+    p.droites = s.Encre().Droites();
+    p.fond = s.FondRgb();
     p.position = position;
     return p;
+}
+
+const QImage& TexteVivant::Decodee(int place) const {
+    for (const Decodage& d : decodees_)
+        if (d.place == place) return d.image;
+    Decodage& d = decodees_[suivante_];
+    suivante_ = (suivante_ + 1) % decodees_.size();
+    d.place = place;
+    if (!images_.Image(place, d.image)) d.image = QImage();
+    return d.image;
 }
 
 void TexteVivant::Poser(const Point& p, int place) {
     Surface& s = ctx_.surface;
     ctx_.etat = p.etat;
-    s.RemplacerImage(images_.Image(place));
+    s.RemplacerImage(Decodee(place));
     if (const auto traces = images_.Traces(place)) s.Traces() = *traces;
     const Reglages& r = p.reglages;
     s.FixerCouleurTrait(r.trait), s.FixerCouleurRemplissage(r.remplissage), s.FixerStyleRemplissage(r.styleRemplissage);
@@ -151,9 +167,10 @@ void TexteVivant::Modifier(const QString& texte) {
     points_.assign(anciens.begin(), anciens.begin() + static_cast<qsizetype>(k) + 1);
     Poser(points_[k], static_cast<int>(k));
     calme.Taire();
+    const qsizetype decalage = texte.size() - ancien.size();  // before `ancien`, the old text, is replaced
     texte_ = texte;
     parcourus_ = 1, premierParcouru_ = static_cast<int>(k) + 1;
-    Marcher(k, texte.size() - b, texte.size() - ancien.size(), &anciens);
+    Marcher(k, texte.size() - b, decalage, &anciens);
     calme.Remettre(ctx_.etat);
     Montrer(EcranDe(a));
 }
@@ -205,7 +222,18 @@ bool TexteVivant::Pareils(const Point& nouveau, const Point& ancien, qsizetype d
         a.police != b.police)
         return false;
     if (!(SansTexte(nouveau.etat) == SansTexte(ancien.etat))) return false;
-    return ctx_.surface.Vue() == images_.Image(place);
+    // Right of both pictures' ink every pixel is the background: only the rows' inked parts are read.
+    const QImage& vue = ctx_.surface.Vue();
+    const QImage& ancienne = Decodee(place);
+    if (ancienne.size() != vue.size() || ancienne.format() != vue.format() || nouveau.fond != ancien.fond ||
+        nouveau.droites.size() != static_cast<size_t>(vue.height()) || ancien.droites.size() != nouveau.droites.size())
+        return false;
+    for (int y = 0; y < vue.height(); ++y) {
+        const int droite = qMin(qMax(nouveau.droites[static_cast<size_t>(y)], ancien.droites[static_cast<size_t>(y)]), vue.width() - 1);
+        if (droite >= 0 && std::memcmp(vue.constScanLine(y), ancienne.constScanLine(y), static_cast<size_t>(droite + 1) * sizeof(QRgb)) != 0)
+            return false;
+    }
+    return true;
 }
 
 void TexteVivant::GarderFin() {

@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -74,6 +75,8 @@ private:
         Reglages reglages;
         QHash<QString, QString> textes;
         qsizetype position = 0;  // first character of the text not yet walked
+        std::vector<int> droites;  // per row, the last column that may hold ink (-1: none)
+        QRgb fond = 0;
     };
 
     void Depart();                        // a fresh page and state
@@ -82,6 +85,7 @@ private:
     // Walks from the state in place until the end of the text, or until the checkpoint after
     // `fin` comes out as the old one shifted by `decalage` (anciens: the checkpoints before the edit).
     void Marcher(size_t depuis, qsizetype fin, qsizetype decalage, std::vector<Point>* anciens);
+    const QImage& Decodee(int place) const;
     bool Pareils(const Point& nouveau, const Point& ancien, qsizetype decalage, int place) const;
     void GarderFin();
 
@@ -91,6 +95,14 @@ private:
     std::vector<Point> points_;  // points_[i]: the start of screen i + 1
     Point fin_;                  // the end of the text
     MagasinImages images_;       // the checkpoints' pictures (place i), and the end's (last place)
+    // The last checkpoints' pictures read back (typing at one place resumes from the same
+    // checkpoint and compares with the same next one): read once, not at every key.
+    struct Decodage {
+        int place = -1;
+        QImage image;
+    };
+    mutable std::array<Decodage, 2> decodees_;
+    mutable size_t suivante_ = 0;
     bool tronque_ = false;
     bool finPosee_ = true;       // the surface holds the end of the text
     int montre_ = 0;
