@@ -9,10 +9,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 #include <gtest/gtest.h>
 
@@ -143,6 +146,16 @@ TEST(DocumentTexte, ChangedTextAsksAndDroppedFileOpens) {
     p.reponses = {Reponse::Annuler};
     p.fenetre.close();
     EXPECT_TRUE(p.fenetre.isVisible());
+    // "Quitter", then "Annuler" for the changed text: the program goes on (its loop is not left).
+    p.reponses = {Reponse::Oui, Reponse::Annuler};
+    p.document->FixerChoixFichier([](bool, const QString&, const QString&) { return QString(); });
+    QTimer::singleShot(0, &p.fenetre, [&p] {
+        p.fenetre.Action(QStringLiteral("MNU_End"))->trigger();
+        QTimer::singleShot(0, [] { QCoreApplication::exit(7); });
+    });
+    EXPECT_EQ(QApplication::exec(), 7);
+    EXPECT_TRUE(p.fenetre.isVisible());
+    EXPECT_EQ(p.messages.size(), 4);
     // Dropped on the entry box: "Non" lets the changed text go; the picture held ink, "Oui" redraws.
     QMimeData m;
     m.setUrls({QUrl::fromLocalFile(autre)});
@@ -154,11 +167,58 @@ TEST(DocumentTexte, ChangedTextAsksAndDroppedFileOpens) {
     QCoreApplication::sendEvent(p.entree->TxtEntree->viewport(), &depot);
     EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "tama vira\n");
     EXPECT_TRUE(p.document->Vivant());
-    EXPECT_EQ(p.messages.size(), 4);
+    EXPECT_EQ(p.messages.size(), 6);
     // An unreadable file says so and changes nothing.
     EXPECT_FALSE(p.document->Ouvrir(p.dossier.filePath(QStringLiteral("absent.txt"))));
     EXPECT_TRUE(p.messages.last().startsWith(u"Impossible d'ouvrir le texte :"));
     EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "tama vira\n");
+}
+
+// Keys typed in the size and line-spacing boxes redraw a live text from its first screen, as the
+// saved document renders; a text longer than the 20 screens says that the rest is not drawn, in the
+// status bar and in the caption, until it is short again.
+TEST(DocumentTexte, SettingBoxesRedrawAndALongTextSaysTheRestIsNotDrawn) {
+    Poste p;
+    OptionsDocument o = OptionsDe(p.ctx->etat);
+    o.langue = 3;
+    const QString fichier = p.dossier.filePath(QStringLiteral("essai.txt"));
+    ASSERT_TRUE(EcrireDocument(fichier, {LigneEnTete(o), TexteLong(75)}));
+    ASSERT_TRUE(p.document->Ouvrir(fichier));
+    struct Cas {
+        const char* boite;
+        const char* valeur;
+        int OptionsDocument::*champ;
+    };
+    for (const Cas& c : {Cas{"TxtTaille", "2", &OptionsDocument::taille}, Cas{"TxtHauteurLigne", "60", &OptionsDocument::hauteurLigne}}) {
+        SCOPED_TRACE(c.boite);
+        auto* boite = p.fenetre.findChild<QLineEdit*>(QLatin1String(c.boite));
+        ASSERT_NE(boite, nullptr);
+        const int marches = p.document->Rendu().Marches();
+        const QImage avant = p.document->Rendu().Ecran(1);
+        QTest::mouseClick(boite, Qt::LeftButton);
+        QTest::keyClick(boite, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(boite, QLatin1String(c.valeur));
+        QApplication::processEvents();
+        EXPECT_EQ(LireEnTete(p.document->EnTete()).*c.champ, QString::fromLatin1(c.valeur).toInt());
+        EXPECT_GT(p.document->Rendu().Marches(), marches);
+        EXPECT_EQ(p.document->Rendu().PremierParcouru(), 1);
+        EXPECT_FALSE(p.document->Rendu().Ecran(1) == avant);
+    }
+    ASSERT_TRUE(p.document->Enregistrer(fichier));
+    MemesEcrans(p.Ecrans(), p.Rendus(fichier));
+
+    const QString suite = QStringLiteral("la suite n'est pas dessinée");
+    ASSERT_TRUE(EcrireDocument(fichier, {LigneEnTete(o), TexteLong(560)}));
+    ASSERT_TRUE(p.document->Ouvrir(fichier));
+    EXPECT_EQ(p.document->Rendu().Ecrans(), 20);
+    EXPECT_TRUE(p.fenetre.statusBar()->currentMessage().contains(suite)) << p.fenetre.statusBar()->currentMessage().toStdString();
+    EXPECT_TRUE(p.fenetre.windowTitle().startsWith(QStringLiteral("essai.txt (20 premiers écrans, ") + suite)) << p.fenetre.windowTitle().toStdString();
+    QTextCursor tout = p.entree->TxtEntree->textCursor();
+    tout.select(QTextCursor::Document);
+    p.entree->TxtEntree->setTextCursor(tout);
+    QTest::keyClicks(p.entree->TxtEntree, QStringLiteral("tama vira"));
+    EXPECT_FALSE(p.fenetre.statusBar()->currentMessage().contains(suite));
+    EXPECT_FALSE(p.fenetre.windowTitle().contains(suite));
 }
 
 }  // namespace

@@ -110,11 +110,14 @@ void FenetrePrincipale::MNU_FileNew_Click() {
                  Boutons::OuiNon, QStringLiteral("Nouveau dessin")) != Reponse::Oui)
         return;
     Sortir();
+    if (!close()) {  // kept open (a changed text the user did not let go)
+        sortieConfirmee_ = false;
+        return;
+    }
     if (lanceur_)
         lanceur_();
     else
         QProcess::startDetached(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
-    close();
     QCoreApplication::quit();
 }
 
@@ -224,7 +227,10 @@ void FenetrePrincipale::MNU_End_Click() {
                  Boutons::OuiNon, QStringLiteral("Quitter le programme")) != Reponse::Oui)
         return;
     Sortir();
-    close();
+    if (!close()) {  // kept open (a changed text the user did not let go)
+        sortieConfirmee_ = false;
+        return;
+    }
     QCoreApplication::quit();
 }
 

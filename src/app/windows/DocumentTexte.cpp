@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
@@ -61,6 +62,10 @@ DocumentTexte::DocumentTexte(Contexte& ctx, FenetrePrincipale& fenetre, FrmEntre
     for (const char* nom : {"CmdScaqh", "CmdLihg", "CmdTaille_Plus", "CmdTaille_Moins", "Toolbar2.20"})
         if (QAction* a = fenetre_.Action(QLatin1String(nom)))
             connect(a, &QAction::triggered, this, &DocumentTexte::OptionsChangees, Qt::QueuedConnection);
+    // And so do the size and line-spacing boxes, at each key typed there.
+    for (const char* nom : {"TxtTaille", "TxtHauteurLigne"})
+        if (auto* boite = fenetre_.findChild<QLineEdit*>(QLatin1String(nom)))
+            connect(boite, &QLineEdit::textEdited, this, &DocumentTexte::OptionsChangees, Qt::QueuedConnection);
 }
 
 DocumentTexte::~DocumentTexte() = default;
