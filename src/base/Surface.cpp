@@ -110,6 +110,23 @@ void Surface::Effacer() {
     traces_.Vider();
 }
 
+void Surface::EffacerEncre() {
+    FinirPeinture();
+    const QRgb fond = VersRgb(couleurFond_);
+    uchar* bits = image_.bits();
+    const qsizetype pas = image_.bytesPerLine();
+    for (int y = 0; y < hauteur_; ++y) {
+        const int d = qMin(encre_.Droite(y), largeur_ - 1);
+        if (d < 0) continue;
+        QRgb* ligne = reinterpret_cast<QRgb*>(bits + y * pas);
+        std::fill(ligne, ligne + d + 1, fond);
+    }
+    texteX_ = texteY_ = 0;
+    encre_.Tout(hauteur_);
+    encre_.Vierge(0);
+    traces_.Vider();
+}
+
 QImage Surface::Echanger(QImage feuille, ListeTraces* traces) {
     FinirPeinture();
     if (feuille.size() != image_.size() || feuille.format() != QImage::Format_RGB32) {

@@ -48,6 +48,9 @@ public:
     Couleur CouleurFond() const { return couleurFond_; }
     void FixerCouleurFond(Couleur c);
     void Effacer();
+    // Effacer filling only what the ink tracker says was drawn on: each row up to its last column
+    // drawn. For a picture drawn on this background since the last clearing.
+    void EffacerEncre();
     // Effacer without filling: `feuille`, a picture of the same size already of the background
     // colour all over, takes the place of the picture, which is given back with what was drawn
     // (moved into `traces` when given). A sheet of another size or format is filled here instead.

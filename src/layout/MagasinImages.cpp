@@ -278,7 +278,8 @@ bool MagasinImages::RangerEtEffacer(int place, Surface& surface, QPointF positio
     const bool feuillePrete = FeuillePrete(surface);
     if (partage_ || place < 0 || place >= Places() || !feuillePrete || travaux_.size() + static_cast<size_t>(actifs_) >= 2) {
         const bool rangee = RangerLibre(place, surface, position);
-        surface.Effacer();
+        // The rows drawn on are all this screen changed: only they are cleared.
+        surface.EffacerEncre();
         PreparerFeuilleLibre(surface);
         return rangee;
     }
