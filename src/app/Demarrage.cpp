@@ -6,6 +6,8 @@
 #include "layout/Lignes.h"
 #include "layout/MagasinImages.h"
 
+#include <QDir>
+
 namespace {
 
 EtatTables Demarrer(Contexte& ctx, bool lireParametres) {
@@ -30,6 +32,13 @@ EtatTables Demarrer(Contexte& ctx, bool lireParametres) {
 
 }  // namespace
 
-EtatTables Main(Contexte& ctx) { return Demarrer(ctx, true); }
+// The editor says at once when the glyph tables are missing: nothing could be drawn.
+EtatTables Main(Contexte& ctx) {
+    const EtatTables tables = Demarrer(ctx, true);
+    if (tables == EtatTables::Absentes)
+        ctx.fenetre.Information(QStringLiteral("Impossible de lire les tables des glyphes :") + QChar(13) +
+                                QDir::toNativeSeparators(ctx.Fichier(QStringLiteral("APABDIDS.TXT"))));
+    return tables;
+}
 
 EtatTables MainParDefaut(Contexte& ctx) { return Demarrer(ctx, false); }

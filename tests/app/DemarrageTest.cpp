@@ -2,6 +2,7 @@
 #include "support/Fichiers.h"
 #include "support/Banc.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -23,7 +24,10 @@ TEST(Demarrage, WithoutSettingsOrTables) {
     EXPECT_EQ(e.PosX, 0);  // even though the first line was set up
     EXPECT_EQ(std::tuple(e.YLigne, e.TitreFenetre, b.fenetre.textes["CmdScaqh"]), std::tuple(38, u"Velmor   "_s, u"Velmor"_s));
     EXPECT_EQ(std::tuple(b.fenetre.textes["CmdLihg"], QFile::exists(dir.filePath("_~EjgSaf12.BMP"))), std::tuple(u"Tumeli"_s, false));
-    EXPECT_TRUE(b.fenetre.messages.empty());
+    // No settings is no fault; no tables is said, naming the file.
+    ASSERT_EQ(b.fenetre.messages.size(), 1u);
+    EXPECT_EQ(b.fenetre.messages[0].texte,
+              "Impossible de lire les tables des glyphes :\r" + QDir::toNativeSeparators(dir.filePath("APABDIDS.TXT")));
 }
 
 }  // namespace
