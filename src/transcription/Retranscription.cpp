@@ -31,12 +31,49 @@ bool LettreAPI(QChar c) {
     return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || QStringView(u"':-,[]").contains(c);
 }
 
+// Words that start in [de, a) of the text.
+int DebutsDeMots(QStringView texte, qsizetype de, qsizetype a) {
+    int n = 0;
+    bool dansMot = de > 0 && !texte[de - 1].isSpace();
+    for (qsizetype i = de; i < a; ++i) {
+        const bool blanc = texte[i].isSpace();
+        if (!blanc && !dansMot) ++n;
+        dansMot = !blanc;
+    }
+    return n;
+}
+
+// A long text is walked again from each new screen: its word counts are kept from one walk to the
+// next, so that a book is not counted from its start at every screen. The kept copy shares the
+// text's characters, which therefore cannot change while they are kept.
+struct ComptesMots {
+    QString texte;
+    int total = 0;
+    qsizetype position = 0;
+    int avant = 0;  // words started before `position`
+
+    int Avant(const QString& t, qsizetype depart) {
+        if (t.constData() != texte.constData() || t.size() != texte.size()) {
+            texte = t;
+            total = CompterMots(t);
+            position = 0, avant = 0;
+        }
+        if (depart < position) position = 0, avant = 0;
+        avant += DebutsDeMots(t, position, depart);
+        position = depart;
+        return avant;
+    }
+};
+thread_local ComptesMots comptes;
+
 class Parcours {
 public:
-    Parcours(Contexte& ctx, const QString& texte) : ctx_(ctx), e_(ctx.etat), t_(texte), total_(CompterMots(texte)) {}
+    Parcours(Contexte& ctx, const QString& texte) : ctx_(ctx), e_(ctx.etat), t_(texte) {}
 
     FinRetranscrire Marcher(qsizetype depart) {
-        faits_ = CompterMots(QStringView(t_).left(depart));
+        depart = qBound<qsizetype>(0, depart, t_.size());
+        faits_ = comptes.Avant(t_, depart);
+        total_ = comptes.total;
         Progresser();
         for (i_ = depart; i_ < t_.size();) {
             e_.IndiceTexte = static_cast<int>(i_) + 1;
@@ -186,7 +223,7 @@ private:
     const QString t_;
     qsizetype i_ = 0;
     QString mot_;
-    int total_;
+    int total_ = 0;
     int faits_ = 0;
     bool motsPerdus_ = false;
 };
