@@ -5,11 +5,7 @@
 // Each edit is checked to have happened: the drawn text follows the box and a walk ran; every 50
 // edits (outside the timing) each screen is compared with the same text opened on a fresh program.
 
-#include "app/ContexteProgramme.h"
-#include "app/Demarrage.h"
-#include "app/windows/DocumentTexte.h"
-#include "app/windows/FenetreEntree.h"
-#include "app/windows/FenetrePrincipale.h"
+#include "gui/PosteDocument.h"
 #include "transcription/Document.h"
 
 #include <QApplication>
@@ -39,25 +35,9 @@ QString Texte() {
     return t;
 }
 
-struct Programme {
-    explicit Programme(const QString& dossier) : ctx(std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier)) {
-        fenetre.FixerRepondeur([](const QString&) { return Reponse::Non; });
-        Main(*ctx);
-        ctx->etat.EtatFenetre = 0;
-        fenetre.Relier(*ctx);
-        fenetre.resize(1200, 900);
-        fenetre.show();
-        entree = std::make_unique<FrmEntree>(*ctx, &fenetre);
-        entree->Afficher();
-        document = std::make_unique<DocumentTexte>(*ctx, fenetre, *entree);
-        QApplication::processEvents();
-    }
-    Surface surface{640, 400};
-    FenetrePrincipale fenetre{surface};
-    HorlogeMuette horloge;
-    std::unique_ptr<ContexteProgramme> ctx;
-    std::unique_ptr<FrmEntree> entree;
-    std::unique_ptr<DocumentTexte> document;
+// A fresh program on the benchmark's folder; questions are answered "Non".
+struct Programme : PosteDocument {
+    explicit Programme(const QString& dossier) : PosteDocument(dossier, Reponse::Non) {}
 };
 
 // Whether every screen the live text shows is what opening its text on a fresh program draws.

@@ -1,8 +1,4 @@
-#include "app/ContexteProgramme.h"
-#include "app/Demarrage.h"
-#include "app/windows/DocumentTexte.h"
-#include "app/windows/FenetreEntree.h"
-#include "app/windows/FenetrePrincipale.h"
+#include "gui/PosteDocument.h"
 #include "support/TexteLong.h"
 
 #include <QAction>
@@ -21,31 +17,8 @@
 
 namespace {
 
-// The program on a copy of the shipped data, its two windows shown, and the text document.
-struct Poste {
-    Poste() {
-        const QString source = QStringLiteral(VELMOR_PROGRAM_DATA);
-        for (const QString& f : QDir(source).entryList(QDir::Files)) QFile::copy(source + u'/' + f, dossier.filePath(f));
-        ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier.path());
-        fenetre.FixerRepondeur([this](const QString& texte) {
-            messages << texte;
-            if (reponses.empty()) return Reponse::Oui;
-            const Reponse r = reponses.front();
-            reponses.pop_front();
-            return r;
-        });
-        Main(*ctx);
-        ctx->etat.EtatFenetre = 0;
-        fenetre.Relier(*ctx);
-        fenetre.resize(1100, 800);
-        fenetre.show();
-        entree = std::make_unique<FrmEntree>(*ctx, &fenetre);
-        entree->Afficher();
-        document = std::make_unique<DocumentTexte>(*ctx, fenetre, *entree);
-        QApplication::processEvents();
-    }
-    ~Poste() { fenetre.FixerRepondeur([](const QString&) { return Reponse::Non; }); }
-
+// The program on a copy of the shipped data, with the document's checks.
+struct Poste : PosteDocument {
     QList<QImage> Ecrans() {
         QList<QImage> r;
         for (int n = 1; n <= document->Rendu().Ecrans(); ++n) r << document->Rendu().Ecran(n).convertToFormat(QImage::Format_RGB32);
@@ -69,16 +42,6 @@ struct Poste {
         c.setPosition(static_cast<int>(position));
         entree->TxtEntree->setTextCursor(c);
     }
-
-    QTemporaryDir dossier;
-    Surface surface{640, 400};
-    FenetrePrincipale fenetre{surface};
-    HorlogeMuette horloge;
-    std::unique_ptr<ContexteProgramme> ctx;
-    std::unique_ptr<FrmEntree> entree;
-    std::unique_ptr<DocumentTexte> document;
-    QStringList messages;
-    std::deque<Reponse> reponses;
 };
 
 void MemesEcrans(const QList<QImage>& a, const QList<QImage>& b) {

@@ -5,6 +5,7 @@
 #include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
 #include "app/windows/FenetrePrincipale.h"
+#include "gui/Questions.h"
 #include "support/ImpressionQt.h"
 #include "transcription/Transcrire.h"
 
@@ -18,19 +19,13 @@
 #include <gtest/gtest.h>
 
 // The window started over the test tables in a folder of its own, phonetic input, relief off.
-struct Editeur {
+struct Editeur : Questions {
     // `programme`: another program folder than the fixture's own.
     explicit Editeur(QSize taille = {1000, 700}, const QString& programme = {}) {
         for (const char* n : {"APABDIDS.TXT", "Suffixes.TXT"})
             QFile::copy(QStringLiteral(VELMOR_TEST_DATA "/tables/") + QLatin1String(n), dossier.filePath(QLatin1String(n)));
         ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, programme.isEmpty() ? dossier.path() : programme);
-        fenetre.FixerRepondeur([this](const QString& texte) {
-            messages << texte;
-            if (reponses.empty()) return Reponse::Oui;
-            const Reponse r = reponses.front();
-            reponses.pop_front();
-            return r;
-        });
+        fenetre.FixerRepondeur(Repondre());
         fenetre.FixerChoixFichier([this](bool, const QString&, const QString& depart) {
             departs << depart;
             return fichierChoisi;
@@ -72,8 +67,6 @@ struct Editeur {
     FenetrePrincipale fenetre{surface};
     HorlogeMuette horloge;
     std::unique_ptr<ContexteProgramme> ctx;
-    QStringList messages;
-    std::deque<Reponse> reponses;
     QString fichierChoisi;
     QStringList departs;  // where each file dialog started
     int ecritures = 0;
