@@ -141,7 +141,7 @@ TEST(Surface, TextIsAliased) {
     EXPECT_EQ(autres, 0);
 }
 
-TEST(Surface, BmpRoundTripIsExactAndStable) {
+TEST(Surface, BmpRoundTripIsExactAndStableAndAnUnknownFormatWritesNothing) {
     QTemporaryDir dir;
     Surface s(33, 17);  // an odd width: rows are padded
     s.FixerCouleurTrait(0x3366CC);
@@ -155,6 +155,10 @@ TEST(Surface, BmpRoundTripIsExactAndStable) {
     Surface t(5, 5);
     ASSERT_TRUE(t.ChargerBmp(a));
     EXPECT_EQ(t.Image(), s.Image());
+    // A save in an unknown format fails and leaves the file there as it was.
+    QFile::copy(a, dir.filePath("a.xyz"));
+    EXPECT_FALSE(s.Enregistrer(dir.filePath("a.xyz")));
+    EXPECT_EQ(QImage(dir.filePath("a.xyz"), "BMP").size(), s.Image().size());
 }
 
 TEST(Surface, PasteCopyAndANewSheet) {

@@ -82,8 +82,6 @@ TEST(ChargeTables, BadEntriesAreSkippedNotStoredOutOfBounds) {
     texte += "CHIFFRES\nx\n";
     LireTablesProgramme(*b.ctx, texte);
     EXPECT_EQ(std::tuple(b.etat().Blanc, b.etat().PagesRappelables, b.tables().FinAmas3), std::tuple(0, 30, 99));
-    LireTablesProgramme(*b.ctx, "");
-    LireTablesProgramme(*b.ctx, "5\n");
     // FinLec in the clusters ends the file.
     Banc f;
     LireTablesProgramme(*f.ctx, "SUITE1\nSpexawTyps\nImpures_Multiples\nabc\nFinLec\n0zero\n");

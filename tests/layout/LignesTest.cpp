@@ -1,8 +1,9 @@
 #include "drawing/Dessin.h"
 #include "layout/Ecrans.h"
+#include "layout/LimiteDroite.h"
 #include "layout/Lignes.h"
 #include "layout/Page.h"
-#include "support/Banc.h"
+#include "support/BancLigne.h"
 
 #include <gtest/gtest.h>
 
@@ -49,9 +50,9 @@ TEST(NouvelleLigne, FirstLineThenSwallowedRequestThenAdvanceAndAPageStartedAgain
 }
 
 TEST(FinDeLigne, ReadsTheFourProbeRows) {
-    Banc b;
+    BancLigne b;
     EtatProgramme& e = b.etat();
-    e.MargeGauche = 15, e.YLigne = 100, e.HauteurCaractere = 12, e.MargeSonde = 3, e.PosX = 100;
+    e.MargeSonde = 3, e.PosX = 100;
     FinDeLigne(*b.ctx);
     EXPECT_EQ(e.XFinGlyphe, 15);  // empty line
     b.surface.Point(120, 94, 0);  // y2 = YLigne - HauteurCaractere / 2
@@ -137,6 +138,24 @@ TEST(NouvelleLigne, ScreensWhilePastingStopAtTheTwentyFirst) {
         EXPECT_EQ(e.EtatEcrans[static_cast<size_t>(n)][6], 300);
     }
     EXPECT_FALSE(AfficherEcran(*b.ctx, 0));
+}
+
+// The line breaks only past the right limit, and only when a break is allowed.
+TEST(ControleFinLigne, BreaksOnlyPastTheLimitAndWhenAllowed) {
+    BancLigne b;
+    b.fenetre.zoneTravail = QRect(0, 0, 300 * 15, 1000 * 15);
+    b.etat().MargeLimite = 0, b.etat().PosX = 280;
+    b.surface.Point(295, 94, 0);
+    b.etat().SautPermis = true;
+    ControleFinLigne(*b.ctx);
+    EXPECT_EQ(std::tuple(b.etat().LimiteDroite, b.etat().YLigne), std::tuple(300, 100));  // the text ends before the limit
+    b.surface.Point(305, 94, 0);
+    b.etat().SautPermis = false;
+    ControleFinLigne(*b.ctx);
+    EXPECT_EQ(std::tuple(b.etat().XFinGlyphe, b.etat().YLigne), std::tuple(305, 100));  // not allowed
+    b.etat().SautPermis = true;
+    ControleFinLigne(*b.ctx);
+    EXPECT_EQ(std::tuple(b.etat().YLigne, b.etat().PosX), std::tuple(138, 15));
 }
 
 }  // namespace

@@ -38,7 +38,6 @@ struct BancSon : TablesSon, Programme {
 
 TEST(LotPrononciation, ModeTwoWritesTheCommentAndTheCommandOfEachWord) {
     BancSon s(2);
-    EXPECT_EQ(s.etat().ModeSon, 2);
     EXPECT_EQ(s.Fichier(), "");  // created empty at start-up
     s.Ecrire("bato");
     EXPECT_EQ(s.Fichier(), "REM :  bato\r\n"

@@ -102,13 +102,6 @@ TEST(Normaliser, CleanUpMatchesItsRulesAndHugeTextsEndQuickly) {
     QString repetees;
     for (int i = 0; i < 100000; ++i) repetees += "a.{.";
     EXPECT_EQ(Normalise(repetees, TU).left(6), "{.a.a.");
-    std::mt19937 hasard(7);
-    const QString lettres = QStringLiteral("..++{{aAbB1%!@=-|FH");
-    for (int n = 0; n < 5000; ++n) {
-        QString s;
-        for (int i = hasard() % 20; i > 0; --i) s += lettres[hasard() % lettres.size()];
-        for (int16_t l = 0; l < 4; ++l) Normalise(s, l);
-    }
 }
 
 TEST(PlaceMarque, VowelsVowelOnlyWordsSwitchAndSideOfTheMark) {

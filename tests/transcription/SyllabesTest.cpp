@@ -78,13 +78,9 @@ TEST(CouperSyllabes, SyllablesWordsSignsMarkersStressAndOddInput) {
         b.etat().Langue = static_cast<int16_t>(c.langue);
         EXPECT_EQ(Couper(b, c.texte), QString(c.attendu)) << c.texte;
     }
-    // Odd input never breaks.
-    for (int langue = 0; langue < 4; ++langue) {
+    // A huge text ends (short odd input: the transcriber's fuzz run).
+    for (int16_t langue = 0; langue < 4; ++langue) {
         b.etat().Langue = langue;
-        for (const char* t : {"", " ", "!", "!!", "-", "--", "'", "''", "h'", "fh'", "#", "##", "%", "%%od", "µ£|",
-                              "\x01\x02", "...", "aaaa-hh-'k'"}) {
-            Couper(b, QString::fromLatin1(t));
-        }
         Couper(b, QString(20000, u'a') + QString(20000, u'.'));
     }
 }

@@ -1,4 +1,5 @@
 #include "app/Demarrage.h"
+#include "config/Parametres.h"
 #include "drawing/Scanners.h"
 #include "support/Programme.h"
 #include "support/Golden.h"
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <set>
 
 using testing::HasSubstr;
 
@@ -17,17 +19,11 @@ namespace {
 
 using Editeur = Programme;
 
-// Markers switch and draw nothing (a size marker also inside a word); a trailing control ends the
-// line; lone hash signs count down.
+// A size marker inside a word runs and draws nothing (markers of every route: the typing tests); a
+// trailing control ends the line; lone hash signs count down.
 TEST(Transcrire, MarkersControlsAndLoneHashes) {
     Editeur b;
     const double y0 = b.etat().YLigne;
-    b.Ecrire("%OD");
-    EXPECT_EQ(std::tuple(b.etat().Ecriture, b.fenetre.textes["CmdScaqh"]), std::tuple(1, u"Dorvane"_s));
-    b.Ecrire("%ev");
-    EXPECT_EQ(b.etat().Ecriture, 0);
-    b.Ecrire("%FR");
-    EXPECT_EQ(std::tuple(b.etat().Langue, b.fenetre.textes["CmdLihg"]), std::tuple(1, u"Français"_s));
     b.Ecrire("ab%TAI3");
     EXPECT_EQ(std::tuple(b.etat().Taille, b.etat().HauteurCaractere), std::tuple(3, 36));
     EXPECT_TRUE(b.Encre().empty());
@@ -198,6 +194,26 @@ TEST(Transcrire, WordsAndTheirSignsStartOnThePicture) {
         for (const AppelDessin& a : journal)
             ASSERT_LT(a.x, b.surface.Largeur()) << taille << " " << a.chemin.toStdString();
     }
+}
+
+// In multicolour every word of a French sentence is drawn, without a message, in the vowel forms'
+// colours rather than one ink.
+TEST(Transcrire, MulticolourDrawsEveryWordWithoutAMessage) {
+    Banc b(1200, 400, VELMOR_PROGRAM_DATA);
+    Main(*b.ctx);
+    b.etat().Langue = 1;
+    ActiverMulticolore(*b.ctx);
+    for (const QString& mot : QString("ba bonjour, les amis du monde entier. Voici 12 mots !").split(' ')) {
+        const size_t avant = b.Encre().size();
+        b.etat().Tampon = mot;
+        Transcrire(*b.ctx);
+        EXPECT_GT(b.Encre().size(), avant) << mot.toStdString();
+    }
+    std::set<QRgb> couleurs;
+    for (const auto& [x, y] : b.Encre()) couleurs.insert(b.surface.LigneBrute(y)[x]);
+    EXPECT_TRUE(b.fenetre.messages.empty()) << b.fenetre.Textes().join("|").toStdString();
+    EXPECT_TRUE(b.etat().MessagesManquants.isEmpty());
+    EXPECT_GE(couleurs.size(), 2u);
 }
 
 TEST(Transcrire, RenderedSample) {
