@@ -169,12 +169,6 @@ TEST(RetranscrireTexte, MarkersNumbersAndTheScriptRestored) {
     ASSERT_FALSE(b.fenetre.progression.empty());
     EXPECT_EQ(b.fenetre.progression.back(), std::make_pair(0, 0));
     EXPECT_EQ(b.fenetre.progression[b.fenetre.progression.size() - 2], std::make_pair(7, 7));
-    // Paced, the drawing stays visible stroke by stroke.
-    Saisie r;
-    r.etat().CollageEnCours = true, r.etat().RythmeColler = 3;
-    RetranscrireTexte(*r.ctx, "ba bo ");
-    EXPECT_GT(r.horloge.attentes, 10);
-    EXPECT_GE(r.fenetre.rafraichissements, r.horloge.attentes / 2);
 }
 
 // Digits before a hash go to the sign; text already written is not written again.

@@ -57,10 +57,6 @@ TEST(ReglagesEcriture, ScriptLanguageSizeAndTheOtherMarkersSetters) {
     t.etat().PageEntamee = true;
     FixerTaille(*t.ctx, 3);
     EXPECT_EQ(t.etat().YLigne, 76);
-    for (auto [demande, taille] : {std::pair{0, 1}, {900, 50}}) {  // sizes are kept from 1 to 50
-        FixerTaille(*t.ctx, demande);
-        EXPECT_EQ(t.etat().Taille, taille);
-    }
     // The word space and the line height follow the size.
     t.etat().Taille = 3;
     FixerBlanc(*t.ctx, 5);
