@@ -40,7 +40,9 @@ TEST(EntreesHostiles, RandomTablesStillLetTheProgramWrite) {
     }
 }
 
-TEST(EntreesHostiles, HugeSettingsFileIsReadToItsLastValues) {
+// A huge settings file is read to its last values; a value longer than any path is passed over and
+// the lines around it are read.
+TEST(EntreesHostiles, HugeSettingsFilesAreReadToTheirLastValues) {
     QTemporaryDir dir;
     QByteArray ini;
     for (int i = 0; i < 100000; ++i) {
@@ -61,6 +63,12 @@ TEST(EntreesHostiles, HugeSettingsFileIsReadToItsLastValues) {
     EXPECT_EQ(b.surface.Largeur(), 300 + 99996 % 7);
     EXPECT_LE(e.CouleurTexte, 0xFFFFFFu);
     EXPECT_EQ(std::tuple(e.CouleurFond, b.fenetre.messages.size()), std::tuple(0xFFFFFFu, 0u));
+    ASSERT_TRUE(EcrireFichier(dir.filePath("Velmor.ini"), "* TAILLE = 3\r\n* CHEMIN = " + QByteArray(5'000'000, 'x') +
+                                                              "\r\n* LANGUE = 2\r\n* UNE/PLUSIEURS PAGES = " + QByteArray(100'000, '1')));
+    b.etat().Chemin = "avant";
+    LireParametres(*b.ctx);
+    EXPECT_EQ(std::tuple(e.Taille, e.Langue, e.Chemin), std::tuple(3, 2, u"avant"_s));
+    EXPECT_LT(b.fenetre.textes.value("CmdWajPaq").size(), 2);
 }
 
 // Elided French words are read a prefix at a time in a loop, however long the chain.
@@ -130,20 +138,9 @@ TEST(EntreesHostiles, DamagedDataFilesAreNamedWithTheirLineOnce) {
     EXPECT_TRUE(sansControle(s.err)) << s.err.toStdString();
 }
 
-// A settings value longer than any path is passed over; the lines around it are read.
-TEST(EntreesHostiles, SettingsValuesLongerThanAnyPathAreRefused) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(EcrireFichier(dir.filePath("Velmor.ini"), "* TAILLE = 3\r\n* CHEMIN = " + QByteArray(5'000'000, 'x') +
-                                                              "\r\n* LANGUE = 2\r\n* UNE/PLUSIEURS PAGES = " + QByteArray(100'000, '1')));
-    Banc b(200, 100, dir.path());
-    b.etat().Chemin = "avant";
-    LireParametres(*b.ctx);
-    EXPECT_EQ(std::tuple(b.etat().Taille, b.etat().Langue, b.etat().Chemin), std::tuple(3, 2, u"avant"_s));
-    EXPECT_LT(b.fenetre.textes.value("CmdWajPaq").size(), 2);
-}
-
-// A limit met at every key is said once, not at every key.
-TEST(EntreesHostiles, ALimitMetAtEveryLineEndIsSaidOnce) {
+// A limit met at every key is said once, not at every key; a megabyte paste ends at the twenty
+// screens' message.
+TEST(EntreesHostiles, ALimitMetAtEveryLineEndIsSaidOnceAndAMegabytePasteEndsAtTwentyScreens) {
     QString erreurs;
     QTextStream flux(&erreurs);
     Editeur e({.langue = 3, .largeur = 400}, VELMOR_TEST_DATA "/tables", flux);
@@ -151,6 +148,15 @@ TEST(EntreesHostiles, ALimitMetAtEveryLineEndIsSaidOnce) {
     flux.flush();
     EXPECT_EQ(erreurs.count("Hauteur maximum"), 1) << erreurs.left(300).toStdString();
     EXPECT_LT(erreurs.count(u'\n'), 10);
+    erreurs.clear();
+    Editeur c({.langue = 3, .taille = 2, .largeur = 400}, VELMOR_TEST_DATA "/tables", flux);
+    QString texte;
+    while (texte.size() < 1'000'000) texte += "ba bo kilu tama\r";
+    EXPECT_FALSE(c.Coller(texte));
+    flux.flush();
+    EXPECT_EQ(erreurs.trimmed(), "Texte trop important, doit occuper 20 écrans maxi !");
+    EXPECT_EQ(std::tuple(c.ctx().etat.NumeroEcran, c.ctx().etat.DernierEcran, c.ctx().ecrans.Occupee(20)),
+              std::tuple(20, 20, true));
 }
 
 TEST(EntreesHostiles, FiveMegabyteSingleLineDictionaries) {
@@ -174,19 +180,6 @@ TEST(EntreesHostiles, FiveMegabyteSingleLineDictionaries) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith("Erreur dans ''Fohms_FR.TXT'' : Ligne xxx")) << messages[0].left(100).toStdString();
     EXPECT_LT(messages[0].size(), 400);
-}
-
-TEST(EntreesHostiles, AMegabytePasteEndsAtTheTwentyScreenMessage) {
-    QString erreurs;
-    QTextStream flux(&erreurs);
-    Editeur e({.langue = 3, .taille = 2, .largeur = 400}, VELMOR_TEST_DATA "/tables", flux);
-    QString texte;
-    while (texte.size() < 1'000'000) texte += "ba bo kilu tama\r";
-    EXPECT_FALSE(e.Coller(texte));
-    flux.flush();
-    EXPECT_EQ(erreurs.trimmed(), "Texte trop important, doit occuper 20 écrans maxi !");
-    EXPECT_EQ(std::tuple(e.ctx().etat.NumeroEcran, e.ctx().etat.DernierEcran, e.ctx().ecrans.Occupee(20)),
-              std::tuple(20, 20, true));
 }
 
 TEST(EntreesHostiles, MarkerSizesAndColoursOutOfRangeAreBounded) {

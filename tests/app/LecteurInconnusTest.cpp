@@ -7,7 +7,6 @@
 #include "support/Banc.h"
 #include "transcription/Prononciation.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -35,14 +34,6 @@ struct BancLecteur {
     }
     void Ecrire(const QString& nom, const QString& texte) { ASSERT_TRUE(EcrireFichier(dir.filePath(nom), Vers1252(texte))); }
 };
-
-// A program folder with the test tables and no dictionary.
-bool CopierTables(const QTemporaryDir& dir) {
-    const QDir tables(QStringLiteral(VELMOR_TEST_DATA "/tables"));
-    for (const QString& nom : tables.entryList(QDir::Files))
-        if (!QFile::copy(tables.filePath(nom), dir.filePath(nom))) return false;
-    return true;
-}
 
 TEST(LecteurInconnus, ReadsAnUnknownWordOnceAndKeepsItForTheUser) {
     if (!LecteurInconnusDisponible()) GTEST_SKIP() << "built without espeak-ng";
@@ -81,41 +72,31 @@ TEST(LecteurInconnus, OffMeansNeitherReadNorConsulted) {
 
 // The headless commands read as the editor does once the entry point hooks the reader, each in
 // its own program folder, as if the reading were a dictionary's; "--sans-lecteur" gives the letters'
-// reading back and writes nothing.
-TEST(LecteurInconnus, CommandLineReadsUnknownWordsUnlessTurnedOff) {
+// reading back and writes nothing. No word of running text is left to its letters: quotes around a
+// word (TeX's ``as'' and `stty'), a word of more than 40 letters (read in pieces, one stress mark),
+// letters that are silent alone ("ent", the end of a French verb cut off by a line break).
+TEST(LecteurInconnus, CommandLineReadsUnknownQuotedLongAndSilentWordsUnlessTurnedOff) {
     if (!LecteurInconnusDisponible()) GTEST_SKIP() << "built without espeak-ng";
     QTemporaryDir dir;
-    ASSERT_TRUE(CopierTables(dir));
+    for (const char* f : {"APABDIDS.TXT", "Suffixes.TXT"}) ASSERT_TRUE(QFile::copy(VELMOR_TEST_DATA "/tables/" + QString(f), dir.filePath(f)));
     FixerBranchementConsoles(&BrancherLecteurInconnus);
-    Sortie lu, sans, epele;
+    Sortie lu, sans, epele, fr, en;
     ASSERT_EQ(lu.Lancer({"syllabes", "diffutils", "--langue", "EN"}, dir.path()), 0);
     ASSERT_EQ(sans.Lancer({"syllabes", "diffutils", "--langue", "EN", "--sans-lecteur"}, dir.path()), 0);
-    FixerBranchementConsoles(nullptr);
     QString fichier;
     LireFichier1252(dir.filePath("Fohms_Lus_EN.TXT"), fichier);
     ASSERT_THAT(fichier.toStdString(), StartsWith("diffutils;"));
     ASSERT_EQ(fichier.count(u'\n'), 1);
     ASSERT_TRUE(EcrireFichier(dir.filePath("Fohms_EN.TXT"), Vers1252(fichier)));
     ASSERT_EQ(epele.Lancer({"syllabes", "diffutils", "--langue", "EN"}, dir.path()), 0);
-    EXPECT_EQ(lu.out, epele.out);
-    EXPECT_NE(lu.out, sans.out);
-    EXPECT_EQ(sans.out, u"di.f.fu.ti.l.s\n");
-    EXPECT_TRUE(LecteurInconnusActif());
-}
-
-// No word of running text is left to its letters with the reader on: quotes around a word (TeX's
-// ``as'' and `stty'), a word of more than 40 letters (read in pieces, one stress mark), letters
-// that are silent alone ("ent", the end of a French verb cut off by a line break).
-TEST(LecteurInconnus, CommandLineReadsQuotedLongAndSilentWords) {
-    if (!LecteurInconnusDisponible()) GTEST_SKIP() << "built without espeak-ng";
-    QTemporaryDir dir;
-    ASSERT_TRUE(CopierTables(dir));
-    FixerBranchementConsoles(&BrancherLecteurInconnus);
-    Sortie fr, en;
     ASSERT_EQ(fr.Lancer({"prepare", "stty", "`stty''", "ent", "vrai", "\u00AB``vrai\u00BB", "chaine-des-d\u00E9pendances-pour-la-construction",
                          "--langue", "FR", "--", "--dereference-command-line-symlink-to-dir"}, dir.path()), 0);
     ASSERT_EQ(en.Lancer({"prepare", "as", "``as", "pneumonoultramicroscopicsilicovolcanoconiosis", "--langue", "EN"}, dir.path()), 0);
     FixerBranchementConsoles(nullptr);
+    EXPECT_EQ(lu.out, epele.out);
+    EXPECT_NE(lu.out, sans.out);
+    EXPECT_EQ(sans.out, u"di.f.fu.ti.l.s\n");
+    EXPECT_TRUE(LecteurInconnusActif());
     const QStringList f = fr.Lignes(), e = en.Lignes();
     ASSERT_TRUE(f.size() == 7 && e.size() == 3) << fr.out.toStdString() << en.out.toStdString();
     EXPECT_EQ((std::tuple{f[1], f[2], f[4], e[1]}), std::tuple(f[0], u"ay"_s, u"\u00AB"_s + f[3] + u"\u00BB"_s, e[0]));

@@ -1,18 +1,12 @@
 #include "gui/PosteDocument.h"
 #include "support/TexteLong.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <deque>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,6 +31,15 @@ struct Poste : PosteDocument {
             r << QImage(l.trimmed()).convertToFormat(QImage::Format_RGB32);
         return r;
     }
+    // A document of `corps` for phonetic input saved as essai.txt and opened.
+    QString Ouvrir(const QString& corps) {
+        OptionsDocument o = OptionsDe(ctx->etat);
+        o.langue = 3;
+        const QString fichier = dossier.filePath(QStringLiteral("essai.txt"));
+        EXPECT_TRUE(EcrireDocument(fichier, {LigneEnTete(o), corps}));
+        EXPECT_TRUE(document->Ouvrir(fichier));
+        return fichier;
+    }
     void Curseur(qsizetype position) {
         QTextCursor c = entree->TxtEntree->textCursor();
         c.setPosition(static_cast<int>(position));
@@ -54,12 +57,8 @@ void MemesEcrans(const QList<QImage>& a, const QList<QImage>& b) {
 // it draws the same.
 TEST(DocumentTexte, LiveEditsWithKeysDrawAsTheSavedDocumentRenders) {
     Poste p;
-    OptionsDocument o = OptionsDe(p.ctx->etat);
-    o.langue = 3;
-    const QString fichier = p.dossier.filePath(QStringLiteral("essai.txt"));
     const QString corps = TexteLong(75);
-    ASSERT_TRUE(EcrireDocument(fichier, {LigneEnTete(o), corps}));
-    ASSERT_TRUE(p.document->Ouvrir(fichier));
+    const QString fichier = p.Ouvrir(corps);
     EXPECT_EQ(std::tuple(p.document->Vivant(), p.entree->TxtEntree->vivant), std::tuple(true, true));
     EXPECT_EQ(p.entree->TxtEntree->toPlainText(), corps);
     EXPECT_TRUE(p.fenetre.windowTitle().startsWith(u"essai.txt - ")) << p.fenetre.windowTitle().toStdString();
@@ -142,11 +141,7 @@ TEST(DocumentTexte, ChangedTextAsksAndDroppedFileOpens) {
 // status bar and in the caption, until it is short again.
 TEST(DocumentTexte, SettingBoxesRedrawAndALongTextSaysTheRestIsNotDrawn) {
     Poste p;
-    OptionsDocument o = OptionsDe(p.ctx->etat);
-    o.langue = 3;
-    const QString fichier = p.dossier.filePath(QStringLiteral("essai.txt"));
-    ASSERT_TRUE(EcrireDocument(fichier, {LigneEnTete(o), TexteLong(75)}));
-    ASSERT_TRUE(p.document->Ouvrir(fichier));
+    const QString fichier = p.Ouvrir(TexteLong(75));
     struct Cas {
         const char* boite;
         const char* valeur;
@@ -171,11 +166,15 @@ TEST(DocumentTexte, SettingBoxesRedrawAndALongTextSaysTheRestIsNotDrawn) {
     MemesEcrans(p.Ecrans(), p.Rendus(fichier));
 
     const QString suite = QStringLiteral("la suite n'est pas dessinée");
-    ASSERT_TRUE(EcrireDocument(fichier, {LigneEnTete(o), TexteLong(560)}));
-    ASSERT_TRUE(p.document->Ouvrir(fichier));
+    p.Ouvrir(TexteLong(560));
     EXPECT_EQ(p.document->Rendu().Ecrans(), 20);
     EXPECT_TRUE(p.fenetre.statusBar()->currentMessage().contains(suite)) << p.fenetre.statusBar()->currentMessage().toStdString();
     EXPECT_TRUE(p.fenetre.windowTitle().startsWith(QStringLiteral("essai.txt (20 premiers écrans, ") + suite)) << p.fenetre.windowTitle().toStdString();
+    // Words typed at its end change nothing drawn.
+    const QImage vingt = p.document->Rendu().Ecran(20);
+    p.Curseur(p.entree->TxtEntree->toPlainText().size());
+    QTest::keyClicks(p.entree->TxtEntree, QStringLiteral("tama "));
+    EXPECT_EQ(std::tuple(p.document->Rendu().Ecran(20) == vingt, p.document->Rendu().Tronque()), std::tuple(true, true));
     QTextCursor tout = p.entree->TxtEntree->textCursor();
     tout.select(QTextCursor::Document);
     p.entree->TxtEntree->setTextCursor(tout);

@@ -4,7 +4,7 @@
 #include "support/Fichiers.h"
 
 #include <QClipboard>
-#include <QKeyEvent>
+#include <QTest>
 
 namespace {
 
@@ -14,14 +14,10 @@ TEST(ExportTexte, EveryScreenOfTheEntryTextGoesToOnePdfAndThePictureStays) {
     Editeur ed;
     FrmEntree entree(*ed.ctx);
     ed.fenetre.FixerSourceTexte([&] { return entree.TxtEntree->toPlainText(); });
-    for (const QChar c : QStringLiteral("ba bo\n")) {
-        const int touche = c == u'\n' ? Qt::Key_Return : c == u' ' ? Qt::Key_Space : Qt::Key_unknown;
-        QKeyEvent ev(QEvent::KeyPress, touche, Qt::NoModifier, c == u'\n' ? QStringLiteral("\r") : QString(c));
-        QCoreApplication::sendEvent(entree.TxtEntree, &ev);
-    }
+    QTest::keyClicks(entree.TxtEntree, QStringLiteral("ba bo"));
+    QTest::keyClick(entree.TxtEntree, Qt::Key_Return);
     QGuiApplication::clipboard()->setText(QStringLiteral("ba bo da ni\n").repeated(830));
-    QKeyEvent coller(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
-    QCoreApplication::sendEvent(entree.TxtEntree, &coller);
+    QTest::keyClick(entree.TxtEntree, Qt::Key_V, Qt::ControlModifier);
     const QImage avant = ed.surface.Image();
     const auto etat = std::tuple(ed.ctx->etat.PosX, ed.ctx->etat.PosY, ed.ctx->etat.NumeroEcran);
     ed.messages.clear();

@@ -1,31 +1,17 @@
 #include "gui/Editeur.h"
 #include "support/Fichiers.h"
-#include "support/ImpressionQt.h"
-#include "app/ContexteProgramme.h"
-#include "app/Demarrage.h"
 #include "app/LecteurInconnus.h"
-#include "app/windows/FenetrePrincipale.h"
 #include "app/windows/FenetreRepos.h"
 #include "layout/Outils.h"
 #include "base/FichiersImages.h"
 #include "base/Texte8Bits.h"
 #include "layout/MagasinImages.h"
-#include "transcription/Transcrire.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScreen>
 #include <QTimer>
-#include <QTemporaryDir>
-#include <deque>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using testing::AllOf;
 using testing::Gt;
@@ -33,15 +19,18 @@ using testing::Lt;
 
 namespace {
 
-TEST(FenetrePrincipale, CaptionAndPositionLine) {
+// The caption and the line of the last picture; a paste shows its progress; the reader of unknown
+// words is offered only when the build has it, and the entry turns it off.
+TEST(FenetrePrincipale, CaptionProgressAndUnknownWordReaderEntry) {
     Editeur e;
     EXPECT_TRUE(e.fenetre.Texte("frmEdit").startsWith(" Velmor  V."));
     EXPECT_EQ(e.fenetre.Texte("AFFICHE"), "     Dernier : ''" + e.ctx->etat.Chemin + "''     ");
-}
-
-// The reader of unknown words is offered only when the build has it, and the entry turns it off.
-TEST(FenetrePrincipale, UnknownWordReaderEntry) {
-    Editeur e;
+    auto* barre = e.fenetre.findChild<QProgressBar*>();
+    ASSERT_NE(barre, nullptr);
+    e.fenetre.Progression(3, 10);
+    EXPECT_EQ(std::tuple(barre->isVisible(), barre->value()), std::tuple(true, 3));
+    e.fenetre.Progression(0, 0);
+    EXPECT_FALSE(barre->isVisible());
     QAction* lecteur = e.fenetre.Action("MNU_LecteurInconnus");
     ASSERT_EQ(lecteur != nullptr, LecteurInconnusDisponible());
     if (!lecteur) return;
@@ -100,17 +89,6 @@ TEST(FenetrePrincipale, A4ScreensKeepTheirSizeAndTheSizeButtonsStep) {
     EXPECT_EQ(e.ctx->etat.Taille, 1);
     e.Declencher("CmdTaille_Plus");
     EXPECT_EQ(std::tuple(e.fenetre.Texte("TxtTaille"), e.ctx->etat.PasLigne), std::tuple(u"2"_s, 76));
-}
-
-// A paste shows its progress.
-TEST(FenetrePrincipale, ProgressBar) {
-    Editeur e;
-    auto* barre = e.fenetre.findChild<QProgressBar*>();
-    ASSERT_NE(barre, nullptr);
-    e.fenetre.Progression(3, 10);
-    EXPECT_EQ(std::tuple(barre->isVisible(), barre->value()), std::tuple(true, 3));
-    e.fenetre.Progression(0, 0);
-    EXPECT_FALSE(barre->isVisible());
 }
 
 // Quit answered No writes nothing; the frame asks before losing a changed picture, not an unchanged
@@ -216,24 +194,6 @@ TEST(FenetrePrincipale, ZoomScalesTheViewOnly) {
     EXPECT_EQ(e.fenetre.Zoom(), 8);
     e.Declencher("Zoom100");
     EXPECT_EQ(std::tuple(e.fenetre.Zoom(), e.surface.Image().copy(avant.rect()) == avant), std::tuple(1, true));
-}
-
-// The vector exports: the strokes of the picture, the extension added when missing.
-TEST(FenetrePrincipale, VectorExports) {
-    Editeur e;
-    e.Ecrire("ba");
-    const QString ici = QDir::currentPath();
-    QDir::setCurrent(e.dossier.path());
-    for (const char* nom : {"traits.svg", "traits"}) {
-        e.fichierChoisi = e.dossier.filePath(nom);
-        e.Declencher(nom == std::string("traits") ? "MNU_ExportPdf" : "MNU_ExportSvg");
-    }
-    QDir::setCurrent(ici);
-    QFile svg(e.dossier.filePath("traits.svg")), vecteurs(e.dossier.filePath("traits.pdf"));
-    ASSERT_EQ(std::tuple(svg.open(QIODevice::ReadOnly), vecteurs.open(QIODevice::ReadOnly)), std::tuple(true, true));
-    EXPECT_TRUE(svg.readAll().contains("<path fill=\"none\" stroke="));
-    EXPECT_EQ(vecteurs.read(4), "%PDF");
-    EXPECT_FALSE(QFile::exists(e.dossier.filePath("DERNIERE.BMP")));
 }
 
 // On the zoomed view a tool draws in picture pixels and "Annuler" takes the figure back exactly;

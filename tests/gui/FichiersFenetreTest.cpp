@@ -139,9 +139,9 @@ TEST(FichiersFenetre, OpenAsksBeforeLosingAChangeAndTheFirstSaveAsksForAName) {
     EXPECT_FALSE(QFile::exists(n.dossier.filePath("DERNIERE.BMP")) || QFile::exists("DERNIERE.BMP"));
 }
 
-// Every PDF is lossless: the strokes go out as vectors that rasterise to the picture's own pixels,
-// and a picture inserted in the drawing (five colours) is coded without loss, never as JPEG; the
-// printed page keeps its pixels too.
+// Every PDF is lossless: the strokes go out as vectors (as in the SVG) that rasterise to the
+// picture's own pixels, and a picture inserted in the drawing (five colours) is coded without loss,
+// never as JPEG; the printed page keeps its pixels too.
 TEST(FichiersFenetre, PdfsAreLosslessAndRasteriseToThePicturesPixels) {
     const QString pdftocairo = QStandardPaths::findExecutable("pdftocairo");
     ASSERT_FALSE(pdftocairo.isEmpty()) << "poppler-utils is needed";
@@ -157,8 +157,12 @@ TEST(FichiersFenetre, PdfsAreLosslessAndRasteriseToThePicturesPixels) {
     e.surface.Ligne(10, 100, 190, 111);
     e.surface.Ligne(10, 130, 10, 130);
     const QImage attendu = e.surface.Image();
-    e.fichierChoisi = e.dossier.filePath("dessin.pdf");
+    e.fichierChoisi = e.dossier.filePath("dessin.svg");
+    e.Declencher("MNU_ExportSvg");
+    EXPECT_TRUE(Lire(e.fichierChoisi).contains("<path fill=\"none\" stroke="));
+    e.fichierChoisi = e.dossier.filePath("dessin");  // the extension added
     e.Declencher("MNU_ExportPdf");
+    e.fichierChoisi += ".pdf";
     const QByteArray pdf = Lire(e.fichierChoisi);
     ASSERT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_FALSE(pdf.contains("DCTDecode"));

@@ -32,7 +32,6 @@ TEST(CommandeChemin, FaultyPathAndBadOptions) {
     EXPECT_EQ(u.Lancer({"chemin", "R2"}), 2);
     EXPECT_EQ(u.Lancer({"chemin", "R2", "--taille", "zero", "-o", dir.filePath("x.png")}), 2);
     EXPECT_EQ(u.Lancer({"chemin", "R2", "-o", dir.filePath("absent/x.png")}), 1);
-    EXPECT_FALSE(EstSousCommande({"inconnue"}));
 }
 
 }  // namespace

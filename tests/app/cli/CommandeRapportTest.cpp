@@ -1,4 +1,4 @@
-#include "app/cli/Commandes.h"
+#include "support/Sortie.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,21 +12,17 @@ TEST(CommandeRapport, WritesTheReportIntoTheProgramFolder) {
     QTemporaryDir dossier;
     for (const char* f : {"APABDIDS.TXT", "Suffixes.TXT"})
         QFile::copy(QStringLiteral(VELMOR_PROGRAM_DATA "/") + f, dossier.filePath(f));
-    QString out, err;
-    QTextStream so(&out), se(&err);
+    Sortie s;
     const QString prefixe = dossier.filePath("feuille");
-    ASSERT_EQ(ExecuterSousCommande({"rapport", "--images", prefixe}, dossier.path(), so, se), 0);
+    ASSERT_EQ(s.Lancer({"rapport", "--images", prefixe}, dossier.path()), 0);
     QFile f(dossier.filePath("Donnees.TXT"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll().count("TOUT:"), 97);
-    EXPECT_FALSE(QImage(prefixe + "1.png").isNull());
-    so.flush();
-    EXPECT_TRUE(out.contains("97 syllabes"));
+    EXPECT_EQ(std::tuple(QImage(prefixe + "1.png").isNull(), s.out.contains("97 syllabes")), std::tuple(false, true));
     // A folder where the file cannot be written: the command says so.
     QFile::remove(dossier.filePath("Donnees.TXT"));
     QDir(dossier.path()).mkdir("Donnees.TXT");
-    EXPECT_EQ(ExecuterSousCommande({"rapport"}, dossier.path(), so, se), 1);
-    EXPECT_EQ(ExecuterSousCommande({"rapport", "extra"}, dossier.path(), so, se), 2);
+    EXPECT_EQ(std::tuple(s.Lancer({"rapport"}, dossier.path()), s.Lancer({"rapport", "extra"}, dossier.path())), std::tuple(1, 2));
 }
 
 }  // namespace

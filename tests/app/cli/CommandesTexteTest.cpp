@@ -9,7 +9,7 @@
 namespace {
 
 // One line per argument, through the normaliser in the language given (its cases: the normaliser
-// tests); the script option places the marks.
+// tests); the script option places the marks. A missing word or language is misuse.
 TEST(CommandeNormalise, OneLinePerArgumentInTheLanguageAndScriptGiven) {
     Sortie s, t, m;
     ASSERT_EQ(s.Lancer({"normalise", "a.+.+.+.b", "a.{.n.e", "--langue", "fr"}), 0);
@@ -18,6 +18,11 @@ TEST(CommandeNormalise, OneLinePerArgumentInTheLanguageAndScriptGiven) {
     EXPECT_EQ(std::tuple(t.Lignes(), t.err), std::tuple(QStringList{"{.=N.a.e"}, u""_s));
     ASSERT_EQ(m.Lancer({"normalise", "{.a.u.+.{.ta.ke.a", "--langue", "TU", "--ecriture", "0"}), 0);
     EXPECT_EQ(m.Lignes(), QStringList{"%od.+.{.a.u.+.%ev.+.ta.ke.a.{"});
+    Sortie mauvais;  // bad options: status 2, nothing written
+    EXPECT_EQ((std::tuple{mauvais.Lancer({"normalise", "a.b"}), mauvais.Lancer({"normalise", "a.b", "--langue", "DE"}),
+                          mauvais.Lancer({"normalise", "a.b", "--langue", "FR", "--ecriture", "7"}), mauvais.Lancer({"prepare", "--langue", "FR"})}),
+              std::tuple(2, 2, 2, 2));
+    EXPECT_EQ(mauvais.out, u""_s);
 }
 
 TEST(CommandePrepare, PrintsTheExamplesOfTheWordPreparation) {
@@ -47,14 +52,6 @@ TEST(CommandePrepare, ShippedDictionariesReadTheMendedClasses) {
     ASSERT_EQ(fr.Lancer({"prepare", "gneiss", "gnome", "lichen", "chianti", "asocial", "svelte", "poker", "rose", "--langue",
                          "FR", "--sans-lecteur"}, donnees), 0);
     EXPECT_EQ(fr.Lignes(), (QStringList{"gnehs", "gnohm", "liceh'n", "cjayti'", "asosja'l", "svehlt", "poceh'r", "roz"}));
-}
-
-TEST(CommandesTexte, BadOptions) {
-    Sortie s;
-    EXPECT_EQ((std::tuple{s.Lancer({"normalise", "a.b"}), s.Lancer({"normalise", "a.b", "--langue", "DE"})}), std::tuple(2, 2));
-    EXPECT_EQ(s.Lancer({"normalise", "a.b", "--langue", "FR", "--ecriture", "7"}), 2);
-    EXPECT_EQ(s.Lancer({"prepare", "--langue", "FR"}), 2);
-    EXPECT_EQ(s.out, u""_s);
 }
 
 }  // namespace
