@@ -10,7 +10,6 @@
 #include "support/ImageCrenelee.h"
 #include "support/Programme.h"
 #include "support/Sortie.h"
-#include "transcription/DessinSyllabes.h"
 
 #include <QSvgRenderer>
 #include <cmath>
@@ -89,13 +88,6 @@ TEST(ExportVectoriel, SvgRasterisedAtOneToOneGivesTheBitmap) {
              p.etat().CouleursMulticolores = {"0", "16711680", "255", "16711680", "16711680", "255",
                                               "255", "255", "65280", "255", "255"};
              p.Ecrire("bonjour ami bai leo");
-         }},
-        {"digits and signs", [](Programme& p) { p.Ecrire("12 ami, stra. 1984"); }},
-        {"stack",
-         [](Programme& p) {
-             p.tables().TableAmas[2][1].clear();
-             p.etat().PosX = 100;
-             DessinerSyllabes(*p.ctx, {"=S", "t", "r"});
          }},
         {"IPA word",
          [](Programme& p) {
@@ -190,7 +182,6 @@ TEST(ExportVectoriel, RenderWritesSvgAndPdf) {
     const QByteArray octets = pdf.readAll();
     EXPECT_TRUE(octets.startsWith("%PDF"));
     EXPECT_TRUE(octets.contains(QStringLiteral("/MediaBox [0 0 %1.000000 %2.000000]").arg(png.width()).arg(png.height()).toLatin1()));
-    EXPECT_EQ(s.Lancer({"render", "ba", "--langue", "PH", "-o", dir.filePath("absent/x.svg")}, tables), 1);
 }
 
 }  // namespace

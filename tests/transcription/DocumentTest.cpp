@@ -3,7 +3,6 @@
 #include "support/Sortie.h"
 #include "transcription/Document.h"
 
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
 #include "base/Texte8Bits.h"
-#include "support/Banc.h"
 #include "support/Programme.h"
 #include "transcription/Frappe.h"
 #include "transcription/ImprimerLatin.h"
@@ -47,14 +46,7 @@ TEST(TraiterTouche, AWordIsWrittenWhenItsSpaceComes) {
     EXPECT_TRUE(b.Encre().empty());
     b.Taper(" ");
     EXPECT_FALSE(b.Encre().empty());
-    // Ctrl+V marks the paste and nothing else.
-    b.Taper("ba");
-    b.etat().Touche.clear();
-    ToucheSaisie(*b.ctx, b.boite, kToucheColler);
-    EXPECT_EQ(std::tuple(b.etat().CollageEnCours, b.etat().Touche), std::tuple(true, u""_s));
-    b.Taper("x");
-    EXPECT_EQ(std::tuple(b.etat().CollageEnCours, b.etat().Touche), std::tuple(false, u"x"_s));
-    // Punctuation waits with its word; a line end ends the word before it (the new line: below).
+    // (Ctrl+V and the keys after it: the entry window's tests.) Punctuation waits with its word; a line end ends the word before it (the new line: below).
     Saisie p;
     p.Taper("ba,");
     EXPECT_TRUE(p.Encre().empty());
@@ -171,32 +163,6 @@ TEST(RetranscrireTexte, MarkersNumbersAndTheScriptRestored) {
     EXPECT_EQ(b.fenetre.progression[b.fenetre.progression.size() - 2], std::make_pair(7, 7));
 }
 
-// Digits before a hash go to the sign; text already written is not written again.
-TEST(RetranscrireTexte, HashNumbersAndTheResumePoint) {
-    Saisie b, deux, un;
-    b.etat().CollageEnCours = deux.etat().CollageEnCours = un.etat().CollageEnCours = true;
-    RetranscrireTexte(*b.ctx, "ba 7# ");
-    EXPECT_EQ(std::tuple(b.etat().NumeroDiese, b.etat().NumeroDieseSaisi), std::tuple(7, u""_s));
-    RetranscrireTexte(*deux.ctx, "ba bo ", 3);
-    RetranscrireTexte(*un.ctx, "bo ");
-    EXPECT_EQ(deux.Encre(), un.Encre());
-}
-
-TEST(RetranscrireTexte, AFullScreenStopsTheWalkAndTheNextRunResumesThere) {
-    Saisie b(0, VELMOR_TEST_DATA "/tables", 1100);
-    b.etat().CollageEnCours = true;
-    QString texte;
-    for (int i = 0; i < 40; ++i) texte += QStringLiteral("ba bo\n");
-    ASSERT_EQ(RetranscrireTexte(*b.ctx, texte), FinRetranscrire::EcranPlein);
-    const int reprise = b.etat().PositionReprise;
-    EXPECT_EQ(texte.left(reprise - 1).count(u'\n'), 28);  // the test tables' "YMaxi_A4" is 1100
-    EXPECT_EQ(b.etat().DernierEcran, 1);
-    EXPECT_TRUE(b.Encre().empty());  // the new screen
-    EXPECT_EQ(RetranscrireTexte(*b.ctx, texte), FinRetranscrire::Fini);
-    EXPECT_FALSE(b.Encre().empty());
-    EXPECT_EQ(std::tuple(b.etat().DernierEcran, b.etat().PositionReprise), std::tuple(1, 0));
-}
-
 // A word wrap that starts a new screen does not stop the walk, nor does a marker after it: only a
 // line end or a new-line marker does.
 TEST(RetranscrireTexte, OnlyALineEndStopsTheWalkAtANewScreen) {
@@ -208,22 +174,13 @@ TEST(RetranscrireTexte, OnlyALineEndStopsTheWalkAtANewScreen) {
     EXPECT_EQ(std::tuple(b.etat().DernierEcran, b.etat().NumCouleur), std::tuple(1, 2.0));
 }
 
-// A bench on an empty Latin line at y 60, size 1.
-struct BancLatin : Banc {
-    BancLatin() : Banc(600, 200) {
-        etat().MargeGauche = 15, etat().PosX = 15, etat().YLigne = etat().PosY = 60, etat().HauteurCaractere = 12;
-        etat().Ecriture = etat().EcriturePrecedente = 2;
-        FixerTaille(*ctx, 1);
-    }
-};
-
 TEST(ImprimerLatin, RunsItsMarkersInPlace) {
-    BancLatin b;
+    Saisie b(Ecritures::Latine);
     ImprimerLatin(*b.ctx, "ab %TAI002cd%FR");
     EXPECT_EQ(std::tuple(b.etat().Taille, b.etat().Langue, b.etat().ApresEspaceLatin), std::tuple(2, 1, false));
     EXPECT_FALSE(b.Encre().empty());
     // Only the letters were printed: nothing of the markers' text.
-    BancLatin seul;
+    Saisie seul(Ecritures::Latine);
     ImprimerLatin(*seul.ctx, "ab ");
     FixerTaille(*seul.ctx, 2);
     ImprimerLatin(*seul.ctx, "cd");
