@@ -1,16 +1,15 @@
 #include "base/Texte8Bits.h"
 #include "support/ImpressionQt.h"
-#include "support/Sortie.h"
 #include "transcription/Document.h"
 
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
 // The header says every option and reads back the same; a first line with anything but markers is
-// text; line ends and 8-bit files are read as text.
+// text; line ends and 8-bit files are read as text. The header goes in front of the text as its
+// markers (the saved document drawn as the live one: the document window's tests).
 TEST(Document, HeaderWrittenReadBackAndSplit) {
     OptionsDocument o{1, 3, 2, 40, 7, 3, true};
     const QString entete = LigneEnTete(o);
@@ -35,24 +34,6 @@ TEST(Document, HeaderWrittenReadBackAndSplit) {
     EXPECT_EQ(std::pair(lu.entete, lu.corps), std::pair(entete, u"été\n"_s));
     EXPECT_FALSE(LireDocument(dir.filePath("absent.txt"), lu));
     EXPECT_FALSE(EcrireDocument(dir.filePath("absent/d.txt"), lu));
-}
-
-// `velmor render -f` of a document draws as its text with the header's options given on the
-// command line: the header draws nothing.
-TEST(Document, RenderOfADocumentDrawsAsItsTextWithItsOptions) {
-    QTemporaryDir dir;
-    const QString texte = QStringLiteral("tama vira lum\nsol dia bana kelo");
-    const QString f = dir.filePath("d.txt");
-    ASSERT_TRUE(EcrireDocument(f, {QStringLiteral("%od %PH %TAI2 %REL1"), texte}));
-    Sortie s;
-    ASSERT_EQ(s.Lancer({"render", "-f", f, "-o", dir.filePath("doc.png")}, VELMOR_PROGRAM_DATA), 0) << s.err.toStdString();
-    ASSERT_EQ(s.Lancer({"render", texte, "--ecriture", "dorvane", "--langue", "PH", "--taille", "2", "--relief", "-o",
-                        dir.filePath("texte.png")},
-                       VELMOR_PROGRAM_DATA),
-              0);
-    const QImage doc(dir.filePath("doc.png")), seul(dir.filePath("texte.png"));
-    ASSERT_FALSE(doc.isNull());
-    EXPECT_TRUE(doc == seul);
 }
 
 }  // namespace
