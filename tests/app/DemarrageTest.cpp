@@ -2,9 +2,6 @@
 #include "support/Fichiers.h"
 #include "support/Banc.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {

@@ -2,7 +2,6 @@
 // stays whole, no temporary file is left, and the failure is said (status 1 on the command line, a
 // message in the editor).
 #include "app/LecteurInconnus.h"
-#include "base/FichiersImages.h"
 #include "base/EcritureSure.h"
 #include "config/ChargeTables.h"
 #include "config/Parametres.h"
@@ -12,21 +11,14 @@
 #include "support/Sortie.h"
 #include "transcription/Prononciation.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace {
 
 const QByteArray kAncien = "previous content, whole\r\n";
-
-QByteArray Lire(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-}
 
 // The hook fails `etape` for the files named `nom` while it lives.
 struct Panne {
@@ -71,7 +63,7 @@ TEST(DisquePlein, EveryWriterKeepsThePreviousFileAndSaysSoAtEveryStep) {
         {"settings", "Velmor.ini", false, [](Programme& p, const QString&) { return !EcrireParametres(*p.ctx); }},
         {"report", "Donnees.TXT", false,
          [&](Programme&, const QString& dossier) {
-             for (const char* f : {"APABDIDS.TXT", "Suffixes.TXT"}) QFile::copy(tables + "/" + f, dossier + "/" + f);
+             CopierTables(dossier);
              Sortie s;
              return s.Lancer({"rapport"}, dossier) == 1;
          }},
@@ -96,7 +88,7 @@ TEST(DisquePlein, EveryWriterKeepsThePreviousFileAndSaysSoAtEveryStep) {
                 dit = w.ecrire(p, dir.path());
             }
             EXPECT_TRUE(dit) << w.nom << " at " << nomEtape;
-            EXPECT_EQ(Lire(fichier), kAncien) << w.nom << " at " << nomEtape;
+            EXPECT_EQ(LireFichier(fichier), kAncien) << w.nom << " at " << nomEtape;
             QStringList apres = QDir(dir.path()).entryList(QDir::Files);
             for (const char* f : {"APABDIDS.TXT", "Suffixes.TXT", "FON.bat"}) apres.removeAll(f);
             QStringList attendus = avant;
@@ -113,7 +105,7 @@ TEST(DisquePlein, AnAdditionThatFailsLeavesTheFileAsItWasAndIsSaidOnce) {
         LireTablesProgramme(*p.ctx, "SUITE1\nSpexawTyps\nFON=2\nImpures_Multiples\n");
         p.etat().TamponSon = "bato";
         EcritLigneSon(*p.ctx, "ba.to");
-        const QByteArray avant = Lire(dir.filePath("FON.bat"));
+        const QByteArray avant = LireFichier(dir.filePath("FON.bat"));
         ASSERT_TRUE(avant.startsWith("REM :  bato\r\nCOPY ba.MP3 /B + to.MP3 /B")) << avant.toStdString();
         p.fenetre.messages.clear();
         {
@@ -122,7 +114,7 @@ TEST(DisquePlein, AnAdditionThatFailsLeavesTheFileAsItWasAndIsSaidOnce) {
             EcritLigneSon(*p.ctx, "bo");
             EcritLigneSon(*p.ctx, "bo");
         }
-        EXPECT_EQ(Lire(dir.filePath("FON.bat")), avant) << nomEtape;
+        EXPECT_EQ(LireFichier(dir.filePath("FON.bat")), avant) << nomEtape;
         ASSERT_EQ(p.fenetre.messages.size(), 1u) << nomEtape;
         EXPECT_TRUE(p.fenetre.messages[0].texte.contains("FON.bat: No space left on device")) << p.fenetre.messages[0].texte.toStdString();
     }
@@ -140,7 +132,7 @@ TEST(DisquePlein, AnAdditionThatFailsLeavesTheFileAsItWasAndIsSaidOnce) {
         PrepareMot(*p.ctx, w);
         EXPECT_NE(w, mot);  // read all the same
     }
-    EXPECT_EQ(Lire(lus), "maison;mezo\r\n");
+    EXPECT_EQ(LireFichier(lus), "maison;mezo\r\n");
     EXPECT_EQ(p.fenetre.Textes().filter("No space left on device").size(), 1) << p.fenetre.Textes().join("|").toStdString();
     QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/Fohms_Lus_FR.TXT");
 }
@@ -150,7 +142,7 @@ TEST(DisquePlein, AnAdditionThatFailsLeavesTheFileAsItWasAndIsSaidOnce) {
 TEST(DisquePlein, TemporaryFilesOfAKilledWriteAreRemovedAtTheNextWrite) {
     QTemporaryDir dir;
     const QString cible = dir.filePath("out-07.svg");
-    const QByteArray pidMax = Lire("/proc/sys/kernel/pid_max").trimmed();  // never a process's number
+    const QByteArray pidMax = LireFichier("/proc/sys/kernel/pid_max").trimmed();  // never a process's number
     const QString reste = cible + ".velmor-partiel-" + QString::fromLatin1(pidMax) + "-EJKqPj";
     const QString vivant = cible + ".velmor-partiel-1-AbCdEf";  // pid 1 runs
     const QString autre = cible + ".velmor-partiel-x";
@@ -184,7 +176,7 @@ TEST(DisquePlein, ARenderOnAFullFileSystemExitsOneAndKeepsThePicture) {
     Sortie s;
     EXPECT_EQ(s.Lancer({"render", "ba bo", "--langue", "PH", "-o", ancien}, QStringLiteral(VELMOR_TEST_DATA "/tables")), 1);
     EXPECT_TRUE(s.err.contains("impossible d")) << s.err.toStdString();
-    EXPECT_EQ(Lire(ancien), kAncien);
+    EXPECT_EQ(LireFichier(ancien), kAncien);
     EXPECT_EQ(QDir(plein).entryList(QDir::Files), (QStringList{"bourrage", "sq.png"}));
 }
 

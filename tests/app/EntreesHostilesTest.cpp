@@ -1,15 +1,12 @@
 // Hostile files and huge inputs through the program's own routes: each ends with the program's
 // message or a bounded result, never a crash, and the state stays within its ranges.
 #include "app/cli/Editeur.h"
-#include "layout/MagasinImages.h"
 #include "config/Parametres.h"
 #include "support/Fichiers.h"
 #include "support/Programme.h"
 #include "support/Sortie.h"
 #include "transcription/Prononciation.h"
 
-#include <QTemporaryDir>
-#include <QTextStream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <random>
@@ -75,7 +72,7 @@ TEST(EntreesHostiles, HugeSettingsFilesAreReadToTheirLastValues) {
 TEST(EntreesHostiles, LongElisionChainsThroughTheLookupRenderAndPaste) {
     QTemporaryDir dir;
     ASSERT_TRUE(EcrireFichier(dir.filePath("Fohms_FR.TXT"), "ami;ahmi'\r\nx;iks'\r\n"));
-    for (const char* f : {"APABDIDS.TXT", "Suffixes.TXT"}) QFile::copy(VELMOR_TEST_DATA "/tables/" + QString(f), dir.filePath(f));
+    ASSERT_TRUE(CopierTables(dir.path()));
     const auto cle = [](int n, const QString& fin) { return QString("l'").repeated(n) + fin; };
     const auto chercher = [](QStringView k) -> std::optional<QString> {
         if (k.compare(u"ami", Qt::CaseInsensitive) == 0) return u"ahmi'"_s;

@@ -7,7 +7,6 @@
 #include "support/Banc.h"
 #include "transcription/Prononciation.h"
 
-#include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -78,7 +77,7 @@ TEST(LecteurInconnus, OffMeansNeitherReadNorConsulted) {
 TEST(LecteurInconnus, CommandLineReadsUnknownQuotedLongAndSilentWordsUnlessTurnedOff) {
     if (!LecteurInconnusDisponible()) GTEST_SKIP() << "built without espeak-ng";
     QTemporaryDir dir;
-    for (const char* f : {"APABDIDS.TXT", "Suffixes.TXT"}) ASSERT_TRUE(QFile::copy(VELMOR_TEST_DATA "/tables/" + QString(f), dir.filePath(f)));
+    ASSERT_TRUE(CopierTables(dir.path()));
     FixerBranchementConsoles(&BrancherLecteurInconnus);
     Sortie lu, sans, epele, fr, en;
     ASSERT_EQ(lu.Lancer({"syllabes", "diffutils", "--langue", "EN"}, dir.path()), 0);

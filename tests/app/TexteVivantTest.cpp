@@ -4,7 +4,6 @@
 #include "support/TexteLong.h"
 #include "transcription/Document.h"
 
-#include <QTextStream>
 #include <gtest/gtest.h>
 
 namespace {

@@ -3,14 +3,10 @@
 // recalled after them, and where the keys go after the main window's commands.
 #include "app/windows/FenetreRepos.h"
 #include "gui/DeuxFenetres.h"
-#include "layout/MagasinImages.h"
 #include "transcription/Retranscription.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTest>

@@ -22,8 +22,7 @@ struct DeuxFenetres {
     // `reponse` and kept in `messages`.
     explicit DeuxFenetres(const QByteArray& parametres = {}, Reponse reponse = Reponse::Oui,
                           const std::function<void(EtatProgramme&)>& reglages = {}) {
-        for (const char* n : {"APABDIDS.TXT", "Suffixes.TXT"})
-            QFile::copy(QStringLiteral(VELMOR_TEST_DATA "/tables/") + QLatin1String(n), dossier.filePath(QLatin1String(n)));
+        CopierTables(dossier.path());
         if (!parametres.isEmpty()) EXPECT_TRUE(EcrireFichier(dossier.filePath("Velmor.ini"), parametres));
         ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier.path());
         fenetre.FixerRepondeur([this, reponse](const QString& texte) {

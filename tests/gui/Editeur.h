@@ -6,6 +6,7 @@
 #include "app/Demarrage.h"
 #include "app/windows/FenetrePrincipale.h"
 #include "gui/Questions.h"
+#include "support/Fichiers.h"
 #include "support/ImpressionQt.h"
 #include "transcription/Transcrire.h"
 
@@ -22,8 +23,7 @@
 struct Editeur : Questions {
     // `programme`: another program folder than the fixture's own.
     explicit Editeur(QSize taille = {1000, 700}, const QString& programme = {}) {
-        for (const char* n : {"APABDIDS.TXT", "Suffixes.TXT"})
-            QFile::copy(QStringLiteral(VELMOR_TEST_DATA "/tables/") + QLatin1String(n), dossier.filePath(QLatin1String(n)));
+        CopierTables(dossier.path());
         ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, programme.isEmpty() ? dossier.path() : programme);
         fenetre.FixerRepondeur(Repondre());
         fenetre.FixerChoixFichier([this](bool, const QString&, const QString& depart) {

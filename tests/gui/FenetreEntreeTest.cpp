@@ -4,12 +4,10 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <tuple>
 
 using testing::AllOf;
 using testing::Ge;

@@ -5,11 +5,10 @@
 #include "layout/Outils.h"
 #include "base/FichiersImages.h"
 #include "base/Texte8Bits.h"
-#include "layout/MagasinImages.h"
 
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
+#include <QRadioButton>
 #include <QTimer>
 #include <gmock/gmock.h>
 
@@ -129,6 +128,7 @@ TEST(FenetrePrincipale, NarrowWindowBreaksLinesWithinIt) {
     EXPECT_THAT(large.EncreMaxX(), AllOf(Gt(1000), Lt(1400)));
 }
 
+// Open, write, undo and redo, save and open again; bad files keep the picture.
 TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
     Editeur e;
     QImage depart(300, 200, QImage::Format_RGB32);
@@ -168,17 +168,12 @@ TEST(FenetrePrincipale, OpenWriteUndoSaveAndReopen) {
     }
     e.Declencher("Toolbar1.2");
     EXPECT_EQ(e.surface.Image(), ecrit);
-}
-
-TEST(FenetrePrincipale, BadFilesKeepThePicture) {
-    Editeur e;
-    e.Ecrire("ba");
-    const QImage avant = e.surface.Image();
+    // A damaged file or a folder that does not exist: a message each, the picture kept.
     ASSERT_TRUE(EcrireFichier(e.dossier.filePath("abime.bmp"), "BM\x10\x00garbage"));
-    EXPECT_FALSE(e.fenetre.Ouvrir(e.dossier.filePath("abime.bmp")));
-    EXPECT_EQ(e.surface.Image(), avant);
-    EXPECT_FALSE(e.fenetre.Enregistrer(e.dossier.filePath("absent/x.bmp")));
-    EXPECT_EQ(e.messages.size(), 2);
+    e.messages.clear();
+    EXPECT_EQ((std::tuple{e.fenetre.Ouvrir(e.dossier.filePath("abime.bmp")), e.fenetre.Enregistrer(e.dossier.filePath("absent/x.bmp"))}),
+              std::tuple(false, false));
+    EXPECT_EQ(std::tuple(e.surface.Image() == ecrit, e.messages.size()), std::tuple(true, 2));
 }
 
 // The zoom scales the view only.
@@ -248,23 +243,37 @@ TEST(FenetrePrincipale, FillEntriesAndTheEditMenu) {
     EXPECT_EQ(e.surface.Image(), avant);
 }
 
-// Armed by "Repositionnement", a press on the zoomed view opens the dialog at the picture pixel.
-TEST(FenetrePrincipale, AnArmedPressOpensTheDialog) {
+// Armed by "Repositionnement", a press on the zoomed view opens the dialog at the picture pixel, on
+// the absolute options. Closed by its title bar it acts as "Annuler"; OK takes the options chosen.
+TEST(FenetrePrincipale, AnArmedPressOpensTheRepositioningDialog) {
     Editeur r;
     r.fenetre.FixerZoom(2);
-    r.ctx->etat.PositionImposee = false;
-    r.Declencher("Toolbar2.16");
-    EXPECT_TRUE(r.ctx->etat.PositionImposee);
-    bool ouvert = false;
-    QTimer::singleShot(0, &r.fenetre, [&] {
-        auto* d = r.fenetre.findChild<FenetreRepos*>();
-        ASSERT_NE(d, nullptr);
-        ouvert = true;
-        EXPECT_TRUE(r.ctx->etat.Repositionnement);
-        d->CmdOK->click();
-    });
-    r.Souris(QEvent::MouseButtonPress, {121, 201});
-    EXPECT_EQ(std::tuple(ouvert, r.ctx->etat.XRepos, r.ctx->etat.YRepos, r.ctx->etat.Repositionnement), std::tuple(true, 60, 100, false));
+    r.Ecrire("ba");
+    const auto [x, y] = std::tuple(r.ctx->etat.PosX, r.ctx->etat.PosY);
+    for (bool ok : {false, true}) {
+        SCOPED_TRACE(ok);
+        r.ctx->etat.PositionImposee = false;
+        r.Declencher("Toolbar2.16");
+        EXPECT_TRUE(r.ctx->etat.PositionImposee);
+        bool ouvert = false;
+        QTimer::singleShot(0, &r.fenetre, [&] {
+            auto* d = r.fenetre.findChild<FenetreRepos*>();
+            ASSERT_NE(d, nullptr);
+            ouvert = true;
+            EXPECT_EQ(std::tuple(r.ctx->etat.Repositionnement, d->OptAbsoluX->isChecked(), d->OptAbsoluY->isChecked()), std::tuple(true, true, true));
+            EXPECT_EQ(d->OptAbsoluX->text(), "Repositionnement  Absolu :   X = 60");
+            if (!ok) return d->reject();
+            d->OptLogiqueX->click();
+            d->CmdOK->click();
+        });
+        r.Souris(QEvent::MouseButtonPress, {121, 201});
+        const EtatProgramme& e = r.ctx->etat;
+        EXPECT_EQ(std::tuple(ouvert, e.Repositionnement, e.PositionImposee), std::tuple(true, false, ok));
+        if (ok)
+            EXPECT_EQ(std::tuple(e.PosX, e.XRepos, e.YRepos), std::tuple(e.XLogique, e.XLogique, 100));
+        else
+            EXPECT_EQ(std::tuple(e.PosX, e.PosY), std::tuple(x, y));
+    }
 }
 
 }  // namespace

@@ -6,23 +6,14 @@
 #include "config/Dossiers.h"
 
 #include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
-#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <unistd.h>
 
 using testing::HasSubstr;
 
 namespace {
-
-QByteArray Lire(const QString& chemin) {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Runs as an ordinary user for its lifetime: a privileged test takes the identity of "nobody" (its
 // folders must be theirs), an unprivileged one keeps its own and relies on permission bits.
@@ -58,8 +49,8 @@ TEST(FichiersFenetre, SettingsAreARealFileInTheUsersOwnFolderAndAFailedWriteIsTo
         ASSERT_TRUE(QFile::link(autre, ini));
         e.Declencher("MNU_End");
         EXPECT_FALSE(QFileInfo(ini).isSymLink());
-        EXPECT_TRUE(Lire(ini).contains("* TAILLE = 1\r\n")) << Lire(ini).toStdString();
-        EXPECT_EQ(Lire(autre), "* TAILLE = 9\r\n");
+        EXPECT_TRUE(LireFichier(ini).contains("* TAILLE = 1\r\n")) << LireFichier(ini).toStdString();
+        EXPECT_EQ(LireFichier(autre), "* TAILLE = 9\r\n");
         EXPECT_TRUE(e.messages.filter("paramètres").isEmpty()) << e.messages.join('|').toStdString();
     }
     {
@@ -75,8 +66,7 @@ TEST(FichiersFenetre, SettingsAreARealFileInTheUsersOwnFolderAndAFailedWriteIsTo
     QTemporaryDir installe, maison;
     const QString donnees = installe.filePath("share");
     ASSERT_TRUE(QDir().mkpath(donnees));
-    for (const char* n : {"APABDIDS.TXT", "Suffixes.TXT"})
-        QFile::copy(QStringLiteral(VELMOR_TEST_DATA "/tables/") + QLatin1String(n), donnees + u'/' + QLatin1String(n));
+    ASSERT_TRUE(CopierTables(donnees));
     const QByteArray racine = "* TAILLE = 7\r\n* HAUTEUR LIGNE = 50\r\n";
     ASSERT_TRUE(EcrireFichier(donnees + "/Velmor.ini", racine));
     for (const QString& d : {installe.path(), donnees})
@@ -95,8 +85,8 @@ TEST(FichiersFenetre, SettingsAreARealFileInTheUsersOwnFolderAndAFailedWriteIsTo
     EXPECT_EQ(QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
               QStringList{"Velmor.ini"});
     EXPECT_FALSE(QFileInfo(config + "/Velmor.ini").isSymLink());
-    EXPECT_THAT(Lire(config + "/Velmor.ini").toStdString(), HasSubstr("* HAUTEUR LIGNE = 38\r\n"));
-    EXPECT_EQ(Lire(donnees + "/Velmor.ini"), racine);
+    EXPECT_THAT(LireFichier(config + "/Velmor.ini").toStdString(), HasSubstr("* HAUTEUR LIGNE = 38\r\n"));
+    EXPECT_EQ(LireFichier(donnees + "/Velmor.ini"), racine);
 }
 
 // "Ouvrir" asks before a changed picture is replaced, as closing does; an unchanged one is replaced
@@ -159,11 +149,11 @@ TEST(FichiersFenetre, PdfsAreLosslessAndRasteriseToThePicturesPixels) {
     const QImage attendu = e.surface.Image();
     e.fichierChoisi = e.dossier.filePath("dessin.svg");
     e.Declencher("MNU_ExportSvg");
-    EXPECT_TRUE(Lire(e.fichierChoisi).contains("<path fill=\"none\" stroke="));
+    EXPECT_TRUE(LireFichier(e.fichierChoisi).contains("<path fill=\"none\" stroke="));
     e.fichierChoisi = e.dossier.filePath("dessin");  // the extension added
     e.Declencher("MNU_ExportPdf");
     e.fichierChoisi += ".pdf";
-    const QByteArray pdf = Lire(e.fichierChoisi);
+    const QByteArray pdf = LireFichier(e.fichierChoisi);
     ASSERT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_FALSE(pdf.contains("DCTDecode"));
     QProcess p;
@@ -191,7 +181,7 @@ TEST(FichiersFenetre, PdfsAreLosslessAndRasteriseToThePicturesPixels) {
     imprimante.setOutputFormat(QPrinter::PdfFormat);
     imprimante.setOutputFileName(e.dossier.filePath("imprime.pdf"));
     e.fenetre.ImprimerSur(imprimante);
-    const QByteArray imprime = Lire(e.dossier.filePath("imprime.pdf"));
+    const QByteArray imprime = LireFichier(e.dossier.filePath("imprime.pdf"));
     EXPECT_EQ(std::tuple(imprime.contains("/Image"), imprime.contains("DCTDecode")), std::tuple(true, false));
 }
 

@@ -2,11 +2,8 @@
 // say, and written back within it.
 #include "app/windows/Traductions.h"
 #include "gui/DeuxFenetres.h"
-#include "support/ImpressionQt.h"
 
-#include <QFile>
 #include <QPushButton>
-#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {

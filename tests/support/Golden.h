@@ -41,15 +41,3 @@ inline void ComparerImageGolden(const QImage& image, const QString& nom, const Q
     EXPECT_EQ(differents, 0) << nom.toStdString() << ": pixels differ from the golden picture, the first at (" << premier.x()
                              << ", " << premier.y() << ")" << revue;
 }
-
-// Compares a text with tests/data/<nom>.txt.
-inline void ComparerTexteGolden(const QString& texte, const QString& nom) {
-    QFile f(QStringLiteral(VELMOR_TEST_DATA "/") + nom + QStringLiteral(".txt"));
-    if (RegenererGolden()) {
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(texte.toUtf8());
-        return;
-    }
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "missing golden " << f.fileName().toStdString();
-    EXPECT_EQ(QString::fromUtf8(f.readAll()).toStdString(), texte.toStdString());
-}

@@ -1,7 +1,6 @@
+#include "support/Fichiers.h"
 #include "support/Sortie.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -10,8 +9,7 @@ namespace {
 
 TEST(CommandeRapport, WritesTheReportIntoTheProgramFolder) {
     QTemporaryDir dossier;
-    for (const char* f : {"APABDIDS.TXT", "Suffixes.TXT"})
-        QFile::copy(QStringLiteral(VELMOR_PROGRAM_DATA "/") + f, dossier.filePath(f));
+    ASSERT_TRUE(CopierTables(dossier.path(), VELMOR_PROGRAM_DATA));
     Sortie s;
     const QString prefixe = dossier.filePath("feuille");
     ASSERT_EQ(s.Lancer({"rapport", "--images", prefixe}, dossier.path()), 0);
@@ -22,7 +20,7 @@ TEST(CommandeRapport, WritesTheReportIntoTheProgramFolder) {
     // A folder where the file cannot be written: the command says so.
     QFile::remove(dossier.filePath("Donnees.TXT"));
     QDir(dossier.path()).mkdir("Donnees.TXT");
-    EXPECT_EQ(std::tuple(s.Lancer({"rapport"}, dossier.path()), s.Lancer({"rapport", "extra"}, dossier.path())), std::tuple(1, 2));
+    EXPECT_EQ((std::tuple{s.Lancer({"rapport"}, dossier.path()), s.Lancer({"rapport", "extra"}, dossier.path())}), std::tuple(1, 2));
 }
 
 }  // namespace

@@ -1,14 +1,10 @@
 #include "app/cli/Editeur.h"
 #include "support/Fichiers.h"
-#include "transcription/Retranscription.h"
 #include "support/Sortie.h"
-#include "support/ImpressionQt.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

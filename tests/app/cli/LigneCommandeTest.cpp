@@ -1,11 +1,8 @@
 #include "app/cli/Aide.h"
-#include "app/cli/Commandes.h"
 #include "support/ImpressionQt.h"
 #include "support/Sortie.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
