@@ -1,5 +1,6 @@
 #include "app/TexteVivant.h"
 #include "app/cli/Editeur.h"
+#include "support/EcransVivants.h"
 #include "support/JournalDessin.h"
 #include "support/TexteLong.h"
 #include "transcription/Document.h"
@@ -19,11 +20,7 @@ QString Rendu(const QString& corps) {
 
 struct Vivant {
     Vivant() : editeur(ChoixEditeur{}, kDonnees, erreurs), rendu(editeur.ctx()) {}
-    QList<QImage> Ecrans() {
-        QList<QImage> r;
-        for (int n = 1; n <= rendu.Ecrans(); ++n) r << rendu.Ecran(n).convertToFormat(QImage::Format_RGB32);
-        return r;
-    }
+    QList<QImage> Ecrans() const { return EcransDe(rendu); }
     QString err;
     QTextStream erreurs{&err};
     Editeur editeur;
@@ -35,12 +32,6 @@ QList<QImage> DeZero(const QString& texte) {
     Vivant v;
     v.rendu.Rendre(texte);
     return v.Ecrans();
-}
-
-void MemesEcrans(const QList<QImage>& a, const QList<QImage>& b) {
-    ASSERT_EQ(a.size(), b.size());
-    for (qsizetype i = 0; i < a.size(); ++i)
-        EXPECT_TRUE(a[i].convertToFormat(QImage::Format_RGB32) == b[i].convertToFormat(QImage::Format_RGB32)) << "screen " << i + 1;
 }
 
 // Each edit redraws from the screen it touches, and the screens come out as a rendering of the

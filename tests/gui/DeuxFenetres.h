@@ -5,30 +5,27 @@
 #include "app/ContexteProgramme.h"
 #include "app/Demarrage.h"
 #include "app/windows/FenetreEntree.h"
-#include "app/windows/FenetrePrincipale.h"
 #include "app/windows/GardeCollage.h"
 #include "app/windows/LiaisonFenetres.h"
+#include "gui/Questions.h"
 #include "support/Fichiers.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 
-struct DeuxFenetres {
+struct DeuxFenetres : Questions {
     // `parametres`: the settings file the start reads (none when empty); `reglages`: changes to the
     // state once the settings are read, before the windows show it. Every question is answered
-    // `reponse` and kept in `messages`.
+    // `reponse`.
     explicit DeuxFenetres(const QByteArray& parametres = {}, Reponse reponse = Reponse::Oui,
                           const std::function<void(EtatProgramme&)>& reglages = {}) {
         CopierTables(dossier.path());
         if (!parametres.isEmpty()) EXPECT_TRUE(EcrireFichier(dossier.filePath("Velmor.ini"), parametres));
         ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, dossier.path());
-        fenetre.FixerRepondeur([this, reponse](const QString& texte) {
-            messages << texte;
-            return reponse;
-        });
+        parDefaut = reponse;
+        fenetre.FixerRepondeur(Repondre());
         Main(*ctx);
         if (reglages) reglages(ctx->etat);
         fenetre.Relier(*ctx);
@@ -54,5 +51,4 @@ struct DeuxFenetres {
     HorlogeFenetre horloge;
     std::unique_ptr<ContexteProgramme> ctx;
     std::unique_ptr<FrmEntree> entree;
-    QStringList messages;
 };

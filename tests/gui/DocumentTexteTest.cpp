@@ -1,4 +1,5 @@
 #include "gui/PosteDocument.h"
+#include "support/EcransVivants.h"
 #include "support/TexteLong.h"
 
 #include <QLineEdit>
@@ -13,11 +14,7 @@ namespace {
 
 // The program on a copy of the shipped data, with the document's checks.
 struct Poste : PosteDocument {
-    QList<QImage> Ecrans() {
-        QList<QImage> r;
-        for (int n = 1; n <= document->Rendu().Ecrans(); ++n) r << document->Rendu().Ecran(n).convertToFormat(QImage::Format_RGB32);
-        return r;
-    }
+    QList<QImage> Ecrans() { return EcransDe(document->Rendu()); }
     // The screens `velmor render -f` draws from a saved document.
     QList<QImage> Rendus(const QString& fichier) {
         const QString sortie = dossier.filePath(QStringLiteral("rendu.png"));
@@ -46,11 +43,6 @@ struct Poste : PosteDocument {
         entree->TxtEntree->setTextCursor(c);
     }
 };
-
-void MemesEcrans(const QList<QImage>& a, const QList<QImage>& b) {
-    ASSERT_EQ(a.size(), b.size());
-    for (qsizetype i = 0; i < a.size(); ++i) EXPECT_TRUE(a[i] == b[i]) << "screen " << i + 1;
-}
 
 // Keys typed into the box of a live three-screen document: the picture is, screen by screen, what
 // `velmor render -f` draws from the document saved after each edit; saved, closed and opened again

@@ -13,9 +13,7 @@ struct Demarrage : DeuxFenetres {
     explicit Demarrage(const QByteArray& parametres) : DeuxFenetres(parametres) { Montrer(); }
     // The value of a key in the written file.
     double Valeur(const char* cle) const {
-        QFile f(dossier.filePath("Velmor.ini"));
-        if (!f.open(QIODevice::ReadOnly)) return qQNaN();
-        for (const QByteArray& l : f.readAll().split('\n'))
+        for (const QByteArray& l : LireFichier(dossier.filePath("Velmor.ini")).split('\n'))
             if (l.startsWith(cle)) return l.mid(qstrlen(cle)).trimmed().toDouble();
         return qQNaN();
     }

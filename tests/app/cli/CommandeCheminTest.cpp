@@ -8,8 +8,8 @@
 namespace {
 
 // The path itself is Dessin's (tested there): the command saves it where it was asked, size and
-// colour applied.
-TEST(CommandeChemin, SavesThePathDrawnAtItsPlace) {
+// colour applied, or says why it cannot.
+TEST(CommandeChemin, SavesThePathDrawnAtItsPlaceOrSaysWhyNot) {
     QTemporaryDir dir;
     const QString f = dir.filePath("square.bmp");
     Sortie s;
@@ -21,14 +21,10 @@ TEST(CommandeChemin, SavesThePathDrawnAtItsPlace) {
         for (int x = 0; x < im.width(); ++x) encre += im.pixel(x, y) != qRgb(255, 255, 255);
     EXPECT_EQ(encre, 5);  // (100..102, 100) then (102, 99..98)
     EXPECT_EQ(std::tuple(im.pixel(102, 98), s.err), std::tuple(qRgb(255, 0, 0), u""_s));
-}
-
-TEST(CommandeChemin, FaultyPathAndBadOptions) {
-    QTemporaryDir dir;
-    Sortie s;
-    EXPECT_EQ(s.Lancer({"chemin", "R2U", "-o", dir.filePath("x.png")}), 1);
-    EXPECT_EQ(s.err.trimmed(), "Erreur dans ''Dessin$'' : R2U");
-    Sortie u;
+    // A faulty path, bad options, a folder that does not exist.
+    Sortie e, u;
+    EXPECT_EQ(e.Lancer({"chemin", "R2U", "-o", dir.filePath("x.png")}), 1);
+    EXPECT_EQ(e.err.trimmed(), "Erreur dans ''Dessin$'' : R2U");
     EXPECT_EQ(u.Lancer({"chemin", "R2"}), 2);
     EXPECT_EQ(u.Lancer({"chemin", "R2", "--taille", "zero", "-o", dir.filePath("x.png")}), 2);
     EXPECT_EQ(u.Lancer({"chemin", "R2", "-o", dir.filePath("absent/x.png")}), 1);
