@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -21,17 +22,10 @@ struct Poste : Programme {
         etat().PosX = etat().MargeGauche;
         entree = std::make_unique<FrmEntree>(*ctx);
     }
-    // Real key events to the text box: Enter for a line end, Ctrl+V for a paste.
+    // Real key events to the text box: Enter for a line end.
     void Taper(const QString& texte) {
-        for (const QChar c : texte) {
-            const int touche = c == u'\n' ? Qt::Key_Return : c == u' ' ? Qt::Key_Space : Qt::Key_unknown;
-            QKeyEvent ev(QEvent::KeyPress, touche, Qt::NoModifier, c == u'\n' ? QStringLiteral("\r") : QString(c));
-            QCoreApplication::sendEvent(entree->TxtEntree, &ev);
-        }
-    }
-    void Coller() {
-        QKeyEvent ev(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
-        QCoreApplication::sendEvent(entree->TxtEntree, &ev);
+        for (const QChar c : texte)
+            c == u'\n' ? QTest::keyClick(entree->TxtEntree, Qt::Key_Return) : QTest::keyClick(entree->TxtEntree, c.toLatin1());
     }
     std::unique_ptr<FrmEntree> entree;
 };
@@ -99,7 +93,7 @@ TEST(FrmEntree, CopyWithABlankSelectionPasteAfterClearAndCtrlV) {
     v.Taper("ba ");
     const auto avant = v.Encre();
     QGuiApplication::clipboard()->setText(QStringLiteral("bo da"));
-    v.Coller();
+    QTest::keyClick(v.entree->TxtEntree, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(v.etat().CollageEnCours, v.entree->TxtEntree->toPlainText()), std::tuple(true, u"ba bo da"_s));
     EXPECT_GT(v.Encre().size(), avant.size());
     v.Taper(" ");

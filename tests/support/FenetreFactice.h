@@ -53,15 +53,13 @@ public:
     int MaximumDefilement(Barre b) const override { return b == Barre::Verticale ? maxV : maxH; }
     void Rafraichir() override { ++rafraichissements; }
     void MontrerControle(const QString& controle) override { visibles.insert(controle); }
-    void ColorerControle(const QString& controle, std::uint32_t fond) override { couleurs[controle] = fond; }
-    bool EstMaximisee() const override { return maximisee; }
+    void ColorerControle(const QString&, std::uint32_t) override {}
+    bool EstMaximisee() const override { return false; }
     void FixerImage(const QString& controle, int image) override { images[controle] = image; }
     int Image(const QString& controle) const override { return images.value(controle); }
     void Progression(int faits, int total) override { progression.emplace_back(faits, total); }
 
     QSet<QString> visibles;
-    QHash<QString, std::uint32_t> couleurs;
-    bool maximisee = false;
     QHash<QString, int> images;
     std::vector<std::pair<int, int>> progression;
 };
