@@ -56,17 +56,10 @@ TEST(DisquePlein, EveryWriterKeepsThePreviousFileAndSaysSoAtEveryStep) {
         {"svg", "sortie.svg", false, rendu("svg")},
         {"pdf", "sortie.pdf", false, rendu("pdf")},
         {"path picture", "chemin.bmp", false,
-         [](Programme&, const QString& dossier) {
-             Sortie s;
-             return s.Lancer({"chemin", "R9", "-o", dossier + "/chemin.bmp"}) == 1;
-         }},
+         [](Programme&, const QString& dossier) { return Sortie().Lancer({"chemin", "R9", "-o", dossier + "/chemin.bmp"}) == 1; }},
         {"settings", "Velmor.ini", false, [](Programme& p, const QString&) { return !EcrireParametres(*p.ctx); }},
         {"report", "Donnees.TXT", false,
-         [&](Programme&, const QString& dossier) {
-             CopierTables(dossier);
-             Sortie s;
-             return s.Lancer({"rapport"}, dossier) == 1;
-         }},
+         [](Programme&, const QString& dossier) { return CopierTables(dossier) && Sortie().Lancer({"rapport"}, dossier) == 1; }},
         {"batch created", "FON.bat", true,
          [](Programme& p, const QString&) {
              p.fenetre.messages.clear();
@@ -82,11 +75,10 @@ TEST(DisquePlein, EveryWriterKeepsThePreviousFileAndSaysSoAtEveryStep) {
             const QString fichier = dir.filePath(w.fichier);
             ASSERT_TRUE(EcrireFichier(fichier, kAncien));
             const QStringList avant = QDir(dir.path()).entryList(QDir::Files);
-            bool dit;
-            {
+            const bool dit = [&] {
                 Panne panne(etape, w.fichier);
-                dit = w.ecrire(p, dir.path());
-            }
+                return w.ecrire(p, dir.path());
+            }();
             EXPECT_TRUE(dit) << w.nom << " at " << nomEtape;
             EXPECT_EQ(LireFichier(fichier), kAncien) << w.nom << " at " << nomEtape;
             QStringList apres = QDir(dir.path()).entryList(QDir::Files);

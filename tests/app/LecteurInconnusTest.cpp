@@ -18,7 +18,6 @@ struct BancLecteur {
     QTemporaryDir dir;
     Banc b{10, 10, dir.path()};
     BancLecteur() { BrancherLecteurInconnus(*b.ctx); }
-    ~BancLecteur() { ActiverLecteurInconnus(true); }
 
     QString Prepare(const char* mot, int16_t langue) {
         b.etat().Langue = langue;
@@ -61,17 +60,10 @@ TEST(LecteurInconnus, ReadsAnUnknownWordOnceAndKeepsItForTheUser) {
     EXPECT_EQ(l.Prepare("zorglub", 3), u"zorglub");
 }
 
-TEST(LecteurInconnus, OffMeansNeitherReadNorConsulted) {
-    BancLecteur l;
-    l.Ecrire("Fohms_Lus_EN.TXT", "posix;pohsihcs\r\n");
-    ActiverLecteurInconnus(false);
-    EXPECT_EQ((std::tuple{l.Prepare("posix", 2), l.Prepare("diff", 2)}), std::tuple(u"posix"_s, u"diff"_s));
-    EXPECT_EQ(l.Lire("Fohms_Lus_EN.TXT"), u"posix;pohsihcs\r\n");
-}
-
 // The headless commands read as the editor does once the entry point hooks the reader, each in
 // its own program folder, as if the reading were a dictionary's; "--sans-lecteur" gives the letters'
-// reading back and writes nothing. No word of running text is left to its letters: quotes around a
+// reading back and writes nothing (it turns off the switch of the editor's menu entry: the user
+// dictionary is not consulted either). No word of running text is left to its letters: quotes around a
 // word (TeX's ``as'' and `stty'), a word of more than 40 letters (read in pieces, one stress mark),
 // letters that are silent alone ("ent", the end of a French verb cut off by a line break).
 TEST(LecteurInconnus, CommandLineReadsUnknownQuotedLongAndSilentWordsUnlessTurnedOff) {

@@ -33,10 +33,9 @@ struct Atelier : DeuxFenetres {
         while (etat().Taille != taille) Cliquer(etat().Taille < taille ? "CmdTaille_Plus" : "CmdTaille_Moins");
     }
     EtatProgramme& etat() { return ctx->etat; }
-    QPushButton* Bouton(const char* nom) { return fenetre.findChild<QPushButton*>(QLatin1String(nom)); }
     // A click on a button of the main window, which the window manager first makes active.
     void Cliquer(const char* nom) {
-        QPushButton* b = Bouton(nom);
+        auto* b = fenetre.findChild<QPushButton*>(QLatin1String(nom));
         ASSERT_NE(b, nullptr) << nom;
         fenetre.activateWindow();
         QApplication::processEvents();
@@ -45,20 +44,15 @@ struct Atelier : DeuxFenetres {
     }
     // Keys typed where the keyboard focus is.
     void Taper(const QString& texte) {
-        ASSERT_NE(QApplication::focusWidget(), nullptr);
-        for (const QChar c : texte) {
-            if (c == u'\n')
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            else
-                QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-        }
+        QWidget* w = QApplication::focusWidget();
+        ASSERT_NE(w, nullptr);
+        for (const QChar c : texte) c == u'\n' ? QTest::keyClick(w, Qt::Key_Return) : QTest::keyClick(w, c.toLatin1());
     }
     void Coller(const QString& texte) {
         QGuiApplication::clipboard()->setText(texte);
         entree->CmdColle->click();
     }
-    QString Suite() const { return fenetre.findChild<QLabel*>(QStringLiteral("SuiteCollage"))->text(); }
-    bool SuiteVisible() const { return fenetre.findChild<QLabel*>(QStringLiteral("SuiteCollage"))->isVisible(); }
+    QLabel* Suite() const { return fenetre.findChild<QLabel*>(QStringLiteral("SuiteCollage")); }
     bool ContinuerActif() const { return fenetre.Action(QStringLiteral("Continuer"))->isEnabled(); }
     int Encre() const {
         int n = 0;
@@ -105,8 +99,8 @@ TEST(Collage, AFullScreenStopsThenContinuerAndCollerEachResumeAtTheNextLine) {
     const QStringList lignes = texte.split(u'\n');
     a.Coller(texte);
     // The screen is full after nine lines: the main window says so and offers "Continuer".
-    EXPECT_EQ(std::tuple(a.fenetre.Texte("TxtPaq"), a.SuiteVisible(), a.ContinuerActif()), std::tuple(u"2"_s, true, true));
-    EXPECT_TRUE(a.Suite().startsWith(u"Écran plein")) << a.Suite().toStdString();
+    EXPECT_EQ(std::tuple(a.fenetre.Texte("TxtPaq"), a.Suite()->isVisible(), a.ContinuerActif()), std::tuple(u"2"_s, true, true));
+    EXPECT_TRUE(a.Suite()->text().startsWith(u"Écran plein")) << a.Suite()->text().toStdString();
     const QString boite = a.entree->TxtEntree->toPlainText();
     // F5 from the entry box writes the next nine lines, the box untouched.
     QTest::keyClick(a.entree->TxtEntree, Qt::Key_F5);
@@ -136,11 +130,11 @@ TEST(Collage, EscapeOrACloseRequestStopsAPacedPasteWithinOneWord) {
     a.Coller(texte);
     EXPECT_THAT(commences, AllOf(Gt(0), Lt(10)));
     EXPECT_EQ(CompterMots(QStringView(texte).left(a.etat().PositionReprise - 1)), commences);
-    EXPECT_EQ(std::tuple(a.SuiteVisible(), a.ContinuerActif()), std::tuple(true, true));
-    EXPECT_TRUE(a.Suite().startsWith(u"Collage arrêté")) << a.Suite().toStdString();
+    EXPECT_EQ(std::tuple(a.Suite()->isVisible(), a.ContinuerActif()), std::tuple(true, true));
+    EXPECT_TRUE(a.Suite()->text().startsWith(u"Collage arrêté")) << a.Suite()->text().toStdString();
     a.etat().RythmeColler = 0;
     QTest::keyClick(a.entree->TxtEntree, Qt::Key_F5);
-    EXPECT_EQ(std::tuple(a.etat().PositionReprise, a.SuiteVisible(), a.ContinuerActif()), std::tuple(0, false, false));
+    EXPECT_EQ(std::tuple(a.etat().PositionReprise, a.Suite()->isVisible(), a.ContinuerActif()), std::tuple(0, false, false));
     EXPECT_EQ(a.surface.Image(), attendue);
 
     Atelier f;
