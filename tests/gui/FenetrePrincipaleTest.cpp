@@ -58,8 +58,8 @@ TEST(FenetrePrincipale, ScreenButtonsWrapRound) {
     EXPECT_EQ(std::tuple(e.fenetre.Texte("TxtPaq"), e.surface.Image().pixel(5, 5)), std::tuple(u"1"_s, qRgb(60, 0, 0)));
 }
 
-// The option buttons cycle with their pictures.
-TEST(FenetrePrincipale, OptionButtonsCycleWithTheirPictures) {
+// The option buttons cycle with their pictures; the size buttons step the size.
+TEST(FenetrePrincipale, OptionButtonsCycleWithTheirPicturesAndTheSizeButtonsStep) {
     Editeur e;
     e.ctx->etat.RythmeColler = 1;
     for (int attendu : {2, 3, 0, 1}) {
@@ -75,12 +75,7 @@ TEST(FenetrePrincipale, OptionButtonsCycleWithTheirPictures) {
     EXPECT_EQ(std::tuple(e.ctx->etat.LargeurImageFixee, e.fenetre.Image("Toolbar2.21")), std::tuple(false, 31));
     e.Declencher("Toolbar2.14");
     EXPECT_EQ(e.fenetre.Image("A4"), 34);
-}
-
-// A4 screens keep their size whatever the window does; the size buttons step the size.
-TEST(FenetrePrincipale, A4ScreensKeepTheirSizeAndTheSizeButtonsStep) {
-    Editeur e;
-    e.Declencher("Toolbar2.14");
+    // A4 screens keep their size whatever the window does.
     e.fenetre.resize(1300, 700);
     QApplication::processEvents();
     EXPECT_EQ(e.surface.Largeur(), 775);
