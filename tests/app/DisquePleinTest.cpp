@@ -75,10 +75,11 @@ TEST(DisquePlein, EveryWriterKeepsThePreviousFileAndSaysSoAtEveryStep) {
             const QString fichier = dir.filePath(w.fichier);
             ASSERT_TRUE(EcrireFichier(fichier, kAncien));
             const QStringList avant = QDir(dir.path()).entryList(QDir::Files);
-            const bool dit = [&] {
+            bool dit;
+            {
                 Panne panne(etape, w.fichier);
-                return w.ecrire(p, dir.path());
-            }();
+                dit = w.ecrire(p, dir.path());
+            }
             EXPECT_TRUE(dit) << w.nom << " at " << nomEtape;
             EXPECT_EQ(LireFichier(fichier), kAncien) << w.nom << " at " << nomEtape;
             QStringList apres = QDir(dir.path()).entryList(QDir::Files);
