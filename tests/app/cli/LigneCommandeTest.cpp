@@ -21,12 +21,10 @@ struct Resultat {
     QString out, err;
 };
 
-Resultat Lancer(const QStringList& args, const QString& entree = {}) {
+// The program run as a process, its standard input closed.
+Resultat Lancer(const QStringList& args) {
     QProcess p;
-    p.setProgram(QStringLiteral(VELMOR_EXECUTABLE));
-    p.setArguments(args);
-    p.start();
-    if (!entree.isNull()) p.write(entree.toUtf8());
+    p.start(QStringLiteral(VELMOR_EXECUTABLE), args);
     p.closeWriteChannel();
     EXPECT_TRUE(p.waitForFinished(60000)) << args.join(' ').toStdString();
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
