@@ -167,12 +167,13 @@ TEST(CommandeRendu, LatinAndIpaWordsWrapWithinTheWidth) {
     }
 }
 
-// Status 1 for a text file that cannot be read (one that cannot be written: the full-disk tests; bad
-// options: the command-line tests). Markers run in the IPA script; "syllabes" writes one dotted word
-// a line.
+// Status 1 for a file that cannot be read or written, here a missing folder (a full disk: the
+// full-disk tests; bad options: the command-line tests). Markers run in the IPA script; "syllabes"
+// writes one dotted word a line.
 TEST(CommandeRendu, StatusesIpaMarkersAndSyllables) {
     QTemporaryDir dir;
     EXPECT_EQ(Sortie().Lancer({"render", "-f", dir.filePath("absent.txt"), "--langue", "PH", "-o", dir.filePath("x.png")}, kTables), 1);
+    EXPECT_EQ(Sortie().Lancer({"render", "ba", "--langue", "PH", "-o", dir.filePath("absent/x.svg")}, kTables), 1);
     Sortie avec, sans, syllabes;
     ASSERT_EQ(avec.Lancer({"render", "%TAI1 dia %ev", "--ecriture", "api", "--langue", "PH", "-o",
                            dir.filePath("a.png")}, kDonnees), 0);
