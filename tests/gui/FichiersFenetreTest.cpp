@@ -153,6 +153,7 @@ TEST(FichiersFenetre, PdfsAreLosslessAndRasteriseToThePicturesPixels) {
     e.fichierChoisi = e.dossier.filePath("dessin");  // the extension added
     e.Declencher("MNU_ExportPdf");
     e.fichierChoisi += ".pdf";
+    EXPECT_FALSE(QFile::exists(e.dossier.filePath("DERNIERE.BMP")) || QFile::exists("DERNIERE.BMP"));  // an export saves no picture
     const QByteArray pdf = LireFichier(e.fichierChoisi);
     ASSERT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_FALSE(pdf.contains("DCTDecode"));
