@@ -5,7 +5,9 @@
 // cancels its first drawing, as it does on the pixels.
 // Records are kept in blocks shared between copies (the stored screens and pages each keep a copy):
 // a copy costs a pointer a block, and a block is copied only when a copy that shares it changes.
+// The blocks come from base/ReserveMemoire.
 
+#include "base/ReserveMemoire.h"
 #include "base/EtatProgramme.h"
 
 #include <QFont>
@@ -72,8 +74,8 @@ private:
         ++taille_;
     }
 
-    static constexpr size_t kBloc = (size_t{32} << 10) / sizeof(Trace);  // 32 KB blocks
-    using Bloc = std::vector<Trace>;
+    static constexpr size_t kBloc = kReserveMax / sizeof(Trace);
+    using Bloc = std::vector<Trace, AllocateurReserve<Trace>>;
     bool active_ = true;
     std::vector<std::shared_ptr<Bloc>> blocs_;
     size_t taille_ = 0;

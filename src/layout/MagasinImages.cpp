@@ -1,6 +1,7 @@
 #include "layout/MagasinImages.h"
 
 #include "base/ImageGrande.h"
+#include "base/ReserveMemoire.h"
 
 #include <algorithm>
 #include <bit>
@@ -12,6 +13,16 @@
 #include <emmintrin.h>
 #endif
 
+namespace {
+
+// Gives a tile's bytes back to the reserve.
+struct RendreOctets {
+    size_t octets = 0;
+    void operator()(char* p) const { RendreMemoire(p, octets); }
+};
+
+}  // namespace
+
 struct MagasinImages::Tuile {
     enum Forme : std::uint8_t { Unie, DeuxCouleurs, Lz4, Brute };
     Forme forme = Unie;
@@ -20,15 +31,22 @@ struct MagasinImages::Tuile {
     int taille = 0;  // bytes in `donnees`
     // Two colours: a 64-bit word a row, bit x set where the pixel has the second colour. Else the
     // pixels row after row, as an LZ4 block or as they are.
-    std::unique_ptr<char[]> donnees;
+    std::unique_ptr<char[], RendreOctets> donnees;
 
-    static std::shared_ptr<Tuile> Nouvelle() { return std::make_shared<Tuile>(); }
+    // A tile and its bytes come from the program's reserve (base/ReserveMemoire): a screen codes
+    // hundreds of them.
+    static std::shared_ptr<Tuile> Nouvelle();
     void Garder(const void* octets, int n) {
         taille = n;
-        donnees = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(n));
+        donnees = std::unique_ptr<char[], RendreOctets>(static_cast<char*>(PrendreMemoire(static_cast<size_t>(n))),
+                                                        RendreOctets{static_cast<size_t>(n)});
         std::memcpy(donnees.get(), octets, static_cast<size_t>(n));
     }
 };
+
+std::shared_ptr<MagasinImages::Tuile> MagasinImages::Tuile::Nouvelle() {
+    return std::allocate_shared<Tuile>(AllocateurReserve<Tuile>());
+}
 
 struct MagasinImages::Cliche {
     int largeur = 0, hauteur = 0, colonnes = 0, lignes = 0;
