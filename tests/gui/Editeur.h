@@ -53,6 +53,12 @@ struct Editeur : Questions {
         QMouseEvent ev(t, p, vue->mapToGlobal(p), b, tenus, Qt::NoModifier);
         QCoreApplication::sendEvent(vue, &ev);
     }
+    // A drag with the left button: pressed at the first point, moved through the others, released at the last.
+    void Glisser(std::initializer_list<QPointF> points) {
+        Souris(QEvent::MouseButtonPress, *points.begin());
+        for (auto p = points.begin() + 1; p != points.end(); ++p) Souris(QEvent::MouseMove, *p, Qt::NoButton);
+        Souris(QEvent::MouseButtonRelease, *(points.end() - 1), Qt::LeftButton, Qt::NoButton);
+    }
     int EncreMaxX() const {
         int m = -1;
         const QImage i = surface.Image();

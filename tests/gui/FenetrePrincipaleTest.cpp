@@ -1,5 +1,4 @@
 #include "gui/Editeur.h"
-#include "support/Fichiers.h"
 #include "app/LecteurInconnus.h"
 #include "app/windows/FenetreRepos.h"
 #include "layout/Outils.h"
@@ -195,10 +194,7 @@ TEST(FenetrePrincipale, ToolsDrawInPicturePixels) {
     e.Ecrire(QStringLiteral("ta"));
     const QImage avant = e.surface.Image();
     e.Declencher("Toolbar2.2");
-    e.Souris(QEvent::MouseButtonPress, {41, 41});
-    e.Souris(QEvent::MouseMove, {201, 101}, Qt::NoButton);
-    e.Souris(QEvent::MouseMove, {121, 161}, Qt::NoButton);
-    e.Souris(QEvent::MouseButtonRelease, {121, 161}, Qt::LeftButton, Qt::NoButton);
+    e.Glisser({{41, 41}, {201, 101}, {121, 161}});
     Surface attendu;
     attendu.RemplacerImage(avant);
     attendu.FixerCouleurTrait(0x0000FF);
@@ -210,9 +206,7 @@ TEST(FenetrePrincipale, ToolsDrawInPicturePixels) {
     e.Declencher("MNU_Fill");
     e.fenetre.Peinture()->etat.CouleurFondChoisie = 0x00C000;
     e.Declencher("Toolbar2.4");
-    e.Souris(QEvent::MouseButtonPress, {301, 201});
-    e.Souris(QEvent::MouseMove, {361, 261}, Qt::NoButton);
-    e.Souris(QEvent::MouseButtonRelease, {361, 261}, Qt::LeftButton, Qt::NoButton);
+    e.Glisser({{301, 201}, {361, 261}});
     EXPECT_EQ(e.surface.Image().pixel(165, 115), qRgb(0, 0xC0, 0));
 }
 

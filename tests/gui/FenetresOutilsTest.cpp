@@ -47,9 +47,7 @@ TEST(FenetresOutils, PenDialogsApplyOnlyWithTheirFirstButton) {
             frmFill.Option1[6]->click();
             frmFill.Command1[static_cast<size_t>(bouton)]->click();
         }
-        EXPECT_EQ(s.StyleTrait(), bouton == 0 ? 4 : 2);
-        EXPECT_EQ(s.LargeurTrait(), bouton == 0 ? 7 : 3);
-        EXPECT_EQ(motif, bouton == 0 ? 6 : 1);
+        EXPECT_EQ(std::tuple(s.StyleTrait(), s.LargeurTrait(), motif), bouton == 0 ? std::tuple(4, 7, 6) : std::tuple(2, 3, 1));
     }
 }
 

@@ -123,9 +123,8 @@ TEST(FichiersFenetre, OpenAsksBeforeLosingAChangeAndTheFirstSaveAsksForAName) {
     n.Ecrire("bo");
     n.fichierChoisi.clear();
     n.Declencher("MNU_FileSave");
-    EXPECT_EQ(n.departs.size(), 2);
+    EXPECT_EQ(std::tuple(n.departs.size(), n.fenetre.ImageModifiee()), std::tuple(2, false));
     EXPECT_EQ(QImage(n.dossier.filePath("premier.bmp")).convertToFormat(QImage::Format_RGB32), n.surface.Image());
-    EXPECT_FALSE(n.fenetre.ImageModifiee());
     EXPECT_FALSE(QFile::exists(n.dossier.filePath("DERNIERE.BMP")) || QFile::exists("DERNIERE.BMP"));
 }
 

@@ -13,9 +13,7 @@ TEST(CommandeRapport, WritesTheReportIntoTheProgramFolder) {
     Sortie s;
     const QString prefixe = dossier.filePath("feuille");
     ASSERT_EQ(s.Lancer({"rapport", "--images", prefixe}, dossier.path()), 0);
-    QFile f(dossier.filePath("Donnees.TXT"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll().count("TOUT:"), 97);
+    EXPECT_EQ(LireFichier(dossier.filePath("Donnees.TXT")).count("TOUT:"), 97);
     EXPECT_EQ(std::tuple(QImage(prefixe + "1.png").isNull(), s.out.contains("97 syllabes")), std::tuple(false, true));
     // A folder where the file cannot be written: the command says so.
     QFile::remove(dossier.filePath("Donnees.TXT"));

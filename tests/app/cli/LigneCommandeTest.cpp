@@ -1,4 +1,5 @@
 #include "app/cli/Aide.h"
+#include "support/Fichiers.h"
 #include "support/ImpressionQt.h"
 #include "support/Sortie.h"
 
@@ -123,10 +124,7 @@ TEST(LigneCommande, HelpVersionAndWordsLeftAlone) {
 TEST(LigneCommande, ManualPageAndCompletionWork) {
     QTemporaryDir dir;
     const QString page = dir.filePath("velmor.1");
-    QFile f(page);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(PageManuel().toUtf8());
-    f.close();
+    ASSERT_TRUE(EcrireFichier(page, PageManuel().toUtf8()));
     if (!QStandardPaths::findExecutable("groff").isEmpty()) {
         QProcess g;
         g.start("groff", {"-ww", "-z", "-man", "-Kutf8", page});
@@ -135,11 +133,8 @@ TEST(LigneCommande, ManualPageAndCompletionWork) {
     }
     const QString bashCompletion = QStringLiteral("/usr/share/bash-completion/bash_completion");
     if (!QFile::exists(bashCompletion)) GTEST_SKIP() << "bash-completion is not installed";
-    QFile c(dir.filePath("velmor"));
-    ASSERT_TRUE(c.open(QIODevice::WriteOnly));
-    c.write(CompletionBash().toUtf8());
-    c.close();
-    QFile(dir.filePath("texte.txt")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(EcrireFichier(dir.filePath("velmor"), CompletionBash().toUtf8()));
+    ASSERT_TRUE(EcrireFichier(dir.filePath("texte.txt"), {}));
     // Each line: the words typed, the last one being completed; then what is offered.
     const std::pair<QString, QString> cas[] = {
         {"velmor ren", "render"},
