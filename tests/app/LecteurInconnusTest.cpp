@@ -8,7 +8,6 @@
 #include "transcription/Prononciation.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using testing::StartsWith;
 

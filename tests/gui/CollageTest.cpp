@@ -12,7 +12,6 @@
 #include <QTest>
 #include <QTimer>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 

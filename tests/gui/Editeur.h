@@ -12,11 +12,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QTemporaryDir>
-#include <deque>
 #include <gtest/gtest.h>
 
 // The window started over the test tables in a folder of its own, phonetic input, relief off.

@@ -1,7 +1,6 @@
 #include "Editeur.h"
 
 #include "app/windows/FenetreEntree.h"
-#include "support/Fichiers.h"
 
 #include <QClipboard>
 #include <QTest>

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using testing::AllOf;
 using testing::Ge;

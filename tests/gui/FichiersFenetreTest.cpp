@@ -1,7 +1,6 @@
 // The main window's files as a user meets them: where the settings go, the questions before a
 // changed picture is lost or first saved, lossless PDFs and a shrunk picture that stays shrunk.
 #include "gui/Editeur.h"
-#include "support/Fichiers.h"
 #include "base/FichiersImages.h"
 #include "config/Dossiers.h"
 

@@ -7,8 +7,6 @@
 
 // Records each call into `journal`; nullptr stops the recording.
 inline void JournaliserDessins(Contexte& ctx, std::vector<AppelDessin>* journal) {
-    if (journal)
-        ctx.crochets.ObserverDessin = [journal](const AppelDessin& a) { journal->push_back(a); };
-    else
-        ctx.crochets.ObserverDessin = nullptr;
+    ctx.crochets.ObserverDessin = nullptr;
+    if (journal) ctx.crochets.ObserverDessin = [journal](const AppelDessin& a) { journal->push_back(a); };
 }

@@ -192,7 +192,6 @@ TEST(CommandeRendu, ProgressOnATerminalOnly) {
     const QString texte = Fichier(dir, "tama vira lum", 40);
     for (const bool calme : {false, true}) {
         QProcess p;
-        p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
         const QString commande = QStringLiteral("'%1' render -f '%2' --dossier '%3' --langue TU --taille 3 %4 -o '%5' 2>&1 >/dev/null")
                                      .arg(VELMOR_EXECUTABLE, texte, kDonnees, calme ? "--quiet" : "", dir.filePath("r.png"));
         p.start("script", {"-qec", commande, "/dev/null"});

@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using testing::AllOf;
 using testing::HasSubstr;
