@@ -2,10 +2,7 @@
 // The main window started over the test tables in a folder of its own, its dialogs and message boxes
 // answered by the test.
 
-#include "app/ContexteProgramme.h"
-#include "app/Demarrage.h"
-#include "app/windows/FenetrePrincipale.h"
-#include "gui/Questions.h"
+#include "gui/FenetreDemarree.h"
 #include "support/Fichiers.h"
 #include "support/ImpressionQt.h"
 #include "transcription/Transcrire.h"
@@ -14,22 +11,19 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollArea>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // The window started over the test tables in a folder of its own, phonetic input, relief off.
-struct Editeur : Questions {
+struct Editeur : FenetreDemarree<HorlogeMuette> {
     // `programme`: another program folder than the fixture's own.
     explicit Editeur(QSize taille = {1000, 700}, const QString& programme = {}) {
         CopierTables(dossier.path());
-        ctx = std::make_unique<ContexteProgramme>(surface, fenetre, horloge, programme.isEmpty() ? dossier.path() : programme);
-        fenetre.FixerRepondeur(Repondre());
         fenetre.FixerChoixFichier([this](bool, const QString&, const QString& depart) {
             departs << depart;
             return fichierChoisi;
         });
         QObject::connect(&fenetre, &FenetrePrincipale::AvantEcritureParametres, [this] { ++ecritures; });
-        Main(*ctx);
+        Demarrer(programme);
         ctx->etat.Relief = false, ctx->etat.ProfondeurRelief = 0, ctx->etat.Langue = 3, ctx->etat.EtatFenetre = 0;
         fenetre.Relier(*ctx);
         fenetre.resize(taille);
@@ -66,11 +60,6 @@ struct Editeur : Questions {
         return m;
     }
 
-    QTemporaryDir dossier;
-    Surface surface{640, 400};
-    FenetrePrincipale fenetre{surface};
-    HorlogeMuette horloge;
-    std::unique_ptr<ContexteProgramme> ctx;
     QString fichierChoisi;
     QStringList departs;  // where each file dialog started
     int ecritures = 0;
