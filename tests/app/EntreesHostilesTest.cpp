@@ -103,24 +103,21 @@ TEST(EntreesHostiles, DamagedDataFilesAreNamedWithTheirLineOnce) {
     };
     QList<QByteArray> endommagees = lignes;
     endommagees[4].insert(1, "\x01\x9d\x00", 3);
-    const struct {
-        QByteArray tables;
-        const char* debut;
-    } cas[] = {
+    const std::pair<QByteArray, const char*> cas[] = {
         {endommagees.join('\n'), "Erreur dans ''APABDIDS.TXT'' : Ligne 5 : fichier endommagé : "},
         {lignes.mid(0, 200).join('\n'), "Erreur dans ''APABDIDS.TXT'' : Ligne 199 : fichier endommagé"},
         {{}, "velmor : impossible de lire "},
     };
-    for (const auto& c : cas) {
+    for (const auto& [tables, debut] : cas) {
         QTemporaryDir dir;
-        if (!c.tables.isNull()) ASSERT_TRUE(EcrireFichier(dir.filePath("APABDIDS.TXT"), c.tables));
+        if (!tables.isNull()) ASSERT_TRUE(EcrireFichier(dir.filePath("APABDIDS.TXT"), tables));
         for (const char* commande : {"render", "specimen"}) {
             Sortie s;
             const QStringList args = commande == QString("render") ? QStringList{"render", "ba", "--langue", "PH", "-o", dir.filePath("r.png")}
                                                                     : QStringList{"specimen", "-o", dir.filePath("s.png")};
-            EXPECT_EQ(s.Lancer(args, dir.path()), 1) << commande << " " << c.debut;
+            EXPECT_EQ(s.Lancer(args, dir.path()), 1) << commande << " " << debut;
             EXPECT_EQ(s.err.count(u'\n'), 1) << s.err.toStdString();
-            EXPECT_THAT(s.err.toStdString(), StartsWith(c.debut));
+            EXPECT_THAT(s.err.toStdString(), StartsWith(debut));
             EXPECT_TRUE(sansControle(s.err)) << s.err.toStdString();
         }
     }
@@ -172,17 +169,14 @@ TEST(EntreesHostiles, FiveMegabyteSingleLineDictionaries) {
 }
 
 TEST(EntreesHostiles, MarkerSizesAndColoursOutOfRangeAreBounded) {
-    const struct {
-        const char* texte;
-        int taille;
-    } cas[] = {
+    const std::pair<const char*, int> cas[] = {
         {"%TAI000 ba", 1}, {"%TAI-99 ba", 1}, {"%TAI999 ba", 50}, {"%TAI 12 ba", 1},
         {"%COL999 ba %COL-99 bo", 1}, {"%LIN999 %BLA999 %TAI050 ba", 50},
     };
-    for (const auto& c : cas) {
+    for (const auto& [texte, taille] : cas) {
         Programme p(VELMOR_TEST_DATA "/tables", 600, 200);
-        p.Ecrire(c.texte);
-        EXPECT_EQ(std::tuple(p.etat().Taille, p.surface.Largeur()), std::tuple(c.taille, 600)) << c.texte;
+        p.Ecrire(texte);
+        EXPECT_EQ(std::tuple(p.etat().Taille, p.surface.Largeur()), std::tuple(taille, 600)) << texte;
     }
     // Typed in the phonetic script, a marker reads every digit up to the space.
     for (const auto& [frappe, taille] : {std::pair{"%TAI99999999999999999999 ba ", 50}, {"%TAI-99999999999999999999 ba ", 1},

@@ -134,22 +134,18 @@ TEST(DocumentTexte, ChangedTextAsksAndDroppedFileOpens) {
 TEST(DocumentTexte, SettingBoxesRedrawAndALongTextSaysTheRestIsNotDrawn) {
     Poste p;
     const QString fichier = p.Ouvrir(TexteLong(75));
-    struct Cas {
-        const char* boite;
-        const char* valeur;
-        int OptionsDocument::*champ;
-    };
-    for (const Cas& c : {Cas{"TxtTaille", "2", &OptionsDocument::taille}, Cas{"TxtHauteurLigne", "60", &OptionsDocument::hauteurLigne}}) {
-        SCOPED_TRACE(c.boite);
-        auto* boite = p.fenetre.findChild<QLineEdit*>(QLatin1String(c.boite));
+    for (const auto& [nom, valeur, champ] :
+         {std::tuple{"TxtTaille", "2", &OptionsDocument::taille}, {"TxtHauteurLigne", "60", &OptionsDocument::hauteurLigne}}) {
+        SCOPED_TRACE(nom);
+        auto* boite = p.fenetre.findChild<QLineEdit*>(QLatin1String(nom));
         ASSERT_NE(boite, nullptr);
         const int marches = p.document->Rendu().Marches();
         const QImage avant = p.document->Rendu().Ecran(1);
         QTest::mouseClick(boite, Qt::LeftButton);
         QTest::keyClick(boite, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(boite, QLatin1String(c.valeur));
+        QTest::keyClicks(boite, QLatin1String(valeur));
         QApplication::processEvents();
-        EXPECT_EQ(LireEnTete(p.document->EnTete()).*c.champ, QString::fromLatin1(c.valeur).toInt());
+        EXPECT_EQ(LireEnTete(p.document->EnTete()).*champ, QString::fromLatin1(valeur).toInt());
         EXPECT_GT(p.document->Rendu().Marches(), marches);
         EXPECT_EQ(p.document->Rendu().PremierParcouru(), 1);
         EXPECT_FALSE(p.document->Rendu().Ecran(1) == avant);
