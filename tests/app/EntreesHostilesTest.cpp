@@ -85,9 +85,7 @@ TEST(EntreesHostiles, LongElisionChainsThroughTheLookupRenderAndPaste) {
     ASSERT_TRUE(EcrireFichier(dir.filePath("elisions.txt"), megaoctet.toLatin1()));
     Sortie s;
     EXPECT_NE(s.Lancer({"render", "-f", dir.filePath("elisions.txt"), "--langue", "FR", "-o", dir.filePath("e.png")}, dir.path()), 1);
-    QString erreurs;
-    QTextStream flux(&erreurs);
-    Editeur e({.langue = 1, .largeur = 600}, dir.path(), flux);
+    Editeur e({.langue = 1, .largeur = 600}, dir.path(), s.se);
     e.Coller(cle(100000, "ami ") + cle(3, "ami"));
     EXPECT_EQ(e.ctx().etat.Langue, 1);
 }
@@ -133,14 +131,12 @@ TEST(EntreesHostiles, DamagedDataFilesAreNamedWithTheirLineOnce) {
 
 // (A limit met at every key is said once: the render tests' typed text past the height limit.)
 TEST(EntreesHostiles, AMegabytePasteEndsAtTheTwentyScreenMessage) {
-    QString erreurs;
-    QTextStream flux(&erreurs);
-    Editeur c({.langue = 3, .taille = 2, .largeur = 400}, VELMOR_TEST_DATA "/tables", flux);
+    Sortie s;
+    Editeur c({.langue = 3, .taille = 2, .largeur = 400}, VELMOR_TEST_DATA "/tables", s.se);
     QString texte;
     while (texte.size() < 1'000'000) texte += "ba bo kilu tama\r";
     EXPECT_FALSE(c.Coller(texte));
-    flux.flush();
-    EXPECT_EQ(erreurs.trimmed(), "Texte trop important, doit occuper 20 écrans maxi !");
+    EXPECT_EQ(s.err.trimmed(), "Texte trop important, doit occuper 20 écrans maxi !");
     EXPECT_EQ(std::tuple(c.ctx().etat.NumeroEcran, c.ctx().etat.DernierEcran, c.ctx().ecrans.Occupee(20)),
               std::tuple(20, 20, true));
 }
@@ -182,9 +178,8 @@ TEST(EntreesHostiles, MarkerSizesAndColoursOutOfRangeAreBounded) {
     for (const auto& [frappe, taille] : {std::pair{"%TAI99999999999999999999 ba ", 50}, {"%TAI-99999999999999999999 ba ", 1},
                                          {"%TAI0 ba ", 1}, {"%TAI1234567 ba ", 50},
                                          {"%COL99999999999999999999 %LIN-99999999999999999999 %BLA99999999999999999999 ba ", 1}}) {
-        QString erreurs;
-        QTextStream flux(&erreurs);
-        Editeur e({.ecriture = 3, .langue = 3, .largeur = 600}, VELMOR_TEST_DATA "/tables", flux);
+        Sortie s;
+        Editeur e({.ecriture = 3, .langue = 3, .largeur = 600}, VELMOR_TEST_DATA "/tables", s.se);
         EXPECT_TRUE(e.Taper(frappe)) << frappe;
         EXPECT_EQ(e.ctx().etat.Taille, taille) << frappe;
     }

@@ -19,8 +19,7 @@ struct Poste : PosteDocument {
     QList<QImage> Rendus(const QString& fichier) {
         const QString sortie = dossier.filePath(QStringLiteral("rendu.png"));
         QProcess p;
-        p.start(QStringLiteral(VELMOR_EXECUTABLE),
-                {QStringLiteral("render"), QStringLiteral("-f"), fichier, QStringLiteral("-o"), sortie, QStringLiteral("--dossier"), dossier.path()});
+        p.start(QStringLiteral(VELMOR_EXECUTABLE), {"render", "-f", fichier, "-o", sortie, "--dossier", dossier.path()});
         EXPECT_TRUE(p.waitForFinished(60000));
         EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
         QList<QImage> r;

@@ -1,5 +1,5 @@
 #pragma once
-// A sub-command run with its standard output and error kept as text.
+// Standard output and error kept as text: a sub-command run with them, or streams for the console editor.
 
 #include "app/cli/Commandes.h"
 

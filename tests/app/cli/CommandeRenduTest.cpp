@@ -100,9 +100,8 @@ TEST(CommandeRendu, TypingAndPastingDrawTheSamePictures) {
 TEST(CommandeRendu, EveryWordIsDrawnOrTheRenderSaysSo) {
     for (const int taille : {1, 3})
         for (const int ecrans : {1, 15, 25}) {
-            QString erreurs;
-            QTextStream flux(&erreurs);
-            Editeur e({.langue = 0, .taille = taille}, kDonnees, flux);
+            Sortie s;
+            Editeur e({.langue = 0, .taille = taille}, kDonnees, s.se);
             const int lignes = ecrans * (1000 / (38 * taille)) - 2;
             const bool entier = e.Coller(QStringLiteral("tama vira lum\n").repeated(lignes));
             const int ecrits = e.ctx().etat.MotsEcrits;

@@ -43,12 +43,11 @@ TEST(LigneCommande, EveryOptionIsParsedAndInTheHelpAndTheManualPage) {
         for (const DefinitionOption& d : OptionsDe(c)) {
             const QString nom = QString::fromUtf8(d.nom);
             lues << QString::fromUtf8(c.nom) + u' ' + nom;
-            QString err;
-            QTextStream e(&err);
+            Sortie s;
             QStringList args{QString::fromUtf8(c.nom), nom};
             if (!d.Switch()) args << (d.choix ? QString::fromUtf8(d.choix).section(u' ', 0, 0) : QStringLiteral("1"));
-            const auto o = LireOptions(args, e);
-            ASSERT_TRUE(o) << c.nom << ' ' << d.nom << ' ' << err.toStdString();
+            const auto o = LireOptions(args, s.se);
+            ASSERT_TRUE(o) << c.nom << ' ' << d.nom << ' ' << s.err.toStdString();
             EXPECT_EQ(std::tuple(o->Drapeau(nom), o->positions), std::tuple(true, QStringList{})) << c.nom << ' ' << d.nom;
             EXPECT_TRUE(aide.contains(QRegularExpression(QStringLiteral("\n  (-., )?") + QRegularExpression::escape(nom) + QStringLiteral("[ \n]"))))
                 << c.nom << ' ' << d.nom;
@@ -111,11 +110,10 @@ TEST(LigneCommande, HelpVersionAndWordsLeftAlone) {
     ASSERT_EQ(s.Lancer({"syllabes", "--langue", "PH", "--", "-ba"}, QStringLiteral(VELMOR_TEST_DATA "/tables")), 0) << s.err.toStdString();
     EXPECT_EQ(s.Lignes(), QStringList{"ba"});
     QTemporaryDir dir;
-    QString out, err;
-    QTextStream so(&out), se(&err);
+    Sortie t;
     for (const QStringList& args : {QStringList{dir.path()}, {"--dossier", dir.path(), "image.png"}, {}})
-        EXPECT_EQ(LigneSansCommande(args, so, se), std::nullopt) << args.join(' ').toStdString();
-    EXPECT_EQ(std::tuple(out, err), std::tuple(u""_s, u""_s));
+        EXPECT_EQ(LigneSansCommande(args, t.so, t.se), std::nullopt) << args.join(' ').toStdString();
+    EXPECT_EQ(std::tuple(t.out, t.err), std::tuple(u""_s, u""_s));
 }
 
 // The manual page renders without a warning; the completion script completes commands, options,
