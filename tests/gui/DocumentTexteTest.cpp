@@ -1,5 +1,6 @@
 #include "gui/PosteDocument.h"
 #include "support/EcransVivants.h"
+#include "support/ImpressionQt.h"
 #include "support/TexteLong.h"
 
 #include <QLineEdit>
@@ -50,8 +51,7 @@ TEST(DocumentTexte, LiveEditsWithKeysDrawAsTheSavedDocumentRenders) {
     Poste p;
     const QString corps = TexteLong(75);
     const QString fichier = p.Ouvrir(corps);
-    EXPECT_EQ(std::tuple(p.document->Vivant(), p.entree->TxtEntree->vivant), std::tuple(true, true));
-    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), corps);
+    EXPECT_EQ(std::tuple(p.document->Vivant(), p.entree->TxtEntree->vivant, p.entree->TxtEntree->toPlainText()), std::tuple(true, true, corps));
     EXPECT_TRUE(p.fenetre.windowTitle().startsWith(u"essai.txt - ")) << p.fenetre.windowTitle().toStdString();
     ASSERT_EQ(p.document->Rendu().Ecrans(), 3);
     MemesEcrans(p.Ecrans(), p.Rendus(fichier));
@@ -60,9 +60,8 @@ TEST(DocumentTexte, LiveEditsWithKeysDrawAsTheSavedDocumentRenders) {
     p.Curseur(corps.indexOf(u' ', corps.indexOf(u' ') + 1) + 1);
     QTest::keyClick(p.entree->TxtEntree, Qt::Key_Delete);
     QTest::keyClick(p.entree->TxtEntree, 'o');
-    EXPECT_TRUE(p.document->Modifie());
-    EXPECT_TRUE(p.fenetre.windowTitle().startsWith(u"essai.txt * - "));
-    EXPECT_EQ(p.document->Rendu().Montre(), 1);
+    EXPECT_EQ(std::tuple(p.document->Modifie(), p.fenetre.windowTitle().startsWith(u"essai.txt * - "), p.document->Rendu().Montre()),
+              std::tuple(true, true, 1));
     ASSERT_TRUE(p.document->Enregistrer(fichier));
     MemesEcrans(p.Ecrans(), p.Rendus(fichier));
 
@@ -107,8 +106,7 @@ TEST(DocumentTexte, ChangedTextAsksAndDroppedFileOpens) {
         QTimer::singleShot(0, [] { QCoreApplication::exit(7); });
     });
     EXPECT_EQ(QApplication::exec(), 7);
-    EXPECT_TRUE(p.fenetre.isVisible());
-    EXPECT_EQ(p.messages.size(), 4);
+    EXPECT_EQ(std::tuple(p.fenetre.isVisible(), p.messages.size()), std::tuple(true, 4));
     // Dropped on the entry box: "Non" lets the changed text go; the picture held ink, "Oui" redraws.
     QMimeData m;
     m.setUrls({QUrl::fromLocalFile(autre)});
@@ -118,9 +116,7 @@ TEST(DocumentTexte, ChangedTextAsksAndDroppedFileOpens) {
     QDropEvent depot(QPointF(5, 5), Qt::CopyAction, &m, Qt::LeftButton, Qt::NoModifier);
     p.reponses = {Reponse::Non, Reponse::Oui};
     QCoreApplication::sendEvent(p.entree->TxtEntree->viewport(), &depot);
-    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "tama vira\n");
-    EXPECT_TRUE(p.document->Vivant());
-    EXPECT_EQ(p.messages.size(), 6);
+    EXPECT_EQ(std::tuple(p.entree->TxtEntree->toPlainText(), p.document->Vivant(), p.messages.size()), std::tuple(u"tama vira\n"_s, true, 6));
     // An unreadable file says so and changes nothing.
     EXPECT_FALSE(p.document->Ouvrir(p.dossier.filePath(QStringLiteral("absent.txt"))));
     EXPECT_TRUE(p.messages.last().startsWith(u"Impossible d'ouvrir le texte :"));
