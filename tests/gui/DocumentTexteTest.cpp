@@ -93,8 +93,7 @@ TEST(DocumentTexte, ChangedTextAsksAndDroppedFileOpens) {
     EXPECT_TRUE(p.document->Modifie());
     p.reponses = {Reponse::Annuler};
     EXPECT_FALSE(p.document->Ouvrir(autre));
-    EXPECT_EQ(p.messages.size(), 1);
-    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "lum sol ");
+    EXPECT_EQ(std::tuple(p.messages.size(), p.entree->TxtEntree->toPlainText()), std::tuple(1, u"lum sol "_s));
     p.reponses = {Reponse::Annuler};
     p.fenetre.close();
     EXPECT_TRUE(p.fenetre.isVisible());
@@ -142,8 +141,7 @@ TEST(DocumentTexte, SettingBoxesRedrawAndALongTextSaysTheRestIsNotDrawn) {
         QApplication::processEvents();
         EXPECT_EQ(LireEnTete(p.document->EnTete()).*champ, QString::fromLatin1(valeur).toInt());
         EXPECT_GT(p.document->Rendu().Marches(), marches);
-        EXPECT_EQ(p.document->Rendu().PremierParcouru(), 1);
-        EXPECT_FALSE(p.document->Rendu().Ecran(1) == avant);
+        EXPECT_EQ(std::tuple(p.document->Rendu().PremierParcouru(), p.document->Rendu().Ecran(1) == avant), std::tuple(1, false));
     }
     ASSERT_TRUE(p.document->Enregistrer(fichier));
     MemesEcrans(p.Ecrans(), p.Rendus(fichier));
@@ -162,8 +160,7 @@ TEST(DocumentTexte, SettingBoxesRedrawAndALongTextSaysTheRestIsNotDrawn) {
     tout.select(QTextCursor::Document);
     p.entree->TxtEntree->setTextCursor(tout);
     QTest::keyClicks(p.entree->TxtEntree, QStringLiteral("tama vira"));
-    EXPECT_FALSE(p.fenetre.statusBar()->currentMessage().contains(suite));
-    EXPECT_FALSE(p.fenetre.windowTitle().contains(suite));
+    EXPECT_EQ(std::tuple(p.fenetre.statusBar()->currentMessage().contains(suite), p.fenetre.windowTitle().contains(suite)), std::tuple(false, false));
 }
 
 }  // namespace

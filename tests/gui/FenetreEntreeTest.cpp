@@ -33,8 +33,7 @@ TEST(FrmEntree, CaptionsThenTypingWritesVelmorLatinAndIpa) {
     Poste p;
     EXPECT_EQ(std::tuple(p.entree->windowTitle(), p.entree->CmdAlaLigne->text()), std::tuple(u"  Zone  de  saisie"_s, u"<--"_s));
     p.Taper("tama vira lum \n%la hello world \n%ai dia %ev sol ");
-    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "tama vira lum \n%la hello world \n%ai dia %ev sol ");
-    EXPECT_EQ(p.etat().Ecriture, 0);
+    EXPECT_EQ(std::tuple(p.entree->TxtEntree->toPlainText(), p.etat().Ecriture), std::tuple(u"tama vira lum \n%la hello world \n%ai dia %ev sol "_s, 0));
     EXPECT_TRUE(p.etat().MessagesManquants.isEmpty()) << p.etat().MessagesManquants.toStdString();
     // The Latin line is drawn with the installed sans-serif font: its letters start at the margin.
     const QRect latin(0, 45, p.surface.Largeur(), 50);
@@ -58,12 +57,12 @@ TEST(FrmEntree, SearchMarksCountsAndRestores) {
               "''le''  trouvé 2 fois...\r\r( Eléments trouvés précédés par '' ! ! ! ! ( numéro ) ! ! ! ! '' dans texte "
               "maintenant...)");
     p.entree->CmdChercher_Click();
-    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "Le lapin est le");
-    EXPECT_EQ(std::tuple(p.etat().ModeRecherche, p.entree->CmdChercher->text()), std::tuple(false, u"Chercher"_s));
+    EXPECT_EQ(std::tuple(p.entree->TxtEntree->toPlainText(), p.etat().ModeRecherche, p.entree->CmdChercher->text()),
+              std::tuple(u"Le lapin est le"_s, false, u"Chercher"_s));
     p.entree->TxtTX->setText(QStringLiteral("zz"));
     p.entree->CmdChercher_Click();
-    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "Le lapin est le");
-    EXPECT_EQ(std::tuple(p.fenetre.messages.back().texte, p.entree->CmdChercher->text()), std::tuple(u"''zz''  absent..."_s, u"Rétablir"_s));
+    EXPECT_EQ(std::tuple(p.entree->TxtEntree->toPlainText(), p.fenetre.messages.back().texte, p.entree->CmdChercher->text()),
+              std::tuple(u"Le lapin est le"_s, u"''zz''  absent..."_s, u"Rétablir"_s));
     EXPECT_TRUE(p.Encre().empty());
 }
 
@@ -84,8 +83,7 @@ TEST(FrmEntree, CopyWithABlankSelectionPasteAfterClearAndCtrlV) {
     EXPECT_EQ(std::tuple(p.entree->TxtEntree->toPlainText(), p.etat().EntreeVidee), std::tuple(u""_s, true));
     QGuiApplication::clipboard()->clear();
     p.entree->CmdColle_Click();
-    EXPECT_EQ(p.entree->TxtEntree->toPlainText(), "ba bo ");
-    EXPECT_EQ(std::tuple(p.etat().EntreeVidee, p.etat().CollageEnCours), std::tuple(false, true));
+    EXPECT_EQ(std::tuple(p.entree->TxtEntree->toPlainText(), p.etat().EntreeVidee, p.etat().CollageEnCours), std::tuple(u"ba bo "_s, false, true));
     EXPECT_FALSE(p.Encre().empty());
     // Ctrl+V transcribes the pasted text; typing again ends the paste.
     Poste v;

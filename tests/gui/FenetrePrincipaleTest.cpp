@@ -68,8 +68,8 @@ TEST(FenetrePrincipale, OptionButtonsCycleWithTheirPicturesAndTheSizeButtonsStep
     e.Declencher("Toolbar2.20");
     EXPECT_EQ(std::tuple(e.ctx->etat.Relief, e.fenetre.Image("Relief")), std::tuple(true, 38));
     e.Declencher("Toolbar2.19");
-    EXPECT_EQ(std::tuple(e.ctx->etat.StyleRemplissage, e.fenetre.Image("Toolbar2.19")), std::tuple(0, 11));
-    EXPECT_EQ(std::tuple(e.fenetre.OutilCourant(), e.fenetre.Action("Toolbar2.1")->isChecked()), std::tuple(19, true));
+    EXPECT_EQ(std::tuple(e.ctx->etat.StyleRemplissage, e.fenetre.Image("Toolbar2.19"), e.fenetre.OutilCourant(), e.fenetre.Action("Toolbar2.1")->isChecked()),
+              std::tuple(0, 11, 19, true));
     e.Declencher("Toolbar2.21");
     EXPECT_EQ(std::tuple(e.ctx->etat.LargeurImageFixee, e.fenetre.Image("Toolbar2.21")), std::tuple(false, 31));
     e.Declencher("Toolbar2.14");
