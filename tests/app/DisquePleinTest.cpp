@@ -169,8 +169,7 @@ TEST(DisquePlein, ARenderOnAFullFileSystemExitsOneAndKeepsThePicture) {
     Sortie s;
     EXPECT_EQ(s.Lancer({"render", "ba bo", "--langue", "PH", "-o", ancien}, QStringLiteral(VELMOR_TEST_DATA "/tables")), 1);
     EXPECT_TRUE(s.err.contains("impossible d")) << s.err.toStdString();
-    EXPECT_EQ(LireFichier(ancien), kAncien);
-    EXPECT_EQ(QDir(plein).entryList(QDir::Files), (QStringList{"bourrage", "sq.png"}));
+    EXPECT_EQ(std::tuple(LireFichier(ancien), QDir(plein).entryList(QDir::Files)), std::tuple(kAncien, QStringList{"bourrage", "sq.png"}));
 }
 
 }  // namespace

@@ -25,9 +25,8 @@ TEST(CommandeChemin, SavesThePathDrawnAtItsPlaceOrSaysWhyNot) {
     Sortie e, u;
     EXPECT_EQ(e.Lancer({"chemin", "R2U", "-o", dir.filePath("x.png")}), 1);
     EXPECT_EQ(e.err.trimmed(), "Erreur dans ''Dessin$'' : R2U");
-    EXPECT_EQ(u.Lancer({"chemin", "R2"}), 2);
-    EXPECT_EQ(u.Lancer({"chemin", "R2", "--taille", "zero", "-o", dir.filePath("x.png")}), 2);
-    EXPECT_EQ(u.Lancer({"chemin", "R2", "-o", dir.filePath("absent/x.png")}), 1);
+    EXPECT_EQ((std::tuple{u.Lancer({"chemin", "R2"}), u.Lancer({"chemin", "R2", "--taille", "zero", "-o", dir.filePath("x.png")}),
+                          u.Lancer({"chemin", "R2", "-o", dir.filePath("absent/x.png")})}), std::tuple(2, 2, 1));
 }
 
 }  // namespace
