@@ -29,7 +29,7 @@ public:
     int Droite(int y) const { return droites_[static_cast<std::size_t>(y)]; }
     // The same over rows haut to bas.
     int Droite(int haut, int bas) const;
-    std::vector<int> Droites() const { return droites_; }
+    const std::vector<int>& Droites() const { return droites_; }
 
     // Feeding, by the surface.
     // Anything may have changed anywhere (a picture taken whole).

@@ -112,19 +112,21 @@ void Surface::Effacer() {
 
 void Surface::EffacerEncre() {
     FinirPeinture();
-    const QRgb fond = VersRgb(couleurFond_);
-    uchar* bits = image_.bits();
-    const qsizetype pas = image_.bytesPerLine();
-    for (int y = 0; y < hauteur_; ++y) {
-        const int d = qMin(encre_.Droite(y), largeur_ - 1);
-        if (d < 0) continue;
-        QRgb* ligne = reinterpret_cast<QRgb*>(bits + y * pas);
-        std::fill(ligne, ligne + d + 1, fond);
-    }
+    EffacerJusquAuxDroites(image_, encre_.Droites(), VersRgb(couleurFond_));
     texteX_ = texteY_ = 0;
     encre_.Tout(hauteur_);
     encre_.Vierge(0);
     traces_.Vider();
+}
+
+void Surface::EffacerJusquAuxDroites(QImage& image, const std::vector<int>& droites, QRgb fond) {
+    const int hauteur = qMin(image.height(), static_cast<int>(droites.size()));
+    for (int y = 0; y < hauteur; ++y) {
+        const int d = qMin(droites[static_cast<size_t>(y)], image.width() - 1);
+        if (d < 0) continue;
+        QRgb* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(ligne, ligne + d + 1, fond);
+    }
 }
 
 QImage Surface::Echanger(QImage feuille, ListeTraces* traces) {

@@ -51,6 +51,9 @@ public:
     // Effacer filling only what the ink tracker says was drawn on: each row up to its last column
     // drawn. For a picture drawn on this background since the last clearing.
     void EffacerEncre();
+    // Fills each row of `image` from its start to its bound `droites[y]` (none when negative) with
+    // `fond`: a picture drawn on that background since those bounds were zero is then clear again.
+    static void EffacerJusquAuxDroites(QImage& image, const std::vector<int>& droites, QRgb fond);
     // Effacer without filling: `feuille`, a picture of the same size already of the background
     // colour all over, takes the place of the picture, which is given back with what was drawn
     // (moved into `traces` when given). A sheet of another size or format is filled here instead.

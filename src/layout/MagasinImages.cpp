@@ -381,13 +381,7 @@ void MagasinImages::Ouvrier() {
         // The picture becomes a cleared sheet again, unless someone still reads it: the rows drawn
         // on are cleared up to their last column drawn, the others hold the background already.
         const bool libre = image.isDetached();
-        if (libre)
-            for (int y = 0; y < image.height(); ++y) {
-                const int d = qMin(t.droites[static_cast<size_t>(y)], image.width() - 1);
-                if (d < 0) continue;
-                QRgb* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
-                std::fill(ligne, ligne + d + 1, t.fond);
-            }
+        if (libre) Surface::EffacerJusquAuxDroites(image, t.droites, t.fond);
         l.lock();
         if (libre) Rendre(std::move(image), t.fond);
         --actifs_;

@@ -230,16 +230,7 @@ private:
 
 }  // namespace
 
-int CompterMots(QStringView texte) {
-    int n = 0;
-    bool dansMot = false;
-    for (const QChar c : texte) {
-        const bool blanc = c.isSpace();
-        if (!blanc && !dansMot) ++n;
-        dansMot = !blanc;
-    }
-    return n;
-}
+int CompterMots(QStringView texte) { return DebutsDeMots(texte, 0, texte.size()); }
 
 FinRetranscrire RetranscrireTexte(Contexte& ctx, const QString& texte, int dejaEcrits) {
     EtatProgramme& e = ctx.etat;
